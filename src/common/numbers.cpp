@@ -1,0 +1,22 @@
+#include "common/numbers.h"
+
+#include <cmath>
+
+namespace vantor {
+
+double RoundHalfEven(double value) {
+  const double floor = std::floor(value);
+  const double diff = value - floor;
+  if (diff < 0.5) return floor;
+  if (diff > 0.5) return floor + 1;
+  return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+std::optional<std::int16_t> ToInt16(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  const double rounded = RoundHalfEven(value);
+  if (rounded < INT16_MIN || rounded > INT16_MAX) return std::nullopt;
+  return static_cast<std::int16_t>(rounded);
+}
+
+}  // namespace vantor

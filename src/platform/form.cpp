@@ -1,0 +1,79 @@
+#include "platform/form.h"
+
+#include <stdexcept>
+
+namespace vantor {
+
+FormHost& Control::Host() const { return form_->Host(); }
+void Control::SetCaption(const std::string& text) { Host().SetText(id_, text); }
+std::string Control::Caption() const { return Host().Text(id_); }
+void Control::SetVisible(bool visible) { Host().SetVisible(id_, visible); }
+bool Control::Visible() const { return Host().Visible(id_); }
+void Control::SetEnabled(bool enabled) { Host().SetEnabled(id_, enabled); }
+bool Control::Enabled() const { return Host().Enabled(id_); }
+void Control::SetBounds(const Bounds& bounds) { Host().SetBounds(id_, bounds); }
+Bounds Control::GetBounds() const { return Host().GetBounds(id_); }
+void Control::SetForeColor(Color color) { Host().SetForeColor(id_, color); }
+void Control::SetBackColor(Color color) { Host().SetBackColor(id_, color); }
+void Control::SetFont(const Font& font) { Host().SetFont(id_, font); }
+void Control::SetToolTip(const std::string& text) { Host().SetToolTip(id_, text); }
+void Control::SetFocus() { Host().SetFocus(id_); }
+
+void OptionButton::SetValue(bool selected) { Host().SetValue(Id(), selected); }
+bool OptionButton::Value() const { return Host().Value(Id()); }
+void Picture::SetPicture(const std::string& picture) { Host().SetPicture(Id(), picture); }
+void Timer::Start(int intervalMs) { Host().SetTimer(Id(), true, intervalMs); }
+void Timer::Stop() { Host().SetTimer(Id(), false, 0); }
+
+Form::Form(Platform& platform, FormSpec spec) : platform_(platform), spec_(std::move(spec)) {}
+
+Form::~Form() {
+  if (loaded_) host_->Destroy();
+}
+
+void Form::Load() {
+  if (loaded_) return;
+  host_ = platform_.CreateForm(spec_, *this);
+  loaded_ = true;
+  Form_Load();
+}
+
+void Form::Unload() {
+  if (!loaded_) return;
+  Form_Unload();
+  loaded_ = false;
+  host_->Destroy();
+}
+
+FormHost& Form::Host() const {
+  if (!loaded_) throw std::logic_error("form " + spec_.name + " is not loaded");
+  return *host_;
+}
+
+ControlId Form::Find(const std::string& name, int index) const {
+  for (std::size_t i = 0; i < spec_.controls.size(); ++i) {
+    const ControlSpec& c = spec_.controls[i];
+    if (c.name == name && c.index == index) return static_cast<ControlId>(i);
+  }
+  throw std::logic_error("form " + spec_.name + " has no control " + name);
+}
+
+void Form::On(const std::string& name, EventKind kind, std::function<void(int index)> handler) {
+  handlers_.emplace(std::make_pair(name, kind),
+                    [h = std::move(handler)](int index, int, int) { h(index); });
+}
+
+void Form::OnMouse(const std::string& name, EventKind kind,
+                   std::function<void(int index, int x, int y)> handler) {
+  handlers_.emplace(std::make_pair(name, kind), std::move(handler));
+}
+
+void Form::OnEvent(const Event& event) {
+  const std::string& name =
+      event.control == kFormItself ? std::string() : spec_.controls.at(event.control).name;
+  const int index = event.control == kFormItself ? -1 : spec_.controls.at(event.control).index;
+  auto [first, last] = handlers_.equal_range({name, event.kind});
+  for (auto it = first; it != last; ++it) it->second(index, event.x, event.y);
+}
+
+}  // namespace vantor

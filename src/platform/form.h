@@ -1,0 +1,148 @@
+// The core's side of a window: a Form owns the design table and, while it is
+// loaded, the platform's FormHost. Controls are small typed handles; events
+// are wired once, in the window's constructor, to its handler methods.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "platform/form_host.h"
+#include "platform/platform.h"
+
+namespace vantor {
+
+class Form;
+
+// A handle on one control of a loaded form. Property sets go straight to
+// the backend.
+class Control {
+ public:
+  Control(Form& form, ControlId id) : form_(&form), id_(id) {}
+  ControlId Id() const { return id_; }
+
+  void SetCaption(const std::string& text);
+  std::string Caption() const;
+  void SetVisible(bool visible);
+  bool Visible() const;
+  void SetEnabled(bool enabled);
+  bool Enabled() const;
+  void SetBounds(const Bounds& bounds);
+  Bounds GetBounds() const;
+  void SetForeColor(Color color);
+  void SetBackColor(Color color);
+  void SetFont(const Font& font);
+  void SetToolTip(const std::string& text);
+  void SetFocus();
+
+ protected:
+  FormHost& Host() const;
+
+ private:
+  Form* form_;
+  ControlId id_;
+};
+
+class Button : public Control {
+ public:
+  using Control::Control;
+};
+
+class Label : public Control {
+ public:
+  using Control::Control;
+};
+
+class OptionButton : public Control {
+ public:
+  using Control::Control;
+  void SetValue(bool selected);
+  bool Value() const;
+};
+
+class Picture : public Control {  // images and picture boxes
+ public:
+  using Control::Control;
+  void SetPicture(const std::string& picture);
+};
+
+class Timer : public Control {
+ public:
+  using Control::Control;
+  void Start(int intervalMs);
+  void Stop();
+};
+
+class Form : private FormEvents {
+ public:
+  Form(Platform& platform, FormSpec spec);
+  ~Form() override;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const std::string& Name() const { return spec_.name; }
+  const FormSpec& Spec() const { return spec_; }
+  bool IsLoaded() const { return loaded_; }
+
+  // Creates the window (hidden) and runs Form_Load. Loading a loaded form
+  // does nothing.
+  void Load();
+  // Runs Form_Unload, then destroys the window.
+  void Unload();
+
+  // The window itself, in twips. Only while loaded.
+  FormHost& Host() const;
+  void SetCaption(const std::string& text) { Host().SetCaption(text); }
+  int Left() const { return Host().Left(); }
+  int Top() const { return Host().Top(); }
+  int Width() const { return Host().Width(); }
+  int Height() const { return Host().Height(); }
+  void SetLeft(int twips) { Host().Move(twips, Top(), Width(), Height()); }
+  void SetTop(int twips) { Host().Move(Left(), twips, Width(), Height()); }
+  void SetWidth(int twips) { Host().Move(Left(), Top(), twips, Height()); }
+  void SetHeight(int twips) { Host().Move(Left(), Top(), Width(), twips); }
+  int WindowState() const { return Host().WindowState(); }
+  void Show() { Host().Show(); }
+  void ShowModal() { Host().ShowModal(); }
+  void Hide() { Host().Hide(); }
+
+  // Position of a named control (array element `index`) in the design table.
+  ControlId Find(const std::string& name, int index = -1) const;
+
+ protected:
+  Platform& platform() const { return platform_; }
+
+  template <class T>
+  T Get(const std::string& name, int index = -1) {
+    return T(*this, Find(name, index));
+  }
+  // Wires an event of a control (or of a whole control array when `index`
+  // is -1 and the name is an array) to a handler that gets the element index.
+  void On(const std::string& name, EventKind kind, std::function<void(int index)> handler);
+  void OnMouse(const std::string& name, EventKind kind,
+               std::function<void(int index, int x, int y)> handler);
+
+  virtual void Form_Load() {}
+  virtual void Form_Unload() {}
+  // The close box: unloads the window unless a window says otherwise.
+  virtual void Form_CloseRequest() { Unload(); }
+
+ private:
+  void OnEvent(const Event& event) override;
+  void OnCloseRequest() override { Form_CloseRequest(); }
+
+  Platform& platform_;
+  FormSpec spec_;
+  // Kept after Unload until the next Load: the backend may still be inside
+  // the event that unloaded the window.
+  std::unique_ptr<FormHost> host_;
+  bool loaded_ = false;
+  std::multimap<std::pair<std::string, EventKind>,
+                std::function<void(int index, int x, int y)>>
+      handlers_;
+};
+
+}  // namespace vantor

@@ -1,0 +1,138 @@
+// The window framework as the core sees it: a window is described by a
+// design table (FormSpec) and driven through a FormHost that the platform
+// creates from it. Events come back through FormEvents.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace vantor {
+
+enum class ControlKind {
+  Button,           // push button with a caption
+  GraphicalButton,  // push button showing a picture (and a greyed picture)
+  Label,
+  Image,       // a picture, stretched to its bounds; clickable
+  PictureBox,  // a container with a background colour or picture
+  Line,
+  Timer,  // invisible; ticks every `interval` ms while enabled
+  ComboBox,
+  DriveList,
+  DirList,
+  FileList,
+  OptionButton,  // radio button with a caption
+  CheckBox,
+};
+
+// Left/top/width/height in pixels, inside the control's container.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+constexpr Color kDefaultColor = 0xFFFFFFFFu;  // "use the system's colour"
+
+struct ControlSpec {
+  std::string name;             // e.g. "btn_OK", "lbl_Option"
+  int index = -1;               // element of a control array; -1 for a single control
+  ControlKind kind = ControlKind::Label;
+  std::string container;        // empty: the window itself; else a PictureBox's name
+  Bounds bounds;                // pixels
+  std::string caption;
+  Color backColor = kDefaultColor;
+  Color foreColor = kDefaultColor;
+  Font font;
+  std::string picture;          // resource name of the picture, if any
+  std::string disabledPicture;  // graphical buttons: picture shown while disabled
+  bool visible = true;
+  bool enabled = true;
+  bool isDefault = false;  // pressed by Enter
+  bool isCancel = false;   // pressed by Escape
+  int interval = 0;        // timers, milliseconds
+  int id = 0;              // Win32 control ID; 0 lets the backend number it
+};
+
+enum class BorderStyle { FixedSingle, FixedDialog };
+
+struct FormSpec {
+  std::string name;  // "frmChoice", ...
+  std::string caption;
+  int clientWidthTwips = 0;  // design size of the client area
+  int clientHeightTwips = 0;
+  BorderStyle border = BorderStyle::FixedDialog;
+  Color backColor = kDefaultColor;
+  std::vector<ControlSpec> controls;
+};
+
+// Position of a control in its form's design table.
+using ControlId = int;
+constexpr ControlId kFormItself = -1;
+
+enum class EventKind { Click, DblClick, MouseMove, Timer, Change };
+
+struct Event {
+  EventKind kind = EventKind::Click;
+  ControlId control = kFormItself;
+  int x = 0;  // pixels, for mouse events
+  int y = 0;
+};
+
+class FormEvents {
+ public:
+  virtual ~FormEvents() = default;
+  virtual void OnEvent(const Event& event) = 0;
+  // The user asked to close the window (its close box, Alt+F4).
+  virtual void OnCloseRequest() = 0;
+};
+
+class FormHost {
+ public:
+  virtual ~FormHost() = default;
+
+  // The window itself. Position and outer size in twips.
+  virtual void SetCaption(const std::string& text) = 0;
+  virtual std::string Caption() const = 0;
+  virtual int Left() const = 0;
+  virtual int Top() const = 0;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  virtual void Move(int left, int top, int width, int height) = 0;
+  virtual int WindowState() const = 0;  // 0 normal, 1 minimised, 2 maximised
+  virtual void Show() = 0;              // modeless
+  virtual void ShowModal() = 0;         // returns once the window is destroyed
+  virtual void Hide() = 0;
+  virtual bool IsVisible() const = 0;
+  virtual void Destroy() = 0;  // also ends a running ShowModal
+  virtual WindowHandle Handle() const = 0;
+  // Puts the window into the normal (non-topmost) z-order band without
+  // moving, sizing or activating it.
+  virtual void SetNotTopmost() = 0;
+
+  // Controls, by their position in the design table.
+  virtual void SetText(ControlId id, const std::string& text) = 0;
+  virtual std::string Text(ControlId id) const = 0;
+  virtual void SetVisible(ControlId id, bool visible) = 0;
+  virtual bool Visible(ControlId id) const = 0;
+  virtual void SetEnabled(ControlId id, bool enabled) = 0;
+  virtual bool Enabled(ControlId id) const = 0;
+  virtual void SetValue(ControlId id, bool selected) = 0;  // option and check buttons
+  virtual bool Value(ControlId id) const = 0;
+  virtual void SetBounds(ControlId id, const Bounds& bounds) = 0;
+  virtual Bounds GetBounds(ControlId id) const = 0;
+  virtual void SetForeColor(ControlId id, Color color) = 0;
+  virtual void SetBackColor(ControlId id, Color color) = 0;
+  virtual void SetFont(ControlId id, const Font& font) = 0;
+  virtual void SetPicture(ControlId id, const std::string& picture) = 0;
+  virtual void SetToolTip(ControlId id, const std::string& text) = 0;
+  virtual void SetTimer(ControlId id, bool enabled, int intervalMs) = 0;
+  virtual void SetFocus(ControlId id) = 0;
+
+  // Size of a text drawn in a font on this window, in pixels.
+  virtual TextSize MeasureText(const Font& font, const std::string& text) const = 0;
+};
+
+}  // namespace vantor

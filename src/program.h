@@ -1,0 +1,40 @@
+// The one program object: the platform, the settings file and the
+// module-level state that the windows and modules share. Every test starts
+// from a fresh Program.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/types.h"
+#include "settings/settings.h"
+
+namespace vantor {
+
+// What start-up decides and the video window reads.
+struct StartupState {
+  std::int16_t LaunchMode = 0;
+  std::string MoviesPath;
+  std::int16_t SelectedClip = -1;
+  std::int16_t LoadedClip = -1;
+};
+
+// Placement record shared by start-up and the placement operations.
+struct PlacementState {
+  WindowPlacement FoundPlacement;
+};
+
+class Program {
+ public:
+  explicit Program(Platform& platform) : platform(platform), settings(platform) {}
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  Platform& platform;
+  Settings settings;
+  StartupState startup;
+  PlacementState placement;
+};
+
+}  // namespace vantor

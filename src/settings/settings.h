@@ -1,0 +1,37 @@
+// The settings file zthelp.ini beside the program: every read and write of
+// the program goes through here, to the platform's profile functions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace vantor {
+
+// Joins a folder and a name with exactly one backslash between them.
+// One leading backslash of the name is dropped; a name that is a single
+// backslash becomes empty.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+class Settings {
+ public:
+  explicit Settings(Platform& platform) : platform_(platform) {}
+
+  // Full path of zthelp.ini; set once at start-up.
+  std::string SettingsPath;
+
+  void LocateSettingsFile();
+  // Empty when the file, section or key is missing; at most 255 characters.
+  std::string ReadIniString(const std::string& section, const std::string& key) const;
+  std::int32_t ReadIniInt(const std::string& section, const std::string& key,
+                          std::int32_t fallback) const;
+  // The result of the write is ignored: a failed write leaves the old value.
+  void WriteIniString(const std::string& section, const std::string& key,
+                      const std::string& value) const;
+
+ private:
+  Platform& platform_;
+};
+
+}  // namespace vantor
