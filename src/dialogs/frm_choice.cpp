@@ -1,0 +1,79 @@
+#include "dialogs/frm_choice.h"
+
+#include "startup/launch.h"
+
+namespace vantor {
+namespace {
+
+// Client area 4065 x 1890 twips as designed; controls in pixels.
+FormSpec ChoiceDesign() {
+  FormSpec spec;
+  spec.name = "frmChoice";
+  spec.clientWidthTwips = 4065;
+  spec.clientHeightTwips = 1890;
+  spec.border = BorderStyle::FixedDialog;
+
+  ControlSpec question;
+  question.name = "lbl_Question";
+  question.kind = ControlKind::Label;
+  question.bounds = {12, 10, 247, 30};
+  question.id = kChoiceQuestionId;
+
+  ControlSpec option1;
+  option1.name = "Option1";
+  option1.kind = ControlKind::OptionButton;
+  option1.bounds = {24, 44, 235, 18};
+  option1.id = kChoiceOption1Id;
+
+  ControlSpec option2 = option1;
+  option2.name = "Option2";
+  option2.bounds.top = 64;
+  option2.id = kChoiceOption2Id;
+
+  ControlSpec ok;
+  ok.name = "btn_OK";
+  ok.kind = ControlKind::Button;
+  ok.bounds = {52, 92, 75, 25};
+  ok.isDefault = true;
+  ok.id = 1;  // IDOK
+
+  ControlSpec cancel = ok;
+  cancel.name = "btn_Cancel";
+  cancel.bounds.left = 144;
+  cancel.isDefault = false;
+  cancel.isCancel = true;
+  cancel.id = 2;  // IDCANCEL
+
+  spec.controls = {question, option1, option2, ok, cancel};
+  return spec;
+}
+
+}  // namespace
+
+frmChoice::frmChoice(Program& program) : Form(program.platform, ChoiceDesign()), program_(program) {
+  On("btn_OK", EventKind::Click, [this](int) { btn_OK_Click(); });
+  On("btn_Cancel", EventKind::Click, [this](int) { btn_Cancel_Click(); });
+}
+
+void frmChoice::Form_Load() {
+  const Settings& ini = program_.settings;
+  SetCaption(ini.ReadIniString("frmChoice Text", "Title"));
+  Get<Label>("lbl_Question").SetCaption(ini.ReadIniString("frmChoice Text", "Question"));
+  Get<OptionButton>("Option1").SetCaption(ini.ReadIniString("frmCoach Text", "Title"));
+  Get<OptionButton>("Option2").SetCaption(ini.ReadIniString("frmRUNAVI Text", "Title"));
+  Get<Button>("btn_OK").SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
+  Get<Button>("btn_Cancel").SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
+  Get<OptionButton>("Option1").SetValue(true);
+}
+
+void frmChoice::btn_OK_Click() {
+  program_.startup.LaunchMode = Get<OptionButton>("Option1").Value() ? kModeCoach : kModeVideo;
+  Unload();
+}
+
+void frmChoice::btn_Cancel_Click() {
+  program_.startup.LaunchMode = kModeNone;
+  Unload();
+}
+
+}  // namespace vantor

@@ -1,0 +1,27 @@
+// The choice dialog: asks, at a start without a command line, whether to
+// open the coach or the video window, and sets the launch mode.
+#pragma once
+
+#include "platform/form.h"
+#include "program.h"
+
+namespace vantor {
+
+// Control IDs the dialog's controls carry on Windows.
+constexpr int kChoiceQuestionId = 101;
+constexpr int kChoiceOption1Id = 102;
+constexpr int kChoiceOption2Id = 103;
+
+class frmChoice : public Form {
+ public:
+  explicit frmChoice(Program& program);
+
+ private:
+  void Form_Load() override;
+  void btn_OK_Click();
+  void btn_Cancel_Click();
+
+  Program& program_;
+};
+
+}  // namespace vantor

@@ -1,0 +1,50 @@
+// Where a window is shown and where it was: restoring, seating beside the
+// host's window, centring, fitting to the work area and saving positions.
+// Every window of the program is placed and shown through these.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/form.h"
+#include "program.h"
+
+namespace vantor {
+
+// Placement flags.
+constexpr int kApplySize = 1;
+constexpr int kApplyPosition = 2;
+constexpr int kApplyZOrder = 4;
+
+// Show modes: what to do once the window is placed.
+constexpr int kShowModeless = -1;  // the framework's True
+constexpr int kShowModal = 1;
+constexpr int kLeaveHidden = 0;
+
+struct TwipsPerPixel {
+  int x = 15;
+  int y = 15;
+};
+
+// Measured now from the screen, never assumed.
+TwipsPerPixel MeasureTwipsPerPixel(Platform& platform);
+
+// A number as the placement sections store it: one leading blank when it
+// is not negative (" 1500"), else a minus sign ("-300").
+std::string SignedText(std::int32_t value);
+
+// The top-level window titled exactly `title`; 0 for an empty title, which
+// names no window.
+WindowHandle FindWindowTitled(Platform& platform, const std::string& title);
+
+void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,
+                         bool onTop, int showMode);
+void CenterForm(Program& program, Form& form, int flags, bool onTop, int showMode);
+void PlaceFormBesideWindow(Program& program, Form& form, const std::string& section, int flags,
+                           bool onTop, int showMode, const std::string& hostTitle);
+void SaveFormPosition(Program& program, Form& form, const std::string& section);
+void SaveWindowPlacement(Program& program, const std::string& section);
+void FitFormToWorkArea(Program& program, Form& form);
+void SetFormTopmost(Program& program, Form& form, bool onTop);
+
+}  // namespace vantor

@@ -1,0 +1,155 @@
+#include "platform/sim/sim_form_host.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "platform/sim/sim_platform.h"
+
+namespace vantor::sim {
+namespace {
+
+// A simulated window frame: 3-pixel borders and the desktop's caption.
+constexpr int kBorderPx = 3;
+
+}  // namespace
+
+SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& spec, FormEvents& events,
+                         WindowHandle handle)
+    : desktop_(desktop), events_(events), name_(spec.name), caption_(spec.caption),
+      handle_(handle) {
+  for (const ControlSpec& c : spec.controls) {
+    SimControl control;
+    control.spec = c;
+    control.text = c.caption;
+    control.picture = c.picture;
+    control.visible = c.visible;
+    control.enabled = c.enabled;
+    control.interval = c.interval;
+    controls_.push_back(control);
+  }
+  const int tpp = desktop.twipsPerPixel();
+  width_ = spec.clientWidthTwips + 2 * kBorderPx * tpp;
+  height_ = spec.clientHeightTwips + (2 * kBorderPx + desktop.captionHeight) * tpp;
+}
+
+SimFormHost::~SimFormHost() { desktop_.Forget(*this); }
+
+ControlId SimFormHost::IdOf(const std::string& name, int index) const {
+  for (std::size_t i = 0; i < controls_.size(); ++i)
+    if (controls_[i].spec.name == name && controls_[i].spec.index == index)
+      return static_cast<ControlId>(i);
+  throw std::logic_error("window " + name_ + " has no control " + name);
+}
+
+SimControl& SimFormHost::Control(const std::string& name, int index) {
+  return At(IdOf(name, index));
+}
+
+void SimFormHost::Raise(EventKind kind, const std::string& name, int index, int x, int y) {
+  if (destroyed_) throw std::logic_error("window " + name_ + " is closed");
+  Event event;
+  event.kind = kind;
+  event.control = name.empty() ? kFormItself : IdOf(name, index);
+  event.x = x;
+  event.y = y;
+  events_.OnEvent(event);
+}
+
+void SimFormHost::Click(const std::string& name, int index) {
+  SimControl& control = Control(name, index);
+  // A user cannot click what is hidden or disabled.
+  if (!control.visible || !control.enabled) return;
+  if (control.spec.kind == ControlKind::OptionButton) SetValue(IdOf(name, index), true);
+  if (control.spec.kind == ControlKind::CheckBox) control.value = !control.value;
+  Raise(EventKind::Click, name, index);
+}
+
+void SimFormHost::DblClick(const std::string& name, int index) {
+  Raise(EventKind::DblClick, name, index);
+}
+
+void SimFormHost::MouseMove(const std::string& name, int index, int x, int y) {
+  Raise(EventKind::MouseMove, name, index, x, y);
+}
+
+void SimFormHost::PressEnter() {
+  for (const SimControl& c : controls_)
+    if (c.spec.isDefault) return Click(c.spec.name, c.spec.index);
+}
+
+void SimFormHost::PressEscape() {
+  for (const SimControl& c : controls_)
+    if (c.spec.isCancel) return Click(c.spec.name, c.spec.index);
+}
+
+void SimFormHost::CloseBox() {
+  if (destroyed_) throw std::logic_error("window " + name_ + " is closed");
+  events_.OnCloseRequest();
+}
+
+void SimFormHost::Move(int left, int top, int width, int height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+}
+
+void SimFormHost::ShowModal() {
+  visible_ = true;
+  shownModal_ = true;
+  desktop_.RunModal(*this);
+}
+
+void SimFormHost::Destroy() {
+  destroyed_ = true;
+  visible_ = false;
+  for (SimControl& c : controls_) c.timerEnabled = false;
+}
+
+void SimFormHost::SetValue(ControlId id, bool selected) {
+  SimControl& control = At(id);
+  // Option buttons in one container form one group, as on Windows.
+  if (selected && control.spec.kind == ControlKind::OptionButton)
+    for (SimControl& other : controls_)
+      if (other.spec.kind == ControlKind::OptionButton &&
+          other.spec.container == control.spec.container)
+        other.value = false;
+  control.value = selected;
+}
+
+void SimFormHost::SetTimer(ControlId id, bool enabled, int intervalMs) {
+  SimControl& timer = At(id);
+  timer.timerEnabled = enabled && intervalMs > 0;
+  if (intervalMs > 0) timer.interval = intervalMs;
+  timer.nextTickMs = desktop_.nowMs() + timer.interval;
+}
+
+long long SimFormHost::NextTimerDue() const {
+  long long due = -1;
+  for (const SimControl& c : controls_)
+    if (c.timerEnabled && (due < 0 || c.nextTickMs < due)) due = c.nextTickMs;
+  return due;
+}
+
+bool SimFormHost::FireDueTimer(long long nowMs) {
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    SimControl& c = controls_[i];
+    if (destroyed_ || !c.timerEnabled || c.nextTickMs > nowMs) continue;
+    c.nextTickMs += c.interval;
+    Raise(EventKind::Timer, c.spec.name, c.spec.index);
+    return true;
+  }
+  return false;
+}
+
+// Fixed metrics so that layout tests can assert exact pixels: each
+// character is 60% of the font's pixel height wide (rounded), one more
+// when bold; the line is 115% of the pixel height (rounded up).
+TextSize SimFormHost::MeasureText(const Font& font, const std::string& text) const {
+  const double pixelHeight = font.pointSize * 96.0 / 72.0;
+  const int charWidth = static_cast<int>(std::lround(pixelHeight * 0.6)) + (font.bold ? 1 : 0);
+  return {charWidth * static_cast<int>(text.size()),
+          static_cast<int>(std::ceil(pixelHeight * 1.15))};
+}
+
+}  // namespace vantor::sim

@@ -1,0 +1,106 @@
+// A window of the simulated desktop: every property in memory, events raised
+// by the test through the same FormEvents the real backend uses.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/form_host.h"
+
+namespace vantor::sim {
+
+class SimPlatform;
+
+struct SimControl {
+  ControlSpec spec;
+  std::string text;
+  std::string toolTip;
+  std::string picture;
+  bool visible = true;
+  bool enabled = true;
+  bool value = false;
+  bool timerEnabled = false;
+  int interval = 0;
+  long long nextTickMs = 0;
+};
+
+class SimFormHost : public FormHost {
+ public:
+  SimFormHost(SimPlatform& desktop, const FormSpec& spec, FormEvents& events, WindowHandle handle);
+  ~SimFormHost() override;
+
+  // What a test does to the window.
+  void Click(const std::string& name, int index = -1);
+  void DblClick(const std::string& name, int index = -1);
+  void MouseMove(const std::string& name, int index = -1, int x = 0, int y = 0);
+  void PressEnter();   // the default button, as Enter does
+  void PressEscape();  // the cancel button, as Escape does
+  void CloseBox();
+  // What a test reads back.
+  SimControl& Control(const std::string& name, int index = -1);
+  bool destroyed() const { return destroyed_; }
+  bool shownModal() const { return shownModal_; }
+  int notTopmostCalls() const { return notTopmostCalls_; }
+  const std::string& name() const { return name_; }
+  // The clock: fires every timer due at `nowMs`, in order. Returns true if
+  // one fired.
+  bool FireDueTimer(long long nowMs);
+  long long NextTimerDue() const;  // -1 when no timer runs
+
+  // FormHost.
+  void SetCaption(const std::string& text) override { caption_ = text; }
+  std::string Caption() const override { return caption_; }
+  int Left() const override { return left_; }
+  int Top() const override { return top_; }
+  int Width() const override { return width_; }
+  int Height() const override { return height_; }
+  void Move(int left, int top, int width, int height) override;
+  int WindowState() const override { return windowState_; }
+  void SetWindowState(int state) { windowState_ = state; }
+  void Show() override { visible_ = true; }
+  void ShowModal() override;
+  void Hide() override { visible_ = false; }
+  bool IsVisible() const override { return visible_ && !destroyed_; }
+  void Destroy() override;
+  WindowHandle Handle() const override { return handle_; }
+  void SetNotTopmost() override { ++notTopmostCalls_; }
+  void SetText(ControlId id, const std::string& text) override { At(id).text = text; }
+  std::string Text(ControlId id) const override { return At(id).text; }
+  void SetVisible(ControlId id, bool visible) override { At(id).visible = visible; }
+  bool Visible(ControlId id) const override { return At(id).visible; }
+  void SetEnabled(ControlId id, bool enabled) override { At(id).enabled = enabled; }
+  bool Enabled(ControlId id) const override { return At(id).enabled; }
+  void SetValue(ControlId id, bool selected) override;
+  bool Value(ControlId id) const override { return At(id).value; }
+  void SetBounds(ControlId id, const Bounds& bounds) override { At(id).spec.bounds = bounds; }
+  Bounds GetBounds(ControlId id) const override { return At(id).spec.bounds; }
+  void SetForeColor(ControlId id, Color color) override { At(id).spec.foreColor = color; }
+  void SetBackColor(ControlId id, Color color) override { At(id).spec.backColor = color; }
+  void SetFont(ControlId id, const Font& font) override { At(id).spec.font = font; }
+  void SetPicture(ControlId id, const std::string& picture) override { At(id).picture = picture; }
+  void SetToolTip(ControlId id, const std::string& text) override { At(id).toolTip = text; }
+  void SetTimer(ControlId id, bool enabled, int intervalMs) override;
+  void SetFocus(ControlId) override {}
+  TextSize MeasureText(const Font& font, const std::string& text) const override;
+
+ private:
+  SimControl& At(ControlId id) { return controls_.at(static_cast<std::size_t>(id)); }
+  const SimControl& At(ControlId id) const { return controls_.at(static_cast<std::size_t>(id)); }
+  ControlId IdOf(const std::string& name, int index) const;
+  void Raise(EventKind kind, const std::string& name, int index, int x = 0, int y = 0);
+
+  SimPlatform& desktop_;
+  FormEvents& events_;
+  std::string name_;
+  std::string caption_;
+  std::vector<SimControl> controls_;
+  WindowHandle handle_;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  int windowState_ = 0;
+  bool visible_ = false;
+  bool destroyed_ = false;
+  bool shownModal_ = false;
+  int notTopmostCalls_ = 0;
+};
+
+}  // namespace vantor::sim

@@ -1,0 +1,169 @@
+#include "platform/sim/sim_platform.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+#include "settings/ini_file.h"
+
+namespace vantor::sim {
+namespace {
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+}  // namespace
+
+SimPlatform::SimPlatform() = default;
+SimPlatform::~SimPlatform() = default;
+
+void SimPlatform::WriteFile(const std::string& path, const std::string& text) {
+  files_[Lower(path)] = text;
+}
+
+bool SimPlatform::FileExists(const std::string& path) const {
+  return files_.count(Lower(path)) != 0;
+}
+
+std::string SimPlatform::ReadFile(const std::string& path) const {
+  auto it = files_.find(Lower(path));
+  return it == files_.end() ? std::string() : it->second;
+}
+
+void SimPlatform::SetScreen(int widthPx, int heightPx, int twipsPerPixel) {
+  screenWidthPx_ = widthPx;
+  screenHeightPx_ = heightPx;
+  twipsPerPixel_ = twipsPerPixel;
+  workArea = {0, 0, widthPx, heightPx};
+}
+
+WindowHandle SimPlatform::AddWindow(const std::string& title, Rect rect, bool visible) {
+  const WindowHandle handle = nextHandle_++;
+  OtherWindow window;
+  window.title = title;
+  window.rect = rect;
+  window.visible = visible;
+  others_[handle] = window;
+  return handle;
+}
+
+OtherWindow& SimPlatform::Window(WindowHandle handle) { return others_.at(handle); }
+
+void SimPlatform::OnModal(const std::string& formName, ModalScript script) {
+  modalScripts_[formName] = std::move(script);
+}
+
+SimFormHost* SimPlatform::FindForm(const std::string& formName) {
+  for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+    if ((*it)->name() == formName) return *it;
+  return nullptr;
+}
+
+void SimPlatform::Advance(long long ms) {
+  const long long end = nowMs_ + ms;
+  for (;;) {
+    long long due = -1;
+    for (SimFormHost* form : forms_) {
+      const long long next = form->NextTimerDue();
+      if (next >= 0 && (due < 0 || next < due)) due = next;
+    }
+    if (due < 0 || due > end) break;
+    nowMs_ = due;
+    // A tick may open or close windows: look the list up afresh each time.
+    for (std::size_t i = 0; i < forms_.size(); ++i)
+      if (forms_[i]->FireDueTimer(nowMs_)) break;
+  }
+  nowMs_ = end;
+}
+
+std::string SimPlatform::ProfileString(const std::string& section, const std::string& key,
+                                       const std::string& path) {
+  auto it = files_.find(Lower(path));
+  if (it == files_.end()) return {};
+  return ini::ReadString(it->second, section, key).value_or(std::string());
+}
+
+std::int32_t SimPlatform::ProfileInt(const std::string& section, const std::string& key,
+                                     std::int32_t fallback, const std::string& path) {
+  auto it = files_.find(Lower(path));
+  if (it == files_.end()) return fallback;
+  return ini::ReadInt(it->second, section, key, fallback);
+}
+
+bool SimPlatform::WriteProfileString(const std::string& section, const std::string& key,
+                                     const std::string& value, const std::string& path) {
+  std::string& text = files_[Lower(path)];
+  text = ini::WriteString(text, section, key, value);
+  writes.push_back(section + "/" + key + "=" + value);
+  return true;
+}
+
+void SimPlatform::EndNow() { throw ProgramEnded{}; }
+
+int SimPlatform::SystemMetrics(int index) {
+  switch (index) {
+    case SM_CxScreen: return screenWidthPx_;
+    case SM_CyScreen: return screenHeightPx_;
+    case SM_CyCaption: return captionHeight;
+    default: return 0;
+  }
+}
+
+WindowHandle SimPlatform::FindTopLevelWindow(const std::string& exactTitle) {
+  for (const auto& [handle, window] : others_)
+    if (Lower(window.title) == Lower(exactTitle)) return handle;
+  return 0;
+}
+
+bool SimPlatform::IsWindowVisible(WindowHandle window) {
+  auto it = others_.find(window);
+  return it != others_.end() && it->second.visible;
+}
+
+void SimPlatform::ShowWindow(WindowHandle window, int showCmd) {
+  auto it = others_.find(window);
+  if (it == others_.end()) return;
+  it->second.showCommands.push_back(showCmd);
+  it->second.visible = showCmd != 0;
+}
+
+bool SimPlatform::GetWindowPlacement(WindowHandle window, WindowPlacement& placement) {
+  auto it = others_.find(window);
+  if (it == others_.end() || it->second.placementFails || placement.length != 44) return false;
+  placement.showCmd = it->second.visible ? 1 : 0;
+  placement.normal = it->second.rect;
+  return true;
+}
+
+bool SimPlatform::PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t,
+                              std::intptr_t) {
+  auto it = others_.find(window);
+  if (it == others_.end()) return false;
+  it->second.messages.push_back(message);
+  return true;
+}
+
+std::unique_ptr<FormHost> SimPlatform::CreateForm(const FormSpec& spec, FormEvents& events) {
+  auto host = std::make_unique<SimFormHost>(*this, spec, events, nextHandle_++);
+  forms_.push_back(host.get());
+  formsCreated.push_back(spec.name);
+  return host;
+}
+
+int SimPlatform::MessageBox(const std::string& text, const std::string& caption, int) {
+  messageBoxes.push_back(caption + "|" + text);
+  return ID_Ok;
+}
+
+void SimPlatform::RunModal(SimFormHost& form) {
+  auto it = modalScripts_.find(form.name());
+  if (it != modalScripts_.end()) it->second(form);
+}
+
+void SimPlatform::Forget(SimFormHost& form) {
+  forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+}
+
+}  // namespace vantor::sim

@@ -1,0 +1,119 @@
+// The simulated desktop the unit tests run the program on: settings files,
+// a screen, other processes' windows, a clock, and this program's windows.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/sim/sim_form_host.h"
+
+namespace vantor::sim {
+
+// Thrown by EndNow: unwinds to the test, which asserts that the program
+// ended and where.
+struct ProgramEnded {};
+
+// A top-level window of another process.
+struct OtherWindow {
+  std::string title;
+  Rect rect;
+  bool visible = true;
+  bool placementFails = false;
+  std::vector<std::uint32_t> messages;  // posted to it, in order
+  std::vector<int> showCommands;
+};
+
+class SimPlatform : public Platform {
+ public:
+  SimPlatform();
+  ~SimPlatform() override;
+
+  // --- What a test sets up and reads back. ---
+  // Files by Windows path, compared without regard to case. A file that was
+  // never written does not exist.
+  void WriteFile(const std::string& path, const std::string& text);
+  bool FileExists(const std::string& path) const;
+  std::string ReadFile(const std::string& path) const;
+  std::vector<std::string> writes;  // "section/key=value", in order
+
+  std::string commandLine;
+  std::string programFolder = "C:\\Program Files\\Vantor";
+  VersionInfo version{1, 1, 1};
+  bool previousInstance = false;
+
+  // Screen in pixels, twips per pixel, work area and caption height.
+  void SetScreen(int widthPx, int heightPx, int twipsPerPixel = 15);
+  Rect workArea{0, 0, 1024, 768};
+  int captionHeight = 19;
+
+  WindowHandle AddWindow(const std::string& title, Rect rect, bool visible = true);
+  OtherWindow& Window(WindowHandle handle);
+  std::vector<std::string> activated;  // AppActivate titles, in order
+
+  std::vector<Pointer> pointers;  // every pointer set, in order
+  std::string appTitle;
+  int doEventsCalls = 0;
+  std::vector<std::string> messageBoxes;  // "caption|text"
+
+  // A modal window runs the script registered for its name, then returns.
+  using ModalScript = std::function<void(SimFormHost&)>;
+  void OnModal(const std::string& formName, ModalScript script);
+  // The most recently created window of that name, or nullptr.
+  SimFormHost* FindForm(const std::string& formName);
+  std::vector<std::string> formsCreated;  // names, in order
+
+  // The virtual clock: fires every due timer of every live window.
+  long long nowMs() const { return nowMs_; }
+  void Advance(long long ms);
+
+  // --- Platform. ---
+  std::string ProfileString(const std::string& section, const std::string& key,
+                            const std::string& path) override;
+  std::int32_t ProfileInt(const std::string& section, const std::string& key,
+                          std::int32_t fallback, const std::string& path) override;
+  bool WriteProfileString(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& path) override;
+  std::string CommandLine() override { return commandLine; }
+  std::string ProgramFolder() override { return programFolder; }
+  VersionInfo ProgramVersion() override { return version; }
+  bool PreviousInstanceRunning() override { return previousInstance; }
+  void SetAppTitle(const std::string& title) override { appTitle = title; }
+  void SetPointer(Pointer pointer) override { pointers.push_back(pointer); }
+  void DoEvents() override { ++doEventsCalls; }
+  [[noreturn]] void EndNow() override;
+  int ScreenWidthTwips() override { return screenWidthPx_ * twipsPerPixel_; }
+  int ScreenHeightTwips() override { return screenHeightPx_ * twipsPerPixel_; }
+  int SystemMetrics(int index) override;
+  Rect WorkArea() override { return workArea; }
+  WindowHandle FindTopLevelWindow(const std::string& exactTitle) override;
+  bool IsWindowVisible(WindowHandle window) override;
+  void ShowWindow(WindowHandle window, int showCmd) override;
+  bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) override;
+  bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
+                   std::intptr_t lParam) override;
+  void AppActivate(const std::string& title) override { activated.push_back(title); }
+  std::unique_ptr<FormHost> CreateForm(const FormSpec& spec, FormEvents& events) override;
+  int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+
+  // Used by SimFormHost.
+  int twipsPerPixel() const { return twipsPerPixel_; }
+  void RunModal(SimFormHost& form);
+  void Forget(SimFormHost& form);
+
+ private:
+  std::map<std::string, std::string> files_;  // by lower-case path
+  int screenWidthPx_ = 1024;
+  int screenHeightPx_ = 768;
+  int twipsPerPixel_ = 15;
+  std::map<WindowHandle, OtherWindow> others_;
+  WindowHandle nextHandle_ = 0x1000;
+  std::map<std::string, ModalScript> modalScripts_;
+  std::vector<SimFormHost*> forms_;  // live windows of this program
+  long long nowMs_ = 0;
+};
+
+}  // namespace vantor::sim

@@ -1,0 +1,198 @@
+#include "placement/placement.h"
+
+#include "sim_fixture.h"
+
+namespace vantor {
+namespace {
+
+using testing::SimTest;
+
+// A plain window whose outer size is 3000 x 2000 twips.
+class PlainForm : public Form {
+ public:
+  explicit PlainForm(Platform& platform) : Form(platform, Design()) {}
+
+ private:
+  static FormSpec Design() {
+    FormSpec spec;
+    spec.name = "frmPlain";
+    return spec;
+  }
+};
+
+class PlacementTest : public SimTest {
+ protected:
+  PlacementTest() : form(sim) {
+    form.Load();
+    form.Host().Move(0, 0, 3000, 2000);
+  }
+  sim::SimFormHost& host() { return *sim.FindForm("frmPlain"); }
+  void Store(int left, int top, int width, int height) {
+    WriteIni("[Pos]\nleft=" + std::to_string(left) + "\ntop=" + std::to_string(top) +
+             "\nwidth=" + std::to_string(width) + "\nheight=" + std::to_string(height) + "\n");
+  }
+  void Restore(int flags = 6) {
+    RestoreFormPosition(program, form, "Pos", flags, true, kShowModeless);
+  }
+  PlainForm form;
+};
+
+TEST_F(PlacementTest, TwipsPerPixelAreMeasuredFromTheScreen) {
+  sim.SetScreen(1024, 768, 12);
+  const TwipsPerPixel tpp = MeasureTwipsPerPixel(sim);
+  EXPECT_EQ(tpp.x, 12);
+  EXPECT_EQ(tpp.y, 12);
+}
+
+TEST_F(PlacementTest, SignedTextPutsABlankBeforeNonNegativeValues) {
+  EXPECT_EQ(SignedText(1500), " 1500");
+  EXPECT_EQ(SignedText(0), " 0");
+  EXPECT_EQ(SignedText(-300), "-300");
+}
+
+TEST_F(PlacementTest, CentresOnTheScreenAndOnSmallScreensAtTheTop) {
+  sim.SetScreen(800, 600);
+  CenterForm(program, form, 0, true, kShowModeless);
+  EXPECT_EQ(form.Left(), 12000 / 2 - 3000 / 2);
+  EXPECT_EQ(form.Top(), 9000 / 2 - 2000 / 2);
+  EXPECT_TRUE(host().IsVisible());
+
+  sim.SetScreen(640, 480);
+  CenterForm(program, form, 0, true, kLeaveHidden);
+  EXPECT_EQ(form.Left(), 9600 / 2 - 3000 / 2);
+  EXPECT_EQ(form.Top(), 0);
+  EXPECT_FALSE(host().IsVisible());
+}
+
+TEST_F(PlacementTest, ModalCentringShowsModalAndSkipsTheZOrderOfAClosedWindow) {
+  sim.OnModal("frmPlain", [&](sim::SimFormHost&) { form.Unload(); });
+  CenterForm(program, form, kApplyZOrder, true, kShowModal);
+  EXPECT_TRUE(host().shownModal());
+  EXPECT_EQ(host().notTopmostCalls(), 0);
+
+  PlainForm other(sim);
+  other.Load();
+  CenterForm(program, other, kApplyZOrder, true, kShowModeless);
+  EXPECT_EQ(sim.FindForm("frmPlain")->notTopmostCalls(), 1);
+}
+
+TEST_F(PlacementTest, NoStoredWidthCentresEvenWithLeftAndTopPresent) {
+  Store(100, 100, -5, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), 15360 / 2 - 1500);
+  WriteIni("[Pos]\nleft=100\ntop=100\n");
+  form.Host().Move(0, 0, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), 15360 / 2 - 1500);
+  EXPECT_EQ(form.Top(), 11520 / 2 - 1000);
+}
+
+TEST_F(PlacementTest, PositionFlagsIgnoreTheStoredSize) {
+  Store(1500, 1200, 9000, 9000);
+  Restore(6);
+  EXPECT_EQ(form.Left(), 1500);
+  EXPECT_EQ(form.Top(), 1200);
+  EXPECT_EQ(form.Width(), 3000);
+  EXPECT_EQ(form.Height(), 2000);
+  EXPECT_EQ(host().notTopmostCalls(), 1);
+  Restore(kApplySize | kApplyPosition);
+  EXPECT_EQ(form.Width(), 9000);
+  EXPECT_EQ(form.Height(), 9000);
+}
+
+TEST_F(PlacementTest, FittingKeepsTheWindowInsideTheWorkArea) {
+  Store(-300, -20, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), 0);
+  EXPECT_EQ(form.Top(), 0);
+
+  Store(14000, 11000, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), 15360 - 3000);
+  EXPECT_EQ(form.Top(), 11520 - 2000);
+}
+
+TEST_F(PlacementTest, ATaskbarOnTopStillAllowsTopZeroAndLimitsTheBottomByItsHeight) {
+  sim.workArea = {0, 30, 1024, 768};
+  Store(500, 0, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Top(), 0);
+  Store(500, 10000, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Top(), (768 - 30) * 15 - 2000);
+}
+
+TEST_F(PlacementTest, AWindowWiderThanTheWorkAreaEndsWithANegativeLeft) {
+  form.Host().Move(0, 0, 20000, 2000);
+  FitFormToWorkArea(program, form);
+  EXPECT_EQ(form.Left(), 15360 - 20000);
+}
+
+TEST_F(PlacementTest, SeatsBesideTheHostWindowOnTheFirstRun) {
+  sim.AddWindow("Orvex", {100, 50, 700, 450});
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  EXPECT_EQ(form.Left(), 10500);
+  EXPECT_EQ(form.Top(), 1500);
+  EXPECT_TRUE(host().IsVisible());
+  EXPECT_EQ(program.placement.FoundPlacement.normal.right, 700);
+}
+
+TEST_F(PlacementTest, SeatingIsFittedToTheWorkArea) {
+  sim.AddWindow("Orvex", {300, 600, 900, 1000});
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  EXPECT_EQ(form.Left(), 15360 - 3000);
+  EXPECT_EQ(form.Top(), 11520 - 2000);
+}
+
+TEST_F(PlacementTest, SeatingFallsBackToTheStoredPlaceOrTheCentre) {
+  sim.AddWindow("Orvex", {100, 50, 700, 450});
+  Store(1500, 1200, 0, 0);  // a stored width of 0 counts as stored
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  EXPECT_EQ(form.Left(), 1500);
+
+  WriteIni("");
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Not there");
+  EXPECT_EQ(form.Left(), 15360 / 2 - 1500);
+
+  const WindowHandle broken = sim.AddWindow("Broken", {100, 50, 700, 450});
+  sim.Window(broken).placementFails = true;
+  form.Host().Move(0, 0, 3000, 2000);
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Broken");
+  EXPECT_EQ(form.Left(), 15360 / 2 - 1500);
+}
+
+TEST_F(PlacementTest, AnEmptyHostTitleNamesNoWindow) {
+  sim.AddWindow("", {100, 50, 700, 450});
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "");
+  EXPECT_EQ(form.Left(), 15360 / 2 - 1500);
+}
+
+TEST_F(PlacementTest, SavingWritesSignedTextAndTheStateWhichIsNeverReadBack) {
+  form.Host().Move(1500, -300, 3000, 2000);
+  sim.FindForm("frmPlain")->SetWindowState(2);
+  SaveFormPosition(program, form, "Pos");
+  EXPECT_EQ(sim.writes, (std::vector<std::string>{"Pos/left= 1500", "Pos/top=-300",
+                                                  "Pos/width= 3000", "Pos/height= 2000",
+                                                  "Pos/windowstate= 2"}));
+  form.Host().Move(0, 0, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), 1500);
+  EXPECT_EQ(form.Top(), 0);
+  EXPECT_EQ(form.WindowState(), 2);  // restoring does not touch the state
+}
+
+TEST_F(PlacementTest, SavedWindowPlacementReadsBackUnchanged) {
+  program.placement.FoundPlacement.normal = {100, 80, 500, 380};
+  SaveWindowPlacement(program, "AVIPosition");
+  EXPECT_EQ(Ini("AVIPosition", "left"), "1500");
+  EXPECT_EQ(Ini("AVIPosition", "width"), "6000");
+  RestoreFormPosition(program, form, "AVIPosition", kApplySize | kApplyPosition, true,
+                      kShowModeless);
+  EXPECT_EQ(form.Left(), 1500);
+  EXPECT_EQ(form.Top(), 1200);
+  EXPECT_EQ(form.Width(), 6000);
+  EXPECT_EQ(form.Height(), 4500);
+}
+
+}  // namespace
+}  // namespace vantor

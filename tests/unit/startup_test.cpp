@@ -1,0 +1,251 @@
+#include "startup/launch.h"
+
+#include "dialogs/frm_choice.h"
+#include "sim_fixture.h"
+#include "startup/run.h"
+
+namespace vantor {
+namespace {
+
+using testing::SimTest;
+
+// Records what start-up asked of the windows it opens.
+class RecordingWindows : public StartupWindows {
+ public:
+  std::string FindVideoFolder(Program&) override {
+    ++folderSearches;
+    return folder;
+  }
+  void LoadVideoWindow(Program& program) override {
+    loaded = "video";
+    selectedAtLoad = program.startup.SelectedClip;
+  }
+  void LoadCoachWindow(Program&) override { loaded = "coach"; }
+
+  std::string folder = "E:\\MOVIES";
+  int folderSearches = 0;
+  std::string loaded;
+  int selectedAtLoad = 0;
+};
+
+const char kTitles[] =
+    "[frmCoach Text]\nTitle=Scan Coach\n"
+    "[frmRUNAVI Text]\nTitle=How-To Videos\n"
+    "[frmChoice Text]\nTitle=Vantor\nQuestion=What would you like to open?\n"
+    "[All Forms Text]\nOKButton=OK\nCancelButton=Cancel\n";
+
+class StartupTest : public SimTest {
+ protected:
+  // Runs start-up with `commandLine`; true when it ended the program.
+  bool Start(const std::string& commandLine) {
+    sim.commandLine = commandLine;
+    return Ends([&] { Main(program, windows); });
+  }
+  RecordingWindows windows;
+};
+
+TEST_F(StartupTest, EmptyCommandLineWithoutTheChoiceSettingEndsAndShowsNothing) {
+  WriteIni(std::string(kTitles) + "[General]\nChoiceOnCoachDoubleClick=2\n");
+  EXPECT_TRUE(Start(""));
+  EXPECT_TRUE(sim.formsCreated.empty());
+  EXPECT_EQ(windows.loaded, "");
+
+  WriteIni(kTitles);
+  EXPECT_TRUE(Start(""));
+  EXPECT_TRUE(sim.formsCreated.empty());
+}
+
+TEST_F(StartupTest, AMissingSettingsFileEndsAnEmptyStartQuietly) {
+  EXPECT_TRUE(Start(""));
+  EXPECT_TRUE(sim.writes.empty());
+  EXPECT_EQ(program.settings.SettingsPath, "C:\\Program Files\\Vantor\\zthelp.ini");
+}
+
+class ChoiceStartTest : public StartupTest {
+ protected:
+  ChoiceStartTest() { WriteIni(std::string(kTitles) + "[General]\nChoiceOnCoachDoubleClick=1\n"); }
+};
+
+TEST_F(ChoiceStartTest, TheDialogOpensCentredWithItsTextsAndOkPicksTheCoach) {
+  sim.OnModal("frmChoice", [&](sim::SimFormHost& dialog) {
+    EXPECT_EQ(dialog.Caption(), "Vantor");
+    EXPECT_EQ(dialog.Control("lbl_Question").text, "What would you like to open?");
+    EXPECT_EQ(dialog.Control("Option1").text, "Scan Coach");
+    EXPECT_EQ(dialog.Control("Option2").text, "How-To Videos");
+    EXPECT_EQ(dialog.Control("btn_OK").text, "OK");
+    EXPECT_EQ(dialog.Control("btn_Cancel").text, "Cancel");
+    EXPECT_TRUE(dialog.Control("Option1").value);
+    EXPECT_FALSE(dialog.Control("Option2").value);
+    EXPECT_NEAR(dialog.Left(), 15360 / 2 - dialog.Width() / 2.0, 0.5);
+    EXPECT_NEAR(dialog.Top(), 11520 / 2 - dialog.Height() / 2.0, 0.5);
+    // The pointer is normal while the user chooses.
+    EXPECT_EQ(sim.pointers.back(), Pointer::Default);
+    dialog.Click("btn_OK");
+  });
+  EXPECT_FALSE(Start(""));
+  EXPECT_EQ(windows.loaded, "coach");
+  EXPECT_EQ(sim.doEventsCalls, 1);
+  EXPECT_EQ(sim.FindForm("frmChoice"), nullptr);  // released after it closed
+}
+
+TEST_F(ChoiceStartTest, EnterPicksTheSelectedOption) {
+  sim.OnModal("frmChoice", [](sim::SimFormHost& dialog) { dialog.PressEnter(); });
+  EXPECT_FALSE(Start(""));
+  EXPECT_EQ(windows.loaded, "coach");
+}
+
+TEST_F(ChoiceStartTest, TheSecondOptionOpensTheVideoWindowWithoutAClip) {
+  sim.OnModal("frmChoice", [](sim::SimFormHost& dialog) {
+    dialog.Click("Option2");
+    dialog.Click("btn_OK");
+  });
+  EXPECT_FALSE(Start(""));
+  EXPECT_EQ(windows.loaded, "video");
+  EXPECT_EQ(windows.selectedAtLoad, -1);
+}
+
+TEST_F(ChoiceStartTest, CancelAndEscapeEndTheProgram) {
+  sim.OnModal("frmChoice", [](sim::SimFormHost& dialog) { dialog.Click("btn_Cancel"); });
+  EXPECT_TRUE(Start(""));
+  EXPECT_EQ(windows.loaded, "");
+
+  sim.OnModal("frmChoice", [](sim::SimFormHost& dialog) { dialog.PressEscape(); });
+  EXPECT_TRUE(Start(""));
+  EXPECT_EQ(windows.loaded, "");
+}
+
+TEST_F(ChoiceStartTest, TheCloseBoxKeepsTheCoach) {
+  sim.OnModal("frmChoice", [](sim::SimFormHost& dialog) {
+    dialog.Click("Option2");
+    dialog.CloseBox();
+  });
+  EXPECT_FALSE(Start(""));
+  EXPECT_EQ(windows.loaded, "coach");
+}
+
+TEST_F(ChoiceStartTest, ACommandLineNeverAsks) {
+  EXPECT_FALSE(Start("7"));
+  EXPECT_TRUE(sim.formsCreated.empty());
+  EXPECT_EQ(windows.loaded, "coach");
+}
+
+TEST_F(StartupTest, AutomaticLaunchFollowsTheSetting) {
+  WriteIni(kTitles);
+  EXPECT_FALSE(Start("8"));
+  EXPECT_EQ(windows.loaded, "coach");
+  EXPECT_EQ(program.startup.LaunchMode, 7);
+
+  windows.loaded.clear();
+  WriteIni(std::string(kTitles) + "[General]\nAutoLaunchCoach=0\n");
+  EXPECT_TRUE(Start("8"));
+  EXPECT_EQ(windows.loaded, "");
+
+  WriteIni(std::string(kTitles) + "[General]\nAutoLaunchCoach=3\n");
+  EXPECT_FALSE(Start("7.5"));  // rounds to 8
+  EXPECT_EQ(windows.loaded, "coach");
+}
+
+TEST_F(StartupTest, CoachStartSetsTheTitleAndEndsWithTheNormalPointer) {
+  WriteIni(kTitles);
+  EXPECT_FALSE(Start("7"));
+  EXPECT_EQ(sim.appTitle, "Scan Coach");
+  EXPECT_EQ(sim.pointers.front(), Pointer::ArrowHourglass);
+  EXPECT_EQ(sim.pointers.back(), Pointer::Default);
+  EXPECT_EQ(windows.folderSearches, 0);
+}
+
+TEST_F(StartupTest, ARunningCoachIsBroughtForwardInsteadOfASecondOne) {
+  WriteIni(kTitles);
+  sim.previousInstance = true;
+  sim.AddWindow("Scan Coach", {0, 0, 400, 500});
+  EXPECT_TRUE(Start("7"));
+  EXPECT_EQ(sim.activated, std::vector<std::string>{"Scan Coach"});
+  EXPECT_EQ(windows.loaded, "");
+  EXPECT_EQ(sim.pointers.back(), Pointer::Default);
+}
+
+TEST_F(StartupTest, OnlyAVideoWindowRunningStillOpensACoachHere) {
+  WriteIni(kTitles);
+  sim.previousInstance = true;
+  const WindowHandle video = sim.AddWindow("How-To Videos", {0, 0, 400, 500});
+  EXPECT_FALSE(Start("7"));
+  EXPECT_EQ(windows.loaded, "coach");
+  EXPECT_TRUE(sim.activated.empty());
+  EXPECT_TRUE(sim.Window(video).messages.empty());
+}
+
+TEST_F(StartupTest, ARunningVideoWindowHandsOverItsPlaceAndIsClosed) {
+  WriteIni(kTitles);
+  sim.previousInstance = true;
+  const WindowHandle video = sim.AddWindow("How-To Videos", {100, 80, 500, 380});
+  EXPECT_FALSE(Start("1003"));
+  EXPECT_EQ(Ini("AVIPosition", "left"), "1500");
+  EXPECT_EQ(Ini("AVIPosition", "top"), "1200");
+  EXPECT_EQ(Ini("AVIPosition", "width"), "6000");
+  EXPECT_EQ(Ini("AVIPosition", "height"), "4500");
+  EXPECT_EQ(sim.Window(video).messages, std::vector<std::uint32_t>{16});
+  EXPECT_EQ(windows.loaded, "video");
+  EXPECT_EQ(windows.selectedAtLoad, 3);
+  EXPECT_EQ(program.startup.LoadedClip, -1);
+  EXPECT_EQ(Ini("General", "MoviesLastFoundAt"), "E:\\MOVIES");
+  EXPECT_EQ(sim.appTitle, "How-To Videos");
+}
+
+TEST_F(StartupTest, AVideoWindowWhosePlacementCannotBeReadIsClosedWithoutSaving) {
+  WriteIni(kTitles);
+  sim.previousInstance = true;
+  const WindowHandle video = sim.AddWindow("How-To Videos", {100, 80, 500, 380});
+  sim.Window(video).placementFails = true;
+  EXPECT_FALSE(Start("9"));
+  EXPECT_EQ(Ini("AVIPosition", "width"), "");
+  EXPECT_EQ(sim.Window(video).messages, std::vector<std::uint32_t>{16});
+}
+
+TEST_F(StartupTest, EmptyTitlesNeverMatchAnotherProgramsUntitledWindow) {
+  sim.previousInstance = true;
+  const WindowHandle untitled = sim.AddWindow("", {0, 0, 10, 10});
+  EXPECT_FALSE(Start("9"));
+  EXPECT_TRUE(sim.Window(untitled).messages.empty());
+  EXPECT_FALSE(Start("7"));
+  EXPECT_TRUE(sim.activated.empty());
+}
+
+TEST_F(StartupTest, LowModesOpenTheVideoWindowWithoutAClipAndLeaveARunningOneAlone) {
+  WriteIni(kTitles);
+  sim.previousInstance = true;
+  const WindowHandle video = sim.AddWindow("How-To Videos", {100, 80, 500, 380});
+  EXPECT_FALSE(Start("5"));
+  EXPECT_EQ(windows.loaded, "video");
+  EXPECT_LT(windows.selectedAtLoad, 0);
+  EXPECT_FALSE(Start("letters"));
+  EXPECT_EQ(program.startup.LaunchMode, 0);
+  EXPECT_LT(windows.selectedAtLoad, 0);
+  EXPECT_TRUE(sim.Window(video).messages.empty());
+}
+
+TEST_F(StartupTest, NoClipFolderEndsWithoutWritingIt) {
+  WriteIni(kTitles);
+  windows.folder.clear();
+  EXPECT_TRUE(Start("1001"));
+  EXPECT_EQ(windows.folderSearches, 1);
+  EXPECT_EQ(windows.loaded, "");
+  EXPECT_TRUE(sim.writes.empty());
+}
+
+TEST_F(StartupTest, ModesOutsideSixteenBitsEndQuietly) {
+  WriteIni(kTitles);
+  for (const char* line : {"40000", "-40000", "-32000", "1e10"}) {
+    EXPECT_TRUE(Start(line)) << line;
+    EXPECT_EQ(windows.folderSearches, 0) << line;
+  }
+  EXPECT_TRUE(sim.writes.empty());
+}
+
+TEST_F(StartupTest, TheProgramReportsTheModeItSettledOnWhenNoWindowOpened) {
+  WriteIni(kTitles);
+  sim.commandLine = "7";
+  EXPECT_EQ(RunStartup(program), 7);
+}
+
+}  // namespace
+}  // namespace vantor
