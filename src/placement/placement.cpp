@@ -25,7 +25,9 @@ TwipsPerPixel MeasureTwipsPerPixel(Platform& platform) {
 }
 
 std::string SignedText(std::int32_t value) {
-  return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+  std::string text = std::to_string(value);
+  if (value >= 0) text.insert(text.begin(), ' ');
+  return text;
 }
 
 WindowHandle FindWindowTitled(Platform& platform, const std::string& title) {
