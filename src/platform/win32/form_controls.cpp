@@ -1,0 +1,201 @@
+// The properties of a form's controls: each set goes straight to the
+// control's window; the design values that Windows does not keep (colours,
+// font, picture, timer) are kept in the control's record.
+#include "platform/win32/control_factory.h"
+#include "platform/win32/win32_form_host.h"
+
+namespace vantor::win32 {
+
+void Win32FormHost::SetText(ControlId id, const std::string& text) {
+  Control* control = Find(id);
+  if (!control) return;
+  control->spec.caption = text;
+  if (control->window) SetWindowTextA(control->window, text.c_str());
+}
+
+std::string Win32FormHost::Text(ControlId id) const {
+  const Control* control = Find(id);
+  if (!control) return {};
+  if (!control->window) return control->spec.caption;
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control->window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(control->window, text.data(), text.size())));
+  return text;
+}
+
+void Win32FormHost::SetVisible(ControlId id, bool visible) {
+  Control* control = Find(id);
+  if (!control) return;
+  control->spec.visible = visible;
+  if (control->window) ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+// The control's own setting, as the core set it, whether or not its window
+// is on the screen now.
+bool Win32FormHost::Visible(ControlId id) const {
+  const Control* control = Find(id);
+  if (!control || !control->window) return false;
+  return (GetWindowLongA(control->window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Win32FormHost::SetEnabled(ControlId id, bool enabled) {
+  Control* control = Find(id);
+  if (!control) return;
+  control->spec.enabled = enabled;
+  if (control->spec.kind == ControlKind::Timer) {
+    ApplyTimer(id);
+  } else if (control->window) {
+    EnableWindow(control->window, enabled);
+  }
+}
+
+bool Win32FormHost::Enabled(ControlId id) const {
+  const Control* control = Find(id);
+  if (!control) return false;
+  if (!control->window) return control->spec.enabled;
+  return IsWindowEnabled(control->window) != FALSE;
+}
+
+// Selecting an option button clears the others of its run, as a click does.
+void Win32FormHost::SetValue(ControlId id, bool selected) {
+  Control* control = Find(id);
+  if (!control || !control->window) return;
+  SendMessageA(control->window, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (control->spec.kind != ControlKind::OptionButton || !selected) return;
+  for (ControlId other : RunOf(id)) {
+    if (other != id && controls_[other].window) {
+      SendMessageA(controls_[other].window, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+  }
+}
+
+bool Win32FormHost::Value(ControlId id) const {
+  const Control* control = Find(id);
+  if (!control || !control->window) return false;
+  return SendMessageA(control->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32FormHost::SetBounds(ControlId id, const Bounds& bounds) {
+  Control* control = Find(id);
+  if (!control) return;
+  const Bounds b = StoredBounds(control->spec.kind, bounds);
+  control->spec.bounds = b;
+  if (!control->window) return;
+  const SIZE size = WindowSize(control->spec.kind, b);
+  MoveWindow(control->window, b.left, b.top, size.cx, size.cy, TRUE);
+}
+
+Bounds Win32FormHost::GetBounds(ControlId id) const {
+  const Control* control = Find(id);
+  if (!control) return {};
+  if (!control->window || control->spec.kind == ControlKind::Line) return control->spec.bounds;
+  RECT r{};
+  GetWindowRect(control->window, &r);
+  MapWindowPoints(nullptr, GetParent(control->window), reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Win32FormHost::SetForeColor(ControlId id, Color color) {
+  Control* control = Find(id);
+  if (!control) return;
+  control->spec.foreColor = color;
+  Repaint(*control);
+}
+
+void Win32FormHost::SetBackColor(ControlId id, Color color) {
+  if (id == kFormItself) {
+    backColor_ = color;
+    if (window_)
+      RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return;
+  }
+  Control* control = Find(id);
+  if (!control) return;
+  control->spec.backColor = color;
+  Repaint(*control);
+}
+
+void Win32FormHost::SetFont(ControlId id, const Font& font) {
+  Control* control = Find(id);
+  if (!control) return;
+  control->spec.font = font;
+  if (control->window) {
+    SendMessageA(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(app_.Gdi().FontFor(font)),
+                 TRUE);
+  }
+}
+
+void Win32FormHost::SetPicture(ControlId id, const std::string& picture) {
+  Control* control = Find(id);
+  if (!control) return;
+  control->spec.picture = picture;
+  Repaint(*control);
+}
+
+void Win32FormHost::SetToolTip(ControlId id, const std::string& text) {
+  Control* control = Find(id);
+  if (!control || !control->window) return;
+  tips_.Set(app_.Instance(), window_, control->window, text);
+}
+
+// The controls inside a picture box may take its colour, and a transparent
+// image shows what lies under it, so those repaint their surroundings too.
+void Win32FormHost::Repaint(const Control& control) {
+  if (!control.window) return;
+  if (control.spec.kind == ControlKind::Image) {
+    RECT area;
+    GetWindowRect(control.window, &area);
+    HWND parent = GetParent(control.window);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  } else {
+    RedrawWindow(control.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+}
+
+void Win32FormHost::SetTimer(ControlId id, bool enabled, int intervalMs) {
+  Control* control = Find(id);
+  if (!control || control->spec.kind != ControlKind::Timer) return;
+  control->spec.enabled = enabled;
+  if (enabled) control->spec.interval = intervalMs;
+  ApplyTimer(id);
+}
+
+// A timer ticks while it is enabled with an interval above 0; ticks go to
+// the form's window under the timer's control ID.
+void Win32FormHost::ApplyTimer(ControlId id) {
+  const Control& control = controls_[id];
+  if (!window_) return;
+  if (control.spec.enabled && control.spec.interval > 0) {
+    ::SetTimer(window_, static_cast<UINT_PTR>(control.windowId),
+               static_cast<UINT>(control.spec.interval), nullptr);
+  } else {
+    KillTimer(window_, static_cast<UINT_PTR>(control.windowId));
+  }
+}
+
+void Win32FormHost::SetFocus(ControlId id) {
+  const Control* control = Find(id);
+  if (control && control->window) ::SetFocus(control->window);
+}
+
+// The height of an empty text is the height of one line, as the framework
+// measures it.
+TextSize Win32FormHost::MeasureText(const Font& font, const std::string& text) const {
+  HDC dc = GetDC(window_);
+  HGDIOBJ old = SelectObject(dc, app_.Gdi().FontFor(font));
+  TextSize result;
+  if (text.empty()) {
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    result.height = metrics.tmHeight;
+  } else {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    result = {size.cx, size.cy};
+  }
+  SelectObject(dc, old);
+  ReleaseDC(window_, dc);
+  return result;
+}
+
+}  // namespace vantor::win32

@@ -1,0 +1,232 @@
+// What the form's windows do with their messages: notifications of the
+// controls become events, our own controls paint themselves, and the core
+// hears of clicks, double clicks, mouse moves, timer ticks and the close box.
+#include "platform/win32/win32_form_host.h"
+// <windowsx.h> needs <windows.h> first.
+#include <windowsx.h>
+
+#include "platform/win32/message_loop.h"
+#include "platform/win32/painting.h"
+
+namespace vantor::win32 {
+
+LRESULT Win32FormHost::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND self = window_;
+  if (auto handled = OnParentMessage(message, wParam, lParam)) return *handled;
+  switch (message) {
+    case WM_CLOSE:
+      // The core decides whether the window goes.
+      RaiseCloseRequest();
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(self, &area);
+      FillRect(reinterpret_cast<HDC>(wParam), &area, app_.Gdi().BrushFor(BackColorOf(kFormItself)));
+      return 1;
+    }
+    case WM_TIMER:
+      OnTimerTick(static_cast<int>(wParam));
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(self, focus)) lastFocus_ = focus;
+      } else if (!HIWORD(wParam)) {
+        RestoreFocus();
+      }
+      return 0;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
+    case WM_SHOWWINDOW:
+      if (!wParam) WakeMessageLoop();
+      break;
+    case WM_NCDESTROY: {
+      const LRESULT result = DefWindowProcA(self, message, wParam, lParam);
+      OnWindowDestroyed();
+      return result;
+    }
+    default:
+      if (OnMouse(kFormItself, self, message, lParam)) return 0;
+  }
+  return DefWindowProcA(self, message, wParam, lParam);
+}
+
+LRESULT Win32FormHost::OnControlMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const ControlId id = IdOfWindow(window);
+  if (id == kFormItself) return DefWindowProcA(window, message, wParam, lParam);
+  const ControlKind kind = controls_[id].spec.kind;
+  if (kind == ControlKind::PictureBox) {
+    if (auto handled = OnParentMessage(message, wParam, lParam)) return *handled;
+  }
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      PaintControl(id, window);
+      return 0;
+    case WM_NCHITTEST:
+      // A line lets the mouse through to what lies under it.
+      if (kind == ControlKind::Line) return HTTRANSPARENT;
+      break;
+    default:
+      if (kind != ControlKind::Line && OnMouse(id, window, message, lParam)) return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Win32FormHost::OnStandardControlMouseMove(HWND control, LPARAM lParam) {
+  const ControlId id = IdOfWindow(control);
+  if (id != kFormItself) {
+    Raise(EventKind::MouseMove, id, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+  }
+}
+
+// Messages that the form and its picture boxes answer alike for the
+// controls they hold.
+std::optional<LRESULT> Win32FormHost::OnParentMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: {
+      const ControlId id = IdOfWindow(reinterpret_cast<HWND>(lParam));
+      if (id == kFormItself) break;
+      OnCommand(id, HIWORD(wParam));
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC: {
+      const ControlId id = IdOfWindow(reinterpret_cast<HWND>(lParam));
+      if (id == kFormItself) break;
+      const ControlSpec& spec = controls_[id].spec;
+      auto* dc = reinterpret_cast<HDC>(wParam);
+      const COLORREF back = BackColorOf(id);
+      SetTextColor(dc, ColorOr(spec.foreColor, COLOR_BTNTEXT));
+      SetBkColor(dc, back);
+      SetBkMode(dc, OPAQUE);
+      return reinterpret_cast<LRESULT>(app_.Gdi().BrushFor(back));
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const ControlId id = IdOfWindow(item.hwndItem);
+      if (id == kFormItself || controls_[id].spec.kind != ControlKind::GraphicalButton) break;
+      const ControlSpec& spec = controls_[id].spec;
+      const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+      const std::string& picture =
+          disabled && !spec.disabledPicture.empty() ? spec.disabledPicture : spec.picture;
+      DrawGraphicalButton(item, ColorOr(spec.backColor, COLOR_BTNFACE), app_.Gdi().Picture(picture),
+                          app_.Gdi().FontFor(spec.font), Text(id), app_.Gdi());
+      return TRUE;
+    }
+    case WM_SETCURSOR:
+      if (app_.ApplyPointer()) return TRUE;
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
+}
+
+void Win32FormHost::OnCommand(ControlId id, int code) {
+  switch (controls_[id].spec.kind) {
+    case ControlKind::Button:
+    case ControlKind::GraphicalButton:
+    case ControlKind::OptionButton:
+    case ControlKind::CheckBox:
+      if (code == BN_CLICKED) Raise(EventKind::Click, id);
+      break;
+    case ControlKind::Label:
+      if (code == STN_CLICKED) Raise(EventKind::Click, id);
+      if (code == STN_DBLCLK) Raise(EventKind::DblClick, id);
+      break;
+    case ControlKind::ComboBox:
+      if (code == CBN_SELCHANGE || code == CBN_EDITCHANGE) Raise(EventKind::Change, id);
+      break;
+    case ControlKind::DriveList:
+    case ControlKind::DirList:
+    case ControlKind::FileList:
+      if (code == LBN_SELCHANGE) Raise(EventKind::Click, id);
+      if (code == LBN_DBLCLK) Raise(EventKind::DblClick, id);
+      break;
+    default:
+      break;
+  }
+}
+
+// Mouse input of the form and of our own controls. A click is a press and
+// a release inside the same window; the second press of a double click
+// gives DblClick and no second Click.
+bool Win32FormHost::OnMouse(ControlId id, HWND window, UINT message, LPARAM lParam) {
+  const int x = GET_X_LPARAM(lParam);
+  const int y = GET_Y_LPARAM(lParam);
+  bool& pressed = id == kFormItself ? formPressed_ : controls_[id].pressed;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      Raise(EventKind::MouseMove, id, x, y);
+      return true;
+    case WM_LBUTTONDOWN:
+      pressed = true;
+      SetCapture(window);
+      return true;
+    case WM_LBUTTONUP: {
+      const bool wasPressed = pressed;
+      pressed = false;
+      if (GetCapture() == window) ReleaseCapture();
+      RECT area;
+      GetClientRect(window, &area);
+      if (wasPressed && PtInRect(&area, POINT{x, y})) Raise(EventKind::Click, id);
+      return true;
+    }
+    case WM_LBUTTONDBLCLK:
+      Raise(EventKind::DblClick, id);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A tick that comes while the same timer's last tick is still being handled
+// (the handler let window events run) is dropped.
+void Win32FormHost::OnTimerTick(int windowId) {
+  auto found = byWindowId_.find(windowId);
+  if (found == byWindowId_.end()) return;
+  const ControlId id = found->second;
+  Control& control = controls_[id];
+  if (control.spec.kind != ControlKind::Timer || !control.spec.enabled || control.inTimer) return;
+  control.inTimer = true;
+  const std::shared_ptr<bool> alive = alive_;
+  Raise(EventKind::Timer, id);
+  if (*alive) controls_[id].inTimer = false;
+}
+
+void Win32FormHost::PaintControl(ControlId id, HWND window) {
+  const ControlSpec& spec = controls_[id].spec;
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT area;
+  GetClientRect(window, &area);
+  switch (spec.kind) {
+    case ControlKind::PictureBox:
+      FillRect(dc, &area, app_.Gdi().BrushFor(BackColorOf(id)));
+      DrawBitmap(dc, app_.Gdi().Picture(spec.picture), 0, 0);
+      break;
+    case ControlKind::Image:
+      DrawBitmapStretched(dc, app_.Gdi().Picture(spec.picture), area);
+      break;
+    case ControlKind::Line:
+      FillRect(dc, &area, app_.Gdi().BrushFor(ColorOr(spec.foreColor, COLOR_WINDOWTEXT)));
+      break;
+    default:
+      break;
+  }
+  EndPaint(window, &paint);
+}
+
+// A colour of its own, or else: the system's button face for the form and
+// its picture boxes, the container's colour for everything else.
+COLORREF Win32FormHost::BackColorOf(ControlId id) const {
+  if (id == kFormItself) return ColorOr(backColor_, COLOR_BTNFACE);
+  const Control& control = controls_[id];
+  if (control.spec.backColor != kDefaultColor) return control.spec.backColor;
+  if (control.spec.kind == ControlKind::PictureBox) return GetSysColor(COLOR_BTNFACE);
+  return BackColorOf(control.container);
+}
+
+}  // namespace vantor::win32

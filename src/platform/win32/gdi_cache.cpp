@@ -1,0 +1,48 @@
+#include "platform/win32/gdi_cache.h"
+
+#include <cmath>
+
+#include "platform/win32/screen.h"
+
+namespace vantor::win32 {
+
+GdiCache::~GdiCache() {
+  for (auto& [key, font] : fonts_) DeleteObject(font);
+  for (auto& [color, brush] : brushes_) DeleteObject(brush);
+  for (auto& [name, bitmap] : pictures_) {
+    if (bitmap) DeleteObject(bitmap);
+  }
+}
+
+HFONT GdiCache::FontFor(const Font& font) {
+  const int height =
+      -static_cast<int>(std::lround(font.pointSize * LogicalPixels(LOGPIXELSY) / 72.0));
+  const auto key = std::make_tuple(font.name, height, font.bold, font.italic);
+  auto found = fonts_.find(key);
+  if (found != fonts_.end()) return found->second;
+  HFONT made = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE,
+                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+  fonts_.emplace(key, made);
+  return made;
+}
+
+HBRUSH GdiCache::BrushFor(COLORREF color) {
+  auto found = brushes_.find(color);
+  if (found != brushes_.end()) return found->second;
+  HBRUSH made = CreateSolidBrush(color);
+  brushes_.emplace(color, made);
+  return made;
+}
+
+HBITMAP GdiCache::Picture(const std::string& name) {
+  if (name.empty()) return nullptr;
+  auto found = pictures_.find(name);
+  if (found != pictures_.end()) return found->second;
+  auto* made = static_cast<HBITMAP>(
+      LoadImageA(instance_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  pictures_.emplace(name, made);
+  return made;
+}
+
+}  // namespace vantor::win32

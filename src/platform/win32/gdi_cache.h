@@ -1,0 +1,35 @@
+// Fonts, brushes and pictures shared by every window of the program. Each is
+// made once on first use and kept until the program ends.
+#pragma once
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "platform/types.h"
+#include "platform/win32/win32.h"
+
+namespace vantor::win32 {
+
+class GdiCache {
+ public:
+  explicit GdiCache(HINSTANCE instance) : instance_(instance) {}
+  ~GdiCache();
+  GdiCache(const GdiCache&) = delete;
+  GdiCache& operator=(const GdiCache&) = delete;
+
+  // The font at its point size on this screen (height -pt * LOGPIXELSY / 72).
+  HFONT FontFor(const Font& font);
+  HBRUSH BrushFor(COLORREF color);
+  // The bitmap resource of that name; null when the name is empty or the
+  // program has no such picture.
+  HBITMAP Picture(const std::string& name);
+
+ private:
+  HINSTANCE instance_;
+  std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
+  std::map<COLORREF, HBRUSH> brushes_;
+  std::map<std::string, HBITMAP> pictures_;
+};
+
+}  // namespace vantor::win32

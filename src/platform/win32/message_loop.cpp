@@ -1,0 +1,42 @@
+#include "platform/win32/message_loop.h"
+
+#include "platform/win32/win32_form_host.h"
+
+namespace vantor::win32 {
+
+void Dispatch(App& app, MSG& message) {
+  if (Win32FormHost* form = app.FormOf(message.hwnd)) {
+    if (form->HandleDialogKey(message)) return;
+    if (IsDialogMessageA(form->Window(), &message)) return;
+  }
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+}
+
+void RunMessageLoop(App& app, const std::function<bool()>& done) {
+  MSG message;
+  while (!done()) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == -1) return;
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    Dispatch(app, message);
+  }
+}
+
+void WakeMessageLoop() { PostMessageA(nullptr, WM_NULL, 0, 0); }
+
+void DispatchPending(App& app) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    Dispatch(app, message);
+  }
+}
+
+}  // namespace vantor::win32

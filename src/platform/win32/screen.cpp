@@ -1,0 +1,14 @@
+#include "platform/win32/screen.h"
+
+namespace vantor::win32 {
+
+int LogicalPixels(int index) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, index);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+int TwipsPerPixel(int index) { return 1440 / LogicalPixels(index); }
+
+}  // namespace vantor::win32

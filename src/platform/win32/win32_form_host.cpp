@@ -1,0 +1,368 @@
+// The window itself: creation from the design table, geometry in twips,
+// showing (modeless and modal), destruction, focus and the dialog keys.
+#include "platform/win32/win32_form_host.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/win32/control_factory.h"
+#include "platform/win32/fail_fast.h"
+#include "platform/win32/message_loop.h"
+#include "platform/win32/screen.h"
+#include "platform/win32/window_procs.h"
+
+namespace vantor::win32 {
+
+namespace {
+
+int TwipsToPixels(int twips, int twipsPerPixel) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+}
+
+}  // namespace
+
+Win32FormHost::Win32FormHost(App& app, const FormSpec& spec, FormEvents& events)
+    : app_(app), events_(events), backColor_(spec.backColor) {
+  controls_.reserve(spec.controls.size());
+  for (std::size_t i = 0; i < spec.controls.size(); ++i) {
+    Control control;
+    control.spec = spec.controls[i];
+    control.windowId = control.spec.id != 0 ? control.spec.id : 1000 + static_cast<int>(i);
+    byWindowId_[control.windowId] = static_cast<ControlId>(i);
+    controls_.push_back(std::move(control));
+  }
+  for (Control& control : controls_) {
+    if (control.spec.container.empty()) continue;
+    for (std::size_t j = 0; j < controls_.size(); ++j) {
+      if (controls_[j].spec.kind == ControlKind::PictureBox &&
+          controls_[j].spec.name == control.spec.container && &controls_[j] != &control) {
+        control.container = static_cast<ControlId>(j);
+        break;
+      }
+    }
+  }
+  CreateFormWindow(spec);
+  if (!window_) return;
+  app_.AddForm(this);
+  std::vector<bool> created(controls_.size(), false);
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    CreateControl(static_cast<ControlId>(i), created);
+  }
+}
+
+Win32FormHost::~Win32FormHost() {
+  if (window_) {
+    if (modal_) EndModal();
+    DestroyWindow(window_);
+  }
+  *alive_ = false;
+}
+
+void Win32FormHost::CreateFormWindow(const FormSpec& spec) {
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  DWORD exStyle = WS_EX_CONTROLPARENT;
+  if (spec.border == BorderStyle::FixedSingle) {
+    style |= WS_MINIMIZEBOX;
+  } else {
+    exStyle |= WS_EX_DLGMODALFRAME;
+  }
+  RECT outer{0, 0, TwipsToPixels(spec.clientWidthTwips, TwipsPerPixel(LOGPIXELSX)),
+             TwipsToPixels(spec.clientHeightTwips, TwipsPerPixel(LOGPIXELSY))};
+  AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+  const char* windowClass = spec.border == BorderStyle::FixedSingle ? kFormClass : kDialogClass;
+  CreateWindowExA(exStyle, windowClass, spec.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                  outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                  app_.Instance(), this);
+}
+
+// Controls are made in table order, each container before what it holds, so
+// that the table order is the tab order and, among overlapping siblings, an
+// earlier row lies above a later one.
+void Win32FormHost::CreateControl(ControlId id, std::vector<bool>& created) {
+  if (created[id]) return;
+  created[id] = true;
+  Control& control = controls_[id];
+  if (control.container != kFormItself) CreateControl(control.container, created);
+  const ControlSpec& spec = control.spec;
+  if (spec.kind == ControlKind::Timer) {
+    ApplyTimer(id);
+    return;
+  }
+  const WindowRecipe recipe = RecipeFor(spec, StartsGroup(id));
+  control.spec.bounds = StoredBounds(spec.kind, spec.bounds);
+  const Bounds& b = spec.bounds;
+  const SIZE size = WindowSize(spec.kind, b);
+  const DWORD style =
+      recipe.style | (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED);
+  HWND window = CreateWindowExA(recipe.exStyle, recipe.className, spec.caption.c_str(), style,
+                                b.left, b.top, size.cx, size.cy, ContainerWindow(control.container),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.windowId)),
+                                app_.Instance(), this);
+  control.window = window;
+  if (!window) return;
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(app_.Gdi().FontFor(spec.font)), FALSE);
+  // A combo box takes its text only once it exists.
+  if (spec.kind == ControlKind::ComboBox) SetWindowTextA(window, spec.caption.c_str());
+  if (recipe.standardControl) SubclassStandardControl(window, this);
+}
+
+bool Win32FormHost::StartsGroup(ControlId id) const {
+  return controls_[id].spec.kind != ControlKind::OptionButton || RunOf(id).front() == id;
+}
+
+// The option buttons next to each other, in table order, among the
+// controls of one container.
+std::vector<ControlId> Win32FormHost::RunOf(ControlId id) const {
+  std::vector<ControlId> siblings;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (controls_[i].container == controls_[id].container &&
+        controls_[i].spec.kind != ControlKind::Timer) {
+      siblings.push_back(static_cast<ControlId>(i));
+    }
+  }
+  auto isOption = [this](ControlId c) {
+    return controls_[c].spec.kind == ControlKind::OptionButton;
+  };
+  auto at = std::find(siblings.begin(), siblings.end(), id);
+  auto first = at;
+  while (first != siblings.begin() && isOption(*(first - 1))) --first;
+  auto last = at + 1;
+  while (last != siblings.end() && isOption(*last)) ++last;
+  return {first, last};
+}
+
+Win32FormHost::Control* Win32FormHost::Find(ControlId id) {
+  if (id < 0 || id >= static_cast<ControlId>(controls_.size())) return nullptr;
+  return &controls_[id];
+}
+
+const Win32FormHost::Control* Win32FormHost::Find(ControlId id) const {
+  if (id < 0 || id >= static_cast<ControlId>(controls_.size())) return nullptr;
+  return &controls_[id];
+}
+
+ControlId Win32FormHost::IdOfWindow(HWND control) const {
+  if (!control) return kFormItself;
+  auto found = byWindowId_.find(GetDlgCtrlID(control));
+  if (found == byWindowId_.end() || controls_[found->second].window != control) {
+    return kFormItself;
+  }
+  return found->second;
+}
+
+HWND Win32FormHost::ContainerWindow(ControlId container) const {
+  const Control* box = Find(container);
+  return box && box->window ? box->window : window_;
+}
+
+void Win32FormHost::SetCaption(const std::string& text) {
+  if (window_) SetWindowTextA(window_, text.c_str());
+}
+
+std::string Win32FormHost::Caption() const {
+  if (!window_) return {};
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), text.size())));
+  return text;
+}
+
+int Win32FormHost::Left() const {
+  RECT r{};
+  if (window_) GetWindowRect(window_, &r);
+  return r.left * TwipsPerPixel(LOGPIXELSX);
+}
+
+int Win32FormHost::Top() const {
+  RECT r{};
+  if (window_) GetWindowRect(window_, &r);
+  return r.top * TwipsPerPixel(LOGPIXELSY);
+}
+
+int Win32FormHost::Width() const {
+  RECT r{};
+  if (window_) GetWindowRect(window_, &r);
+  return (r.right - r.left) * TwipsPerPixel(LOGPIXELSX);
+}
+
+int Win32FormHost::Height() const {
+  RECT r{};
+  if (window_) GetWindowRect(window_, &r);
+  return (r.bottom - r.top) * TwipsPerPixel(LOGPIXELSY);
+}
+
+void Win32FormHost::Move(int left, int top, int width, int height) {
+  if (!window_) return;
+  const int x = TwipsPerPixel(LOGPIXELSX);
+  const int y = TwipsPerPixel(LOGPIXELSY);
+  MoveWindow(window_, TwipsToPixels(left, x), TwipsToPixels(top, y), TwipsToPixels(width, x),
+             TwipsToPixels(height, y), TRUE);
+}
+
+int Win32FormHost::WindowState() const {
+  if (!window_) return 0;
+  if (IsIconic(window_)) return 1;
+  if (IsZoomed(window_)) return 2;
+  return 0;
+}
+
+void Win32FormHost::Show() {
+  if (!window_) return;
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  HWND focus = GetFocus();
+  if (focus != window_ && !IsChild(window_, focus)) RestoreFocus();
+}
+
+// Disables the program's other windows, shows this one and runs the message
+// loop until it is destroyed or hidden (hiding a modal window ends its modal
+// show, so that the program never waits on a window nobody can see).
+void Win32FormHost::ShowModal() {
+  if (!window_) return;
+  ModalState modal;
+  modal.previouslyActive = GetActiveWindow();
+  for (Win32FormHost* form : app_.Forms()) {
+    HWND other = form->Window();
+    if (form != this && other && IsWindowEnabled(other)) {
+      EnableWindow(other, FALSE);
+      modal.disabled.push_back(other);
+    }
+  }
+  modal_ = &modal;
+  // This object may be gone when the loop ends: from there on only locals.
+  const std::shared_ptr<bool> alive = alive_;
+  App& app = app_;
+  Show();
+  RunMessageLoop(app, [&] { return !*alive || !window_ || !IsWindowVisible(window_); });
+  // A window that went away has given the others back already.
+  if (*alive && modal_ == &modal) EndModal();
+  HWND back = modal.previouslyActive;
+  if (back && IsWindow(back) && IsWindowVisible(back) && IsWindowEnabled(back) &&
+      !app.FormOf(GetActiveWindow())) {
+    SetForegroundWindow(back);
+  }
+}
+
+// Gives the other windows back before this one goes, so that Windows hands
+// the activation to one of them.
+void Win32FormHost::EndModal() {
+  for (HWND other : modal_->disabled) {
+    if (IsWindow(other)) EnableWindow(other, TRUE);
+  }
+  modal_->disabled.clear();
+  modal_ = nullptr;
+}
+
+void Win32FormHost::Hide() {
+  if (!window_) return;
+  if (modal_) EndModal();
+  ShowWindow(window_, SW_HIDE);
+}
+
+bool Win32FormHost::IsVisible() const { return window_ && IsWindowVisible(window_); }
+
+void Win32FormHost::Destroy() {
+  if (!window_) return;
+  if (modal_) EndModal();
+  DestroyWindow(window_);
+}
+
+WindowHandle Win32FormHost::Handle() const { return reinterpret_cast<WindowHandle>(window_); }
+
+void Win32FormHost::SetNotTopmost() {
+  if (window_) {
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  }
+}
+
+void Win32FormHost::OnWindowDestroyed() {
+  if (modal_) EndModal();
+  WakeMessageLoop();
+  app_.RemoveForm(this);
+  window_ = nullptr;
+  lastFocus_ = nullptr;
+  for (Control& control : controls_) control.window = nullptr;
+  tips_.Forget();
+}
+
+// The control that had the focus when the window was last deactivated, or
+// else the first one in table order that can take it (for a run of option
+// buttons, the selected one of the run), or else the window itself.
+void Win32FormHost::RestoreFocus() {
+  if (lastFocus_ && IsWindow(lastFocus_) && IsChild(window_, lastFocus_) &&
+      IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+    ::SetFocus(lastFocus_);
+    return;
+  }
+  auto canFocus = [this](ControlId id) {
+    const Control& control = controls_[id];
+    return control.window && TakesFocus(control.spec.kind) && IsWindowVisible(control.window) &&
+           IsWindowEnabled(control.window);
+  };
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const auto id = static_cast<ControlId>(i);
+    if (!canFocus(id)) continue;
+    if (controls_[id].spec.kind == ControlKind::OptionButton) {
+      for (ControlId member : RunOf(id)) {
+        if (canFocus(member) &&
+            SendMessageA(controls_[member].window, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+          ::SetFocus(controls_[member].window);
+          return;
+        }
+      }
+    }
+    ::SetFocus(controls_[id].window);
+    return;
+  }
+  // Keys must still reach the window when it has nothing to focus.
+  ::SetFocus(window_);
+}
+
+bool Win32FormHost::HandleDialogKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN ||
+      (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) {
+    return false;
+  }
+  HWND focus = GetFocus();
+  for (HWND box : {focus, focus ? GetParent(focus) : nullptr}) {
+    const ControlId id = IdOfWindow(box);
+    if (id != kFormItself && controls_[id].spec.kind == ControlKind::ComboBox &&
+        SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0)) {
+      return false;  // the open list of a combo box closes on these keys
+    }
+  }
+  const bool enter = message.wParam == VK_RETURN;
+  ControlId target = kFormItself;
+  const ControlId focused = IdOfWindow(focus);
+  if (enter && focused != kFormItself && IsPushButton(controls_[focused].spec.kind)) {
+    target = focused;
+  } else {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+      const ControlSpec& spec = controls_[i].spec;
+      if (enter ? spec.isDefault : spec.isCancel) {
+        target = static_cast<ControlId>(i);
+        break;
+      }
+    }
+  }
+  const Control* control = Find(target);
+  if (control && control->window && IsWindowVisible(control->window) &&
+      IsWindowEnabled(control->window)) {
+    Raise(EventKind::Click, target);
+  }
+  return true;
+}
+
+void Win32FormHost::Raise(EventKind kind, ControlId id, int x, int y) {
+  Event event;
+  event.kind = kind;
+  event.control = id;
+  event.x = x;
+  event.y = y;
+  Guarded([&] { events_.OnEvent(event); });
+}
+
+void Win32FormHost::RaiseCloseRequest() {
+  Guarded([&] { events_.OnCloseRequest(); });
+}
+
+}  // namespace vantor::win32

@@ -1,0 +1,174 @@
+#include "platform/win32/win32_platform.h"
+
+#include <vector>
+
+#include "platform/win32/message_loop.h"
+#include "platform/win32/screen.h"
+#include "platform/win32/win32_form_host.h"
+
+namespace vantor::win32 {
+
+namespace {
+
+constexpr DWORD kProfileBuffer = 256;
+
+HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+std::string ModulePath() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace
+
+std::string ArgumentsOf(const char* commandLine) {
+  const char* p = commandLine ? commandLine : "";
+  if (*p == '"') {
+    ++p;
+    while (*p && *p != '"') ++p;
+    if (*p == '"') ++p;
+  } else {
+    while (*p && *p != ' ' && *p != '\t') ++p;
+  }
+  while (*p == ' ' || *p == '\t') ++p;
+  return p;
+}
+
+std::string FolderOf(const std::string& filePath) {
+  const std::size_t slash = filePath.find_last_of('\\');
+  if (slash == std::string::npos) return {};
+  std::string folder = filePath.substr(0, slash);
+  if (folder.size() == 2 && folder[1] == ':') folder += '\\';
+  return folder;
+}
+
+Win32Platform::Win32Platform(App& app) : app_(app) {
+  // The handle stays open for the life of the process; Windows closes it.
+  CreateMutexA(nullptr, FALSE, kInstanceMutexName);
+  previousInstance_ = GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::string Win32Platform::ProfileString(const std::string& section, const std::string& key,
+                                         const std::string& path) {
+  char buffer[kProfileBuffer];
+  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, kProfileBuffer,
+                                           path.c_str());
+  return std::string(buffer, n);
+}
+
+std::int32_t Win32Platform::ProfileInt(const std::string& section, const std::string& key,
+                                       std::int32_t fallback, const std::string& path) {
+  return static_cast<std::int32_t>(
+      GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, path.c_str()));
+}
+
+bool Win32Platform::WriteProfileString(const std::string& section, const std::string& key,
+                                       const std::string& value, const std::string& path) {
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) !=
+         FALSE;
+}
+
+std::string Win32Platform::CommandLine() { return ArgumentsOf(GetCommandLineA()); }
+
+std::string Win32Platform::ProgramFolder() { return FolderOf(ModulePath()); }
+
+VersionInfo Win32Platform::ProgramVersion() {
+  const std::string path = ModulePath();
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  if (size == 0) return {};
+  std::vector<char> data(size);
+  if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return {};
+  VS_FIXEDFILEINFO* info = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info) {
+    return {};
+  }
+  return {HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
+          HIWORD(info->dwFileVersionLS)};
+}
+
+bool Win32Platform::PreviousInstanceRunning() { return previousInstance_; }
+
+// Only remembered: a hidden window carrying the title would be found by the
+// title searches of a second instance in place of the real window.
+void Win32Platform::SetAppTitle(const std::string& title) { appTitle_ = title; }
+
+void Win32Platform::SetPointer(Pointer pointer) { app_.SetPointer(pointer); }
+
+void Win32Platform::DoEvents() { DispatchPending(app_); }
+
+void Win32Platform::EndNow() { ExitProcess(0); }
+
+int Win32Platform::ScreenWidthTwips() {
+  return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(LOGPIXELSX);
+}
+
+int Win32Platform::ScreenHeightTwips() {
+  return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixel(LOGPIXELSY);
+}
+
+int Win32Platform::SystemMetrics(int index) { return GetSystemMetrics(index); }
+
+Rect Win32Platform::WorkArea() {
+  RECT area{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return {area.left, area.top, area.right, area.bottom};
+}
+
+WindowHandle Win32Platform::FindTopLevelWindow(const std::string& exactTitle) {
+  return reinterpret_cast<WindowHandle>(FindWindowA(nullptr, exactTitle.c_str()));
+}
+
+bool Win32Platform::IsWindowVisible(WindowHandle window) {
+  return ::IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+void Win32Platform::ShowWindow(WindowHandle window, int showCmd) {
+  ::ShowWindow(ToHwnd(window), showCmd);
+}
+
+bool Win32Platform::GetWindowPlacement(WindowHandle window, WindowPlacement& placement) {
+  WINDOWPLACEMENT wp{};
+  wp.length = placement.length;
+  if (!::GetWindowPlacement(ToHwnd(window), &wp)) return false;
+  placement.length = wp.length;
+  placement.flags = wp.flags;
+  placement.showCmd = wp.showCmd;
+  placement.minX = wp.ptMinPosition.x;
+  placement.minY = wp.ptMinPosition.y;
+  placement.maxX = wp.ptMaxPosition.x;
+  placement.maxY = wp.ptMaxPosition.y;
+  placement.normal = {wp.rcNormalPosition.left, wp.rcNormalPosition.top, wp.rcNormalPosition.right,
+                      wp.rcNormalPosition.bottom};
+  return true;
+}
+
+bool Win32Platform::PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
+                                std::intptr_t lParam) {
+  return PostMessageA(ToHwnd(window), message, static_cast<WPARAM>(wParam),
+                      static_cast<LPARAM>(lParam)) != FALSE;
+}
+
+void Win32Platform::AppActivate(const std::string& title) {
+  HWND window = FindWindowA(nullptr, title.c_str());
+  if (!window) return;
+  if (IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
+  SetForegroundWindow(window);
+}
+
+std::unique_ptr<FormHost> Win32Platform::CreateForm(const FormSpec& spec, FormEvents& events) {
+  return std::make_unique<Win32FormHost>(app_, spec, events);
+}
+
+int Win32Platform::MessageBox(const std::string& text, const std::string& caption, int flags) {
+  HWND active = GetActiveWindow();
+  HWND owner = app_.FormOf(active) ? active : nullptr;
+  return MessageBoxA(owner, text.c_str(), caption.c_str(), static_cast<UINT>(flags));
+}
+
+}  // namespace vantor::win32

@@ -1,0 +1,66 @@
+// The Platform of the real program: the Windows functions themselves.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/win32/app.h"
+#include "platform/win32/win32.h"
+
+namespace vantor::win32 {
+
+// Name of the mutex by which a second start sees a running instance. Every
+// instance creates it at start and holds it until it ends.
+inline constexpr char kInstanceMutexName[] = "Vantor.Companion.Instance";
+
+class Win32Platform final : public Platform {
+ public:
+  // Creates the instance mutex, so construct it once, at start.
+  explicit Win32Platform(App& app);
+
+  std::string ProfileString(const std::string& section, const std::string& key,
+                            const std::string& path) override;
+  std::int32_t ProfileInt(const std::string& section, const std::string& key, std::int32_t fallback,
+                          const std::string& path) override;
+  bool WriteProfileString(const std::string& section, const std::string& key,
+                          const std::string& value, const std::string& path) override;
+
+  std::string CommandLine() override;
+  std::string ProgramFolder() override;
+  VersionInfo ProgramVersion() override;
+  bool PreviousInstanceRunning() override;
+  void SetAppTitle(const std::string& title) override;
+  void SetPointer(Pointer pointer) override;
+  void DoEvents() override;
+  [[noreturn]] void EndNow() override;
+
+  int ScreenWidthTwips() override;
+  int ScreenHeightTwips() override;
+  int SystemMetrics(int index) override;
+  Rect WorkArea() override;
+
+  WindowHandle FindTopLevelWindow(const std::string& exactTitle) override;
+  bool IsWindowVisible(WindowHandle window) override;
+  void ShowWindow(WindowHandle window, int showCmd) override;
+  bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) override;
+  bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
+                   std::intptr_t lParam) override;
+  void AppActivate(const std::string& title) override;
+
+  std::unique_ptr<FormHost> CreateForm(const FormSpec& spec, FormEvents& events) override;
+  int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+
+ private:
+  App& app_;
+  bool previousInstance_ = false;
+  std::string appTitle_;  // remembered only; see SetAppTitle
+};
+
+// The arguments part of a command line: what follows the program name
+// (quoted or not), without the blanks in front.
+std::string ArgumentsOf(const char* commandLine);
+// The folder of a file path, without a trailing backslash except for a
+// drive's root ("C:\").
+std::string FolderOf(const std::string& filePath);
+
+}  // namespace vantor::win32

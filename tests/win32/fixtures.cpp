@@ -1,0 +1,98 @@
+#include "fixtures.h"
+
+#include "platform/win32/message_loop.h"
+
+namespace vantor::win32::test {
+
+namespace {
+
+App* theApp = nullptr;
+Win32Platform* thePlatform = nullptr;
+
+BOOL CALLBACK MatchId(HWND window, LPARAM found) {
+  auto* target = reinterpret_cast<std::pair<int, HWND>*>(found);
+  if (GetDlgCtrlID(window) != target->first) return TRUE;
+  target->second = window;
+  return FALSE;
+}
+
+}  // namespace
+
+void SetUp(App& app, Win32Platform& platform) {
+  theApp = &app;
+  thePlatform = &platform;
+}
+
+App& TheApp() { return *theApp; }
+Win32Platform& ThePlatform() { return *thePlatform; }
+
+void Recorder::OnEvent(const Event& event) {
+  events.push_back(event);
+  if (onEvent) onEvent(event);
+}
+
+void Recorder::OnCloseRequest() { ++closeRequests; }
+
+int Recorder::Count(EventKind kind, ControlId id) const {
+  int n = 0;
+  for (const Event& e : events) n += e.kind == kind && e.control == id ? 1 : 0;
+  return n;
+}
+
+ControlSpec Make(const std::string& name, ControlKind kind, Bounds bounds,
+                 const std::string& caption, const std::string& container) {
+  ControlSpec spec;
+  spec.name = name;
+  spec.kind = kind;
+  spec.bounds = bounds;
+  spec.caption = caption;
+  spec.container = container;
+  return spec;
+}
+
+FormSpec MakeForm(const std::string& caption, std::vector<ControlSpec> controls, BorderStyle border,
+                  int clientWidthTwips, int clientHeightTwips) {
+  FormSpec spec;
+  spec.name = "frmTest";
+  spec.caption = caption;
+  spec.clientWidthTwips = clientWidthTwips;
+  spec.clientHeightTwips = clientHeightTwips;
+  spec.border = border;
+  spec.controls = std::move(controls);
+  return spec;
+}
+
+HWND WindowOf(const FormHost& host) { return reinterpret_cast<HWND>(host.Handle()); }
+
+HWND ControlWindow(const FormHost& host, int windowId) {
+  std::pair<int, HWND> target{windowId, nullptr};
+  EnumChildWindows(WindowOf(host), MatchId, reinterpret_cast<LPARAM>(&target));
+  return target.second;
+}
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+LONG StyleOf(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
+
+void Pump(int ms) {
+  const DWORD start = GetTickCount();
+  // A thread timer wakes the loop so that it sees the time pass.
+  const UINT_PTR waker = SetTimer(nullptr, 0, 10, nullptr);
+  RunMessageLoop(TheApp(), [&] { return GetTickCount() - start >= static_cast<DWORD>(ms); });
+  KillTimer(nullptr, waker);
+}
+
+COLORREF PixelAt(HWND window, int x, int y) {
+  UpdateWindow(GetAncestor(window, GA_ROOT));
+  Pump(50);
+  HDC dc = GetDC(window);
+  const COLORREF color = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return color;
+}
+
+}  // namespace vantor::win32::test

@@ -1,0 +1,51 @@
+// What the backend tests share: the process's App and Platform, a recorder
+// of form events, design tables made short, and ways to look at windows.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/form_host.h"
+#include "platform/win32/app.h"
+#include "platform/win32/win32.h"
+#include "platform/win32/win32_platform.h"
+
+namespace vantor::win32::test {
+
+// Made once by main; every test uses them.
+void SetUp(App& app, Win32Platform& platform);
+App& TheApp();
+Win32Platform& ThePlatform();
+
+// Records what a form reports; `onEvent` runs after each recording.
+class Recorder : public FormEvents {
+ public:
+  void OnEvent(const Event& event) override;
+  void OnCloseRequest() override;
+  int Count(EventKind kind, ControlId id) const;
+
+  std::vector<Event> events;
+  int closeRequests = 0;
+  std::function<void(const Event&)> onEvent;
+};
+
+ControlSpec Make(const std::string& name, ControlKind kind, Bounds bounds,
+                 const std::string& caption = "", const std::string& container = "");
+FormSpec MakeForm(const std::string& caption, std::vector<ControlSpec> controls,
+                  BorderStyle border = BorderStyle::FixedDialog, int clientWidthTwips = 4500,
+                  int clientHeightTwips = 3000);
+
+HWND WindowOf(const FormHost& host);
+// The control window with that Windows ID anywhere in the form.
+HWND ControlWindow(const FormHost& host, int windowId);
+std::string ClassOf(HWND window);
+LONG StyleOf(HWND window);
+// Runs the program's message loop for about `ms` milliseconds.
+void Pump(int ms);
+// The colour on the screen at a point of the window's client area, once
+// every pending paint is done.
+COLORREF PixelAt(HWND window, int x, int y);
+
+}  // namespace vantor::win32::test

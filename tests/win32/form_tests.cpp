@@ -1,0 +1,241 @@
+// A form's window and controls as the design table makes them: sizes in
+// twips and pixels, window classes and styles, properties and painting.
+#include "check.h"
+#include "fixtures.h"
+
+namespace vantor::win32::test {
+
+namespace {
+
+constexpr Color kGold = Rgb(255, 204, 0);
+constexpr Color kGreen = Rgb(0, 128, 0);
+
+int TwipsPerPixel() {
+  HDC screen = GetDC(nullptr);
+  const int perPixel = 1440 / GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return perPixel;
+}
+
+BOOL CALLBACK FindToolTips(HWND window, LPARAM found) {
+  if (ClassOf(window) != TOOLTIPS_CLASSA) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+}  // namespace
+
+TEST_CASE(WindowSizeAndPositionInTwips) {
+  Recorder events;
+  for (BorderStyle border : {BorderStyle::FixedDialog, BorderStyle::FixedSingle}) {
+    auto form = ThePlatform().CreateForm(MakeForm("Geometry", {}, border, 4065, 1890), events);
+    HWND window = WindowOf(*form);
+    const int perPixel = TwipsPerPixel();
+    RECT client;
+    GetClientRect(window, &client);
+    CHECK_EQ(client.right, 4065 / perPixel);
+    CHECK_EQ(client.bottom, 1890 / perPixel);
+    const LONG style = StyleOf(window);
+    CHECK(!(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)));
+    CHECK_EQ((style & WS_MINIMIZEBOX) != 0, border == BorderStyle::FixedSingle);
+    CHECK(!IsWindowVisible(window));
+
+    form->Move(1500, 1200, 6000, 4500);
+    RECT outer;
+    GetWindowRect(window, &outer);
+    CHECK_EQ(outer.left, 1500 / perPixel);
+    CHECK_EQ(outer.top, 1200 / perPixel);
+    CHECK_EQ(outer.right - outer.left, 6000 / perPixel);
+    CHECK_EQ(form->Left(), 1500);
+    CHECK_EQ(form->Top(), 1200);
+    CHECK_EQ(form->Width(), 6000);
+    CHECK_EQ(form->Height(), 4500);
+    CHECK_EQ(form->WindowState(), 0);
+    form->SetCaption("Renamed");
+    CHECK_EQ(form->Caption(), "Renamed");
+  }
+}
+
+TEST_CASE(ControlsBecomeChildWindows) {
+  Recorder events;
+  ControlSpec ok = Make("btn_OK", ControlKind::Button, {10, 100, 75, 25}, "OK");
+  ok.id = 1;
+  ok.isDefault = true;
+  ControlSpec hidden = Make("lbl_Hidden", ControlKind::Label, {10, 10, 50, 20}, "hidden");
+  hidden.visible = false;
+  ControlSpec disabled = Make("btn_Off", ControlKind::Button, {100, 100, 75, 25}, "Off");
+  disabled.enabled = false;
+  auto form = ThePlatform().CreateForm(
+      MakeForm(
+          "Controls",
+          {ok, hidden, disabled, Make("box", ControlKind::PictureBox, {0, 130, 200, 60}),
+           Make("lbl_In", ControlKind::Label, {5, 6, 80, 20}, "inside", "box"),
+           Make("cmb", ControlKind::ComboBox, {100, 10, 120, 21}, "typed"),
+           Make("lst", ControlKind::FileList, {230, 10, 60, 60}),
+           Make("ln", ControlKind::Line, {300, 80, 0, -40}), Make("tmr", ControlKind::Timer, {})}),
+      events);
+  HWND window = WindowOf(*form);
+  HWND okWindow = ControlWindow(*form, 1);
+  CHECK_EQ(ClassOf(okWindow), "Button");
+  CHECK_EQ(StyleOf(okWindow) & 0xF, BS_DEFPUSHBUTTON);
+  CHECK_EQ(GetParent(okWindow), window);
+  HWND label = ControlWindow(*form, 1001);
+  CHECK_EQ(ClassOf(label), "Static");
+  CHECK(StyleOf(label) & SS_NOTIFY);
+  CHECK(!(StyleOf(label) & WS_VISIBLE));
+  CHECK(!form->Visible(1));
+  CHECK(!form->Enabled(2));
+  CHECK(form->Visible(0));  // the control's own setting, though the form is hidden
+
+  HWND box = ControlWindow(*form, 1003);
+  HWND inside = ControlWindow(*form, 1004);
+  CHECK_EQ(GetParent(inside), box);
+  CHECK(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_CONTROLPARENT);
+  const Bounds insideBounds = form->GetBounds(4);
+  CHECK_EQ(insideBounds.left, 5);
+  CHECK_EQ(insideBounds.top, 6);
+
+  CHECK_EQ(form->Text(5), "typed");
+  CHECK_EQ(form->GetBounds(5).height, 21);  // the closed combo box, not its list
+  CHECK_EQ(ClassOf(ControlWindow(*form, 1006)), "ListBox");
+  const Bounds line = form->GetBounds(7);
+  CHECK_EQ(line.top, 40);
+  CHECK_EQ(line.height, 40);
+  CHECK(ControlWindow(*form, 1008) == nullptr);  // timers have no window
+
+  form->SetText(4, "changed");
+  CHECK_EQ(form->Text(4), "changed");
+  form->SetVisible(1, true);
+  CHECK(form->Visible(1));
+  form->SetEnabled(2, true);
+  CHECK(form->Enabled(2));
+  form->SetBounds(4, {7, 8, 90, 22});
+  CHECK_EQ(form->GetBounds(4).width, 90);
+  CHECK_EQ(form->GetBounds(4).top, 8);
+  form->SetText(99, "no such control");
+  CHECK_EQ(form->Text(99), "");
+}
+
+TEST_CASE(OptionButtonRunsAreGroups) {
+  Recorder events;
+  auto form = ThePlatform().CreateForm(
+      MakeForm("Options", {Make("o1", ControlKind::OptionButton, {10, 10, 80, 18}, "one"),
+                           Make("o2", ControlKind::OptionButton, {10, 30, 80, 18}, "two"),
+                           Make("sep", ControlKind::Label, {10, 50, 80, 18}, "between"),
+                           Make("o3", ControlKind::OptionButton, {10, 70, 80, 18}, "three"),
+                           Make("box", ControlKind::PictureBox, {100, 0, 100, 50}),
+                           Make("o4", ControlKind::OptionButton, {0, 0, 80, 18}, "four", "box")}),
+      events);
+  CHECK_EQ(StyleOf(ControlWindow(*form, 1000)) & 0xF, BS_AUTORADIOBUTTON);
+  CHECK(StyleOf(ControlWindow(*form, 1000)) & WS_GROUP);
+  CHECK(!(StyleOf(ControlWindow(*form, 1001)) & WS_GROUP));
+  CHECK(StyleOf(ControlWindow(*form, 1003)) & WS_GROUP);
+  form->SetValue(0, true);
+  form->SetValue(3, true);
+  form->SetValue(5, true);
+  form->SetValue(1, true);
+  CHECK(!form->Value(0));
+  CHECK(form->Value(1));
+  CHECK(form->Value(3));
+  CHECK(form->Value(5));
+  SendMessageA(ControlWindow(*form, 1000), BM_CLICK, 0, 0);
+  CHECK(form->Value(0));
+  CHECK(!form->Value(1));
+  CHECK(form->Value(3));
+}
+
+TEST_CASE(ColoursAndPictures) {
+  Recorder events;
+  ControlSpec box = Make("box", ControlKind::PictureBox, {0, 0, 150, 100});
+  box.backColor = kGold;
+  ControlSpec label = Make("lbl", ControlKind::Label, {10, 10, 100, 20}, "", "box");
+  ControlSpec image = Make("img", ControlKind::Image, {160, 0, 40, 40});
+  image.picture = "testred";
+  ControlSpec clear = Make("clear", ControlKind::Image, {0, 50, 40, 40}, "", "box");
+  ControlSpec unknown = Make("unknown", ControlKind::Image, {210, 0, 20, 20});
+  unknown.picture = "NO_SUCH_PICTURE";
+  ControlSpec button = Make("gbtn", ControlKind::GraphicalButton, {160, 50, 32, 32});
+  button.picture = "TESTRED";
+  button.disabledPicture = "TESTBLUE";
+  ControlSpec line = Make("ln", ControlKind::Line, {0, 110, 100, 0});
+  line.foreColor = kGreen;
+  FormSpec spec = MakeForm("Colours", {clear, box, label, image, unknown, button, line});
+  spec.backColor = Rgb(0, 0, 128);
+  auto form = ThePlatform().CreateForm(spec, events);
+  form->Show();
+  const auto pixel = [&](int id, int x, int y) { return PixelAt(ControlWindow(*form, id), x, y); };
+  CHECK_EQ(pixel(1002, 2, 2), COLORREF{kGold});    // a label takes its container's colour
+  CHECK_EQ(pixel(1000, 20, 20), COLORREF{kGold});  // an image without a picture shows the box
+  CHECK_EQ(pixel(1003, 20, 20), RGB(255, 0, 0));   // stretched, found whatever the case
+  CHECK_EQ(PixelAt(WindowOf(*form), 215, 15), RGB(0, 0, 128));  // unknown: shows nothing
+  CHECK_EQ(pixel(1005, 16, 16), RGB(255, 0, 0));
+  CHECK_EQ(pixel(1006, 50, 0), COLORREF{kGreen});
+  CHECK_EQ(PixelAt(WindowOf(*form), 290, 150), RGB(0, 0, 128));
+
+  form->SetEnabled(5, false);
+  CHECK_EQ(pixel(1005, 16, 16), RGB(0, 0, 255));
+  form->SetBackColor(1, kGreen);
+  form->SetPicture(3, "TESTBLUE");
+  CHECK_EQ(pixel(1002, 2, 2), COLORREF{kGreen});
+  CHECK_EQ(pixel(1003, 20, 20), RGB(0, 0, 255));
+  form->SetPicture(3, "");
+  CHECK_EQ(pixel(1003, 20, 20), RGB(0, 0, 128));
+}
+
+TEST_CASE(FontsAndMeasuring) {
+  Recorder events;
+  ControlSpec label = Make("lbl", ControlKind::Label, {0, 0, 200, 30}, "AA");
+  label.font = Font{"Arial", 12, true, false};
+  auto form = ThePlatform().CreateForm(MakeForm("Fonts", {label}), events);
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  const auto logFont = [&] {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(ControlWindow(*form, 1000), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    return font;
+  };
+  LOGFONTA font = logFont();
+  CHECK_EQ(font.lfHeight, -MulDiv(12, dpi, 72));
+  CHECK_EQ(font.lfWeight, FW_BOLD);
+  CHECK_EQ(std::string(font.lfFaceName), "Arial");
+  form->SetFont(0, Font{"Times New Roman", 18, true, true});
+  font = logFont();
+  CHECK_EQ(font.lfHeight, -MulDiv(18, dpi, 72));
+  CHECK(font.lfItalic);
+
+  const TextSize small = form->MeasureText(Font{}, "AA");
+  const TextSize big = form->MeasureText(Font{"Arial", 12, true, false}, "AA");
+  const TextSize empty = form->MeasureText(Font{"Arial", 12, true, false}, "");
+  CHECK(small.width > 0 && small.height > 0);
+  CHECK(big.width > small.width && big.height > small.height);
+  CHECK_EQ(empty.width, 0);
+  CHECK_EQ(empty.height, big.height);
+}
+
+TEST_CASE(ToolTipsOneToolPerControl) {
+  Recorder events;
+  auto form = ThePlatform().CreateForm(
+      MakeForm("Tips", {Make("btn", ControlKind::Button, {0, 0, 80, 25}, "Tip"),
+                        Make("lbl", ControlKind::Label, {0, 30, 80, 20}, "Tip")}),
+      events);
+  form->SetToolTip(0, "first");
+  form->SetToolTip(1, "label tip");
+  form->SetToolTip(0, "second");
+  HWND tips = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindToolTips, reinterpret_cast<LPARAM>(&tips));
+  CHECK(tips != nullptr);
+  CHECK_EQ(GetWindow(tips, GW_OWNER), WindowOf(*form));
+  CHECK_EQ(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 2);
+  char text[80] = {};
+  TOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.hwnd = WindowOf(*form);
+  tool.uId = reinterpret_cast<UINT_PTR>(ControlWindow(*form, 1000));
+  tool.lpszText = text;
+  SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+  CHECK_EQ(std::string(text), "second");
+}
+
+}  // namespace vantor::win32::test

@@ -1,0 +1,153 @@
+// The Platform operations over the real Windows functions.
+#include <cstdio>
+#include <string>
+
+#include "check.h"
+#include "fixtures.h"
+
+namespace vantor::win32::test {
+
+namespace {
+
+std::string TempIni() {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  std::string path = std::string(folder) + "vantor-backend-test.ini";
+  DeleteFileA(path.c_str());
+  return path;
+}
+
+}  // namespace
+
+TEST_CASE(ArgumentsFollowTheProgramName) {
+  CHECK_EQ(ArgumentsOf("vantor.exe 1003"), "1003");
+  CHECK_EQ(ArgumentsOf("\"C:\\Program Files\\Vantor\\vantor.exe\"   7"), "7");
+  CHECK_EQ(ArgumentsOf("\"C:\\Program Files\\Vantor\\vantor.exe\"8"), "8");
+  CHECK_EQ(ArgumentsOf("C:\\vantor\\vantor.exe\t 9 "), "9 ");
+  CHECK_EQ(ArgumentsOf("vantor.exe"), "");
+  CHECK_EQ(ArgumentsOf("\"vantor.exe\""), "");
+  CHECK_EQ(ArgumentsOf("vantor.exe a b"), "a b");
+}
+
+TEST_CASE(ProgramFolderKeepsOnlyARootsBackslash) {
+  CHECK_EQ(FolderOf("C:\\vantor\\vantor.exe"), "C:\\vantor");
+  CHECK_EQ(FolderOf("C:\\vantor.exe"), "C:\\");
+  CHECK_EQ(FolderOf("\\\\server\\share\\vantor.exe"), "\\\\server\\share");
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  CHECK_EQ(ThePlatform().ProgramFolder() + "\\",
+           std::string(path).substr(0, std::string(path).rfind('\\') + 1));
+}
+
+TEST_CASE(VersionComesFromTheResource) {
+  const VersionInfo version = ThePlatform().ProgramVersion();
+  CHECK_EQ(version.major, VANTOR_VERSION_MAJOR);
+  CHECK_EQ(version.minor, VANTOR_VERSION_MINOR);
+  CHECK_EQ(version.revision, VANTOR_VERSION_REVISION);
+}
+
+TEST_CASE(ASecondPlatformSeesTheFirstInstance) {
+  Win32Platform second(TheApp());
+  CHECK(second.PreviousInstanceRunning());
+}
+
+TEST_CASE(ProfileFunctions) {
+  Win32Platform& platform = ThePlatform();
+  const std::string ini = TempIni();
+  CHECK_EQ(platform.ProfileString("General", "Missing", ini), "");
+  CHECK_EQ(platform.ProfileInt("General", "Missing", -1, ini), -1);
+  CHECK(platform.WriteProfileString("General", "Count", "42", ini));
+  CHECK_EQ(platform.ProfileInt("general", "count", -1, ini), 42);
+  const std::string longValue(300, 'x');
+  platform.WriteProfileString("General", "Long", longValue, ini);
+  CHECK_EQ(platform.ProfileString("General", "Long", ini), std::string(255, 'x'));
+  DeleteFileA(ini.c_str());
+}
+
+TEST_CASE(ScreenInTwips) {
+  Win32Platform& platform = ThePlatform();
+  HDC screen = GetDC(nullptr);
+  const int perPixelX = 1440 / GetDeviceCaps(screen, LOGPIXELSX);
+  const int perPixelY = 1440 / GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  CHECK_EQ(platform.ScreenWidthTwips(), GetSystemMetrics(SM_CXSCREEN) * perPixelX);
+  CHECK_EQ(platform.ScreenHeightTwips(), GetSystemMetrics(SM_CYSCREEN) * perPixelY);
+  CHECK_EQ(platform.SystemMetrics(SM_CyCaption), GetSystemMetrics(SM_CYCAPTION));
+  const Rect work = platform.WorkArea();
+  CHECK(work.right > work.left && work.bottom > work.top);
+}
+
+TEST_CASE(TopLevelWindowsByTitle) {
+  Win32Platform& platform = ThePlatform();
+  Recorder events;
+  auto form = platform.CreateForm(MakeForm("Backend Test Window", {}), events);
+  form->Move(1500, 1200, form->Width(), form->Height());
+  form->Show();
+  const WindowHandle found = platform.FindTopLevelWindow("Backend Test Window");
+  CHECK_EQ(found, form->Handle());
+  CHECK_EQ(platform.FindTopLevelWindow("Backend Test"), WindowHandle{0});
+  CHECK(platform.IsWindowVisible(found));
+
+  WindowPlacement placement;
+  placement.length = 44;
+  CHECK(platform.GetWindowPlacement(found, placement));
+  RECT r;
+  GetWindowRect(WindowOf(*form), &r);
+  CHECK_EQ(placement.normal.left, r.left);
+  CHECK_EQ(placement.normal.right, r.right);
+  CHECK_EQ(placement.normal.bottom, r.bottom);
+
+  CHECK(platform.PostMessage(found, WM_Close, 0, 0));
+  platform.DoEvents();
+  CHECK_EQ(events.closeRequests, 1);
+  CHECK(IsWindow(WindowOf(*form)));
+
+  platform.ShowWindow(found, SW_HIDE);
+  CHECK(!platform.IsWindowVisible(found));
+  platform.ShowWindow(found, SW_ShowNormal);
+  CHECK(platform.IsWindowVisible(found));
+}
+
+TEST_CASE(BusyPointerOverTheProgramsWindows) {
+  Win32Platform& platform = ThePlatform();
+  Recorder events;
+  auto form = platform.CreateForm(
+      MakeForm("Pointer", {Make("lbl", ControlKind::Label, {0, 0, 100, 20}, "label")}), events);
+  form->Show();
+  HWND label = ControlWindow(*form, 1000);
+  const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+  platform.SetPointer(Pointer::Hourglass);
+  CHECK(SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), overClient));
+  CHECK(GetCursor() == LoadCursorA(nullptr, IDC_WAIT));
+  platform.SetPointer(Pointer::ArrowHourglass);
+  SendMessageA(WindowOf(*form), WM_SETCURSOR, reinterpret_cast<WPARAM>(WindowOf(*form)),
+               overClient);
+  CHECK(GetCursor() == LoadCursorA(nullptr, IDC_APPSTARTING));
+  platform.SetPointer(Pointer::Default);
+  SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), overClient);
+  CHECK(GetCursor() == LoadCursorA(nullptr, IDC_ARROW));
+}
+
+TEST_CASE(EndNowExitsWithZeroAndAnEscapedExceptionWithThree) {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  for (const auto& [argument, expected] : {std::pair{"--end-now", 0}, std::pair{"--throw", 3}}) {
+    std::string command = std::string("\"") + path + "\" " + argument;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+      CHECK(!"the test program could not start itself");
+      continue;
+    }
+    CHECK_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD code = 99;
+    GetExitCodeProcess(process.hProcess, &code);
+    CHECK_EQ(static_cast<int>(code), expected);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+}
+
+}  // namespace vantor::win32::test
