@@ -1,0 +1,112 @@
+// vdriver: a small Win32 console program that the end-to-end tests use to
+// find windows of vantor.exe by title and controls by ID, read their texts,
+// state and geometry, press buttons and keys, stand in for other programs'
+// windows, read INI values through the profile functions and launch
+// programs while watching which windows they show.
+//
+// Output goes to stdout as "key=value" words on one line (texts on a line of
+// their own); exit code 0 = ok, 1 = failed, 2 = timed out.
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "verbs.h"
+
+namespace vdriver {
+namespace {
+
+constexpr Verb kVerbs[] = {
+    {"wait-window", "wait-window <title> [ms] [--hidden-ok]: wait for a visible top-level window",
+     1, WaitWindow},
+    {"wait-gone", "wait-gone <title> [ms]: wait until no window has that title", 1, WaitGone},
+    {"absent", "absent <title> [ms]: fail if a visible window with that title shows within ms", 1,
+     Absent},
+    {"rect", "rect <title>: outer rectangle of a top-level window", 1, WindowRect},
+    {"client", "client <title>: client rectangle in screen coordinates", 1, ClientRect},
+    {"screen", "screen: screen size and work area", 0, Screen},
+    {"list", "list: visible top-level windows", 0, List},
+    {"text", "text <title> <id>: text of a control (id 0: the window caption)", 2, ControlText},
+    {"checked", "checked <title> <id>: BM_GETCHECK of a button", 2, Checked},
+    {"click",
+     "click <title> <id> [--mouse]: press a button (BM_CLICK), or post a mouse click to the "
+     "middle of another control (of any control with --mouse)",
+     2, Click},
+    {"key", "key <title> enter|escape|tab|space [--post]: a key press into that window", 2, Key},
+    {"close", "close <title>: the window's close box", 1, Close},
+    {"window",
+     "window <title> <x> <y> <w> <h> [hidden] [--timeout ms]: a stand-in window that lives until "
+     "it gets WM_CLOSE",
+     5, StandInWindow},
+    {"ini-get", "ini-get <file> <section> <key>: a value as GetPrivateProfileStringA reads it", 3,
+     IniGet},
+    {"run",
+     "run [--timeout ms] <exe> [args...]: start a program, wait for it, report its exit code, "
+     "time and the windows it showed",
+     1, Run},
+    {"ps", "ps: the processes of the Wine session", 0, Processes},
+};
+
+void PrintUsage() {
+  std::fprintf(stderr, "usage: vdriver <verb> [arguments]\n");
+  for (const Verb& verb : kVerbs) std::fprintf(stderr, "  %s\n", verb.usage);
+}
+
+// Splits the command line into positional arguments and options. Options
+// that take a value are listed here; every other "--x" is a flag. After the
+// first positional argument of "run" everything belongs to the program.
+Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
+  static const char* const kValued[] = {"--timeout"};
+  Args args;
+  for (int i = 2; i < argc; ++i) {
+    const char* word = argv[i];
+    bool takeRest = stopAtFirstPositional && !args.positional.empty();
+    if (!takeRest && std::strncmp(word, "--", 2) == 0 && word[2] != '\0') {
+      bool valued = false;
+      for (const char* name : kValued) valued = valued || std::strcmp(name, word) == 0;
+      if (valued && i + 1 < argc) {
+        args.options[word + 2] = argv[++i];
+      } else {
+        args.options[word + 2] = "";
+      }
+    } else {
+      args.positional.emplace_back(word);
+    }
+  }
+  return args;
+}
+
+}  // namespace
+
+long Args::IntAt(std::size_t index, long fallback) const {
+  return index < positional.size() ? std::strtol(positional[index].c_str(), nullptr, 0) : fallback;
+}
+
+long Args::IntOption(const std::string& name, long fallback) const {
+  auto found = options.find(name);
+  return found == options.end() ? fallback : std::strtol(found->second.c_str(), nullptr, 0);
+}
+
+}  // namespace vdriver
+
+int main(int argc, char** argv) {
+  using namespace vdriver;
+  if (argc < 2) {
+    PrintUsage();
+    return kFailed;
+  }
+  for (const Verb& verb : kVerbs) {
+    if (std::strcmp(verb.name, argv[1]) != 0) continue;
+    Args args = ParseArgs(argc, argv, std::strcmp(verb.name, "run") == 0);
+    if (args.positional.size() < verb.minArgs) {
+      std::fprintf(stderr, "usage: vdriver %s\n", verb.usage);
+      return kFailed;
+    }
+    int code = verb.run(args);
+    std::fflush(stdout);
+    return code;
+  }
+  std::fprintf(stderr, "vdriver: unknown verb '%s'\n", argv[1]);
+  PrintUsage();
+  return kFailed;
+}

@@ -1,0 +1,29 @@
+// Reads a settings value the way the program reads it: through the
+// profile functions, so that blanks and line ends are judged as Windows
+// judges them.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "verbs.h"
+
+namespace vdriver {
+
+int IniGet(const Args& args) {
+  // A default no real value has, to tell a missing key from an empty one.
+  constexpr char kMissing[] = "\x01missing\x01";
+  char value[4096];
+  GetPrivateProfileStringA(args.positional[1].c_str(), args.positional[2].c_str(), kMissing, value,
+                           sizeof value, args.positional[0].c_str());
+  if (std::string(value) == kMissing) {
+    std::fprintf(stderr, "vdriver: [%s] %s is not set\n", args.positional[1].c_str(),
+                 args.positional[2].c_str());
+    return kFailed;
+  }
+  std::printf("%s\n", value);
+  return kOk;
+}
+
+}  // namespace vdriver

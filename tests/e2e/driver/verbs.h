@@ -1,0 +1,53 @@
+// The driver's verbs: each takes its positional arguments and options and
+// returns the process exit code.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vdriver {
+
+enum ExitCode { kOk = 0, kFailed = 1, kTimedOut = 2 };
+
+// A verb's arguments: positional ones in order, and "--name value" or
+// "--flag" options (a flag has an empty value).
+struct Args {
+  std::vector<std::string> positional;
+  std::map<std::string, std::string> options;
+
+  bool Has(const std::string& name) const { return options.count(name) != 0; }
+  // The positional argument at `index` as an integer, or `fallback` when absent.
+  long IntAt(std::size_t index, long fallback) const;
+  long IntOption(const std::string& name, long fallback) const;
+};
+
+struct Verb {
+  const char* name;
+  const char* usage;
+  std::size_t minArgs;
+  int (*run)(const Args& args);
+};
+
+// The verbs grouped by what they do; each group lives in a file of its own.
+int WaitWindow(const Args& args);
+int WaitGone(const Args& args);
+int Absent(const Args& args);
+int WindowRect(const Args& args);
+int ClientRect(const Args& args);
+int Screen(const Args& args);
+int List(const Args& args);
+
+int ControlText(const Args& args);
+int Checked(const Args& args);
+
+int Click(const Args& args);
+int Key(const Args& args);
+int Close(const Args& args);
+
+int StandInWindow(const Args& args);
+int IniGet(const Args& args);
+int Run(const Args& args);
+int Processes(const Args& args);
+
+}  // namespace vdriver

@@ -1,0 +1,114 @@
+// Verbs that act on another program's windows the way a user would.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "lookup.h"
+#include "verbs.h"
+
+namespace vdriver {
+namespace {
+
+// How long a click waits for the program to handle it. A button that opens
+// a modal window does not return before that window closes; the click has
+// still been delivered then.
+constexpr UINT kClickWaitMs = 1000;
+
+struct KeyName {
+  const char* name;
+  WORD virtualKey;
+};
+
+constexpr KeyName kKeys[] = {
+    {"enter", VK_RETURN}, {"escape", VK_ESCAPE}, {"tab", VK_TAB},
+    {"space", VK_SPACE},  {"up", VK_UP},         {"down", VK_DOWN},
+};
+
+// A key press through the system's input queue, as the keyboard sends it:
+// it goes to the control that has the focus in the foreground window, and
+// the receiving program's message loop (dialog navigation, default button)
+// sees it as it would see a real key press.
+void TypeKey(WORD virtualKey) {
+  INPUT press[2] = {};
+  for (INPUT& input : press) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
+  }
+  press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, press, sizeof(INPUT));
+}
+
+// The same key posted straight to the focused control of the window's
+// thread, for programs whose windows cannot be brought to the foreground.
+bool PostKey(HWND top, WORD virtualKey) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  DWORD thread = GetWindowThreadProcessId(top, nullptr);
+  HWND target = GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : top;
+  LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, 0)) << 16;
+  return PostMessageA(target, WM_KEYDOWN, virtualKey, scan | 1) &&
+         PostMessageA(target, WM_KEYUP, virtualKey, scan | 1 | (3u << 30));
+}
+
+}  // namespace
+
+int Click(const Args& args) {
+  HWND top, control;
+  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control)) return kFailed;
+  if (ClassName(control) == "Button" && !args.Has("mouse")) {
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_NORMAL, kClickWaitMs, &ignored) &&
+        GetLastError() != ERROR_TIMEOUT) {
+      std::fprintf(stderr, "vdriver: BM_CLICK failed (%lu)\n", GetLastError());
+      return kFailed;
+    }
+    return kOk;
+  }
+  // What a mouse click delivers: button down and up, posted, in the middle
+  // of the control.
+  RECT client{};
+  GetClientRect(control, &client);
+  LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
+  if (!PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, middle) ||
+      !PostMessageA(control, WM_LBUTTONUP, 0, middle)) {
+    std::fprintf(stderr, "vdriver: could not post the click (%lu)\n", GetLastError());
+    return kFailed;
+  }
+  return kOk;
+}
+
+int Key(const Args& args) {
+  HWND top;
+  if (!RequireWindow(args.positional[0], top)) return kFailed;
+  const std::string& name = args.positional[1];
+  for (const KeyName& key : kKeys) {
+    if (name != key.name) continue;
+    if (args.Has("post")) {
+      return PostKey(top, key.virtualKey) ? kOk : kFailed;
+    }
+    SetForegroundWindow(top);
+    if (!WaitUntil(1000, [&] { return GetForegroundWindow() == top; })) {
+      std::fprintf(stderr, "vdriver: \"%s\" did not come to the foreground\n",
+                   args.positional[0].c_str());
+      return kFailed;
+    }
+    TypeKey(key.virtualKey);
+    return kOk;
+  }
+  std::fprintf(stderr, "vdriver: unknown key '%s'\n", name.c_str());
+  return kFailed;
+}
+
+int Close(const Args& args) {
+  HWND top;
+  if (!RequireWindow(args.positional[0], top)) return kFailed;
+  // The close box sends SC_CLOSE; the window's default handling turns it
+  // into WM_CLOSE, so the program sees exactly what a user's click causes.
+  return PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0) ? kOk : kFailed;
+}
+
+}  // namespace vdriver

@@ -1,0 +1,160 @@
+# shellcheck shell=bash
+# Helpers for the end-to-end cases. A case sources this file first:
+#   source "$E2E_LIB"
+# run.sh exports the Wine environment, VANTOR_EXE, VDRIVER, SCREENSHOT_DIR,
+# CASE_NAME and CASE_TMP before it starts a case.
+
+set -u
+# shellcheck source=../../scripts/lib/wine-env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/wine-env.sh"
+
+: "${VDRIVER:?run the cases through tests/e2e/run.sh}"
+: "${VANTOR_EXE:?run the cases through tests/e2e/run.sh}"
+
+# The driver: `vd wait-window "Title"`, `vd text "Title" 101`, ... Its lines
+# end in CRLF on the Windows side; they come back without the CR.
+vd() {
+  wine "$VDRIVER" "$@" | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+
+# The value of `key` in a line of "key=value" words.
+kv() {
+  local - key="$1" line="$2" word
+  set -f
+  for word in $line; do
+    if [[ "$word" == "$key="* ]]; then
+      printf '%s\n' "${word#*=}"
+      return 0
+    fi
+  done
+  return 1
+}
+
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+# expect_eq <what> <expected> <actual>
+expect_eq() {
+  if [[ "$2" != "$3" ]]; then
+    fail "$1: expected '$2', got '$3'"
+  fi
+  echo "ok: $1 = '$3'"
+}
+
+# expect_near <what> <expected> <actual> <tolerance>
+expect_near() {
+  local difference=$(($3 - $2))
+  if ((difference < -$4 || difference > $4)); then
+    fail "$1: expected $2 (within $4), got $3"
+  fi
+  echo "ok: $1 = $3 (expected $2 within $4)"
+}
+
+# --- An install folder for the case ---------------------------------------------
+
+# Makes a fresh install folder C:\e2e\<case> with vantor.exe and the
+# zthelp.ini read from stdin. Sets INSTALL (Unix), INSTALL_WIN, VANTOR_WIN
+# (the Windows path of its vantor.exe) and INI_WIN.
+new_install() {
+  INSTALL="$(install_dir_new "e2e/$CASE_NAME")"
+  INSTALL_WIN="$(to_winpath "$INSTALL")"
+  VANTOR_WIN="$INSTALL_WIN\\vantor.exe"
+  INI_WIN="$INSTALL_WIN\\zthelp.ini"
+  write_ini
+}
+
+# Replaces the install's zthelp.ini with stdin (CRLF line ends).
+write_ini() {
+  install_ini "$INSTALL" /dev/stdin
+}
+
+# A settings value as the profile functions read it back.
+ini_get() {
+  vd ini-get "$INI_WIN" "$1" "$2"
+}
+
+# --- Running the program ----------------------------------------------------------
+
+BACKGROUND_PIDS=()
+
+# Ends what the case started in the background, by PID, when the case ends.
+_end_background() {
+  local pid
+  for pid in "${BACKGROUND_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null
+  done
+}
+trap _end_background EXIT
+
+# launch [args...]: runs the case's vantor.exe with that command line to its
+# end and prints the driver's report ("exit=N elapsed_ms=M windows=K" and a
+# "window=<title>" line per window it showed).
+launch() {
+  vd run --timeout 20000 "$VANTOR_WIN" "$@"
+}
+
+# start_vantor <report file> [args...]: the same in the background; the
+# report is complete once `finish_vantor` has returned (read it with
+# `report`). Sets VANTOR_PID.
+start_vantor() {
+  local report="$1"
+  shift
+  wine "$VDRIVER" run --timeout 30000 "$VANTOR_WIN" "$@" >"$report" &
+  VANTOR_PID=$!
+  BACKGROUND_PIDS+=("$VANTOR_PID")
+}
+
+# finish_vantor [pid] [seconds]: waits for a program started by start_vantor
+# to end, at most 10 seconds (or as given); the case fails when it is still
+# running then.
+finish_vantor() {
+  local pid="${1:-$VANTOR_PID}" seconds="${2:-10}" tries
+  for ((tries = 0; tries < seconds * 20; tries++)); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
+      return
+    fi
+    sleep 0.05
+  done
+  fail "vantor.exe is still running $seconds s later"
+}
+
+# The report file of a background driver, without the CRs of its lines.
+report() {
+  tr -d '\r' <"$1"
+}
+
+# start_standin <report file> <title> <x> <y> <w> <h> [hidden]: a window of
+# another program with that title and pixel rectangle, living until it gets
+# WM_CLOSE. Returns once the window exists; sets STANDIN_PID.
+start_standin() {
+  local report="$1"
+  shift
+  wine "$VDRIVER" window "$@" --timeout 30000 >"$report" &
+  STANDIN_PID=$!
+  BACKGROUND_PIDS+=("$STANDIN_PID")
+  local tries
+  for ((tries = 0; tries < 200; tries++)); do
+    grep -q '^ready' "$report" 2>/dev/null && return 0
+    sleep 0.05
+  done
+  fail "the stand-in window \"$1\" did not come up"
+}
+
+# --- Screenshots --------------------------------------------------------------------
+
+# screenshot_window <title> <name>: the window's outer rectangle as
+# $SCREENSHOT_DIR/<name>.png.
+screenshot_window() {
+  local line
+  line="$(vd rect "$1")" || fail "no window \"$1\" to take a picture of"
+  local x y w h
+  x=$(kv left "$line") y=$(kv top "$line") w=$(kv width "$line") h=$(kv height "$line")
+  mkdir -p "$SCREENSHOT_DIR"
+  import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage \
+    "$SCREENSHOT_DIR/$2.png" || fail "screenshot $2 failed"
+  echo "screenshot: $SCREENSHOT_DIR/$2.png"
+}
