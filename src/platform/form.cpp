@@ -18,10 +18,17 @@ void Control::SetBackColor(Color color) { Host().SetBackColor(id_, color); }
 void Control::SetFont(const Font& font) { Host().SetFont(id_, font); }
 void Control::SetToolTip(const std::string& text) { Host().SetToolTip(id_, text); }
 void Control::SetFocus() { Host().SetFocus(id_); }
+WindowHandle Control::Handle() const { return Host().ControlHandle(id_); }
 
 void OptionButton::SetValue(bool selected) { Host().SetValue(Id(), selected); }
 bool OptionButton::Value() const { return Host().Value(Id()); }
 void Picture::SetPicture(const std::string& picture) { Host().SetPicture(Id(), picture); }
+void ListControl::SetItems(const std::vector<std::string>& items) {
+  Host().SetItems(Id(), items);
+}
+std::vector<std::string> ListControl::Items() const { return Host().Items(Id()); }
+void ListControl::SetListIndex(int index) { Host().SetListIndex(Id(), index); }
+int ListControl::ListIndex() const { return Host().ListIndex(Id()); }
 void Timer::Start(int intervalMs) { Host().SetTimer(Id(), true, intervalMs); }
 void Timer::Stop() { Host().SetTimer(Id(), false, 0); }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "platform/form_host.h"
 #include "platform/platform.h"
@@ -37,6 +38,7 @@ class Control {
   void SetFont(const Font& font);
   void SetToolTip(const std::string& text);
   void SetFocus();
+  WindowHandle Handle() const;
 
  protected:
   FormHost& Host() const;
@@ -67,6 +69,16 @@ class Picture : public Control {  // images and picture boxes
  public:
   using Control::Control;
   void SetPicture(const std::string& picture);
+};
+
+// Combo boxes and the drive, folder and file lists.
+class ListControl : public Control {
+ public:
+  using Control::Control;
+  void SetItems(const std::vector<std::string>& items);
+  std::vector<std::string> Items() const;
+  void SetListIndex(int index);
+  int ListIndex() const;
 };
 
 class Timer : public Control {

@@ -130,6 +130,13 @@ class FormHost {
   virtual void SetToolTip(ControlId id, const std::string& text) = 0;
   virtual void SetTimer(ControlId id, bool enabled, int intervalMs) = 0;
   virtual void SetFocus(ControlId id) = 0;
+  // Combo boxes and lists: their entries, and the selected one (-1: none).
+  virtual void SetItems(ControlId id, const std::vector<std::string>& items) = 0;
+  virtual std::vector<std::string> Items(ControlId id) const = 0;
+  virtual void SetListIndex(ControlId id, int index) = 0;
+  virtual int ListIndex(ControlId id) const = 0;
+  // The control's own window, for the multimedia layer to play into.
+  virtual WindowHandle ControlHandle(ControlId id) const = 0;
 
   // Size of a text drawn in a font on this window, in pixels.
   virtual TextSize MeasureText(const Font& font, const std::string& text) const = 0;

@@ -239,3 +239,30 @@ TEST_CASE(ToolTipsOneToolPerControl) {
 }
 
 }  // namespace vantor::win32::test
+
+namespace vantor::win32::test {
+
+TEST_CASE(ListsHoldEntriesAndOneSelection) {
+  Recorder events;
+  auto form = ThePlatform().CreateForm(
+      MakeForm("Lists", {Make("cmb", ControlKind::ComboBox, {8, 8, 120, 100}),
+                         Make("files", ControlKind::FileList, {8, 40, 120, 80})}),
+      events);
+  for (ControlId id : {0, 1}) {
+    form->SetItems(id, {"E:\\", "F:\\", "G:\\"});
+    CHECK_EQ(form->Items(id).size(), 3u);
+    CHECK_EQ(form->Items(id)[1], "F:\\");
+    CHECK_EQ(form->ListIndex(id), -1);
+    form->SetListIndex(id, 2);
+    CHECK_EQ(form->ListIndex(id), 2);
+    form->SetListIndex(id, 7);  // past the end: nothing selected
+    CHECK_EQ(form->ListIndex(id), -1);
+    form->SetItems(id, {"only"});
+    CHECK_EQ(form->Items(id).size(), 1u);
+    CHECK(IsWindow(reinterpret_cast<HWND>(form->ControlHandle(id))));
+  }
+  form->SetText(0, "D:\\CLIPS");
+  CHECK_EQ(form->Text(0), "D:\\CLIPS");
+}
+
+}  // namespace vantor::win32::test

@@ -124,6 +124,17 @@ void SimFormHost::SetTimer(ControlId id, bool enabled, int intervalMs) {
   timer.nextTickMs = desktop_.nowMs() + timer.interval;
 }
 
+void SimFormHost::SetItems(ControlId id, const std::vector<std::string>& items) {
+  At(id).items = items;
+  At(id).listIndex = -1;
+}
+
+// As on Windows, an index outside the entries selects none.
+void SimFormHost::SetListIndex(ControlId id, int index) {
+  SimControl& control = At(id);
+  control.listIndex = index >= 0 && index < static_cast<int>(control.items.size()) ? index : -1;
+}
+
 long long SimFormHost::NextTimerDue() const {
   long long due = -1;
   for (const SimControl& c : controls_)

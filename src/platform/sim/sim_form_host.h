@@ -22,6 +22,8 @@ struct SimControl {
   bool timerEnabled = false;
   int interval = 0;
   long long nextTickMs = 0;
+  std::vector<std::string> items;
+  int listIndex = -1;
 };
 
 class SimFormHost : public FormHost {
@@ -81,6 +83,11 @@ class SimFormHost : public FormHost {
   void SetToolTip(ControlId id, const std::string& text) override { At(id).toolTip = text; }
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId) override {}
+  void SetItems(ControlId id, const std::vector<std::string>& items) override;
+  std::vector<std::string> Items(ControlId id) const override { return At(id).items; }
+  void SetListIndex(ControlId id, int index) override;
+  int ListIndex(ControlId id) const override { return At(id).listIndex; }
+  WindowHandle ControlHandle(ControlId id) const override { return handle_ * 1000 + id + 1; }
   TextSize MeasureText(const Font& font, const std::string& text) const override;
 
  private:

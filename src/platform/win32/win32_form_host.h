@@ -57,6 +57,11 @@ class Win32FormHost final : public FormHost {
   void SetToolTip(ControlId id, const std::string& text) override;
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId id) override;
+  void SetItems(ControlId id, const std::vector<std::string>& items) override;
+  std::vector<std::string> Items(ControlId id) const override;
+  void SetListIndex(ControlId id, int index) override;
+  int ListIndex(ControlId id) const override;
+  WindowHandle ControlHandle(ControlId id) const override;
   TextSize MeasureText(const Font& font, const std::string& text) const override;
 
   HWND Window() const { return window_; }
