@@ -23,9 +23,7 @@ WindowHandle Control::Handle() const { return Host().ControlHandle(id_); }
 void OptionButton::SetValue(bool selected) { Host().SetValue(Id(), selected); }
 bool OptionButton::Value() const { return Host().Value(Id()); }
 void Picture::SetPicture(const std::string& picture) { Host().SetPicture(Id(), picture); }
-void ListControl::SetItems(const std::vector<std::string>& items) {
-  Host().SetItems(Id(), items);
-}
+void ListControl::SetItems(const std::vector<std::string>& items) { Host().SetItems(Id(), items); }
 std::vector<std::string> ListControl::Items() const { return Host().Items(Id()); }
 void ListControl::SetListIndex(int index) { Host().SetListIndex(Id(), index); }
 int ListControl::ListIndex() const { return Host().ListIndex(Id()); }

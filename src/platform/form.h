@@ -152,8 +152,7 @@ class Form : private FormEvents {
   // the event that unloaded the window.
   std::unique_ptr<FormHost> host_;
   bool loaded_ = false;
-  std::multimap<std::pair<std::string, EventKind>,
-                std::function<void(int index, int x, int y)>>
+  std::multimap<std::pair<std::string, EventKind>, std::function<void(int index, int x, int y)>>
       handlers_;
 };
 

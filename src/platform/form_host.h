@@ -37,11 +37,11 @@ struct Bounds {
 constexpr Color kDefaultColor = 0xFFFFFFFFu;  // "use the system's colour"
 
 struct ControlSpec {
-  std::string name;             // e.g. "btn_OK", "lbl_Option"
-  int index = -1;               // element of a control array; -1 for a single control
+  std::string name;  // e.g. "btn_OK", "lbl_Option"
+  int index = -1;    // element of a control array; -1 for a single control
   ControlKind kind = ControlKind::Label;
-  std::string container;        // empty: the window itself; else a PictureBox's name
-  Bounds bounds;                // pixels
+  std::string container;  // empty: the window itself; else a PictureBox's name
+  Bounds bounds;          // pixels
   std::string caption;
   Color backColor = kDefaultColor;
   Color foreColor = kDefaultColor;

@@ -22,7 +22,7 @@ std::int32_t ReadInt(const std::string& text, const std::string& section, const 
 // WritePrivateProfileStringA over the file's text: returns the new text.
 // Replaces the first matching key's value, or appends the key to the first
 // matching section, or appends the section; every other line stays as it was.
-std::string WriteString(const std::string& text, const std::string& section,
-                        const std::string& key, const std::string& value);
+std::string WriteString(const std::string& text, const std::string& section, const std::string& key,
+                        const std::string& value);
 
 }  // namespace vantor::ini

@@ -17,7 +17,8 @@ double ReadRadixInteger(std::string_view s, int base) {
   double value = 0;
   for (char c : s) {
     int digit = -1;
-    if (IsDigit(c)) digit = c - '0';
+    if (IsDigit(c))
+      digit = c - '0';
     else if (base == 16 && std::isxdigit(static_cast<unsigned char>(c)))
       digit = std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
     if (digit < 0 || digit >= base) break;

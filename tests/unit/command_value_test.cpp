@@ -1,7 +1,8 @@
+#include "startup/command_value.h"
+
 #include <gtest/gtest.h>
 
 #include "common/numbers.h"
-#include "startup/command_value.h"
 
 namespace vantor {
 namespace {

@@ -171,9 +171,9 @@ TEST_F(PlacementTest, SavingWritesSignedTextAndTheStateWhichIsNeverReadBack) {
   form.Host().Move(1500, -300, 3000, 2000);
   sim.FindForm("frmPlain")->SetWindowState(2);
   SaveFormPosition(program, form, "Pos");
-  EXPECT_EQ(sim.writes, (std::vector<std::string>{"Pos/left= 1500", "Pos/top=-300",
-                                                  "Pos/width= 3000", "Pos/height= 2000",
-                                                  "Pos/windowstate= 2"}));
+  EXPECT_EQ(sim.writes,
+            (std::vector<std::string>{"Pos/left= 1500", "Pos/top=-300", "Pos/width= 3000",
+                                      "Pos/height= 2000", "Pos/windowstate= 2"}));
   form.Host().Move(0, 0, 3000, 2000);
   Restore();
   EXPECT_EQ(form.Left(), 1500);

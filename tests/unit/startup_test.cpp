@@ -1,7 +1,6 @@
-#include "startup/launch.h"
-
 #include "dialogs/frm_choice.h"
 #include "sim_fixture.h"
+#include "startup/launch.h"
 #include "startup/run.h"
 
 namespace vantor {

@@ -15,7 +15,10 @@ constexpr int kBorderPx = 3;
 
 SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& spec, FormEvents& events,
                          WindowHandle handle)
-    : desktop_(desktop), events_(events), name_(spec.name), caption_(spec.caption),
+    : desktop_(desktop),
+      events_(events),
+      name_(spec.name),
+      caption_(spec.caption),
       handle_(handle) {
   for (const ControlSpec& c : spec.controls) {
     SimControl control;

@@ -104,10 +104,14 @@ void SimPlatform::EndNow() { throw ProgramEnded{}; }
 
 int SimPlatform::SystemMetrics(int index) {
   switch (index) {
-    case SM_CxScreen: return screenWidthPx_;
-    case SM_CyScreen: return screenHeightPx_;
-    case SM_CyCaption: return captionHeight;
-    default: return 0;
+    case SM_CxScreen:
+      return screenWidthPx_;
+    case SM_CyScreen:
+      return screenHeightPx_;
+    case SM_CyCaption:
+      return captionHeight;
+    default:
+      return 0;
   }
 }
 

@@ -73,8 +73,8 @@ class SimPlatform : public Platform {
   // --- Platform. ---
   std::string ProfileString(const std::string& section, const std::string& key,
                             const std::string& path) override;
-  std::int32_t ProfileInt(const std::string& section, const std::string& key,
-                          std::int32_t fallback, const std::string& path) override;
+  std::int32_t ProfileInt(const std::string& section, const std::string& key, std::int32_t fallback,
+                          const std::string& path) override;
   bool WriteProfileString(const std::string& section, const std::string& key,
                           const std::string& value, const std::string& path) override;
   std::string CommandLine() override { return commandLine; }

@@ -8,9 +8,9 @@ struct ListMessages {
   UINT reset, add, count, textLength, text, setSelection, getSelection;
 };
 
-constexpr ListMessages kComboMessages{CB_RESETCONTENT, CB_ADDSTRING,  CB_GETCOUNT, CB_GETLBTEXTLEN,
+constexpr ListMessages kComboMessages{CB_RESETCONTENT, CB_ADDSTRING, CB_GETCOUNT, CB_GETLBTEXTLEN,
                                       CB_GETLBTEXT,    CB_SETCURSEL, CB_GETCURSEL};
-constexpr ListMessages kListMessages{LB_RESETCONTENT, LB_ADDSTRING,  LB_GETCOUNT, LB_GETTEXTLEN,
+constexpr ListMessages kListMessages{LB_RESETCONTENT, LB_ADDSTRING, LB_GETCOUNT, LB_GETTEXTLEN,
                                      LB_GETTEXT,      LB_SETCURSEL, LB_GETCURSEL};
 
 const ListMessages* MessagesFor(ControlKind kind) {
