@@ -7,11 +7,11 @@ namespace {
 
 // Client area 4065 x 1890 twips as designed; controls in pixels.
 FormSpec ChoiceDesign() {
-  FormSpec spec;
-  spec.name = "frmChoice";
-  spec.clientWidthTwips = 4065;
-  spec.clientHeightTwips = 1890;
-  spec.border = BorderStyle::FixedDialog;
+  FormSpec design;
+  design.name = "frmChoice";
+  design.clientWidthTwips = 4065;
+  design.clientHeightTwips = 1890;
+  design.border = BorderStyle::FixedDialog;
 
   ControlSpec question;
   question.name = "lbl_Question";
@@ -44,8 +44,8 @@ FormSpec ChoiceDesign() {
   cancel.isCancel = true;
   cancel.id = 2;  // IDCANCEL
 
-  spec.controls = {question, option1, option2, ok, cancel};
-  return spec;
+  design.controls = {question, option1, option2, ok, cancel};
+  return design;
 }
 
 }  // namespace

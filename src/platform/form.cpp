@@ -30,7 +30,7 @@ int ListControl::ListIndex() const { return Host().ListIndex(Id()); }
 void Timer::Start(int intervalMs) { Host().SetTimer(Id(), true, intervalMs); }
 void Timer::Stop() { Host().SetTimer(Id(), false, 0); }
 
-Form::Form(Platform& platform, FormSpec spec) : platform_(platform), spec_(std::move(spec)) {}
+Form::Form(Platform& platform, FormSpec design) : platform_(platform), spec_(std::move(design)) {}
 
 Form::~Form() {
   if (loaded_) host_->Destroy();

@@ -90,13 +90,13 @@ class Timer : public Control {
 
 class Form : private FormEvents {
  public:
-  Form(Platform& platform, FormSpec spec);
+  Form(Platform& platform, FormSpec design);
   ~Form() override;
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
   const std::string& Name() const { return spec_.name; }
-  const FormSpec& Spec() const { return spec_; }
+  const FormSpec& DesignTable() const { return spec_; }
   bool IsLoaded() const { return loaded_; }
 
   // Creates the window (hidden) and runs Form_Load. Loading a loaded form

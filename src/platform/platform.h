@@ -65,7 +65,7 @@ class Platform {
   virtual void AppActivate(const std::string& title) = 0;
 
   // Windows of this program.
-  virtual std::unique_ptr<FormHost> CreateForm(const FormSpec& spec, FormEvents& events) = 0;
+  virtual std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) = 0;
   virtual int MessageBox(const std::string& text, const std::string& caption, int flags) = 0;
 };
 

@@ -14,9 +14,9 @@ class PlainForm : public Form {
 
  private:
   static FormSpec Design() {
-    FormSpec spec;
-    spec.name = "frmPlain";
-    return spec;
+    FormSpec design;
+    design.name = "frmPlain";
+    return design;
   }
 };
 

@@ -41,25 +41,25 @@ int Recorder::Count(EventKind kind, ControlId id) const {
 
 ControlSpec Make(const std::string& name, ControlKind kind, Bounds bounds,
                  const std::string& caption, const std::string& container) {
-  ControlSpec spec;
-  spec.name = name;
-  spec.kind = kind;
-  spec.bounds = bounds;
-  spec.caption = caption;
-  spec.container = container;
-  return spec;
+  ControlSpec design;
+  design.name = name;
+  design.kind = kind;
+  design.bounds = bounds;
+  design.caption = caption;
+  design.container = container;
+  return design;
 }
 
 FormSpec MakeForm(const std::string& caption, std::vector<ControlSpec> controls, BorderStyle border,
                   int clientWidthTwips, int clientHeightTwips) {
-  FormSpec spec;
-  spec.name = "frmTest";
-  spec.caption = caption;
-  spec.clientWidthTwips = clientWidthTwips;
-  spec.clientHeightTwips = clientHeightTwips;
-  spec.border = border;
-  spec.controls = std::move(controls);
-  return spec;
+  FormSpec design;
+  design.name = "frmTest";
+  design.caption = caption;
+  design.clientWidthTwips = clientWidthTwips;
+  design.clientHeightTwips = clientHeightTwips;
+  design.border = border;
+  design.controls = std::move(controls);
+  return design;
 }
 
 HWND WindowOf(const FormHost& host) { return reinterpret_cast<HWND>(host.Handle()); }

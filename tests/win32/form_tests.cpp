@@ -159,9 +159,9 @@ TEST_CASE(ColoursAndPictures) {
   button.disabledPicture = "TESTBLUE";
   ControlSpec line = Make("ln", ControlKind::Line, {0, 110, 100, 0});
   line.foreColor = kGreen;
-  FormSpec spec = MakeForm("Colours", {clear, box, label, image, unknown, button, line});
-  spec.backColor = Rgb(0, 0, 128);
-  auto form = ThePlatform().CreateForm(spec, events);
+  FormSpec design = MakeForm("Colours", {clear, box, label, image, unknown, button, line});
+  design.backColor = Rgb(0, 0, 128);
+  auto form = ThePlatform().CreateForm(design, events);
   form->Show();
   const auto pixel = [&](int id, int x, int y) { return PixelAt(ControlWindow(*form, id), x, y); };
   CHECK_EQ(pixel(1002, 2, 2), COLORREF{kGold});    // a label takes its container's colour

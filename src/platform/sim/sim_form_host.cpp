@@ -13,16 +13,16 @@ constexpr int kBorderPx = 3;
 
 }  // namespace
 
-SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& spec, FormEvents& events,
+SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& design, FormEvents& events,
                          WindowHandle handle)
     : desktop_(desktop),
       events_(events),
-      name_(spec.name),
-      caption_(spec.caption),
+      name_(design.name),
+      caption_(design.caption),
       handle_(handle) {
-  for (const ControlSpec& c : spec.controls) {
+  for (const ControlSpec& c : design.controls) {
     SimControl control;
-    control.spec = c;
+    control.design = c;
     control.text = c.caption;
     control.picture = c.picture;
     control.visible = c.visible;
@@ -31,15 +31,15 @@ SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& spec, FormEvents&
     controls_.push_back(control);
   }
   const int tpp = desktop.twipsPerPixel();
-  width_ = spec.clientWidthTwips + 2 * kBorderPx * tpp;
-  height_ = spec.clientHeightTwips + (2 * kBorderPx + desktop.captionHeight) * tpp;
+  width_ = design.clientWidthTwips + 2 * kBorderPx * tpp;
+  height_ = design.clientHeightTwips + (2 * kBorderPx + desktop.captionHeight) * tpp;
 }
 
 SimFormHost::~SimFormHost() { desktop_.Forget(*this); }
 
 ControlId SimFormHost::IdOf(const std::string& name, int index) const {
   for (std::size_t i = 0; i < controls_.size(); ++i)
-    if (controls_[i].spec.name == name && controls_[i].spec.index == index)
+    if (controls_[i].design.name == name && controls_[i].design.index == index)
       return static_cast<ControlId>(i);
   throw std::logic_error("window " + name_ + " has no control " + name);
 }
@@ -62,8 +62,8 @@ void SimFormHost::Click(const std::string& name, int index) {
   SimControl& control = Control(name, index);
   // A user cannot click what is hidden or disabled.
   if (!control.visible || !control.enabled) return;
-  if (control.spec.kind == ControlKind::OptionButton) SetValue(IdOf(name, index), true);
-  if (control.spec.kind == ControlKind::CheckBox) control.value = !control.value;
+  if (control.design.kind == ControlKind::OptionButton) SetValue(IdOf(name, index), true);
+  if (control.design.kind == ControlKind::CheckBox) control.value = !control.value;
   Raise(EventKind::Click, name, index);
 }
 
@@ -77,12 +77,12 @@ void SimFormHost::MouseMove(const std::string& name, int index, int x, int y) {
 
 void SimFormHost::PressEnter() {
   for (const SimControl& c : controls_)
-    if (c.spec.isDefault) return Click(c.spec.name, c.spec.index);
+    if (c.design.isDefault) return Click(c.design.name, c.design.index);
 }
 
 void SimFormHost::PressEscape() {
   for (const SimControl& c : controls_)
-    if (c.spec.isCancel) return Click(c.spec.name, c.spec.index);
+    if (c.design.isCancel) return Click(c.design.name, c.design.index);
 }
 
 void SimFormHost::CloseBox() {
@@ -112,10 +112,10 @@ void SimFormHost::Destroy() {
 void SimFormHost::SetValue(ControlId id, bool selected) {
   SimControl& control = At(id);
   // Option buttons in one container form one group, as on Windows.
-  if (selected && control.spec.kind == ControlKind::OptionButton)
+  if (selected && control.design.kind == ControlKind::OptionButton)
     for (SimControl& other : controls_)
-      if (other.spec.kind == ControlKind::OptionButton &&
-          other.spec.container == control.spec.container)
+      if (other.design.kind == ControlKind::OptionButton &&
+          other.design.container == control.design.container)
         other.value = false;
   control.value = selected;
 }
@@ -150,7 +150,7 @@ bool SimFormHost::FireDueTimer(long long nowMs) {
     SimControl& c = controls_[i];
     if (destroyed_ || !c.timerEnabled || c.nextTickMs > nowMs) continue;
     c.nextTickMs += c.interval;
-    Raise(EventKind::Timer, c.spec.name, c.spec.index);
+    Raise(EventKind::Timer, c.design.name, c.design.index);
     return true;
   }
   return false;

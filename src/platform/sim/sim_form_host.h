@@ -12,7 +12,7 @@ namespace vantor::sim {
 class SimPlatform;
 
 struct SimControl {
-  ControlSpec spec;
+  ControlSpec design;
   std::string text;
   std::string toolTip;
   std::string picture;
@@ -28,7 +28,8 @@ struct SimControl {
 
 class SimFormHost : public FormHost {
  public:
-  SimFormHost(SimPlatform& desktop, const FormSpec& spec, FormEvents& events, WindowHandle handle);
+  SimFormHost(SimPlatform& desktop, const FormSpec& design, FormEvents& events,
+              WindowHandle handle);
   ~SimFormHost() override;
 
   // What a test does to the window.
@@ -74,11 +75,11 @@ class SimFormHost : public FormHost {
   bool Enabled(ControlId id) const override { return At(id).enabled; }
   void SetValue(ControlId id, bool selected) override;
   bool Value(ControlId id) const override { return At(id).value; }
-  void SetBounds(ControlId id, const Bounds& bounds) override { At(id).spec.bounds = bounds; }
-  Bounds GetBounds(ControlId id) const override { return At(id).spec.bounds; }
-  void SetForeColor(ControlId id, Color color) override { At(id).spec.foreColor = color; }
-  void SetBackColor(ControlId id, Color color) override { At(id).spec.backColor = color; }
-  void SetFont(ControlId id, const Font& font) override { At(id).spec.font = font; }
+  void SetBounds(ControlId id, const Bounds& bounds) override { At(id).design.bounds = bounds; }
+  Bounds GetBounds(ControlId id) const override { return At(id).design.bounds; }
+  void SetForeColor(ControlId id, Color color) override { At(id).design.foreColor = color; }
+  void SetBackColor(ControlId id, Color color) override { At(id).design.backColor = color; }
+  void SetFont(ControlId id, const Font& font) override { At(id).design.font = font; }
   void SetPicture(ControlId id, const std::string& picture) override { At(id).picture = picture; }
   void SetToolTip(ControlId id, const std::string& text) override { At(id).toolTip = text; }
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;

@@ -149,10 +149,10 @@ bool SimPlatform::PostMessage(WindowHandle window, std::uint32_t message, std::i
   return true;
 }
 
-std::unique_ptr<FormHost> SimPlatform::CreateForm(const FormSpec& spec, FormEvents& events) {
-  auto host = std::make_unique<SimFormHost>(*this, spec, events, nextHandle_++);
+std::unique_ptr<FormHost> SimPlatform::CreateForm(const FormSpec& design, FormEvents& events) {
+  auto host = std::make_unique<SimFormHost>(*this, design, events, nextHandle_++);
   forms_.push_back(host.get());
-  formsCreated.push_back(spec.name);
+  formsCreated.push_back(design.name);
   return host;
 }
 

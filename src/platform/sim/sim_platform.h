@@ -96,7 +96,7 @@ class SimPlatform : public Platform {
   bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
                    std::intptr_t lParam) override;
   void AppActivate(const std::string& title) override { activated.push_back(title); }
-  std::unique_ptr<FormHost> CreateForm(const FormSpec& spec, FormEvents& events) override;
+  std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) override;
   int MessageBox(const std::string& text, const std::string& caption, int flags) override;
 
   // Used by SimFormHost.

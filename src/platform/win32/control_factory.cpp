@@ -6,14 +6,14 @@
 
 namespace vantor::win32 {
 
-WindowRecipe RecipeFor(const ControlSpec& spec, bool startsGroup) {
+WindowRecipe RecipeFor(const ControlSpec& design, bool startsGroup) {
   constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
   const DWORD group = startsGroup ? WS_GROUP : 0;
-  switch (spec.kind) {
+  switch (design.kind) {
     case ControlKind::Button:
       return {"BUTTON",
               kChild | WS_TABSTOP | group |
-                  static_cast<DWORD>(spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+                  static_cast<DWORD>(design.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
               0, true};
     case ControlKind::GraphicalButton:
       return {"BUTTON", kChild | WS_TABSTOP | group | BS_OWNERDRAW, 0, true};

@@ -15,7 +15,7 @@ struct WindowRecipe {
 
 // `startsGroup`: the control opens a new group for the dialog keys (every
 // control but an option button that follows another in the same container).
-WindowRecipe RecipeFor(const ControlSpec& spec, bool startsGroup);
+WindowRecipe RecipeFor(const ControlSpec& design, bool startsGroup);
 
 // The bounds as the control keeps them: a line may be given from either
 // end, and is kept from its top left end.

@@ -9,14 +9,14 @@ namespace vantor::win32 {
 void Win32FormHost::SetText(ControlId id, const std::string& text) {
   Control* control = Find(id);
   if (!control) return;
-  control->spec.caption = text;
+  control->design.caption = text;
   if (control->window) SetWindowTextA(control->window, text.c_str());
 }
 
 std::string Win32FormHost::Text(ControlId id) const {
   const Control* control = Find(id);
   if (!control) return {};
-  if (!control->window) return control->spec.caption;
+  if (!control->window) return control->design.caption;
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control->window)) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(control->window, text.data(), text.size())));
   return text;
@@ -25,7 +25,7 @@ std::string Win32FormHost::Text(ControlId id) const {
 void Win32FormHost::SetVisible(ControlId id, bool visible) {
   Control* control = Find(id);
   if (!control) return;
-  control->spec.visible = visible;
+  control->design.visible = visible;
   if (control->window) ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -40,8 +40,8 @@ bool Win32FormHost::Visible(ControlId id) const {
 void Win32FormHost::SetEnabled(ControlId id, bool enabled) {
   Control* control = Find(id);
   if (!control) return;
-  control->spec.enabled = enabled;
-  if (control->spec.kind == ControlKind::Timer) {
+  control->design.enabled = enabled;
+  if (control->design.kind == ControlKind::Timer) {
     ApplyTimer(id);
   } else if (control->window) {
     EnableWindow(control->window, enabled);
@@ -51,7 +51,7 @@ void Win32FormHost::SetEnabled(ControlId id, bool enabled) {
 bool Win32FormHost::Enabled(ControlId id) const {
   const Control* control = Find(id);
   if (!control) return false;
-  if (!control->window) return control->spec.enabled;
+  if (!control->window) return control->design.enabled;
   return IsWindowEnabled(control->window) != FALSE;
 }
 
@@ -60,7 +60,7 @@ void Win32FormHost::SetValue(ControlId id, bool selected) {
   Control* control = Find(id);
   if (!control || !control->window) return;
   SendMessageA(control->window, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
-  if (control->spec.kind != ControlKind::OptionButton || !selected) return;
+  if (control->design.kind != ControlKind::OptionButton || !selected) return;
   for (ControlId other : RunOf(id)) {
     if (other != id && controls_[other].window) {
       SendMessageA(controls_[other].window, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -77,17 +77,17 @@ bool Win32FormHost::Value(ControlId id) const {
 void Win32FormHost::SetBounds(ControlId id, const Bounds& bounds) {
   Control* control = Find(id);
   if (!control) return;
-  const Bounds b = StoredBounds(control->spec.kind, bounds);
-  control->spec.bounds = b;
+  const Bounds b = StoredBounds(control->design.kind, bounds);
+  control->design.bounds = b;
   if (!control->window) return;
-  const SIZE size = WindowSize(control->spec.kind, b);
+  const SIZE size = WindowSize(control->design.kind, b);
   MoveWindow(control->window, b.left, b.top, size.cx, size.cy, TRUE);
 }
 
 Bounds Win32FormHost::GetBounds(ControlId id) const {
   const Control* control = Find(id);
   if (!control) return {};
-  if (!control->window || control->spec.kind == ControlKind::Line) return control->spec.bounds;
+  if (!control->window || control->design.kind == ControlKind::Line) return control->design.bounds;
   RECT r{};
   GetWindowRect(control->window, &r);
   MapWindowPoints(nullptr, GetParent(control->window), reinterpret_cast<POINT*>(&r), 2);
@@ -97,7 +97,7 @@ Bounds Win32FormHost::GetBounds(ControlId id) const {
 void Win32FormHost::SetForeColor(ControlId id, Color color) {
   Control* control = Find(id);
   if (!control) return;
-  control->spec.foreColor = color;
+  control->design.foreColor = color;
   Repaint(*control);
 }
 
@@ -110,14 +110,14 @@ void Win32FormHost::SetBackColor(ControlId id, Color color) {
   }
   Control* control = Find(id);
   if (!control) return;
-  control->spec.backColor = color;
+  control->design.backColor = color;
   Repaint(*control);
 }
 
 void Win32FormHost::SetFont(ControlId id, const Font& font) {
   Control* control = Find(id);
   if (!control) return;
-  control->spec.font = font;
+  control->design.font = font;
   if (control->window) {
     SendMessageA(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(app_.Gdi().FontFor(font)),
                  TRUE);
@@ -127,7 +127,7 @@ void Win32FormHost::SetFont(ControlId id, const Font& font) {
 void Win32FormHost::SetPicture(ControlId id, const std::string& picture) {
   Control* control = Find(id);
   if (!control) return;
-  control->spec.picture = picture;
+  control->design.picture = picture;
   Repaint(*control);
 }
 
@@ -141,7 +141,7 @@ void Win32FormHost::SetToolTip(ControlId id, const std::string& text) {
 // image shows what lies under it, so those repaint their surroundings too.
 void Win32FormHost::Repaint(const Control& control) {
   if (!control.window) return;
-  if (control.spec.kind == ControlKind::Image) {
+  if (control.design.kind == ControlKind::Image) {
     RECT area;
     GetWindowRect(control.window, &area);
     HWND parent = GetParent(control.window);
@@ -154,9 +154,9 @@ void Win32FormHost::Repaint(const Control& control) {
 
 void Win32FormHost::SetTimer(ControlId id, bool enabled, int intervalMs) {
   Control* control = Find(id);
-  if (!control || control->spec.kind != ControlKind::Timer) return;
-  control->spec.enabled = enabled;
-  if (enabled) control->spec.interval = intervalMs;
+  if (!control || control->design.kind != ControlKind::Timer) return;
+  control->design.enabled = enabled;
+  if (enabled) control->design.interval = intervalMs;
   ApplyTimer(id);
 }
 
@@ -165,9 +165,9 @@ void Win32FormHost::SetTimer(ControlId id, bool enabled, int intervalMs) {
 void Win32FormHost::ApplyTimer(ControlId id) {
   const Control& control = controls_[id];
   if (!window_) return;
-  if (control.spec.enabled && control.spec.interval > 0) {
+  if (control.design.enabled && control.design.interval > 0) {
     ::SetTimer(window_, static_cast<UINT_PTR>(control.windowId),
-               static_cast<UINT>(control.spec.interval), nullptr);
+               static_cast<UINT>(control.design.interval), nullptr);
   } else {
     KillTimer(window_, static_cast<UINT_PTR>(control.windowId));
   }

@@ -30,7 +30,7 @@ const ListMessages* MessagesFor(ControlKind kind) {
 
 void Win32FormHost::SetItems(ControlId id, const std::vector<std::string>& items) {
   const Control* control = Find(id);
-  const ListMessages* m = control ? MessagesFor(control->spec.kind) : nullptr;
+  const ListMessages* m = control ? MessagesFor(control->design.kind) : nullptr;
   if (!m || !control->window) return;
   SendMessageA(control->window, m->reset, 0, 0);
   for (const std::string& item : items)
@@ -39,7 +39,7 @@ void Win32FormHost::SetItems(ControlId id, const std::vector<std::string>& items
 
 std::vector<std::string> Win32FormHost::Items(ControlId id) const {
   const Control* control = Find(id);
-  const ListMessages* m = control ? MessagesFor(control->spec.kind) : nullptr;
+  const ListMessages* m = control ? MessagesFor(control->design.kind) : nullptr;
   if (!m || !control->window) return {};
   std::vector<std::string> items;
   const LRESULT count = SendMessageA(control->window, m->count, 0, 0);
@@ -56,7 +56,7 @@ std::vector<std::string> Win32FormHost::Items(ControlId id) const {
 
 void Win32FormHost::SetListIndex(ControlId id, int index) {
   const Control* control = Find(id);
-  const ListMessages* m = control ? MessagesFor(control->spec.kind) : nullptr;
+  const ListMessages* m = control ? MessagesFor(control->design.kind) : nullptr;
   if (!m || !control->window) return;
   // An index outside the entries selects none, whatever the control's own
   // habit with such an index.
@@ -67,7 +67,7 @@ void Win32FormHost::SetListIndex(ControlId id, int index) {
 
 int Win32FormHost::ListIndex(ControlId id) const {
   const Control* control = Find(id);
-  const ListMessages* m = control ? MessagesFor(control->spec.kind) : nullptr;
+  const ListMessages* m = control ? MessagesFor(control->design.kind) : nullptr;
   if (!m || !control->window) return -1;
   return static_cast<int>(SendMessageA(control->window, m->getSelection, 0, 0));
 }

@@ -55,7 +55,7 @@ LRESULT Win32FormHost::OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT Win32FormHost::OnControlMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const ControlId id = IdOfWindow(window);
   if (id == kFormItself) return DefWindowProcA(window, message, wParam, lParam);
-  const ControlKind kind = controls_[id].spec.kind;
+  const ControlKind kind = controls_[id].design.kind;
   if (kind == ControlKind::PictureBox) {
     if (auto handled = OnParentMessage(message, wParam, lParam)) return *handled;
   }
@@ -95,10 +95,10 @@ std::optional<LRESULT> Win32FormHost::OnParentMessage(UINT message, WPARAM wPara
     case WM_CTLCOLORSTATIC: {
       const ControlId id = IdOfWindow(reinterpret_cast<HWND>(lParam));
       if (id == kFormItself) break;
-      const ControlSpec& spec = controls_[id].spec;
+      const ControlSpec& design = controls_[id].design;
       auto* dc = reinterpret_cast<HDC>(wParam);
       const COLORREF back = BackColorOf(id);
-      SetTextColor(dc, ColorOr(spec.foreColor, COLOR_BTNTEXT));
+      SetTextColor(dc, ColorOr(design.foreColor, COLOR_BTNTEXT));
       SetBkColor(dc, back);
       SetBkMode(dc, OPAQUE);
       return reinterpret_cast<LRESULT>(app_.Gdi().BrushFor(back));
@@ -106,13 +106,14 @@ std::optional<LRESULT> Win32FormHost::OnParentMessage(UINT message, WPARAM wPara
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       const ControlId id = IdOfWindow(item.hwndItem);
-      if (id == kFormItself || controls_[id].spec.kind != ControlKind::GraphicalButton) break;
-      const ControlSpec& spec = controls_[id].spec;
+      if (id == kFormItself || controls_[id].design.kind != ControlKind::GraphicalButton) break;
+      const ControlSpec& design = controls_[id].design;
       const bool disabled = (item.itemState & ODS_DISABLED) != 0;
       const std::string& picture =
-          disabled && !spec.disabledPicture.empty() ? spec.disabledPicture : spec.picture;
-      DrawGraphicalButton(item, ColorOr(spec.backColor, COLOR_BTNFACE), app_.Gdi().Picture(picture),
-                          app_.Gdi().FontFor(spec.font), Text(id), app_.Gdi());
+          disabled && !design.disabledPicture.empty() ? design.disabledPicture : design.picture;
+      DrawGraphicalButton(item, ColorOr(design.backColor, COLOR_BTNFACE),
+                          app_.Gdi().Picture(picture), app_.Gdi().FontFor(design.font), Text(id),
+                          app_.Gdi());
       return TRUE;
     }
     case WM_SETCURSOR:
@@ -125,7 +126,7 @@ std::optional<LRESULT> Win32FormHost::OnParentMessage(UINT message, WPARAM wPara
 }
 
 void Win32FormHost::OnCommand(ControlId id, int code) {
-  switch (controls_[id].spec.kind) {
+  switch (controls_[id].design.kind) {
     case ControlKind::Button:
     case ControlKind::GraphicalButton:
     case ControlKind::OptionButton:
@@ -189,7 +190,8 @@ void Win32FormHost::OnTimerTick(int windowId) {
   if (found == byWindowId_.end()) return;
   const ControlId id = found->second;
   Control& control = controls_[id];
-  if (control.spec.kind != ControlKind::Timer || !control.spec.enabled || control.inTimer) return;
+  if (control.design.kind != ControlKind::Timer || !control.design.enabled || control.inTimer)
+    return;
   control.inTimer = true;
   const std::shared_ptr<bool> alive = alive_;
   Raise(EventKind::Timer, id);
@@ -197,21 +199,21 @@ void Win32FormHost::OnTimerTick(int windowId) {
 }
 
 void Win32FormHost::PaintControl(ControlId id, HWND window) {
-  const ControlSpec& spec = controls_[id].spec;
+  const ControlSpec& design = controls_[id].design;
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   RECT area;
   GetClientRect(window, &area);
-  switch (spec.kind) {
+  switch (design.kind) {
     case ControlKind::PictureBox:
       FillRect(dc, &area, app_.Gdi().BrushFor(BackColorOf(id)));
-      DrawBitmap(dc, app_.Gdi().Picture(spec.picture), 0, 0);
+      DrawBitmap(dc, app_.Gdi().Picture(design.picture), 0, 0);
       break;
     case ControlKind::Image:
-      DrawBitmapStretched(dc, app_.Gdi().Picture(spec.picture), area);
+      DrawBitmapStretched(dc, app_.Gdi().Picture(design.picture), area);
       break;
     case ControlKind::Line:
-      FillRect(dc, &area, app_.Gdi().BrushFor(ColorOr(spec.foreColor, COLOR_WINDOWTEXT)));
+      FillRect(dc, &area, app_.Gdi().BrushFor(ColorOr(design.foreColor, COLOR_WINDOWTEXT)));
       break;
     default:
       break;
@@ -224,8 +226,8 @@ void Win32FormHost::PaintControl(ControlId id, HWND window) {
 COLORREF Win32FormHost::BackColorOf(ControlId id) const {
   if (id == kFormItself) return ColorOr(backColor_, COLOR_BTNFACE);
   const Control& control = controls_[id];
-  if (control.spec.backColor != kDefaultColor) return control.spec.backColor;
-  if (control.spec.kind == ControlKind::PictureBox) return GetSysColor(COLOR_BTNFACE);
+  if (control.design.backColor != kDefaultColor) return control.design.backColor;
+  if (control.design.kind == ControlKind::PictureBox) return GetSysColor(COLOR_BTNFACE);
   return BackColorOf(control.container);
 }
 

@@ -21,27 +21,27 @@ int TwipsToPixels(int twips, int twipsPerPixel) {
 
 }  // namespace
 
-Win32FormHost::Win32FormHost(App& app, const FormSpec& spec, FormEvents& events)
-    : app_(app), events_(events), backColor_(spec.backColor) {
-  controls_.reserve(spec.controls.size());
-  for (std::size_t i = 0; i < spec.controls.size(); ++i) {
+Win32FormHost::Win32FormHost(App& app, const FormSpec& design, FormEvents& events)
+    : app_(app), events_(events), backColor_(design.backColor) {
+  controls_.reserve(design.controls.size());
+  for (std::size_t i = 0; i < design.controls.size(); ++i) {
     Control control;
-    control.spec = spec.controls[i];
-    control.windowId = control.spec.id != 0 ? control.spec.id : 1000 + static_cast<int>(i);
+    control.design = design.controls[i];
+    control.windowId = control.design.id != 0 ? control.design.id : 1000 + static_cast<int>(i);
     byWindowId_[control.windowId] = static_cast<ControlId>(i);
     controls_.push_back(std::move(control));
   }
   for (Control& control : controls_) {
-    if (control.spec.container.empty()) continue;
+    if (control.design.container.empty()) continue;
     for (std::size_t j = 0; j < controls_.size(); ++j) {
-      if (controls_[j].spec.kind == ControlKind::PictureBox &&
-          controls_[j].spec.name == control.spec.container && &controls_[j] != &control) {
+      if (controls_[j].design.kind == ControlKind::PictureBox &&
+          controls_[j].design.name == control.design.container && &controls_[j] != &control) {
         control.container = static_cast<ControlId>(j);
         break;
       }
     }
   }
-  CreateFormWindow(spec);
+  CreateFormWindow(design);
   if (!window_) return;
   app_.AddForm(this);
   std::vector<bool> created(controls_.size(), false);
@@ -58,19 +58,19 @@ Win32FormHost::~Win32FormHost() {
   *alive_ = false;
 }
 
-void Win32FormHost::CreateFormWindow(const FormSpec& spec) {
+void Win32FormHost::CreateFormWindow(const FormSpec& design) {
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   DWORD exStyle = WS_EX_CONTROLPARENT;
-  if (spec.border == BorderStyle::FixedSingle) {
+  if (design.border == BorderStyle::FixedSingle) {
     style |= WS_MINIMIZEBOX;
   } else {
     exStyle |= WS_EX_DLGMODALFRAME;
   }
-  RECT outer{0, 0, TwipsToPixels(spec.clientWidthTwips, TwipsPerPixel(LOGPIXELSX)),
-             TwipsToPixels(spec.clientHeightTwips, TwipsPerPixel(LOGPIXELSY))};
+  RECT outer{0, 0, TwipsToPixels(design.clientWidthTwips, TwipsPerPixel(LOGPIXELSX)),
+             TwipsToPixels(design.clientHeightTwips, TwipsPerPixel(LOGPIXELSY))};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  const char* windowClass = spec.border == BorderStyle::FixedSingle ? kFormClass : kDialogClass;
-  CreateWindowExA(exStyle, windowClass, spec.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+  const char* windowClass = design.border == BorderStyle::FixedSingle ? kFormClass : kDialogClass;
+  CreateWindowExA(exStyle, windowClass, design.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                   outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
                   app_.Instance(), this);
 }
@@ -83,31 +83,32 @@ void Win32FormHost::CreateControl(ControlId id, std::vector<bool>& created) {
   created[id] = true;
   Control& control = controls_[id];
   if (control.container != kFormItself) CreateControl(control.container, created);
-  const ControlSpec& spec = control.spec;
-  if (spec.kind == ControlKind::Timer) {
+  const ControlSpec& design = control.design;
+  if (design.kind == ControlKind::Timer) {
     ApplyTimer(id);
     return;
   }
-  const WindowRecipe recipe = RecipeFor(spec, StartsGroup(id));
-  control.spec.bounds = StoredBounds(spec.kind, spec.bounds);
-  const Bounds& b = spec.bounds;
-  const SIZE size = WindowSize(spec.kind, b);
+  const WindowRecipe recipe = RecipeFor(design, StartsGroup(id));
+  control.design.bounds = StoredBounds(design.kind, design.bounds);
+  const Bounds& b = design.bounds;
+  const SIZE size = WindowSize(design.kind, b);
   const DWORD style =
-      recipe.style | (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED);
-  HWND window = CreateWindowExA(recipe.exStyle, recipe.className, spec.caption.c_str(), style,
+      recipe.style | (design.visible ? WS_VISIBLE : 0) | (design.enabled ? 0 : WS_DISABLED);
+  HWND window = CreateWindowExA(recipe.exStyle, recipe.className, design.caption.c_str(), style,
                                 b.left, b.top, size.cx, size.cy, ContainerWindow(control.container),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.windowId)),
                                 app_.Instance(), this);
   control.window = window;
   if (!window) return;
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(app_.Gdi().FontFor(spec.font)), FALSE);
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(app_.Gdi().FontFor(design.font)),
+               FALSE);
   // A combo box takes its text only once it exists.
-  if (spec.kind == ControlKind::ComboBox) SetWindowTextA(window, spec.caption.c_str());
+  if (design.kind == ControlKind::ComboBox) SetWindowTextA(window, design.caption.c_str());
   if (recipe.standardControl) SubclassStandardControl(window, this);
 }
 
 bool Win32FormHost::StartsGroup(ControlId id) const {
-  return controls_[id].spec.kind != ControlKind::OptionButton || RunOf(id).front() == id;
+  return controls_[id].design.kind != ControlKind::OptionButton || RunOf(id).front() == id;
 }
 
 // The option buttons next to each other, in table order, among the
@@ -116,12 +117,12 @@ std::vector<ControlId> Win32FormHost::RunOf(ControlId id) const {
   std::vector<ControlId> siblings;
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     if (controls_[i].container == controls_[id].container &&
-        controls_[i].spec.kind != ControlKind::Timer) {
+        controls_[i].design.kind != ControlKind::Timer) {
       siblings.push_back(static_cast<ControlId>(i));
     }
   }
   auto isOption = [this](ControlId c) {
-    return controls_[c].spec.kind == ControlKind::OptionButton;
+    return controls_[c].design.kind == ControlKind::OptionButton;
   };
   auto at = std::find(siblings.begin(), siblings.end(), id);
   auto first = at;
@@ -295,13 +296,13 @@ void Win32FormHost::RestoreFocus() {
   }
   auto canFocus = [this](ControlId id) {
     const Control& control = controls_[id];
-    return control.window && TakesFocus(control.spec.kind) && IsWindowVisible(control.window) &&
+    return control.window && TakesFocus(control.design.kind) && IsWindowVisible(control.window) &&
            IsWindowEnabled(control.window);
   };
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     const auto id = static_cast<ControlId>(i);
     if (!canFocus(id)) continue;
-    if (controls_[id].spec.kind == ControlKind::OptionButton) {
+    if (controls_[id].design.kind == ControlKind::OptionButton) {
       for (ControlId member : RunOf(id)) {
         if (canFocus(member) &&
             SendMessageA(controls_[member].window, BM_GETCHECK, 0, 0) == BST_CHECKED) {
@@ -325,7 +326,7 @@ bool Win32FormHost::HandleDialogKey(const MSG& message) {
   HWND focus = GetFocus();
   for (HWND box : {focus, focus ? GetParent(focus) : nullptr}) {
     const ControlId id = IdOfWindow(box);
-    if (id != kFormItself && controls_[id].spec.kind == ControlKind::ComboBox &&
+    if (id != kFormItself && controls_[id].design.kind == ControlKind::ComboBox &&
         SendMessageA(box, CB_GETDROPPEDSTATE, 0, 0)) {
       return false;  // the open list of a combo box closes on these keys
     }
@@ -333,12 +334,12 @@ bool Win32FormHost::HandleDialogKey(const MSG& message) {
   const bool enter = message.wParam == VK_RETURN;
   ControlId target = kFormItself;
   const ControlId focused = IdOfWindow(focus);
-  if (enter && focused != kFormItself && IsPushButton(controls_[focused].spec.kind)) {
+  if (enter && focused != kFormItself && IsPushButton(controls_[focused].design.kind)) {
     target = focused;
   } else {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-      const ControlSpec& spec = controls_[i].spec;
-      if (enter ? spec.isDefault : spec.isCancel) {
+      const ControlSpec& design = controls_[i].design;
+      if (enter ? design.isDefault : design.isCancel) {
         target = static_cast<ControlId>(i);
         break;
       }

@@ -19,7 +19,7 @@ namespace vantor::win32 {
 class Win32FormHost final : public FormHost {
  public:
   // Creates the window, hidden, with all its controls.
-  Win32FormHost(App& app, const FormSpec& spec, FormEvents& events);
+  Win32FormHost(App& app, const FormSpec& design, FormEvents& events);
   ~Win32FormHost() override;
   Win32FormHost(const Win32FormHost&) = delete;
   Win32FormHost& operator=(const Win32FormHost&) = delete;
@@ -79,7 +79,7 @@ class Win32FormHost final : public FormHost {
 
  private:
   struct Control {
-    ControlSpec spec;  // the design values, kept current as the core changes them
+    ControlSpec design;  // the design values, kept current as the core changes them
     HWND window = nullptr;
     int windowId = 0;
     ControlId container = kFormItself;
@@ -91,7 +91,7 @@ class Win32FormHost final : public FormHost {
     HWND previouslyActive = nullptr;
   };
 
-  void CreateFormWindow(const FormSpec& spec);
+  void CreateFormWindow(const FormSpec& design);
   void CreateControl(ControlId id, std::vector<bool>& created);
   bool StartsGroup(ControlId id) const;
   std::vector<ControlId> RunOf(ControlId id) const;

@@ -161,8 +161,8 @@ void Win32Platform::AppActivate(const std::string& title) {
   SetForegroundWindow(window);
 }
 
-std::unique_ptr<FormHost> Win32Platform::CreateForm(const FormSpec& spec, FormEvents& events) {
-  return std::make_unique<Win32FormHost>(app_, spec, events);
+std::unique_ptr<FormHost> Win32Platform::CreateForm(const FormSpec& design, FormEvents& events) {
+  return std::make_unique<Win32FormHost>(app_, design, events);
 }
 
 int Win32Platform::MessageBox(const std::string& text, const std::string& caption, int flags) {

@@ -47,7 +47,7 @@ class Win32Platform final : public Platform {
                    std::intptr_t lParam) override;
   void AppActivate(const std::string& title) override;
 
-  std::unique_ptr<FormHost> CreateForm(const FormSpec& spec, FormEvents& events) override;
+  std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) override;
   int MessageBox(const std::string& text, const std::string& caption, int flags) override;
 
  private:
