@@ -34,6 +34,13 @@ WindowHandle FindWindowTitled(Platform& platform, const std::string& title) {
   return title.empty() ? 0 : platform.FindTopLevelWindow(title);
 }
 
+bool ReadFoundPlacement(Program& program, WindowHandle window) {
+  WindowPlacement& found = program.placement.FoundPlacement;
+  found = WindowPlacement{};
+  found.length = 44;
+  return program.platform.GetWindowPlacement(window, found);
+}
+
 void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,
                          bool onTop, int showMode) {
   form.Hide();
@@ -86,15 +93,12 @@ void PlaceFormBesideWindow(Program& program, Form& form, const std::string& sect
     return;
   }
   const WindowHandle host = FindWindowTitled(os, hostTitle);
-  WindowPlacement& found = program.placement.FoundPlacement;
-  found = WindowPlacement{};
-  found.length = 44;
-  if (host == 0 || !os.GetWindowPlacement(host, found)) {
+  if (host == 0 || !ReadFoundPlacement(program, host)) {
     RestoreFormPosition(program, form, section, flags, onTop, showMode);
     return;
   }
   const TwipsPerPixel tpp = MeasureTwipsPerPixel(os);
-  const Rect& r = found.normal;
+  const Rect& r = program.placement.FoundPlacement.normal;
   form.SetLeft(tpp.x * r.right);
   form.SetTop(Twips(((r.bottom - r.top) / 8.0 + r.top) * tpp.y));
   FitFormToWorkArea(program, form);

@@ -37,6 +37,10 @@ std::string SignedText(std::int32_t value);
 // names no window.
 WindowHandle FindWindowTitled(Platform& platform, const std::string& title);
 
+// Reads the placement of another program's window into FoundPlacement
+// (length field set to 44 first). False when it cannot be read.
+bool ReadFoundPlacement(Program& program, WindowHandle window);
+
 void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,
                          bool onTop, int showMode);
 void CenterForm(Program& program, Form& form, int flags, bool onTop, int showMode);

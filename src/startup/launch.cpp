@@ -51,12 +51,9 @@ void MeetRunningInstance(Program& program, const std::string& coachTitle,
   if (!IsVideoMode(mode)) return;
   const WindowHandle video = FindWindowTitled(os, videoTitle);
   if (video == 0) return;
-  WindowPlacement& found = program.placement.FoundPlacement;
-  found = WindowPlacement{};
-  found.length = 44;
   // Without the old window's rectangle there is nothing worth remembering;
   // a zero-sized placement would only spoil the next restore.
-  if (os.GetWindowPlacement(video, found)) SaveWindowPlacement(program, "AVIPosition");
+  if (ReadFoundPlacement(program, video)) SaveWindowPlacement(program, "AVIPosition");
   os.PostMessage(video, WM_Close, 0, 0);
 }
 
