@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "coach/coach_state.h"
+#include "coach/helphost/help_object.h"
 #include "platform/platform.h"
 #include "platform/types.h"
 #include "settings/settings.h"
@@ -35,6 +37,9 @@ class Program {
   Settings settings;
   StartupState startup;
   PlacementState placement;
+  CoachState coach;
+  ScanActionState scan;
+  HelpHostObject HelpObject;
 };
 
 }  // namespace vantor

@@ -23,6 +23,23 @@ WindowHandle Control::Handle() const { return Host().ControlHandle(id_); }
 void OptionButton::SetValue(bool selected) { Host().SetValue(Id(), selected); }
 bool OptionButton::Value() const { return Host().Value(Id()); }
 void Picture::SetPicture(const std::string& picture) { Host().SetPicture(Id(), picture); }
+
+TopicPaneState TopicPane::State() const { return Host().TopicPane(Id()); }
+void TopicPane::SetTitle(const std::string& path) {
+  TopicPaneState state = State();
+  state.title = path;
+  Host().SetTopicPane(Id(), state);
+}
+void TopicPane::SetTopic(const std::string& topic) {
+  TopicPaneState state = State();
+  state.topic = topic;
+  Host().SetTopicPane(Id(), state);
+}
+void TopicPane::SetBackgroundBitmap(const std::string& name) {
+  TopicPaneState state = State();
+  state.backgroundBitmap = name;
+  Host().SetTopicPane(Id(), state);
+}
 void ListControl::SetItems(const std::vector<std::string>& items) { Host().SetItems(Id(), items); }
 std::vector<std::string> ListControl::Items() const { return Host().Items(Id()); }
 void ListControl::SetListIndex(int index) { Host().SetListIndex(Id(), index); }

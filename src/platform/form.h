@@ -81,6 +81,15 @@ class ListControl : public Control {
   int ListIndex() const;
 };
 
+class TopicPane : public Control {
+ public:
+  using Control::Control;
+  void SetTitle(const std::string& path);
+  void SetTopic(const std::string& topic);
+  void SetBackgroundBitmap(const std::string& name);
+  TopicPaneState State() const;
+};
+
 class Timer : public Control {
  public:
   using Control::Control;

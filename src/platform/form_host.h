@@ -24,6 +24,7 @@ enum class ControlKind {
   FileList,
   OptionButton,  // radio button with a caption
   CheckBox,
+  TopicPane,  // shows one topic of a help title over a background bitmap
 };
 
 // Left/top/width/height in pixels, inside the control's container.
@@ -54,6 +55,15 @@ struct ControlSpec {
   bool isCancel = false;   // pressed by Escape
   int interval = 0;        // timers, milliseconds
   int id = 0;              // Win32 control ID; 0 lets the backend number it
+};
+
+// What a topic pane is told to show. The background is a bitmap file name;
+// a leading "!" means the file of that name beside the help title.
+struct TopicPaneState {
+  std::string title;  // full path of the help title file
+  std::string topic;  // identifier of the topic in it
+  std::string backgroundBitmap;
+  friend bool operator==(const TopicPaneState&, const TopicPaneState&) = default;
 };
 
 enum class BorderStyle { FixedSingle, FixedDialog };
@@ -135,6 +145,9 @@ class FormHost {
   virtual std::vector<std::string> Items(ControlId id) const = 0;
   virtual void SetListIndex(ControlId id, int index) = 0;
   virtual int ListIndex(ControlId id) const = 0;
+  // Topic panes: what they show.
+  virtual void SetTopicPane(ControlId id, const TopicPaneState& state) = 0;
+  virtual TopicPaneState TopicPane(ControlId id) const = 0;
   // The control's own window, for the multimedia layer to play into.
   virtual WindowHandle ControlHandle(ControlId id) const = 0;
 

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "platform/automation.h"
 #include "platform/form_host.h"
 #include "platform/types.h"
 
@@ -63,6 +65,13 @@ class Platform {
                            std::intptr_t lParam) = 0;
   // Activates the application whose window has this title, without waiting.
   virtual void AppActivate(const std::string& title) = 0;
+
+  // An automation object by its registered identifier; nullptr when it
+  // cannot be created (not registered, its server failing).
+  virtual std::unique_ptr<AutomationObject> CreateObject(const std::string& progId) = 0;
+  // OpenTopic(window, topic) of zthelp.dll in the program's folder, and its
+  // 16-bit result; nullopt when the library or the function is missing.
+  virtual std::optional<std::int16_t> OpenTopic(WindowHandle window, std::int32_t topic) = 0;
 
   // Windows of this program.
   virtual std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) = 0;

@@ -16,6 +16,7 @@ struct SimControl {
   std::string text;
   std::string toolTip;
   std::string picture;
+  TopicPaneState pane;
   bool visible = true;
   bool enabled = true;
   bool value = false;
@@ -82,6 +83,8 @@ class SimFormHost : public FormHost {
   void SetFont(ControlId id, const Font& font) override { At(id).design.font = font; }
   void SetPicture(ControlId id, const std::string& picture) override { At(id).picture = picture; }
   void SetToolTip(ControlId id, const std::string& text) override { At(id).toolTip = text; }
+  void SetTopicPane(ControlId id, const TopicPaneState& state) override { At(id).pane = state; }
+  TopicPaneState TopicPane(ControlId id) const override { return At(id).pane; }
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId) override {}
   void SetItems(ControlId id, const std::vector<std::string>& items) override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <stdexcept>
 
 #include "settings/ini_file.h"
@@ -154,6 +155,23 @@ std::unique_ptr<FormHost> SimPlatform::CreateForm(const FormSpec& design, FormEv
   forms_.push_back(host.get());
   formsCreated.push_back(design.name);
   return host;
+}
+
+std::unique_ptr<AutomationObject> SimPlatform::CreateObject(const std::string& progId) {
+  if (!helpHost.registered || progId != "Kestrin.KestrinHelpObject") return nullptr;
+  return std::make_unique<SimHelpObject>(*this);
+}
+
+std::optional<std::int16_t> SimPlatform::OpenTopic(WindowHandle window, std::int32_t topic) {
+  if (!helpHost.libraryPresent) return std::nullopt;
+  const bool ours = std::any_of(forms_.begin(), forms_.end(),
+                                [&](const SimFormHost* f) { return f->Handle() == window; });
+  char hwnd[16];
+  std::snprintf(hwnd, sizeof hwnd, "0x%08llX", static_cast<unsigned long long>(window));
+  helpHost.calls.push_back(std::string("OpenTopic hwnd=") + hwnd +
+                           " window=" + (ours || others_.count(window) ? "yes" : "no") +
+                           " topic=" + std::to_string(topic));
+  return 0;
 }
 
 int SimPlatform::MessageBox(const std::string& text, const std::string& caption, int) {

@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim/sim_form_host.h"
+#include "platform/sim/sim_help_host.h"
 
 namespace vantor::sim {
 
@@ -66,6 +67,9 @@ class SimPlatform : public Platform {
   SimFormHost* FindForm(const std::string& formName);
   std::vector<std::string> formsCreated;  // names, in order
 
+  // The scanning application's help object and help library.
+  SimHelpHost helpHost;
+
   // The virtual clock: fires every due timer of every live window.
   long long nowMs() const { return nowMs_; }
   void Advance(long long ms);
@@ -96,6 +100,8 @@ class SimPlatform : public Platform {
   bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
                    std::intptr_t lParam) override;
   void AppActivate(const std::string& title) override { activated.push_back(title); }
+  std::unique_ptr<AutomationObject> CreateObject(const std::string& progId) override;
+  std::optional<std::int16_t> OpenTopic(WindowHandle window, std::int32_t topic) override;
   std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) override;
   int MessageBox(const std::string& text, const std::string& caption, int flags) override;
 

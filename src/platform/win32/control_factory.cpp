@@ -42,6 +42,9 @@ WindowRecipe RecipeFor(const ControlSpec& design, bool startsGroup) {
       return {kImageClass, kChild | group, WS_EX_TRANSPARENT, false};
     case ControlKind::Line:
       return {kLineClass, kChild | group, 0, false};
+    case ControlKind::TopicPane:
+      // A plain child window; the topic display paints into it.
+      return {kImageClass, kChild | group, 0, false};
     case ControlKind::Timer:
       return {};
   }

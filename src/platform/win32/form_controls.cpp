@@ -131,6 +131,18 @@ void Win32FormHost::SetPicture(ControlId id, const std::string& picture) {
   Repaint(*control);
 }
 
+void Win32FormHost::SetTopicPane(ControlId id, const TopicPaneState& state) {
+  Control* control = Find(id);
+  if (!control) return;
+  control->pane = state;
+  Repaint(*control);
+}
+
+TopicPaneState Win32FormHost::TopicPane(ControlId id) const {
+  const Control* control = Find(id);
+  return control ? control->pane : TopicPaneState{};
+}
+
 void Win32FormHost::SetToolTip(ControlId id, const std::string& text) {
   Control* control = Find(id);
   if (!control || !control->window) return;

@@ -55,6 +55,8 @@ class Win32FormHost final : public FormHost {
   void SetFont(ControlId id, const Font& font) override;
   void SetPicture(ControlId id, const std::string& picture) override;
   void SetToolTip(ControlId id, const std::string& text) override;
+  void SetTopicPane(ControlId id, const TopicPaneState& state) override;
+  TopicPaneState TopicPane(ControlId id) const override;
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId id) override;
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
@@ -85,6 +87,7 @@ class Win32FormHost final : public FormHost {
     ControlId container = kFormItself;
     bool pressed = false;  // our own classes: a button-down awaits its release
     bool inTimer = false;  // a tick is being handled; a nested one is dropped
+    TopicPaneState pane;
   };
   struct ModalState {
     std::vector<HWND> disabled;  // the program's windows this modal show disabled

@@ -1,0 +1,121 @@
+#include "coach/frm_coach.h"
+
+#include "coach/frm_coach_design.h"
+#include "coach/scan_actions.h"
+#include "coach/task_model.h"
+#include "placement/placement.h"
+#include "settings/settings.h"
+
+namespace vantor {
+namespace {
+
+constexpr std::int32_t kCoachHelpTopic = 82;
+constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
+
+}  // namespace
+
+frmCoach::frmCoach(Program& program) : Form(program.platform, CoachDesign()), program_(program) {
+  On("btn_Next", EventKind::Click, [this](int) { GoNext(program_, *this); });
+  On("btn_Back", EventKind::Click, [this](int) { GoBack(program_, *this); });
+  On("btn_DoIt", EventKind::Click, [this](int) { RunDoItAction(program_, *this); });
+  On("btn_Cancel", EventKind::Click, [this](int) { Unload(); });
+  On("btn_Help", EventKind::Click, [this](int) { btn_Help_Click(); });
+  for (const char* step : {"btn_StepText", "btn_StepNum"}) {
+    On(step, EventKind::Click,
+       [this](int index) { SelectStep(program_, *this, static_cast<std::int16_t>(index)); });
+    OnMouse(step, EventKind::MouseMove,
+            [this](int index, int, int) { MarkStepLabels(program_, *this, index); });
+  }
+  for (const char* box : {"chk_DontShow", "lbl_DontShow"})
+    On(box, EventKind::Click, [this](int) { SetDontShow(program_, *this); });
+  for (const char* option : {"btn_Option", "lbl_Option"})
+    On(option, EventKind::Click, [this](int index) { btn_Option_Click(index); });
+  // Anywhere off the step labels takes the hover mark away.
+  for (const char* elsewhere : {"btn_Option", "lbl_Option", "chk_DontShow", "lbl_DontShow",
+                                "img_ClearButtons", "Picture1"})
+    OnMouse(elsewhere, EventKind::MouseMove,
+            [this](int, int, int) { MarkStepLabels(program_, *this, -1); });
+  On("selectCheck", EventKind::Timer, [this](int) { selectCheck_Timer(); });
+}
+
+void frmCoach::Form_Load() {
+  Platform& os = program_.platform;
+  CoachState& coach = program_.coach;
+  os.SetPointer(Pointer::ArrowHourglass);
+  Hide();
+  LoadCoachTexts();
+  LoadSteps(program_, *this);
+  LoadTopics(program_);
+  LoadOptionButtonSets(program_);
+  Pane().SetTitle(JoinPath(os.ProgramFolder(), "Vantor.m14"));
+  program_.HelpObject.Create(os);
+  os.SetPointer(Pointer::ArrowHourglass);
+
+  const std::string hostTitle = program_.settings.ReadIniString("General", "CallingAppName");
+  const WindowHandle host = FindWindowTitled(os, hostTitle);
+  if (host > 0 && !os.IsWindowVisible(host)) os.ShowWindow(host, kShowNormal);
+  PlaceFormBesideWindow(program_, *this, "CoachPosition", kApplyPosition | kApplyZOrder, false,
+                        kShowModeless, hostTitle);
+
+  coach.CurrentStep = 0;
+  coach.PreviousTopic = -1;
+  coach.CurrentTopic = coach.FirstVisibleTopic;
+  ShowCurrentTopic(program_, *this);
+  CoachStartLeft = Left();
+  CoachStartTop = Top();
+  program_.scan.ChoiceAtTopic6 = -1;
+  program_.scan.ChoiceAtTopic7 = -1;
+  program_.scan.LastOutputType = -1;
+  program_.scan.LastPaletteType = -1;
+  Show();
+  os.SetPointer(Pointer::Default);
+}
+
+void frmCoach::Form_Unload() {
+  // A window that was not moved keeps the position it was given.
+  if (Left() != CoachStartLeft || Top() != CoachStartTop)
+    SaveFormPosition(program_, *this, "CoachPosition");
+  program_.platform.EndNow();
+}
+
+void frmCoach::LoadCoachTexts() {
+  const Settings& ini = program_.settings;
+  const auto text = [&](const char* key) { return ini.ReadIniString("frmCoach Text", key); };
+  SetCaption(text("Title"));
+  DoItButton().SetCaption(text("DoItButton"));
+  NextButton().SetCaption(text("NextButton"));
+  BackButton().SetCaption(text("BackButton"));
+  BackButton().SetToolTip(text("BackButtonToolTip"));
+  Get<Button>("btn_Cancel").SetCaption(text("CancelButton"));
+  Get<Button>("btn_Cancel").SetToolTip(text("CancelButtonToolTip"));
+  DontShowLabel().SetCaption(text("DontShowLabel"));
+}
+
+void frmCoach::ShowDontShowBox(bool checked) {
+  DontShowBox().SetPicture(HolderPicture(checked ? "ico_chk_on" : "ico_chk_off"));
+}
+
+void frmCoach::btn_Option_Click(int index) {
+  const std::string on = HolderPicture("ico_opt_on");
+  const std::string off = HolderPicture("ico_opt_off");
+  for (int i = 0; i < program_.coach.MaxOptionButtons; ++i)
+    OptionImage(i).SetPicture(i == index ? on : off);
+  program_.coach.SelectedOption = static_cast<std::int16_t>(index);
+}
+
+void frmCoach::btn_Help_Click() { OpenHelpTopic(program_.platform, Host().Handle(), kCoachHelpTopic); }
+
+void frmCoach::selectCheck_Timer() {
+  if (!program_.HelpObject.SelectionValid()) return;
+  if (DoItButton().Visible()) DoItButton().SetEnabled(true);
+  NextButton().SetEnabled(true);
+  SelectionTimer().Stop();
+}
+
+Font frmCoach::OptionLabelFont() const { return DesignTable().controls[Find("lbl_Option", 0)].font; }
+
+std::string frmCoach::HolderPicture(const std::string& holder) const {
+  return DesignTable().controls[Find(holder)].picture;
+}
+
+}  // namespace vantor

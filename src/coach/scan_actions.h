@@ -1,0 +1,33 @@
+// What the fixed topics of the scanning task do to the scanning
+// application: topic 2 runs the preview scan, topic 4 waits for a selection
+// and zooms to it, topics 6 and 7 ask how the page should come out, and
+// topic 8 sets the output type.
+#pragma once
+
+#include <cstdint>
+
+#include "coach/frm_coach.h"
+#include "program.h"
+
+namespace vantor {
+
+constexpr std::int32_t kPreviewTopic = 2;
+constexpr std::int32_t kSelectionTopic = 4;
+constexpr std::int32_t kKindOfPageTopic = 6;
+constexpr std::int32_t kColoursTopic = 7;
+constexpr std::int32_t kOutputTopic = 8;
+
+// The option of topic 6 that an output type of the scanning application
+// stands for.
+std::int32_t OptionForOutputType(std::int32_t outputType);
+
+// First step of showing a topic: records what the topic just left chose.
+void LeavePreviousTopic(Program& program, frmCoach& window);
+// Last step of setting up a topic's controls.
+void PrepareTopicAction(Program& program, frmCoach& window);
+// Next, before the move, on the topic being left.
+void RunNextAction(Program& program, frmCoach& window);
+// The Do It button.
+void RunDoItAction(Program& program, frmCoach& window);
+
+}  // namespace vantor

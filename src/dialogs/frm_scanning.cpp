@@ -1,0 +1,77 @@
+#include "dialogs/frm_scanning.h"
+
+#include <string>
+
+namespace vantor {
+namespace {
+
+std::string FrameHolder(int frame) { return "ico_scan" + std::to_string(frame); }
+
+// Client area 4140 x 2175 twips as designed (276 x 145 pixels).
+FormSpec ScanningDesign() {
+  FormSpec design;
+  design.name = "frmScanning";
+  design.clientWidthTwips = 4140;
+  design.clientHeightTwips = 2175;
+  design.border = BorderStyle::FixedDialog;
+
+  ControlSpec message;
+  message.name = "lbl_Message";
+  message.kind = ControlKind::Label;
+  message.bounds = {64, 24, 196, 96};
+
+  ControlSpec image;
+  image.name = "Image1";
+  image.kind = ControlKind::Image;
+  image.bounds = {16, 24, 32, 32};
+
+  ControlSpec timer;
+  timer.name = "CheckScanProgress";
+  timer.kind = ControlKind::Timer;
+  timer.interval = kScanTickMs;
+  timer.enabled = false;
+
+  design.controls = {message, image, timer};
+  for (int frame = 0; frame < kScanFrames; ++frame) {
+    ControlSpec holder;
+    holder.name = FrameHolder(frame);
+    holder.kind = ControlKind::Image;
+    holder.bounds = {16, 24, 32, 32};
+    holder.picture = FrameHolder(frame);
+    holder.visible = false;
+    design.controls.push_back(holder);
+  }
+  return design;
+}
+
+}  // namespace
+
+frmScanning::frmScanning(Program& program)
+    : Form(program.platform, ScanningDesign()), program_(program) {
+  On("CheckScanProgress", EventKind::Timer, [this](int) { CheckScanProgress_Timer(); });
+}
+
+void frmScanning::Form_Load() {
+  const Settings& ini = program_.settings;
+  SetCaption(ini.ReadIniString("frmScanning Text", "Title"));
+  Get<Label>("lbl_Message").SetCaption(ini.ReadIniString("frmScanning Text", "PreviewScanMessage"));
+  Get<Timer>("CheckScanProgress").Start(kScanTickMs);
+}
+
+void frmScanning::CheckScanProgress_Timer() {
+  // A scan whose end cannot be read would keep the window up for ever:
+  // an unreadable answer closes it like a finished scan.
+  if (program_.HelpObject.PreviewDone().value_or(true)) {
+    Get<Timer>("CheckScanProgress").Stop();
+    Unload();
+    return;
+  }
+  std::int16_t& frame = program_.scan.ScanFrame;
+  // A frame number from outside the animation starts it afresh.
+  if (frame < 0 || frame >= kScanFrames) frame = 0;
+  const ControlSpec& holder = DesignTable().controls[Find(FrameHolder(frame))];
+  Get<Picture>("Image1").SetPicture(holder.picture);
+  frame = static_cast<std::int16_t>((frame + 1) % kScanFrames);
+}
+
+}  // namespace vantor

@@ -1,0 +1,210 @@
+// The task model: moves over topics and steps, hidden topics, the
+// don't-show box and the step label marks, and tasks past the window's
+// limits.
+#include "coach/task_model.h"
+
+#include <gmock/gmock.h>
+
+#include "coach_fixture.h"
+
+namespace vantor::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+TEST_F(CoachTest, NextAndBackFollowTheSteps) {
+  OpenCoach();
+  EXPECT_EQ(Topic(), 0);
+  EXPECT_FALSE(C("btn_Back").enabled);
+  EXPECT_THAT(GreenSteps(), IsEmpty());  // step 0 has no label
+  Next();
+  Next();
+  EXPECT_EQ(Topic(), 2);
+  EXPECT_EQ(program.coach.CurrentStep, 1);
+  EXPECT_THAT(GreenSteps(), ElementsAre(1));
+  NextTo(5);
+  EXPECT_EQ(program.coach.CurrentStep, 2);
+  EXPECT_THAT(GreenSteps(), ElementsAre(2));
+  Back();
+  EXPECT_EQ(Topic(), 4);
+  EXPECT_EQ(program.coach.PreviousTopic, 5);
+  EXPECT_THAT(GreenSteps(), ElementsAre(1));
+  EXPECT_EQ(C("MediaView").pane.topic, "T4");
+  EXPECT_EQ(C("btn_Next").text, "Next >");
+  EXPECT_EQ(C("btn_Next").toolTip, "Go on");
+}
+
+TEST_F(CoachTest, HiddenTopicsArePassedOverBothWays) {
+  OpenCoach(ScanTask().Set("coachTopic3", "HideTopic", "1").Set("coachTopic4", "HideTopic", "1"));
+  NextTo(2);
+  Next();
+  EXPECT_EQ(Topic(), 5);
+  Back();
+  EXPECT_EQ(Topic(), 2);
+}
+
+TEST_F(CoachTest, FinishOnTheLastVisibleTopicEndsTheProgram) {
+  OpenCoach();
+  NextTo(9);
+  EXPECT_EQ(C("btn_Next").text, "Finish");
+  EXPECT_EQ(C("btn_Next").toolTip, "All done");
+  EXPECT_TRUE(Ends([&] { Next(); }));
+  EXPECT_EQ(Ini("CoachPosition", "left"), "");
+}
+
+TEST_F(CoachTest, TickingTheBoxOnTheLastTopicLeavesFinishDoingNothing) {
+  OpenCoach();
+  NextTo(9);
+  Window().Click("chk_DontShow");
+  EXPECT_EQ(C("chk_DontShow").picture, "ico_chk_on");
+  EXPECT_EQ(program.coach.LastVisibleTopic, 8);
+  EXPECT_EQ(C("btn_Next").text, "Finish");
+  EXPECT_FALSE(Ends([&] { Next(); }));
+  EXPECT_EQ(Topic(), 9);
+}
+
+TEST_F(CoachTest, TickedBoxAndBackWriteHideTopicTwiceAndStayHidden) {
+  OpenCoach();
+  NextTo(5);
+  ASSERT_TRUE(C("chk_DontShow").visible);
+  Window().Click("lbl_DontShow");  // the box's text acts as the box
+  Back();
+  int writes = 0;
+  for (const std::string& w : sim.writes) writes += w == "coachTopic5/HideTopic=1";
+  EXPECT_EQ(writes, 2);
+  Next();
+  EXPECT_EQ(Topic(), 6);
+
+  // A later run passes over it too.
+  Program later(sim);
+  later.settings.LocateSettingsFile();
+  frmCoach again(later);
+  again.Load();
+  EXPECT_EQ(later.coach.TopicHidden[5], 1);
+}
+
+TEST_F(CoachTest, UntickingTheBoxWritesZeroAndShowsTheTopicAgain) {
+  OpenCoach();
+  NextTo(3);
+  Window().Click("chk_DontShow");
+  Window().Click("chk_DontShow");
+  EXPECT_EQ(Ini("coachTopic3", "HideTopic"), "0");
+  EXPECT_EQ(C("chk_DontShow").picture, "ico_chk_off");
+  EXPECT_EQ(program.coach.TopicHidden[3], 0);
+}
+
+TEST_F(CoachTest, DoItFollowsTheTopicsText) {
+  OpenCoach();
+  EXPECT_FALSE(C("btn_DoIt").visible);
+  NextTo(2);
+  EXPECT_TRUE(C("btn_DoIt").visible);
+  EXPECT_TRUE(C("btn_DoIt").enabled);
+  EXPECT_EQ(C("btn_DoIt").toolTip, "Do it on 2");
+  EXPECT_EQ(C("btn_DoIt").text, "Do It");  // the caption stays the window's
+}
+
+TEST_F(CoachTest, StepClickShowsAHiddenStartTopicUnticked) {
+  OpenCoach(ScanTask().Set("coachTopic5", "HideTopic", "1"));
+  Window().Click("btn_StepNum", 2);
+  EXPECT_EQ(Topic(), 5);
+  EXPECT_EQ(program.coach.CurrentStep, 2);
+  EXPECT_EQ(program.coach.DontShowChecked, 0);
+  EXPECT_EQ(C("chk_DontShow").picture, "ico_chk_off");
+  EXPECT_THAT(GreenSteps(), ElementsAre(2));
+}
+
+TEST_F(CoachTest, HoverMarksFollowThePointer) {
+  OpenCoach();
+  NextTo(2);
+  Window().MouseMove("btn_StepText", 2);
+  EXPECT_THAT(GreenSteps(), ElementsAre(1, 2));
+  Window().MouseMove("img_ClearButtons");
+  EXPECT_THAT(GreenSteps(), ElementsAre(1));
+  Window().MouseMove("btn_StepNum", 1);
+  Window().MouseMove("Picture2");  // the button bar leaves the mark alone
+  EXPECT_THAT(GreenSteps(), ElementsAre(1));
+}
+
+TEST_F(CoachTest, ATaskOfOneStepShowsAndMarksNoStepLabel) {
+  OpenCoach(ScanTask().Set("coachStep1", "BUTTON", ""));
+  EXPECT_EQ(program.coach.StepCount, 1);
+  for (int i = 0; i < 6; ++i) EXPECT_FALSE(C("btn_StepNum", i).visible);
+  Window().MouseMove("btn_StepText", 1);
+  EXPECT_THAT(GreenSteps(), IsEmpty());
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(C("btn_StepText", i).design.foreColor, 0x808080u);
+}
+
+TEST_F(CoachTest, AMovePastAWholeHiddenStepMovesTheMarkByOne) {
+  // Step 1 covers topics 2 to 4, all hidden; step 2 starts at 5.
+  OpenCoach(ScanTask()
+                .Set("coachTopic2", "HideTopic", "1")
+                .Set("coachTopic3", "HideTopic", "1")
+                .Set("coachTopic4", "HideTopic", "1"));
+  Next();
+  Next();
+  EXPECT_EQ(Topic(), 5);
+  EXPECT_EQ(program.coach.CurrentStep, 1);
+  Next();
+  EXPECT_EQ(program.coach.CurrentStep, 2);
+}
+
+// --- Tasks past what the window can show. ---
+
+TEST_F(CoachTest, StepsBeyondTheSixLabelsAreNotLoaded) {
+  IniText ini = ScanTask();
+  for (int s = 3; s < 8; ++s)
+    ini.Set("coachStep" + std::to_string(s), "BUTTON", "S" + std::to_string(s))
+        .Set("coachStep" + std::to_string(s), "StartTopic", std::to_string(s + 3));
+  OpenCoach(ini);
+  EXPECT_EQ(program.coach.StepCount, 6);
+  EXPECT_EQ(C("btn_StepText", 5).text, "S5");
+  NextTo(9);
+  EXPECT_EQ(program.coach.CurrentStep, 5);
+}
+
+TEST_F(CoachTest, OptionRowsAndSetsAreHeldToTheWindow) {
+  OpenCoach(ScanTask()
+                .Set("OptionButtons", "maxOptionButtons", "12")
+                .Set("coachTopic1", "OptionButtonSet", "7"));
+  EXPECT_EQ(program.coach.MaxOptionButtons, 9);
+  Next();
+  EXPECT_EQ(C("MediaView").design.bounds.height, 370);
+  for (int i = 0; i < 9; ++i) EXPECT_FALSE(C("btn_Option", i).visible);
+}
+
+TEST_F(CoachTest, ABackThatPointsOutsideTheTaskGoesNowhere) {
+  OpenCoach(ScanTask().Set("coachTopic2", "Back", "-4").Set("coachTopic3", "Back", "2147483647"));
+  NextTo(2);
+  Back();
+  EXPECT_EQ(Topic(), 2);
+  Next();
+  Back();
+  EXPECT_EQ(Topic(), 3);
+}
+
+TEST_F(CoachTest, ATaskWithoutStepsOrTopicsOpensEmptyAndFinishes) {
+  OpenCoach(IniText().Set("frmCoach Text", "FinishButton", "Finish"));
+  EXPECT_EQ(program.coach.TopicCount, 0);
+  EXPECT_EQ(program.coach.StepCount, 0);
+  EXPECT_EQ(C("MediaView").pane.topic, "");
+  EXPECT_EQ(C("btn_Next").text, "Finish");
+  Window().Click("btn_StepText", 1);
+  Back();
+  EXPECT_TRUE(Ends([&] { Next(); }));
+}
+
+TEST_F(CoachTest, StepStartsAndFieldsOutsideTheTaskAreOrderly) {
+  OpenCoach(ScanTask()
+                .Set("coachStep2", "StartTopic", "40")
+                .Set("coachTopic1", "HideButton", "70000")
+                .Set("coachTopic1", "OptionButtonSet", "-9"));
+  Window().Click("btn_StepText", 2);
+  EXPECT_EQ(Topic(), 0);
+  Next();
+  EXPECT_FALSE(C("chk_DontShow").visible);  // 70000 does not fit: no box
+  EXPECT_EQ(C("MediaView").pane.backgroundBitmap, "!mvback37.bmp");
+}
+
+}  // namespace
+}  // namespace vantor::testing
