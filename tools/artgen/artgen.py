@@ -13,6 +13,7 @@ icon, a list of Canvases of the sizes the icon holds) and list it in
 ARTWORK with its resource name and kind.
 """
 
+import functools
 import os
 import struct
 import sys
@@ -62,6 +63,17 @@ class Canvas:
                 for x in range(self.width):
                     if left <= x + 0.5 < right:
                         self.pixels[y][x] = color
+
+    def region(self, pixels, color, outline=BLACK):
+        """Fills a set of (x, y) pixels and, unless `outline` is None, draws
+        a one-pixel border over those of them that touch the outside."""
+        for x, y in pixels:
+            self.set(x, y, color)
+        if outline is None:
+            return
+        for x, y in pixels:
+            if any(n not in pixels for n in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1))):
+                self.set(x, y, outline)
 
     def line(self, x0, y0, x1, y1, color):
         """A one-pixel line between two pixel centres (Bresenham)."""
@@ -165,10 +177,63 @@ def app_icon():
     return [draw_scanner(32), draw_scanner(16)]
 
 
+# The scanned picture that builds up on the glass, one colour per glass row.
+SCAN_STRIPES = [RED, YELLOW, LIME, AQUA, BLUE, FUCHSIA]
+SCAN_FRAMES = 8
+
+
+def scan_frame(frame):
+    """One 32-pixel frame of the scan progress animation: the scanner of the
+    icon with its lid open, whose glass holds `frame` of seven bands of the
+    scanned picture, with the light bar at their leading edge. Frame 0 shows
+    empty glass and the last frame a full one."""
+    canvas = Canvas(32, 32, fill=SILVER)
+    hinge, edge, base = 13, 22, 28  # rows of the back edge, front edge and bottom
+
+    def left(y):
+        return 1 + (edge - y) // 2
+
+    def right(y):
+        return 30 - (edge - y) // 2
+
+    # The lid leans back from the hinge and shows its white pad in a grey rim.
+    lid = {(x + (hinge - y) // 3, y)
+           for y in range(2, hinge + 1) for x in range(left(hinge), right(hinge) + 1)}
+    canvas.region(lid, GREY)
+    pad = {(x, y) for x, y in lid
+           if 4 <= y < hinge - 1 and (x - 2, y) in lid and (x + 2, y) in lid}
+    canvas.region(pad, WHITE, None)
+    # The body: the top seen from above in perspective, then the front, lit
+    # from the upper left.
+    top = {(x, y) for y in range(hinge, edge + 1) for x in range(left(y), right(y) + 1)}
+    front = {(x, y) for y in range(edge, base + 1) for x in range(1, 31)}
+    canvas.region(top | front, SILVER)
+    canvas.rect(1, edge, 31, edge + 1, BLACK)
+    canvas.rect(2, edge + 1, 30, edge + 2, WHITE)
+    canvas.rect(2, base - 1, 30, base, GREY)
+    canvas.rect(25, edge + 2, 28, edge + 4, LIME)
+    # The glass, filled up to the band of this frame; the band edges run
+    # straight across it so each frame adds one clean band.
+    first_row = hinge + 2
+    bands = SCAN_FRAMES - 1
+    glass_left = left(first_row) + 2
+    glass_width = right(first_row) - 2 - glass_left + 1
+    scan_x = glass_left + round(frame * glass_width / bands)
+    for row, stripe in enumerate(SCAN_STRIPES):
+        y = first_row + row
+        for x in range(left(y) + 2, right(y) - 1):
+            scanned = frame == bands or (frame > 0 and x < scan_x)
+            canvas.set(x, y, stripe if scanned else TEAL)
+    if 0 < frame < bands:
+        canvas.rect(scan_x, first_row - 1, scan_x + 1, first_row + len(SCAN_STRIPES) + 1, WHITE)
+    return canvas
+
+
 # Resource name, resource kind, file name, builder.
 ARTWORK = [
     ("APPICON", "ICON", "vantor.ico", app_icon),
-]
+] + [("ico_scan%d" % n, "BITMAP", "scan%d.bmp" % n, functools.partial(scan_frame, n))
+     for n in range(SCAN_FRAMES)]
 
 
 def main(argv):
