@@ -31,8 +31,8 @@ frmCoach::frmCoach(Program& program) : Form(program.platform, CoachDesign()), pr
   for (const char* option : {"btn_Option", "lbl_Option"})
     On(option, EventKind::Click, [this](int index) { btn_Option_Click(index); });
   // Anywhere off the step labels takes the hover mark away.
-  for (const char* elsewhere : {"btn_Option", "lbl_Option", "chk_DontShow", "lbl_DontShow",
-                                "img_ClearButtons", "Picture1"})
+  for (const char* elsewhere :
+       {"btn_Option", "lbl_Option", "chk_DontShow", "lbl_DontShow", "img_ClearButtons", "Picture1"})
     OnMouse(elsewhere, EventKind::MouseMove,
             [this](int, int, int) { MarkStepLabels(program_, *this, -1); });
   On("selectCheck", EventKind::Timer, [this](int) { selectCheck_Timer(); });
@@ -103,7 +103,9 @@ void frmCoach::btn_Option_Click(int index) {
   program_.coach.SelectedOption = static_cast<std::int16_t>(index);
 }
 
-void frmCoach::btn_Help_Click() { OpenHelpTopic(program_.platform, Host().Handle(), kCoachHelpTopic); }
+void frmCoach::btn_Help_Click() {
+  OpenHelpTopic(program_.platform, Host().Handle(), kCoachHelpTopic);
+}
 
 void frmCoach::selectCheck_Timer() {
   if (!program_.HelpObject.SelectionValid()) return;
@@ -112,7 +114,9 @@ void frmCoach::selectCheck_Timer() {
   SelectionTimer().Stop();
 }
 
-Font frmCoach::OptionLabelFont() const { return DesignTable().controls[Find("lbl_Option", 0)].font; }
+Font frmCoach::OptionLabelFont() const {
+  return DesignTable().controls[Find("lbl_Option", 0)].font;
+}
 
 std::string frmCoach::HolderPicture(const std::string& holder) const {
   return DesignTable().controls[Find(holder)].picture;

@@ -94,7 +94,7 @@ FormSpec CoachDesign() {
   for (int i = 0; i < 9; ++i) {
     ControlSpec caption =
         Make("lbl_Option", ControlKind::Label, "Picture1", {149, 260 + 20 * i, 266, 16}, i);
-    caption.font = {"Arial", 9, false, false};
+    caption.font = {"Arial", 10, false, false};
     caption.foreColor = Rgb(0, 0, 0);
     caption.visible = false;
     c.push_back(caption);

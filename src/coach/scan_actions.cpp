@@ -12,21 +12,31 @@ namespace {
 // stands for; -1 when none does.
 int OutputOptionFor(std::int32_t kindOfPage, std::int32_t colours) {
   switch (kindOfPage) {
-    case 0: return 2;
-    case 1: return 3;
+    case 0:
+      return 2;
+    case 1:
+      return 3;
     case 2:
-    case 5: return 1;
-    case 6: return 7;
+    case 5:
+      return 1;
+    case 6:
+      return 7;
     case 3:
     case 4:
       switch (colours) {
-        case 0: return 0;
-        case 1: return 1;
-        case 2: return 5;
-        case 3: return 4;
-        default: return -1;
+        case 0:
+          return 0;
+        case 1:
+          return 1;
+        case 2:
+          return 5;
+        case 3:
+          return 4;
+        default:
+          return -1;
       }
-    default: return -1;
+    default:
+      return -1;
   }
 }
 
@@ -65,11 +75,16 @@ void SelectOption(frmCoach& window, std::int32_t option) {
 
 std::int32_t OptionForOutputType(std::int32_t outputType) {
   switch (outputType) {
-    case 0: return 0;
-    case 2: return 1;
-    case 3: return 6;
-    case 5: return 5;
-    default: return 4;
+    case 0:
+      return 0;
+    case 2:
+      return 1;
+    case 3:
+      return 6;
+    case 5:
+      return 5;
+    default:
+      return 4;
   }
 }
 

@@ -150,7 +150,8 @@ void ShowCurrentTopic(Program& program, frmCoach& window) {
   SetUpTopicControls(program, window);
   window.Pane().SetTopic(EntryOf<std::string>(coach.TopicIDs, coach.CurrentTopic, ""));
   FollowStep(coach);
-  ArrangeTopicPane(program, window, EntryOf<std::int16_t>(coach.TopicOptionSet, coach.CurrentTopic, -1));
+  ArrangeTopicPane(program, window,
+                   EntryOf<std::int16_t>(coach.TopicOptionSet, coach.CurrentTopic, -1));
   MarkStepLabels(program, window, coach.CurrentStep);
 }
 

@@ -1,10 +1,9 @@
 // The task model: moves over topics and steps, hidden topics, the
 // don't-show box and the step label marks, and tasks past the window's
 // limits.
-#include "coach/task_model.h"
-
 #include <gmock/gmock.h>
 
+#include "coach/task_model.h"
 #include "coach_fixture.h"
 
 namespace vantor::testing {

@@ -2,7 +2,9 @@
 
 namespace vantor {
 
-void HelpHostObject::Create(Platform& platform) { object_ = platform.CreateObject(kHelpObjectProgId); }
+void HelpHostObject::Create(Platform& platform) {
+  object_ = platform.CreateObject(kHelpObjectProgId);
+}
 
 std::optional<AutomationValue> HelpHostObject::Read(const char* member, AutomationValue::Type as) {
   if (!object_) return std::nullopt;

@@ -7,10 +7,14 @@ namespace {
 
 const char* TypeName(AutomationValue::Type type) {
   switch (type) {
-    case AutomationValue::Type::Boolean: return "BOOL";
-    case AutomationValue::Type::Int16: return "I2";
-    case AutomationValue::Type::Int32: return "I4";
-    case AutomationValue::Type::Empty: break;
+    case AutomationValue::Type::Boolean:
+      return "BOOL";
+    case AutomationValue::Type::Int16:
+      return "I2";
+    case AutomationValue::Type::Int32:
+      return "I4";
+    case AutomationValue::Type::Empty:
+      break;
   }
   return "EMPTY";
 }
@@ -25,9 +29,9 @@ std::optional<AutomationValue> SimHelpObject::Get(const std::string& member,
   if (member == "SelectionValid") {
     value = host.selectionValid ? -1 : 0;
   } else if (member == "PreviewDone") {
-    const bool done = host.previewDoneForced ||
-                      (host.previewScanAtMs &&
-                       desktop_.nowMs() >= *host.previewScanAtMs + host.previewDelayMs);
+    const bool done =
+        host.previewDoneForced ||
+        (host.previewScanAtMs && desktop_.nowMs() >= *host.previewScanAtMs + host.previewDelayMs);
     value = done ? -1 : 0;
   } else if (member == "OutputType") {
     value = host.outputType;
