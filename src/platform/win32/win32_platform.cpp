@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/win32/automation_client.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/win32_form_host.h"
@@ -159,6 +160,14 @@ void Win32Platform::AppActivate(const std::string& title) {
   if (!window) return;
   if (IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
   SetForegroundWindow(window);
+}
+
+std::unique_ptr<AutomationObject> Win32Platform::CreateObject(const std::string& progId) {
+  return CreateAutomationObject(progId);
+}
+
+std::optional<std::int16_t> Win32Platform::OpenTopic(WindowHandle window, std::int32_t topic) {
+  return topics_.OpenTopic(ProgramFolder(), ToHwnd(window), topic);
 }
 
 std::unique_ptr<FormHost> Win32Platform::CreateForm(const FormSpec& design, FormEvents& events) {

@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/app.h"
+#include "platform/win32/topic_library.h"
 #include "platform/win32/win32.h"
 
 namespace vantor::win32 {
@@ -47,6 +48,10 @@ class Win32Platform final : public Platform {
                    std::intptr_t lParam) override;
   void AppActivate(const std::string& title) override;
 
+  // Needs the thread in a COM apartment (ComApartment).
+  std::unique_ptr<AutomationObject> CreateObject(const std::string& progId) override;
+  std::optional<std::int16_t> OpenTopic(WindowHandle window, std::int32_t topic) override;
+
   std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) override;
   int MessageBox(const std::string& text, const std::string& caption, int flags) override;
 
@@ -54,6 +59,7 @@ class Win32Platform final : public Platform {
   App& app_;
   bool previousInstance_ = false;
   std::string appTitle_;  // remembered only; see SetAppTitle
+  TopicLibrary topics_;
 };
 
 // The arguments part of a command line: what follows the program name

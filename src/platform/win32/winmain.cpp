@@ -1,6 +1,7 @@
 // The program's entry point: start-up decides which window opens, then the
 // program runs on that window's events until the last window has gone.
 #include "platform/win32/app.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/fail_fast.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/win32_platform.h"
@@ -8,6 +9,9 @@
 #include "startup/run.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // First in, last out: the program's automation objects are released when
+  // the program goes, before the apartment is left.
+  vantor::win32::ComApartment com;
   vantor::win32::App app(instance);
   vantor::win32::Win32Platform platform(app);
   vantor::Program program(platform);
