@@ -116,12 +116,30 @@ prefix_cd_setup() {
   ln -sfn "$VANTOR_CDROOT" "$WINEPREFIX/dosdevices/e:"
 }
 
-# Builds the prefix unless a complete one is already there (about 13 s).
-# Needs DISPLAY; must run before a persistent wineserver is started, since
-# drive types are read only when the wineserver starts.
+# Registers the help system's test double, the help object server
+# (tools/standins), from where the build put it: every run does it, so the
+# prefix always names the library just built. The build tree is
+# $VANTOR_WIN_BIN, else $VANTOR_WIN_BUILD/bin, else build/win32/bin. Without
+# it only what uses the help object fails, so this only warns.
+prefix_register_host() {
+  local bin="${VANTOR_WIN_BIN:-${VANTOR_WIN_BUILD:-$VANTOR_ROOT/build/win32}/bin}"
+  local server="$bin/standins/helpobject.dll"
+  if [[ ! -f "$server" ]]; then
+    echo "wine-env: $server is not built; the help object is not registered" >&2
+  elif ! wine regsvr32 /s "$(to_winpath "$server")" >/dev/null 2>&1; then
+    echo "wine-env: registering $server failed" >&2
+  fi
+  return 0
+}
+
+# Builds the prefix unless a complete one is already there (about 13 s),
+# then registers the help object. Needs DISPLAY; must run before a
+# persistent wineserver is started, since drive types are read only when the
+# wineserver starts.
 prefix_ensure() {
   if prefix_is_complete; then
     prefix_cd_setup
+    prefix_register_host
     return 0
   fi
   echo "wine-env: building the Wine prefix in $WINEPREFIX" >&2
@@ -138,6 +156,7 @@ prefix_ensure() {
   wineserver -k
   wineserver -w
   _prefix_recipe >"$WINEPREFIX/.vantor-prefix"
+  prefix_register_host
 }
 
 # --- A persistent wineserver for a suite -----------------------------------------

@@ -14,6 +14,10 @@
 
 namespace vantor::win32::test {
 
+// Exit code of the program's "--open-topic" run (main.cpp) when it found no
+// topic opener; otherwise it ends with what OpenTopic answered.
+inline constexpr int kNoTopicOpener = 255;
+
 // Made once by main; every test uses them.
 void SetUp(App& app, Win32Platform& platform);
 App& TheApp();

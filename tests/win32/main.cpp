@@ -1,11 +1,14 @@
 // The backend tests' entry point. With "--throw" or "--end-now" the program
-// instead plays one way of ending, for a test that started it to watch.
+// instead plays one way of ending, for a test that started it to watch; with
+// "--open-topic" it asks the topic opener beside it for topic 82 of a window
+// of its own.
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
 
 #include "check.h"
 #include "fixtures.h"
+#include "platform/win32/com_apartment.h"
 
 namespace {
 
@@ -18,6 +21,7 @@ class ThrowingEvents : public vantor::FormEvents {
 }  // namespace
 
 int main(int argc, char** argv) {
+  vantor::win32::ComApartment com;
   vantor::win32::App app(GetModuleHandleA(nullptr));
   vantor::win32::Win32Platform platform(app);
   vantor::win32::test::SetUp(app, platform);
@@ -31,6 +35,12 @@ int main(int argc, char** argv) {
         events);
     SendMessageA(vantor::win32::test::ControlWindow(*form, 1000), BM_CLICK, 0, 0);
     return 1;
+  }
+  if (mode == "--open-topic") {
+    vantor::win32::test::Recorder events;
+    auto form = platform.CreateForm(vantor::win32::test::MakeForm("Topic Opener", {}), events);
+    const auto answer = platform.OpenTopic(form->Handle(), 82);
+    return answer ? *answer : vantor::win32::test::kNoTopicOpener;
   }
   if (mode == "--end-now") {
     std::puts("ending");

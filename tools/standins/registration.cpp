@@ -1,0 +1,63 @@
+// regsvr32's entry points: the ProgID, the class and its in-process server
+// with apartment threading, under HKEY_CLASSES_ROOT.
+#include <windows.h>
+// <windows.h> must come first.
+#include <olectl.h>
+
+#include <string>
+
+#include "server.h"
+
+namespace {
+
+constexpr char kDescription[] = "Kestrin help object (test double)";
+
+std::string LibraryPath() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCSTR>(&LibraryPath), &module);
+  char path[MAX_PATH] = {};
+  const DWORD n = GetModuleFileNameA(module, path, MAX_PATH);
+  return std::string(path, n);
+}
+
+// Sets a key's value (the default value when `name` is null).
+bool SetValue(const std::string& key, const char* name, const std::string& value) {
+  HKEY handle = nullptr;
+  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_SET_VALUE, nullptr, &handle, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  const LONG status =
+      RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>(value.size()) + 1);
+  RegCloseKey(handle);
+  return status == ERROR_SUCCESS;
+}
+
+const std::string kClassKey = std::string("CLSID\\") + vantor::standins::kClsidText;
+const std::string kProgIdKey = vantor::standins::kProgId;
+
+}  // namespace
+
+STDAPI DllRegisterServer() {
+  using vantor::standins::kClsidText;
+  using vantor::standins::kProgId;
+  const bool done = SetValue(kProgIdKey, nullptr, kDescription) &&
+                    SetValue(kProgIdKey + "\\CLSID", nullptr, kClsidText) &&
+                    SetValue(kClassKey, nullptr, kDescription) &&
+                    SetValue(kClassKey + "\\ProgID", nullptr, kProgId) &&
+                    SetValue(kClassKey + "\\InprocServer32", nullptr, LibraryPath()) &&
+                    SetValue(kClassKey + "\\InprocServer32", "ThreadingModel", "Apartment");
+  return done ? S_OK : SELFREG_E_CLASS;
+}
+
+// Deepest keys first: RegDeleteKeyA removes only keys without subkeys.
+STDAPI DllUnregisterServer() {
+  for (const std::string& key : {kClassKey + "\\InprocServer32", kClassKey + "\\ProgID", kClassKey,
+                                 kProgIdKey + "\\CLSID", kProgIdKey}) {
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
+  }
+  return S_OK;
+}
