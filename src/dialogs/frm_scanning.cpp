@@ -18,12 +18,12 @@ FormSpec ScanningDesign() {
   ControlSpec message;
   message.name = "lbl_Message";
   message.kind = ControlKind::Label;
-  message.bounds = {64, 24, 196, 96};
+  message.bounds = {72, 44, 188, 64};
 
   ControlSpec image;
   image.name = "Image1";
   image.kind = ControlKind::Image;
-  image.bounds = {16, 24, 32, 32};
+  image.bounds = {24, 44, 32, 32};
 
   ControlSpec timer;
   timer.name = "CheckScanProgress";
@@ -36,7 +36,7 @@ FormSpec ScanningDesign() {
     ControlSpec holder;
     holder.name = FrameHolder(frame);
     holder.kind = ControlKind::Image;
-    holder.bounds = {16, 24, 32, 32};
+    holder.bounds = {24, 44, 32, 32};
     holder.picture = FrameHolder(frame);
     holder.visible = false;
     design.controls.push_back(holder);
