@@ -10,18 +10,6 @@ namespace {
 
 constexpr char kSection[] = "HelpObject";
 
-std::string FolderOfModuleHoldingThisCode() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(
-      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-      reinterpret_cast<LPCSTR>(&FolderOfModuleHoldingThisCode), &module);
-  char path[MAX_PATH] = {};
-  const DWORD n = GetModuleFileNameA(module, path, MAX_PATH);
-  std::string folder(path, n);
-  const std::size_t slash = folder.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
-}
-
 std::string HostFile(const char* name) {
   std::string folder = HostFolder();
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
@@ -30,11 +18,23 @@ std::string HostFile(const char* name) {
 
 }  // namespace
 
+std::string ThisLibraryPath() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCSTR>(&ThisLibraryPath), &module);
+  char path[MAX_PATH] = {};
+  const DWORD n = GetModuleFileNameA(module, path, MAX_PATH);
+  return std::string(path, n);
+}
+
 std::string HostFolder() {
   char named[MAX_PATH] = {};
   const DWORD n = GetEnvironmentVariableA("VANTOR_HOST_DIR", named, MAX_PATH);
   if (n > 0 && n < MAX_PATH) return std::string(named, n);
-  return FolderOfModuleHoldingThisCode();
+  const std::string library = ThisLibraryPath();
+  const std::size_t slash = library.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : library.substr(0, slash);
 }
 
 std::int32_t ReadState(const char* key, std::int32_t fallback) {

@@ -11,6 +11,8 @@
 
 namespace vantor::standins {
 
+// Full path of the library this code was linked into.
+std::string ThisLibraryPath();
 std::string HostFolder();
 
 // A value of section [HelpObject] of host-state.ini, read afresh on every

@@ -6,21 +6,12 @@
 
 #include <string>
 
+#include "host_files.h"
 #include "server.h"
 
 namespace {
 
 constexpr char kDescription[] = "Kestrin help object (test double)";
-
-std::string LibraryPath() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(
-      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-      reinterpret_cast<LPCSTR>(&LibraryPath), &module);
-  char path[MAX_PATH] = {};
-  const DWORD n = GetModuleFileNameA(module, path, MAX_PATH);
-  return std::string(path, n);
-}
 
 // Sets a key's value (the default value when `name` is null).
 bool SetValue(const std::string& key, const char* name, const std::string& value) {
@@ -44,12 +35,13 @@ const std::string kProgIdKey = vantor::standins::kProgId;
 STDAPI DllRegisterServer() {
   using vantor::standins::kClsidText;
   using vantor::standins::kProgId;
-  const bool done = SetValue(kProgIdKey, nullptr, kDescription) &&
-                    SetValue(kProgIdKey + "\\CLSID", nullptr, kClsidText) &&
-                    SetValue(kClassKey, nullptr, kDescription) &&
-                    SetValue(kClassKey + "\\ProgID", nullptr, kProgId) &&
-                    SetValue(kClassKey + "\\InprocServer32", nullptr, LibraryPath()) &&
-                    SetValue(kClassKey + "\\InprocServer32", "ThreadingModel", "Apartment");
+  const bool done =
+      SetValue(kProgIdKey, nullptr, kDescription) &&
+      SetValue(kProgIdKey + "\\CLSID", nullptr, kClsidText) &&
+      SetValue(kClassKey, nullptr, kDescription) &&
+      SetValue(kClassKey + "\\ProgID", nullptr, kProgId) &&
+      SetValue(kClassKey + "\\InprocServer32", nullptr, vantor::standins::ThisLibraryPath()) &&
+      SetValue(kClassKey + "\\InprocServer32", "ThreadingModel", "Apartment");
   return done ? S_OK : SELFREG_E_CLASS;
 }
 
