@@ -13,16 +13,10 @@ FormSpec ChoiceDesign() {
   design.clientHeightTwips = 1890;
   design.border = BorderStyle::FixedDialog;
 
-  ControlSpec question;
-  question.name = "lbl_Question";
-  question.kind = ControlKind::Label;
-  question.bounds = {12, 10, 247, 30};
+  ControlSpec question = DesignRow("lbl_Question", ControlKind::Label, {12, 10, 247, 30});
   question.id = kChoiceQuestionId;
 
-  ControlSpec option1;
-  option1.name = "Option1";
-  option1.kind = ControlKind::OptionButton;
-  option1.bounds = {24, 44, 235, 18};
+  ControlSpec option1 = DesignRow("Option1", ControlKind::OptionButton, {24, 44, 235, 18});
   option1.id = kChoiceOption1Id;
 
   ControlSpec option2 = option1;
@@ -30,10 +24,7 @@ FormSpec ChoiceDesign() {
   option2.bounds.top = 64;
   option2.id = kChoiceOption2Id;
 
-  ControlSpec ok;
-  ok.name = "btn_OK";
-  ok.kind = ControlKind::Button;
-  ok.bounds = {52, 92, 75, 25};
+  ControlSpec ok = DesignRow("btn_OK", ControlKind::Button, {52, 92, 75, 25});
   ok.isDefault = true;
   ok.id = 1;  // IDOK
 

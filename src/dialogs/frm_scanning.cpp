@@ -15,28 +15,16 @@ FormSpec ScanningDesign() {
   design.clientHeightTwips = 2175;
   design.border = BorderStyle::FixedDialog;
 
-  ControlSpec message;
-  message.name = "lbl_Message";
-  message.kind = ControlKind::Label;
-  message.bounds = {72, 44, 188, 64};
-
-  ControlSpec image;
-  image.name = "Image1";
-  image.kind = ControlKind::Image;
-  image.bounds = {24, 44, 32, 32};
-
-  ControlSpec timer;
-  timer.name = "CheckScanProgress";
-  timer.kind = ControlKind::Timer;
+  const Bounds picture{24, 44, 32, 32};
+  ControlSpec message = DesignRow("lbl_Message", ControlKind::Label, {72, 44, 188, 64});
+  ControlSpec image = DesignRow("Image1", ControlKind::Image, picture);
+  ControlSpec timer = DesignRow("CheckScanProgress", ControlKind::Timer, {});
   timer.interval = kScanTickMs;
   timer.enabled = false;
 
   design.controls = {message, image, timer};
   for (int frame = 0; frame < kScanFrames; ++frame) {
-    ControlSpec holder;
-    holder.name = FrameHolder(frame);
-    holder.kind = ControlKind::Image;
-    holder.bounds = {24, 44, 32, 32};
+    ControlSpec holder = DesignRow(FrameHolder(frame), ControlKind::Image, picture);
     holder.picture = FrameHolder(frame);
     holder.visible = false;
     design.controls.push_back(holder);

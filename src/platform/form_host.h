@@ -66,6 +66,18 @@ struct TopicPaneState {
   friend bool operator==(const TopicPaneState&, const TopicPaneState&) = default;
 };
 
+// A row of a design table: everything else keeps its default.
+inline ControlSpec DesignRow(const std::string& name, ControlKind kind, Bounds bounds,
+                             const std::string& container = "", int index = -1) {
+  ControlSpec row;
+  row.name = name;
+  row.index = index;
+  row.kind = kind;
+  row.container = container;
+  row.bounds = bounds;
+  return row;
+}
+
 enum class BorderStyle { FixedSingle, FixedDialog };
 
 struct FormSpec {

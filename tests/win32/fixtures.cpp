@@ -41,12 +41,8 @@ int Recorder::Count(EventKind kind, ControlId id) const {
 
 ControlSpec Make(const std::string& name, ControlKind kind, Bounds bounds,
                  const std::string& caption, const std::string& container) {
-  ControlSpec design;
-  design.name = name;
-  design.kind = kind;
-  design.bounds = bounds;
+  ControlSpec design = DesignRow(name, kind, bounds, container);
   design.caption = caption;
-  design.container = container;
   return design;
 }
 
