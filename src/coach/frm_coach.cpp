@@ -92,12 +92,12 @@ void frmCoach::LoadCoachTexts() {
 }
 
 void frmCoach::ShowDontShowBox(bool checked) {
-  DontShowBox().SetPicture(HolderPicture(checked ? "ico_chk_on" : "ico_chk_off"));
+  DontShowBox().SetPicture(DesignPicture(checked ? "ico_chk_on" : "ico_chk_off"));
 }
 
 void frmCoach::btn_Option_Click(int index) {
-  const std::string on = HolderPicture("ico_opt_on");
-  const std::string off = HolderPicture("ico_opt_off");
+  const std::string& on = DesignPicture("ico_opt_on");
+  const std::string& off = DesignPicture("ico_opt_off");
   for (int i = 0; i < program_.coach.MaxOptionButtons; ++i)
     OptionImage(i).SetPicture(i == index ? on : off);
   program_.coach.SelectedOption = static_cast<std::int16_t>(index);
@@ -116,10 +116,6 @@ void frmCoach::selectCheck_Timer() {
 
 Font frmCoach::OptionLabelFont() const {
   return DesignTable().controls[Find("lbl_Option", 0)].font;
-}
-
-std::string frmCoach::HolderPicture(const std::string& holder) const {
-  return DesignTable().controls[Find(holder)].picture;
 }
 
 }  // namespace vantor

@@ -43,7 +43,6 @@ class frmCoach : public Form {
   void LoadCoachTexts();
   void btn_Help_Click();
   void selectCheck_Timer();
-  std::string HolderPicture(const std::string& holder) const;
 
   Program& program_;
   // Where placement put the window, in twips; compared at unload. Kept

@@ -57,8 +57,7 @@ void frmScanning::CheckScanProgress_Timer() {
   std::int16_t& frame = program_.scan.ScanFrame;
   // A frame number from outside the animation starts it afresh.
   if (frame < 0 || frame >= kScanFrames) frame = 0;
-  const ControlSpec& holder = DesignTable().controls[Find(FrameHolder(frame))];
-  Get<Picture>("Image1").SetPicture(holder.picture);
+  Get<Picture>("Image1").SetPicture(DesignPicture(FrameHolder(frame)));
   frame = static_cast<std::int16_t>((frame + 1) % kScanFrames);
 }
 

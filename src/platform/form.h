@@ -132,6 +132,11 @@ class Form : private FormEvents {
 
   // Position of a named control (array element `index`) in the design table.
   ControlId Find(const std::string& name, int index = -1) const;
+  // The picture a control was designed with; hidden holders keep pictures
+  // for the window to hand to its visible controls.
+  const std::string& DesignPicture(const std::string& name, int index = -1) const {
+    return spec_.controls[Find(name, index)].picture;
+  }
 
  protected:
   Platform& platform() const { return platform_; }

@@ -30,17 +30,15 @@ void HelpHostObject::ZoomScan() {
   if (object_) object_->Call("ZoomScan");
 }
 
-std::optional<std::int32_t> HelpHostObject::OutputType() {
-  const auto type = Read("OutputType", AutomationValue::Type::Int32);
-  if (!type) return std::nullopt;
-  return type->value;
+std::optional<std::int32_t> HelpHostObject::ReadNumber(const char* member) {
+  const auto number = Read(member, AutomationValue::Type::Int32);
+  if (!number) return std::nullopt;
+  return number->value;
 }
 
-std::optional<std::int32_t> HelpHostObject::PaletteType() {
-  const auto type = Read("PaletteType", AutomationValue::Type::Int32);
-  if (!type) return std::nullopt;
-  return type->value;
-}
+std::optional<std::int32_t> HelpHostObject::OutputType() { return ReadNumber("OutputType"); }
+
+std::optional<std::int32_t> HelpHostObject::PaletteType() { return ReadNumber("PaletteType"); }
 
 void HelpHostObject::SetOutputType(std::int32_t type) {
   if (object_) object_->Put("OutputType", AutomationValue::I4(type));

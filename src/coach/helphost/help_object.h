@@ -36,6 +36,7 @@ class HelpHostObject {
 
  private:
   std::optional<AutomationValue> Read(const char* member, AutomationValue::Type as);
+  std::optional<std::int32_t> ReadNumber(const char* member);
 
   std::unique_ptr<AutomationObject> object_;
 };
