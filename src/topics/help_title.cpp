@@ -1,0 +1,154 @@
+#include "topics/help_title.h"
+
+namespace vantor::topics {
+
+namespace {
+
+constexpr std::string_view kMark = "**";
+constexpr std::string_view kTopicKeyword = "@topic";
+// Editors that save "UTF-8 with signature" put these bytes first.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameWithoutCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  }
+  return true;
+}
+
+// "@topic" as a word of its own at the start of a trimmed line.
+bool StartsTopic(std::string_view trimmed) {
+  return trimmed.size() >= kTopicKeyword.size() &&
+         SameWithoutCase(trimmed.substr(0, kTopicKeyword.size()), kTopicKeyword) &&
+         (trimmed.size() == kTopicKeyword.size() || IsBlank(trimmed[kTopicKeyword.size()]));
+}
+
+bool StartsBullet(std::string_view trimmed) {
+  return trimmed.front() == '*' && (trimmed.size() == 1 || IsBlank(trimmed[1]));
+}
+
+// Collects the lines of the block being read; a finished block goes to the
+// blocks it was started for.
+class BlockBuilder {
+ public:
+  bool IsOpen(BlockKind kind) const { return open_ && kind_ == kind; }
+
+  void Start(std::vector<Block>& into, BlockKind kind, std::string_view text) {
+    Close();
+    into_ = &into;
+    open_ = true;
+    kind_ = kind;
+    text_ = text;
+  }
+
+  void Append(std::string_view text) {
+    if (!text_.empty()) text_ += ' ';
+    text_ += text;
+  }
+
+  // A block without any text to show is dropped.
+  void Close() {
+    if (!open_) return;
+    open_ = false;
+    std::vector<Run> runs = SplitRuns(text_);
+    if (!runs.empty()) into_->push_back(Block{kind_, std::move(runs)});
+    text_.clear();
+  }
+
+ private:
+  std::vector<Block>* into_ = nullptr;
+  bool open_ = false;
+  BlockKind kind_ = BlockKind::Paragraph;
+  std::string text_;
+};
+
+}  // namespace
+
+std::vector<Run> SplitRuns(std::string_view text) {
+  std::vector<Run> runs;
+  auto add = [&runs](std::string_view piece, bool bold) {
+    if (piece.empty()) return;
+    if (!runs.empty() && runs.back().bold == bold) {
+      runs.back().text += piece;
+    } else {
+      runs.push_back(Run{std::string(piece), bold});
+    }
+  };
+  std::size_t from = 0;
+  while (true) {
+    const std::size_t open = text.find(kMark, from);
+    if (open == std::string_view::npos) break;
+    const std::size_t close = text.find(kMark, open + kMark.size());
+    if (close == std::string_view::npos) break;
+    add(text.substr(from, open - from), false);
+    add(text.substr(open + kMark.size(), close - open - kMark.size()), true);
+    from = close + kMark.size();
+  }
+  add(text.substr(from), false);
+  return runs;
+}
+
+HelpTitle HelpTitle::Parse(std::string_view text) {
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  HelpTitle title;
+  // Text before the first topic belongs to none: it is read into a topic
+  // that is thrown away.
+  Topic skipped;
+  auto blocks = [&]() -> std::vector<Block>& {
+    return title.topics_.empty() ? skipped.blocks : title.topics_.back().blocks;
+  };
+  BlockBuilder builder;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty()) {
+      builder.Close();
+      continue;
+    }
+    if (trimmed.front() == '#') continue;  // a comment leaves the block it stands in open
+    if (StartsTopic(trimmed)) {
+      builder.Close();
+      title.topics_.push_back(Topic{std::string(Trim(trimmed.substr(kTopicKeyword.size()))), {}});
+      continue;
+    }
+    // An indented line under an item goes on with it, whatever it starts with.
+    const bool continuesItem = builder.IsOpen(BlockKind::Bullet) && IsBlank(line.front());
+    if (!continuesItem && trimmed.front() == '=') {
+      builder.Start(blocks(), BlockKind::Heading, Trim(trimmed.substr(1)));
+      builder.Close();
+    } else if (!continuesItem && StartsBullet(trimmed)) {
+      builder.Start(blocks(), BlockKind::Bullet, Trim(trimmed.substr(1)));
+    } else if (continuesItem || builder.IsOpen(BlockKind::Paragraph)) {
+      builder.Append(trimmed);
+    } else {
+      builder.Start(blocks(), BlockKind::Paragraph, trimmed);
+    }
+  }
+  builder.Close();
+  return title;
+}
+
+const Topic* HelpTitle::Find(std::string_view id) const {
+  if (id.empty()) return nullptr;
+  for (const Topic& topic : topics_) {
+    if (SameWithoutCase(topic.id, id)) return &topic;
+  }
+  return nullptr;
+}
+
+}  // namespace vantor::topics

@@ -1,0 +1,192 @@
+#include "topics/topic_layout.h"
+
+#include <algorithm>
+
+namespace vantor::topics {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The part of a word in one font: "**re**set" is one word of two fragments.
+struct Fragment {
+  FontKind font = FontKind::Body;
+  std::string text;
+};
+using Word = std::vector<Fragment>;
+
+FontKind FontOf(BlockKind block, const Run& run) {
+  if (block == BlockKind::Heading) return FontKind::Heading;
+  return run.bold ? FontKind::Bold : FontKind::Body;
+}
+
+// The block's words: runs of non-blank characters, across the runs' borders.
+std::vector<Word> WordsOf(const Block& block) {
+  std::vector<Word> words;
+  Word word;
+  for (const Run& run : block.runs) {
+    const FontKind font = FontOf(block.kind, run);
+    for (const char c : run.text) {
+      if (IsBlank(c)) {
+        if (!word.empty()) words.push_back(std::move(word));
+        word.clear();
+      } else if (!word.empty() && word.back().font == font) {
+        word.back().text += c;
+      } else {
+        word.push_back(Fragment{font, std::string(1, c)});
+      }
+    }
+  }
+  if (!word.empty()) words.push_back(std::move(word));
+  return words;
+}
+
+// Fills the lines of one block from `left` to `left + room`, starting at
+// `y`, and hands each finished line to the layout.
+class LineFiller {
+ public:
+  LineFiller(const Measure& measure, int left, int room, int y, TopicLayout& out)
+      : measure_(measure), left_(left), room_(room), y_(y), out_(out) {}
+
+  void Place(const Word& word) {
+    int width = 0;
+    for (const Fragment& fragment : word) width += measure_(fragment.font, fragment.text).width;
+    if (!line_.empty()) {
+      const FontKind spaceFont = word.front().font;
+      const int space = measure_(spaceFont, " ").width;
+      if (x_ + space + width <= room_) {
+        AddSpace(spaceFont, space);
+        for (const Fragment& fragment : word) Add(fragment.font, fragment.text);
+        return;
+      }
+      EndLine();
+    }
+    if (width <= room_) {
+      for (const Fragment& fragment : word) Add(fragment.font, fragment.text);
+      return;
+    }
+    for (const Fragment& fragment : word) PlaceByCharacters(fragment);
+  }
+
+  // Ends the last line; returns the top of what comes below it.
+  int Finish() {
+    EndLine();
+    return y_;
+  }
+
+ private:
+  // A fragment of a word wider than a line: as many characters as fit on
+  // each line.
+  void PlaceByCharacters(const Fragment& fragment) {
+    std::string_view rest = fragment.text;
+    while (!rest.empty()) {
+      std::size_t count = FittingPrefix(fragment.font, rest, room_ - x_);
+      if (count == 0) {
+        if (!line_.empty()) {
+          EndLine();
+          continue;
+        }
+        count = 1;
+      }
+      Add(fragment.font, rest.substr(0, count));
+      rest.remove_prefix(count);
+      if (!rest.empty()) EndLine();
+    }
+  }
+
+  // The most characters of `text` that are at most `room` pixels wide.
+  std::size_t FittingPrefix(FontKind font, std::string_view text, int room) const {
+    std::size_t fits = 0;
+    std::size_t tooMany = text.size() + 1;
+    while (tooMany - fits > 1) {
+      const std::size_t middle = fits + (tooMany - fits) / 2;
+      if (measure_(font, text.substr(0, middle)).width <= room) {
+        fits = middle;
+      } else {
+        tooMany = middle;
+      }
+    }
+    return fits;
+  }
+
+  // Text that follows the line's last piece directly in the same font joins
+  // it, so that a line is drawn in as few pieces as it has font changes.
+  void Add(FontKind font, std::string_view text) {
+    const TextSize size = measure_(font, text);
+    if (JoinsLastPiece(font)) {
+      line_.back().text += text;
+    } else {
+      line_.push_back(Piece{left_ + x_, 0, font, std::string(text)});
+    }
+    x_ += size.width;
+    lastEnd_ = x_;
+    height_ = std::max(height_, size.height);
+  }
+
+  // The blank between two words: part of the piece before it when that is
+  // in the same font, else only a gap.
+  void AddSpace(FontKind font, int width) {
+    if (JoinsLastPiece(font)) {
+      line_.back().text += ' ';
+      lastEnd_ += width;
+    }
+    x_ += width;
+  }
+
+  bool JoinsLastPiece(FontKind font) const {
+    return !line_.empty() && line_.back().font == font && lastEnd_ == x_;
+  }
+
+  void EndLine() {
+    if (line_.empty()) return;
+    for (Piece& piece : line_) {
+      piece.y = y_;
+      out_.pieces.push_back(std::move(piece));
+    }
+    line_.clear();
+    y_ += height_;
+    x_ = 0;
+    lastEnd_ = 0;
+    height_ = 0;
+  }
+
+  const Measure& measure_;
+  int left_;
+  int room_;
+  int y_;
+  TopicLayout& out_;
+  std::vector<Piece> line_;
+  int x_ = 0;        // from `left_`
+  int lastEnd_ = 0;  // where the line's last piece ends
+  int height_ = 0;   // of the line so far
+};
+
+}  // namespace
+
+TopicLayout LayOutTopic(const Topic& topic, int width, const Measure& measure,
+                        const LayoutStyle& style) {
+  TopicLayout layout;
+  int y = style.marginTop;
+  const Block* previous = nullptr;
+  for (const Block& block : topic.blocks) {
+    const std::vector<Word> words = WordsOf(block);
+    if (words.empty()) continue;
+    if (previous) {
+      const bool items = previous->kind == BlockKind::Bullet && block.kind == BlockKind::Bullet;
+      y += items ? style.itemGap : style.blockGap;
+    }
+    previous = &block;
+    int left = style.marginLeft;
+    if (block.kind == BlockKind::Bullet) {
+      layout.pieces.push_back(Piece{left, y, FontKind::Body, std::string(kBulletMark)});
+      left += style.bulletIndent;
+    }
+    LineFiller filler(measure, left, width - style.marginRight - left, y, layout);
+    for (const Word& word : words) filler.Place(word);
+    y = filler.Finish();
+  }
+  if (previous) layout.height = y + style.marginBottom;
+  return layout;
+}
+
+}  // namespace vantor::topics

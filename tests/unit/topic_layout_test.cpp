@@ -1,0 +1,113 @@
+#include "topics/topic_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vantor::topics {
+
+void PrintTo(const Piece& piece, std::ostream* out) {
+  *out << "(" << piece.x << "," << piece.y << " font " << static_cast<int>(piece.font) << " \""
+       << piece.text << "\")";
+}
+
+namespace {
+
+// Fixed metrics: every character of the body font is 6 pixels wide, of the
+// bold font 7 and of the heading font 10; lines are 12, 12 and 16 high.
+TextSize FixedMeasure(FontKind font, std::string_view text) {
+  const int n = static_cast<int>(text.size());
+  switch (font) {
+    case FontKind::Body:
+      return {6 * n, 12};
+    case FontKind::Bold:
+      return {7 * n, 12};
+    case FontKind::Heading:
+      return {10 * n, 16};
+  }
+  return {};
+}
+
+constexpr LayoutStyle kStyle{.marginLeft = 10,
+                             .marginRight = 8,
+                             .marginTop = 8,
+                             .marginBottom = 5,
+                             .blockGap = 6,
+                             .itemGap = 2,
+                             .bulletIndent = 14};
+
+// The width of a pane whose lines have `room` pixels for text.
+constexpr int PaneFor(int room) { return room + kStyle.marginLeft + kStyle.marginRight; }
+
+TopicLayout LayOut(const std::string& body, int width) {
+  const HelpTitle title = HelpTitle::Parse("@topic t\n" + body);
+  return LayOutTopic(*title.Find("t"), width, FixedMeasure, kStyle);
+}
+
+Piece At(int x, int y, const std::string& text, FontKind font = FontKind::Body) {
+  return Piece{x, y, font, text};
+}
+
+TEST(TopicLayout, WordsWrapAtTheWidth) {
+  // Each word 18 pixels, a blank 6: three words need 66.
+  EXPECT_EQ(LayOut("aaa bbb ccc ddd eee", PaneFor(66)).pieces,
+            (std::vector<Piece>{At(10, 8, "aaa bbb ccc"), At(10, 20, "ddd eee")}));
+  EXPECT_EQ(LayOut("aaa bbb ccc ddd eee", PaneFor(65)).pieces,
+            (std::vector<Piece>{At(10, 8, "aaa bbb"), At(10, 20, "ccc ddd"), At(10, 32, "eee")}));
+  // Blanks between words count once, however many the writer typed.
+  EXPECT_EQ(LayOut("aaa    bbb", PaneFor(200)).pieces, (std::vector<Piece>{At(10, 8, "aaa bbb")}));
+  EXPECT_EQ(LayOut("aaa bbb", PaneFor(66)).height, 8 + 12 + 5);
+}
+
+TEST(TopicLayout, BoldTextSitsBetweenPlainPiecesOnOneLine) {
+  // The blank before a word is as wide as a blank in the word's own font.
+  EXPECT_EQ(
+      LayOut("one **two** three", PaneFor(200)).pieces,
+      (std::vector<Piece>{At(10, 8, "one"), At(35, 8, "two", FontKind::Bold), At(62, 8, "three")}));
+  // A word half bold is never broken where its font changes.
+  EXPECT_EQ(
+      LayOut("aaaa **re**set", PaneFor(40)).pieces,
+      (std::vector<Piece>{At(10, 8, "aaaa"), At(10, 20, "re", FontKind::Bold), At(24, 20, "set")}));
+}
+
+TEST(TopicLayout, BulletsHangTheirTextBesideTheMark) {
+  const TopicLayout layout = LayOut("* aaa bbb ccc\n* ddd\n\nafter the list", PaneFor(14 + 42));
+  EXPECT_EQ(layout.pieces,
+            (std::vector<Piece>{At(10, 8, std::string(kBulletMark)), At(24, 8, "aaa bbb"),
+                                At(24, 20, "ccc"), At(10, 34, std::string(kBulletMark)),
+                                At(24, 34, "ddd"), At(10, 52, "after the"), At(10, 64, "list")}));
+  EXPECT_EQ(layout.height, 64 + 12 + 5);
+}
+
+TEST(TopicLayout, HeadingsUseTheirOwnFontAndLineHeight) {
+  const TopicLayout layout = LayOut("= Big **news**\ntext", PaneFor(200));
+  EXPECT_EQ(layout.pieces, (std::vector<Piece>{At(10, 8, "Big news", FontKind::Heading),
+                                               At(10, 8 + 16 + 6, "text")}));
+  EXPECT_EQ(layout.height, 8 + 16 + 6 + 12 + 5);
+}
+
+TEST(TopicLayout, AWordWiderThanALineBreaksBetweenCharacters) {
+  EXPECT_EQ(LayOut("ab abcdefghij", PaneFor(24)).pieces,
+            (std::vector<Piece>{At(10, 8, "ab"), At(10, 20, "abcd"), At(10, 32, "efgh"),
+                                At(10, 44, "ij")}));
+  EXPECT_EQ(
+      LayOut("**abc**defgh", PaneFor(24)).pieces,
+      (std::vector<Piece>{At(10, 8, "abc", FontKind::Bold), At(10, 20, "defg"), At(10, 32, "h")}));
+  // No room at all: one character a line, and the layout still ends.
+  const TopicLayout narrow = LayOut("abc", 0);
+  EXPECT_EQ(narrow.pieces, (std::vector<Piece>{At(10, 8, "a"), At(10, 20, "b"), At(10, 32, "c")}));
+  const TopicLayout huge = LayOut(std::string(5000, 'x'), PaneFor(600));
+  ASSERT_EQ(huge.pieces.size(), 50u);
+  EXPECT_EQ(huge.pieces.back().text, std::string(100, 'x'));
+  EXPECT_EQ(huge.height, 8 + 50 * 12 + 5);
+}
+
+TEST(TopicLayout, ATopicWithoutTextTakesNoRoom) {
+  EXPECT_EQ(LayOut("", 300).height, 0);
+  EXPECT_TRUE(LayOut("# only a comment\n", 300).pieces.empty());
+}
+
+}  // namespace
+}  // namespace vantor::topics
