@@ -10,13 +10,20 @@ program's resource script includes it.
 
 To add a picture: write one function that returns a Canvas (or, for an
 icon, a list of Canvases of the sizes the icon holds) and list it in
-ARTWORK with its resource name and kind.
+ARTWORK with its resource name and kind. Pictures drawn in full colour
+(coach_art.py) are reduced to a palette Canvas by `palette_canvas`.
+Pictures that the program reads as files beside itself rather than as
+resources are listed in LOOSE_FILES; they are written to the same folder
+but left out of `art.rc`.
 """
 
 import functools
 import os
 import struct
 import sys
+
+import coach_art
+import raster
 
 # The 16 colours of the standard Windows palette, in their usual order.
 VGA16 = [
@@ -91,6 +98,26 @@ class Canvas:
             if e2 <= dx:
                 err += dx
                 y0 += sy
+
+
+def palette_canvas(image, colors, window_colors=()):
+    """A full-colour raster.Image as a Canvas of at most `colors` palette
+    entries. A 256-colour picture that serves as a window's palette gets
+    its palette filled up with `window_colors` and then a colour cube, so
+    that the rest of the window keeps its colours on a 256-colour display."""
+    palette, rows = raster.quantize(image, colors)
+    if colors > 16:
+        fill = list(window_colors) + [(r, g, b) for r in range(0, 256, 51)
+                                      for g in range(0, 256, 51) for b in range(0, 256, 51)]
+        for color in fill:
+            if len(palette) == colors:
+                break
+            if color not in palette:
+                palette.append(color)
+        palette += [(0, 0, 0)] * (colors - len(palette))
+    canvas = Canvas(image.width, image.height, palette)
+    canvas.pixels = rows
+    return canvas
 
 
 def _bits_per_pixel(palette):
@@ -177,6 +204,30 @@ def app_icon():
     return [draw_scanner(32), draw_scanner(16)]
 
 
+# Colours that the coach window draws besides its panel picture: the button
+# bar, the buttons, the step numbers and names, text and the topic pane.
+COACH_WINDOW_COLORS = [
+    coach_art.BAR_GOLD, (192, 192, 192), coach_art.STEP_ORANGE, (0, 128, 0), (128, 128, 128),
+    (0, 0, 0), (255, 255, 255), coach_art.BUTTON_FACE, (160, 160, 160), (105, 105, 105),
+    (227, 227, 227), (0, 0, 128), (0, 120, 215)]
+
+
+def coach_panel():
+    return palette_canvas(coach_art.coach_panel(), 256, COACH_WINDOW_COLORS)
+
+
+def about_picture():
+    return palette_canvas(coach_art.picture_tile(draw_scanner(28)), 256)
+
+
+def small_picture(draw, *args):
+    return palette_canvas(draw(*args), 16)
+
+
+def topic_background(watermark):
+    return palette_canvas(coach_art.topic_background(watermark), 256)
+
+
 # The scanned picture that builds up on the glass, one colour per glass row.
 SCAN_STRIPES = [RED, YELLOW, LIME, AQUA, BLUE, FUCHSIA]
 SCAN_FRAMES = 8
@@ -232,8 +283,27 @@ def scan_frame(frame):
 # Resource name, resource kind, file name, builder.
 ARTWORK = [
     ("APPICON", "ICON", "vantor.ico", app_icon),
+    ("coach_panel", "BITMAP", "coach_panel.bmp", coach_panel),
+    ("help_button", "BITMAP", "help_button.bmp",
+     functools.partial(small_picture, coach_art.help_button)),
+    ("ico_chk_off", "BITMAP", "chk_off.bmp",
+     functools.partial(small_picture, coach_art.check_box, False)),
+    ("ico_chk_on", "BITMAP", "chk_on.bmp",
+     functools.partial(small_picture, coach_art.check_box, True)),
+    ("ico_opt_off", "BITMAP", "opt_off.bmp",
+     functools.partial(small_picture, coach_art.option_button, False)),
+    ("ico_opt_on", "BITMAP", "opt_on.bmp",
+     functools.partial(small_picture, coach_art.option_button, True)),
+    ("about_picture", "BITMAP", "about_picture.bmp", about_picture),
 ] + [("ico_scan%d" % n, "BITMAP", "scan%d.bmp" % n, functools.partial(scan_frame, n))
      for n in range(SCAN_FRAMES)]
+
+# File name and builder of the pictures the program finds beside itself:
+# the topic pane's backgrounds, full height and shortened above option rows.
+LOOSE_FILES = [
+    ("mvback37.bmp", functools.partial(topic_background, True)),
+    ("mvbackWH.bmp", functools.partial(topic_background, False)),
+]
 
 
 def main(argv):
@@ -251,6 +321,9 @@ def main(argv):
             f.write(data)
         # Resource names are stored upper-case, as Windows looks them up.
         lines.append('%s %s "%s"' % (name.upper(), kind, path.replace("\\", "/")))
+    for file_name, build in LOOSE_FILES:
+        with open(os.path.join(out_dir, file_name), "wb") as f:
+            f.write(bmp_bytes(build()))
     with open(os.path.join(out_dir, "art.rc"), "w") as f:
         f.write("\n".join(lines) + "\n")
     return 0
