@@ -51,6 +51,8 @@ struct ControlSpec {
   std::string disabledPicture;  // graphical buttons: picture shown while disabled
   bool visible = true;
   bool enabled = true;
+  // Labels: no background of their own; what lies under them shows through.
+  bool transparent = false;
   bool isDefault = false;  // pressed by Enter
   bool isCancel = false;   // pressed by Escape
   int interval = 0;        // timers, milliseconds
@@ -123,6 +125,9 @@ class FormHost {
   virtual int Width() const = 0;
   virtual int Height() const = 0;
   virtual void Move(int left, int top, int width, int height) = 0;
+  // The inner size in pixels, as the system reports it now.
+  virtual int ClientWidth() const = 0;
+  virtual int ClientHeight() const = 0;
   virtual int WindowState() const = 0;  // 0 normal, 1 minimised, 2 maximised
   virtual void Show() = 0;              // modeless
   virtual void ShowModal() = 0;         // returns once the window is destroyed
@@ -152,6 +157,8 @@ class FormHost {
   virtual void SetToolTip(ControlId id, const std::string& text) = 0;
   virtual void SetTimer(ControlId id, bool enabled, int intervalMs) = 0;
   virtual void SetFocus(ControlId id) = 0;
+  // Puts the control above its siblings, so that it gets the mouse first.
+  virtual void BringToFront(ControlId id) = 0;
   // Combo boxes and lists: their entries, and the selected one (-1: none).
   virtual void SetItems(ControlId id, const std::vector<std::string>& items) = 0;
   virtual std::vector<std::string> Items(ControlId id) const = 0;

@@ -6,13 +6,6 @@
 #include "platform/sim/sim_platform.h"
 
 namespace vantor::sim {
-namespace {
-
-// A simulated window frame: 3-pixel borders and the desktop's caption.
-constexpr int kBorderPx = 3;
-
-}  // namespace
-
 SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& design, FormEvents& events,
                          WindowHandle handle)
     : desktop_(desktop),
@@ -31,8 +24,22 @@ SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& design, FormEvent
     controls_.push_back(control);
   }
   const int tpp = desktop.twipsPerPixel();
-  width_ = design.clientWidthTwips + 2 * kBorderPx * tpp;
-  height_ = design.clientHeightTwips + (2 * kBorderPx + desktop.captionHeight) * tpp;
+  width_ = design.clientWidthTwips + FrameWidth() * tpp;
+  height_ = design.clientHeightTwips + FrameHeight() * tpp;
+}
+
+// The frame the simulated desktop draws: its borders on both sides and the
+// caption on top.
+int SimFormHost::FrameWidth() const { return 2 * desktop_.frameBorder; }
+int SimFormHost::FrameHeight() const {
+  return 2 * desktop_.frameBorder + desktop_.captionHeight;
+}
+
+int SimFormHost::ClientWidth() const {
+  return width_ / desktop_.twipsPerPixel() - FrameWidth();
+}
+int SimFormHost::ClientHeight() const {
+  return height_ / desktop_.twipsPerPixel() - FrameHeight();
 }
 
 SimFormHost::~SimFormHost() { desktop_.Forget(*this); }
@@ -90,7 +97,23 @@ void SimFormHost::CloseBox() {
   events_.OnCloseRequest();
 }
 
+void SimFormHost::Show() {
+  visible_ = true;
+  trace_.push_back("show");
+}
+
+void SimFormHost::Hide() {
+  visible_ = false;
+  trace_.push_back("hide");
+}
+
+void SimFormHost::SetTopicPane(ControlId id, const TopicPaneState& state) {
+  if (state.topic != At(id).pane.topic) trace_.push_back("topic " + state.topic);
+  At(id).pane = state;
+}
+
 void SimFormHost::Move(int left, int top, int width, int height) {
+  trace_.push_back("move");
   left_ = left;
   top_ = top;
   width_ = width;
@@ -162,8 +185,11 @@ bool SimFormHost::FireDueTimer(long long nowMs) {
 TextSize SimFormHost::MeasureText(const Font& font, const std::string& text) const {
   const double pixelHeight = font.pointSize * 96.0 / 72.0;
   const int charWidth = static_cast<int>(std::lround(pixelHeight * 0.6)) + (font.bold ? 1 : 0);
-  return {charWidth * static_cast<int>(text.size()),
-          static_cast<int>(std::ceil(pixelHeight * 1.15))};
+  const auto chosen = desktop_.textWidths.find(text);
+  const int width = chosen != desktop_.textWidths.end()
+                        ? chosen->second
+                        : charWidth * static_cast<int>(text.size());
+  return {width, static_cast<int>(std::ceil(pixelHeight * 1.15))};
 }
 
 }  // namespace vantor::sim

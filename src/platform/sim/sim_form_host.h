@@ -45,6 +45,11 @@ class SimFormHost : public FormHost {
   bool destroyed() const { return destroyed_; }
   bool shownModal() const { return shownModal_; }
   int notTopmostCalls() const { return notTopmostCalls_; }
+  // What happened to the window, in order: "hide", "show", "move", and
+  // "topic <id>" when a topic pane is given another topic.
+  const std::vector<std::string>& trace() const { return trace_; }
+  // Names of the controls brought to the front, in order.
+  const std::vector<std::string>& broughtToFront() const { return broughtToFront_; }
   const std::string& name() const { return name_; }
   // The clock: fires every timer due at `nowMs`, in order. Returns true if
   // one fired.
@@ -59,11 +64,13 @@ class SimFormHost : public FormHost {
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   void Move(int left, int top, int width, int height) override;
+  int ClientWidth() const override;
+  int ClientHeight() const override;
   int WindowState() const override { return windowState_; }
   void SetWindowState(int state) { windowState_ = state; }
-  void Show() override { visible_ = true; }
+  void Show() override;
   void ShowModal() override;
-  void Hide() override { visible_ = false; }
+  void Hide() override;
   bool IsVisible() const override { return visible_ && !destroyed_; }
   void Destroy() override;
   WindowHandle Handle() const override { return handle_; }
@@ -83,10 +90,11 @@ class SimFormHost : public FormHost {
   void SetFont(ControlId id, const Font& font) override { At(id).design.font = font; }
   void SetPicture(ControlId id, const std::string& picture) override { At(id).picture = picture; }
   void SetToolTip(ControlId id, const std::string& text) override { At(id).toolTip = text; }
-  void SetTopicPane(ControlId id, const TopicPaneState& state) override { At(id).pane = state; }
+  void SetTopicPane(ControlId id, const TopicPaneState& state) override;
   TopicPaneState TopicPane(ControlId id) const override { return At(id).pane; }
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId) override {}
+  void BringToFront(ControlId id) override { broughtToFront_.push_back(At(id).design.name); }
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
   std::vector<std::string> Items(ControlId id) const override { return At(id).items; }
   void SetListIndex(ControlId id, int index) override;
@@ -98,6 +106,8 @@ class SimFormHost : public FormHost {
   SimControl& At(ControlId id) { return controls_.at(static_cast<std::size_t>(id)); }
   const SimControl& At(ControlId id) const { return controls_.at(static_cast<std::size_t>(id)); }
   ControlId IdOf(const std::string& name, int index) const;
+  int FrameWidth() const;
+  int FrameHeight() const;
   void Raise(EventKind kind, const std::string& name, int index, int x = 0, int y = 0);
 
   SimPlatform& desktop_;
@@ -112,6 +122,8 @@ class SimFormHost : public FormHost {
   bool destroyed_ = false;
   bool shownModal_ = false;
   int notTopmostCalls_ = 0;
+  std::vector<std::string> broughtToFront_;
+  std::vector<std::string> trace_;
 };
 
 }  // namespace vantor::sim

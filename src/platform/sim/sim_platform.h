@@ -50,6 +50,10 @@ class SimPlatform : public Platform {
   void SetScreen(int widthPx, int heightPx, int twipsPerPixel = 15);
   Rect workArea{0, 0, 1024, 768};
   int captionHeight = 19;
+  int frameBorder = 3;  // pixels on each side of a window
+  // Texts a test wants measured at a width of its choosing, in pixels;
+  // every other text is measured from its length and the font's size.
+  std::map<std::string, int> textWidths;
 
   WindowHandle AddWindow(const std::string& title, Rect rect, bool visible = true);
   OtherWindow& Window(WindowHandle handle);

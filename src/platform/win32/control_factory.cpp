@@ -23,6 +23,8 @@ WindowRecipe RecipeFor(const ControlSpec& design, bool startsGroup) {
     case ControlKind::CheckBox:
       return {"BUTTON", kChild | WS_TABSTOP | group | BS_AUTOCHECKBOX, 0, true};
     case ControlKind::Label:
+      // A see-through label paints itself over what lies under it.
+      if (design.transparent) return {kImageClass, kChild | group, 0, false};
       return {"STATIC", kChild | group | SS_LEFT | SS_NOTIFY, 0, true};
     case ControlKind::ComboBox:
       return {"COMBOBOX", kChild | WS_TABSTOP | group | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,

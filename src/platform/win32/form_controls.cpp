@@ -11,6 +11,7 @@ void Win32FormHost::SetText(ControlId id, const std::string& text) {
   if (!control) return;
   control->design.caption = text;
   if (control->window) SetWindowTextA(control->window, text.c_str());
+  if (control->design.transparent) Repaint(*control);
 }
 
 std::string Win32FormHost::Text(ControlId id) const {
@@ -26,6 +27,9 @@ void Win32FormHost::SetVisible(ControlId id, bool visible) {
   Control* control = Find(id);
   if (!control) return;
   control->design.visible = visible;
+  // A see-through label leaves its place to what lies under it, and the
+  // labels over it drew it as part of their own background.
+  if (control->design.transparent) Repaint(*control);
   if (control->window) ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -81,7 +85,9 @@ void Win32FormHost::SetBounds(ControlId id, const Bounds& bounds) {
   control->design.bounds = b;
   if (!control->window) return;
   const SIZE size = WindowSize(control->design.kind, b);
+  if (control->design.transparent) Repaint(*control);  // the place it leaves
   MoveWindow(control->window, b.left, b.top, size.cx, size.cy, TRUE);
+  if (control->design.transparent) Repaint(*control);
 }
 
 Bounds Win32FormHost::GetBounds(ControlId id) const {
@@ -122,6 +128,7 @@ void Win32FormHost::SetFont(ControlId id, const Font& font) {
     SendMessageA(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(app_.Gdi().FontFor(font)),
                  TRUE);
   }
+  if (control->design.transparent) Repaint(*control);
 }
 
 void Win32FormHost::SetPicture(ControlId id, const std::string& picture) {
@@ -135,7 +142,11 @@ void Win32FormHost::SetTopicPane(ControlId id, const TopicPaneState& state) {
   Control* control = Find(id);
   if (!control) return;
   control->pane = state;
-  Repaint(*control);
+  if (control->design.kind != ControlKind::TopicPane || !control->window) return;
+  if (!control->topicView) {
+    control->topicView = std::make_unique<TopicView>(control->window, app_.Gdi());
+  }
+  control->topicView->Show(state);
 }
 
 TopicPaneState Win32FormHost::TopicPane(ControlId id) const {
@@ -153,7 +164,7 @@ void Win32FormHost::SetToolTip(ControlId id, const std::string& text) {
 // image shows what lies under it, so those repaint their surroundings too.
 void Win32FormHost::Repaint(const Control& control) {
   if (!control.window) return;
-  if (control.design.kind == ControlKind::Image) {
+  if (control.design.kind == ControlKind::Image || control.design.transparent) {
     RECT area;
     GetWindowRect(control.window, &area);
     HWND parent = GetParent(control.window);
@@ -188,6 +199,12 @@ void Win32FormHost::ApplyTimer(ControlId id) {
 void Win32FormHost::SetFocus(ControlId id) {
   const Control* control = Find(id);
   if (control && control->window) ::SetFocus(control->window);
+}
+
+void Win32FormHost::BringToFront(ControlId id) {
+  const Control* control = Find(id);
+  if (control && control->window)
+    SetWindowPos(control->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // The height of an empty text is the height of one line, as the framework

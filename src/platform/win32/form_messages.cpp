@@ -65,6 +65,12 @@ LRESULT Win32FormHost::OnControlMessage(HWND window, UINT message, WPARAM wParam
     case WM_PAINT:
       PaintControl(id, window);
       return 0;
+    case WM_SIZE:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+      if (TopicView* view = controls_[id].topicView.get(); view && view->OnMessage(message, wParam))
+        return 0;
+      break;
     case WM_NCHITTEST:
       // A line lets the mouse through to what lies under it.
       if (kind == ControlKind::Line) return HTTRANSPARENT;
@@ -210,15 +216,61 @@ void Win32FormHost::PaintControl(ControlId id, HWND window) {
       DrawBitmap(dc, app_.Gdi().Picture(design.picture), 0, 0);
       break;
     case ControlKind::Image:
+      if (design.picture.empty()) PaintUnderneath(id, dc);
       DrawBitmapStretched(dc, app_.Gdi().Picture(design.picture), area);
+      break;
+    case ControlKind::Label:  // only see-through labels come here
+      PaintUnderneath(id, dc);
+      DrawLabelText(dc, area, Text(id), ColorOr(design.foreColor, COLOR_BTNTEXT),
+                    app_.Gdi().FontFor(design.font));
       break;
     case ControlKind::Line:
       FillRect(dc, &area, app_.Gdi().BrushFor(ColorOr(design.foreColor, COLOR_WINDOWTEXT)));
+      break;
+    case ControlKind::TopicPane:
+      // White until the pane is told what to show.
+      if (controls_[id].topicView) {
+        controls_[id].topicView->Paint(dc);
+      } else {
+        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      }
       break;
     default:
       break;
   }
   EndPaint(window, &paint);
+}
+
+// What shows through a control without a background of its own: its
+// container's colour and picture, then the see-through labels beneath it,
+// lowest first. Nothing else is drawn under it, as its container clips it.
+void Win32FormHost::PaintUnderneath(ControlId id, HDC dc) {
+  const Control& self = controls_[id];
+  RECT area;
+  GetClientRect(self.window, &area);
+  FillRect(dc, &area, app_.Gdi().BrushFor(BackColorOf(self.container)));
+  const Bounds& at = self.design.bounds;
+  if (self.container != kFormItself) {
+    DrawBitmap(dc, app_.Gdi().Picture(controls_[self.container].design.picture), -at.left,
+               -at.top);
+  }
+  std::vector<ControlId> beneath;
+  for (HWND w = GetWindow(self.window, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    const ControlId below = IdOfWindow(w);
+    if (below == kFormItself || !controls_[below].design.transparent || !IsWindowVisible(w))
+      continue;
+    beneath.push_back(below);
+  }
+  for (auto it = beneath.rbegin(); it != beneath.rend(); ++it) {
+    const ControlSpec& label = controls_[*it].design;
+    const Bounds& b = label.bounds;
+    const RECT place{b.left - at.left, b.top - at.top, b.left - at.left + b.width,
+                     b.top - at.top + b.height};
+    RECT overlap;
+    if (!IntersectRect(&overlap, &place, &area)) continue;
+    DrawLabelText(dc, place, Text(*it), ColorOr(label.foreColor, COLOR_BTNTEXT),
+                  app_.Gdi().FontFor(label.font));
+  }
 }
 
 // A colour of its own, or else: the system's button face for the form and

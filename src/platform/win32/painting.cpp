@@ -68,4 +68,14 @@ void DrawGraphicalButton(const DRAWITEMSTRUCT& item, COLORREF back, HBITMAP pict
   }
 }
 
+void DrawLabelText(HDC dc, const RECT& place, const std::string& text, COLORREF color,
+                   HFONT font) {
+  HGDIOBJ old = SelectObject(dc, font);
+  SetTextColor(dc, color);
+  SetBkMode(dc, TRANSPARENT);
+  RECT box = place;
+  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_LEFT | DT_WORDBREAK);
+  SelectObject(dc, old);
+}
+
 }  // namespace vantor::win32

@@ -18,6 +18,10 @@ SIZE BitmapSize(HBITMAP bitmap);
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 void DrawBitmapStretched(HDC dc, HBITMAP bitmap, const RECT& target);
 
+// A label's text in its rectangle, wrapped at blanks, on what is already
+// drawn there.
+void DrawLabelText(HDC dc, const RECT& place, const std::string& text, COLORREF color, HFONT font);
+
 // A push button face in `back` with `picture` centred on it, or the caption
 // when there is no picture; pressed and focused states as Windows draws them.
 void DrawGraphicalButton(const DRAWITEMSTRUCT& item, COLORREF back, HBITMAP picture, HFONT font,

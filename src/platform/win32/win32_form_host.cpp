@@ -191,6 +191,18 @@ int Win32FormHost::Height() const {
   return (r.bottom - r.top) * TwipsPerPixel(LOGPIXELSY);
 }
 
+int Win32FormHost::ClientWidth() const {
+  RECT r{};
+  if (window_) GetClientRect(window_, &r);
+  return r.right - r.left;
+}
+
+int Win32FormHost::ClientHeight() const {
+  RECT r{};
+  if (window_) GetClientRect(window_, &r);
+  return r.bottom - r.top;
+}
+
 void Win32FormHost::Move(int left, int top, int width, int height) {
   if (!window_) return;
   const int x = TwipsPerPixel(LOGPIXELSX);

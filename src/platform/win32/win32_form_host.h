@@ -12,6 +12,7 @@
 #include "platform/form_host.h"
 #include "platform/win32/app.h"
 #include "platform/win32/tooltips.h"
+#include "platform/win32/topic_view.h"
 #include "platform/win32/win32.h"
 
 namespace vantor::win32 {
@@ -31,6 +32,8 @@ class Win32FormHost final : public FormHost {
   int Width() const override;
   int Height() const override;
   void Move(int left, int top, int width, int height) override;
+  int ClientWidth() const override;
+  int ClientHeight() const override;
   int WindowState() const override;
   void Show() override;
   void ShowModal() override;
@@ -59,6 +62,7 @@ class Win32FormHost final : public FormHost {
   TopicPaneState TopicPane(ControlId id) const override;
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId id) override;
+  void BringToFront(ControlId id) override;
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
   std::vector<std::string> Items(ControlId id) const override;
   void SetListIndex(ControlId id, int index) override;
@@ -88,6 +92,7 @@ class Win32FormHost final : public FormHost {
     bool pressed = false;  // our own classes: a button-down awaits its release
     bool inTimer = false;  // a tick is being handled; a nested one is dropped
     TopicPaneState pane;
+    std::unique_ptr<TopicView> topicView;  // topic panes, from their first SetTopicPane
   };
   struct ModalState {
     std::vector<HWND> disabled;  // the program's windows this modal show disabled
@@ -113,6 +118,7 @@ class Win32FormHost final : public FormHost {
   bool OnMouse(ControlId id, HWND window, UINT message, LPARAM lParam);
   void OnTimerTick(int windowId);
   void PaintControl(ControlId id, HWND window);
+  void PaintUnderneath(ControlId id, HDC dc);
   COLORREF BackColorOf(ControlId id) const;  // kFormItself: the form's own
 
   void RestoreFocus();

@@ -1,0 +1,247 @@
+#include "platform/win32/topic_view.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+
+#include "platform/win32/painting.h"
+#include "topics/background_path.h"
+
+namespace vantor::win32 {
+
+namespace {
+
+using topics::FontKind;
+
+// The help title is written in Windows-1252 whatever the system's code page.
+constexpr UINT kTitleCodePage = 1252;
+constexpr COLORREF kTextColor = RGB(0, 0, 0);
+
+std::wstring Widen(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(static_cast<std::size_t>(size), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(kTitleCodePage, 0, text.data(), size, wide.data(), size)));
+  return wide;
+}
+
+// A missing or unreadable file reads as an empty title.
+topics::HelpTitle ReadTitle(const std::string& path) {
+  if (path.empty()) return {};
+  std::ifstream file(path, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  return topics::HelpTitle::Parse(text);
+}
+
+SIZE WindowSizeOf(HWND window) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  return SIZE{outer.right - outer.left, outer.bottom - outer.top};
+}
+
+}  // namespace
+
+TopicView::TopicView(HWND window, GdiCache& gdi) : window_(window), gdi_(gdi) {}
+
+TopicView::~TopicView() {
+  for (auto& [path, bitmap] : backgrounds_) {
+    if (bitmap) DeleteObject(bitmap);
+  }
+}
+
+void TopicView::Show(const TopicPaneState& state) {
+  const bool newTitle = !titleRead_ || state.title != state_.title;
+  const bool newTopic = newTitle || state.topic != state_.topic;
+  state_ = state;
+  if (newTitle) {
+    title_ = ReadTitle(state.title);
+    titleRead_ = true;
+  }
+  if (newTopic) {
+    scroll_ = 0;
+    wheelRest_ = 0;
+    LayOut();
+  }
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+bool TopicView::OnMessage(UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_SIZE: {
+      const SIZE size = WindowSizeOf(window_);
+      if (size.cx != laidOutFor_.cx || size.cy != laidOutFor_.cy) LayOut();
+      return true;
+    }
+    case WM_VSCROLL:
+      OnScrollRequest(LOWORD(wParam));
+      return true;
+    case WM_MOUSEWHEEL:
+      OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Laid out for the whole width first; a topic too long for the pane is laid
+// out again beside the scroll bar it then needs. The layout depends only on
+// the window's size, which the scroll bar coming or going does not change,
+// so the WM_SIZE that this sends finds nothing to do.
+void TopicView::LayOut() {
+  const SIZE size = WindowSizeOf(window_);
+  laidOutFor_ = size;
+  layout_ = {};
+  HDC dc = GetDC(window_);
+  HGDIOBJ oldFont = SelectObject(dc, FontOf(FontKind::Body));
+  const topics::Measure measure = [&](FontKind font, std::string_view text) {
+    SelectObject(dc, FontOf(font));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SIZE extent{};
+    const std::wstring wide = Widen(text);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    return TextSize{extent.cx, metrics.tmHeight};
+  };
+  lineHeight_ = measure(FontKind::Body, "").height;
+  if (const topics::Topic* topic = title_.Find(state_.topic)) {
+    layout_ = topics::LayOutTopic(*topic, size.cx, measure);
+    if (layout_.height > size.cy) {
+      layout_ = topics::LayOutTopic(*topic, size.cx - GetSystemMetrics(SM_CXVSCROLL), measure);
+    }
+  }
+  SelectObject(dc, oldFont);
+  ReleaseDC(window_, dc);
+
+  // Windows shows the bar while the page is shorter than the range.
+  const bool scrolls = layout_.height > size.cy;
+  scroll_ = std::clamp(scroll_, 0, MaxScroll());
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMax = scrolls ? layout_.height - 1 : 0;
+  info.nPage = scrolls ? static_cast<UINT>(size.cy) : 0;
+  info.nPos = scroll_;
+  SetScrollInfo(window_, SB_VERT, &info, TRUE);
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+int TopicView::MaxScroll() const {
+  return std::max(0, layout_.height - static_cast<int>(laidOutFor_.cy));
+}
+
+void TopicView::ScrollTo(int position) {
+  position = std::clamp(position, 0, MaxScroll());
+  if (position == scroll_) return;
+  scroll_ = position;
+  SetScrollPos(window_, SB_VERT, scroll_, TRUE);
+  InvalidateRect(window_, nullptr, FALSE);
+  UpdateWindow(window_);
+}
+
+// A page keeps one line of the last page in view.
+void TopicView::OnScrollRequest(int request) {
+  const int page = std::max(lineHeight_, static_cast<int>(laidOutFor_.cy) - lineHeight_);
+  switch (request) {
+    case SB_LINEUP:
+      ScrollTo(scroll_ - lineHeight_);
+      break;
+    case SB_LINEDOWN:
+      ScrollTo(scroll_ + lineHeight_);
+      break;
+    case SB_PAGEUP:
+      ScrollTo(scroll_ - page);
+      break;
+    case SB_PAGEDOWN:
+      ScrollTo(scroll_ + page);
+      break;
+    case SB_TOP:
+      ScrollTo(0);
+      break;
+    case SB_BOTTOM:
+      ScrollTo(MaxScroll());
+      break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      SCROLLINFO info{};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_TRACKPOS;
+      GetScrollInfo(window_, SB_VERT, &info);
+      ScrollTo(info.nTrackPos);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+// One notch of the wheel moves as many lines as the user set for all
+// programs (three unless changed), or a page.
+void TopicView::OnWheel(int delta) {
+  wheelRest_ += delta;
+  const int notches = wheelRest_ / WHEEL_DELTA;
+  wheelRest_ %= WHEEL_DELTA;
+  if (notches == 0) return;
+  UINT lines = 3;
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+  const int step = lines == WHEEL_PAGESCROLL
+                       ? std::max(lineHeight_, static_cast<int>(laidOutFor_.cy) - lineHeight_)
+                       : static_cast<int>(lines) * lineHeight_;
+  ScrollTo(scroll_ - notches * step);
+}
+
+// The background stays at the pane's top left while the text scrolls over
+// it; beyond the picture, and without one, the pane is white.
+void TopicView::Paint(HDC dc) {
+  RECT client{};
+  GetClientRect(window_, &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  HDC canvas = CreateCompatibleDC(dc);
+  HBITMAP surface = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ oldBitmap = SelectObject(canvas, surface);
+  FillRect(canvas, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawBitmap(canvas, Background(), 0, 0);
+  SetBkMode(canvas, TRANSPARENT);
+  SetTextColor(canvas, kTextColor);
+  HGDIOBJ oldFont = SelectObject(canvas, FontOf(FontKind::Body));
+  for (const topics::Piece& piece : layout_.pieces) {
+    const int y = piece.y - scroll_;
+    if (y >= client.bottom) break;
+    SelectObject(canvas, FontOf(piece.font));
+    const std::wstring text = Widen(piece.text);
+    TextOutW(canvas, piece.x, y, text.c_str(), static_cast<int>(text.size()));
+  }
+  SelectObject(canvas, oldFont);
+  BitBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
+  SelectObject(canvas, oldBitmap);
+  DeleteObject(surface);
+  DeleteDC(canvas);
+}
+
+HBITMAP TopicView::Background() {
+  const std::string path = topics::BackgroundPath(state_.title, state_.backgroundBitmap);
+  if (path.empty()) return nullptr;
+  auto found = backgrounds_.find(path);
+  if (found != backgrounds_.end()) return found->second;
+  auto* loaded = static_cast<HBITMAP>(
+      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  backgrounds_.emplace(path, loaded);
+  return loaded;
+}
+
+// Body text Arial 9 pt, bold body text Arial 9 pt bold, headings Arial
+// 12 pt bold.
+HFONT TopicView::FontOf(FontKind font) const {
+  switch (font) {
+    case FontKind::Bold:
+      return gdi_.FontFor(Font{"Arial", 9, true, false});
+    case FontKind::Heading:
+      return gdi_.FontFor(Font{"Arial", 12, true, false});
+    case FontKind::Body:
+      break;
+  }
+  return gdi_.FontFor(Font{"Arial", 9, false, false});
+}
+
+}  // namespace vantor::win32

@@ -1,0 +1,273 @@
+// The topic pane on real windows: a topic of a help title file drawn over
+// its background picture, the scroll bar of a topic longer than the pane,
+// and what the pane shows when a file or a topic is missing.
+#include <fstream>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "check.h"
+#include "fixtures.h"
+
+namespace vantor::win32::test {
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(0, 128, 255);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr int kPaneId = 1001;
+constexpr ControlId kPane = 1;
+constexpr int kPaneWidth = 200;
+constexpr int kPaneHeight = 120;
+
+// Files of one test in a folder of their own, removed with it.
+class TempFolder {
+ public:
+  TempFolder() {
+    static int made = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    path_ = std::string(temp) + "vantor-topics-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++made);
+    CreateDirectoryA(path_.c_str(), nullptr);
+  }
+  ~TempFolder() {
+    for (const std::string& file : files_) DeleteFileA(file.c_str());
+    RemoveDirectoryA(path_.c_str());
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+  std::string Write(const std::string& name, const std::string& bytes) {
+    files_.push_back(File(name));
+    std::ofstream(files_.back(), std::ios::binary) << bytes;
+    return files_.back();
+  }
+
+ private:
+  std::string path_;
+  std::vector<std::string> files_;
+};
+
+// A 24-bit bitmap file of one colour.
+std::string BitmapFile(int width, int height, COLORREF color) {
+  const int stride = (width * 3 + 3) & ~3;
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  info.biSizeImage = static_cast<DWORD>(stride) * static_cast<DWORD>(height);
+  BITMAPFILEHEADER header{};
+  header.bfType = 0x4D42;
+  header.bfOffBits = sizeof header + sizeof info;
+  header.bfSize = header.bfOffBits + info.biSizeImage;
+  std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+  std::string row(static_cast<std::size_t>(stride), '\0');
+  for (int x = 0; x < width; ++x) {
+    row[3 * x] = static_cast<char>(GetBValue(color));
+    row[3 * x + 1] = static_cast<char>(GetGValue(color));
+    row[3 * x + 2] = static_cast<char>(GetRValue(color));
+  }
+  for (int y = 0; y < height; ++y) bytes += row;
+  return bytes;
+}
+
+// A short topic, a long one of thirty paragraphs and one without text.
+std::string TitleText() {
+  std::string text = "@topic short\n= Short\nOne **line**.\n\n@topic long\n= A long topic\n";
+  for (int i = 1; i <= 30; ++i) {
+    text += "Paragraph ";
+    text += std::to_string(i);
+    text += " has words enough to wrap in the pane.\n\n";
+  }
+  text += "@topic blank\n# nothing here\n";
+  return text;
+}
+
+// A form with the pane inside a picture box, as the coach holds it.
+std::unique_ptr<FormHost> PaneForm(Recorder& events) {
+  auto form = ThePlatform().CreateForm(
+      MakeForm("Topic Pane", {Make("box", ControlKind::PictureBox, {0, 0, 280, 180}),
+                              Make("pane", ControlKind::TopicPane,
+                                   {40, 10, kPaneWidth, kPaneHeight}, "", "box")}),
+      events);
+  form->Show();
+  return form;
+}
+
+SCROLLINFO ScrollInfoOf(HWND window) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = SIF_ALL;
+  GetScrollInfo(window, SB_VERT, &info);
+  return info;
+}
+
+bool HasScrollBar(HWND window) { return (StyleOf(window) & WS_VSCROLL) != 0; }
+
+// The client area as it is on the screen, once every paint is done.
+std::vector<COLORREF> Capture(HWND window) {
+  UpdateWindow(GetAncestor(window, GA_ROOT));
+  Pump(50);
+  RECT client;
+  GetClientRect(window, &client);
+  HDC dc = GetDC(window);
+  HDC copy = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < client.bottom; ++y) {
+    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(copy, x, y));
+  }
+  SelectObject(copy, old);
+  DeleteObject(bitmap);
+  DeleteDC(copy);
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+int DarkPixels(const std::vector<COLORREF>& pixels) {
+  int dark = 0;
+  for (const COLORREF c : pixels) dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200 ? 1 : 0;
+  return dark;
+}
+
+}  // namespace
+
+TEST_CASE(TopicPaneScrollBarOnlyForATopicLongerThanThePane) {
+  TempFolder folder;
+  const std::string title = folder.Write("Vantor.m14", TitleText());
+  Recorder events;
+  auto form = PaneForm(events);
+  HWND pane = ControlWindow(*form, kPaneId);
+  CHECK(!HasScrollBar(pane));
+
+  form->SetTopicPane(kPane, {title, "LONG", ""});
+  CHECK(HasScrollBar(pane));
+  SCROLLINFO info = ScrollInfoOf(pane);
+  CHECK_EQ(info.nPage, static_cast<UINT>(kPaneHeight));
+  CHECK(info.nMax + 1 > 30 * 2 * 14);  // thirty paragraphs of at least two lines
+  CHECK_EQ(info.nPos, 0);
+  RECT client;
+  GetClientRect(pane, &client);
+  CHECK_EQ(client.right, kPaneWidth - GetSystemMetrics(SM_CXVSCROLL));
+
+  form->SetTopicPane(kPane, {title, "short", ""});
+  CHECK(!HasScrollBar(pane));
+
+  // The core sets the pane's height on every topic: the bar follows it.
+  form->SetTopicPane(kPane, {title, "long", ""});
+  form->SetBounds(kPane, {40, 10, kPaneWidth, info.nMax + 100});
+  CHECK(!HasScrollBar(pane));
+  form->SetBounds(kPane, {40, 10, kPaneWidth, 60});
+  CHECK(HasScrollBar(pane));
+  CHECK_EQ(ScrollInfoOf(pane).nPage, 60u);
+
+  // The core still hears of the mouse over the pane.
+  SendMessageA(pane, WM_MOUSEMOVE, 0, MAKELPARAM(12, 34));
+  CHECK_EQ(events.Count(EventKind::MouseMove, kPane), 1);
+}
+
+TEST_CASE(TopicPaneScrollsByLinePageAndWheel) {
+  TempFolder folder;
+  const std::string title = folder.Write("Vantor.m14", TitleText());
+  Recorder events;
+  auto form = PaneForm(events);
+  HWND pane = ControlWindow(*form, kPaneId);
+  form->SetTopicPane(kPane, {title, "long", ""});
+  const std::vector<COLORREF> top = Capture(pane);
+  auto position = [&] { return ScrollInfoOf(pane).nPos; };
+
+  SendMessageA(pane, WM_VSCROLL, SB_LINEDOWN, 0);
+  const int line = position();
+  CHECK(line >= 10 && line <= 20);
+  SendMessageA(pane, WM_VSCROLL, SB_PAGEDOWN, 0);
+  CHECK_EQ(position(), kPaneHeight);  // a page keeps one line of the last in view
+  SendMessageA(pane, WM_VSCROLL, SB_LINEUP, 0);
+  CHECK_EQ(position(), kPaneHeight - line);
+  SendMessageA(pane, WM_VSCROLL, SB_BOTTOM, 0);
+  const SCROLLINFO bottom = ScrollInfoOf(pane);
+  CHECK_EQ(bottom.nPos, bottom.nMax + 1 - static_cast<int>(bottom.nPage));
+  CHECK(Capture(pane) != top);
+  SendMessageA(pane, WM_VSCROLL, SB_PAGEDOWN, 0);
+  CHECK_EQ(position(), bottom.nPos);
+  SendMessageA(pane, WM_VSCROLL, SB_TOP, 0);
+  CHECK_EQ(position(), 0);
+  CHECK(Capture(pane) == top);
+
+  UINT wheelLines = 3;
+  SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &wheelLines, 0);
+  SendMessageA(pane, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+  CHECK_EQ(position(), static_cast<int>(wheelLines) * line);
+  SendMessageA(pane, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0);
+  CHECK_EQ(position(), static_cast<int>(wheelLines) * line);  // half a notch waits for more
+  SendMessageA(pane, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA / 2), 0);
+  CHECK_EQ(position(), 0);
+  SendMessageA(pane, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  CHECK_EQ(position(), 0);
+
+  // A new topic starts at its top; a new height keeps the place.
+  SendMessageA(pane, WM_VSCROLL, SB_PAGEDOWN, 0);
+  form->SetBounds(kPane, {40, 10, kPaneWidth, kPaneHeight - 20});
+  CHECK_EQ(position(), kPaneHeight - line);
+  form->SetTopicPane(kPane, {title, "short", ""});
+  form->SetTopicPane(kPane, {title, "long", ""});
+  CHECK_EQ(position(), 0);
+}
+
+TEST_CASE(TopicPaneDrawsTheTextOverItsBackground) {
+  TempFolder folder;
+  const std::string title = folder.Write("Vantor.m14", TitleText());
+  folder.Write("back.bmp", BitmapFile(60, 40, kBackground));
+  const std::string elsewhere = folder.Write("plain.bmp", BitmapFile(60, 40, kBackground));
+  std::string noise;
+  for (int i = 0; i < 4096; ++i) noise += static_cast<char>((i * 7919) % 256);
+  const std::string garbled = folder.Write("garbled.m14", noise);
+  Recorder events;
+  auto form = PaneForm(events);
+  HWND pane = ControlWindow(*form, kPaneId);
+  auto pixel = [&](int x, int y) { return Capture(pane)[y * kPaneWidth + x]; };
+  CHECK_EQ(pixel(5, 5), kWhite);  // before it is told anything
+
+  // No text to show: only the background, unscaled at the top left, white
+  // beyond it.
+  const std::vector<std::pair<std::string, std::string>> nothing = {
+      {title, "blank"},
+      {title, "no_such_topic"},
+      {folder.File("missing.m14"), "short"},
+      {garbled, "short"}};
+  for (const auto& [path, topic] : nothing) {
+    form->SetTopicPane(kPane, {path, topic, "!back.bmp"});
+    const std::vector<COLORREF> shown = Capture(pane);
+    CHECK_EQ(shown[5 * kPaneWidth + 5], kBackground);
+    CHECK_EQ(shown[39 * kPaneWidth + 59], kBackground);
+    CHECK_EQ(shown[5 * kPaneWidth + 60], kWhite);
+    CHECK_EQ(DarkPixels(shown), 0);
+    CHECK(!HasScrollBar(pane));
+  }
+
+  form->SetTopicPane(kPane, {title, "short", "!back.bmp"});
+  const std::vector<COLORREF> shown = Capture(pane);
+  CHECK(DarkPixels(shown) > 50);
+  CHECK_EQ(shown[2 * kPaneWidth + 2], kBackground);  // the margin keeps the text off the edge
+  CHECK_EQ(shown[100 * kPaneWidth + 100], kWhite);
+
+  // A name without "!" is a path as it stands; a picture that is not there,
+  // or a "!" name without a title's folder, leaves the pane white.
+  form->SetTopicPane(kPane, {title, "blank", elsewhere});
+  CHECK_EQ(pixel(5, 5), kBackground);
+  form->SetTopicPane(kPane, {title, "blank", "!missing.bmp"});
+  CHECK_EQ(pixel(5, 5), kWhite);
+  form->SetTopicPane(kPane, {"", "blank", "!back.bmp"});
+  CHECK_EQ(pixel(5, 5), kWhite);
+}
+
+}  // namespace vantor::win32::test
