@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "coach/coach_state.h"
 #include "coach/helphost/help_object.h"
+#include "platform/form.h"
 #include "platform/platform.h"
 #include "platform/types.h"
 #include "settings/settings.h"
@@ -40,6 +42,10 @@ class Program {
   CoachState coach;
   ScanActionState scan;
   HelpHostObject HelpObject;
+  // The window whose button bar was double-clicked to open the about box.
+  Form* AboutOpener = nullptr;
+  // The window start-up opened; it lives as long as the program.
+  std::unique_ptr<Form> mainWindow;
 };
 
 }  // namespace vantor

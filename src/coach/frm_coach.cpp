@@ -3,6 +3,7 @@
 #include "coach/frm_coach_design.h"
 #include "coach/scan_actions.h"
 #include "coach/task_model.h"
+#include "dialogs/frm_about.h"
 #include "placement/placement.h"
 #include "settings/settings.h"
 
@@ -36,6 +37,7 @@ frmCoach::frmCoach(Program& program) : Form(program.platform, CoachDesign()), pr
     OnMouse(elsewhere, EventKind::MouseMove,
             [this](int, int, int) { MarkStepLabels(program_, *this, -1); });
   On("selectCheck", EventKind::Timer, [this](int) { selectCheck_Timer(); });
+  On("Picture2", EventKind::DblClick, [this](int) { OpenAboutBox(program_, *this); });
 }
 
 void frmCoach::Form_Load() {
@@ -54,6 +56,7 @@ void frmCoach::Form_Load() {
   const std::string hostTitle = program_.settings.ReadIniString("General", "CallingAppName");
   const WindowHandle host = FindWindowTitled(os, hostTitle);
   if (host > 0 && !os.IsWindowVisible(host)) os.ShowWindow(host, kShowNormal);
+  LayOutCoachWindow();
   PlaceFormBesideWindow(program_, *this, "CoachPosition", kApplyPosition | kApplyZOrder, false,
                         kShowModeless, hostTitle);
 
@@ -68,6 +71,7 @@ void frmCoach::Form_Load() {
   program_.scan.LastOutputType = -1;
   program_.scan.LastPaletteType = -1;
   Show();
+  NextButton().SetFocus();
   os.SetPointer(Pointer::Default);
 }
 

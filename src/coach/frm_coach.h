@@ -36,11 +36,14 @@ class frmCoach : public Form {
   // Marks option `index` as chosen and makes it the selected option; any
   // other number leaves every option unmarked.
   void btn_Option_Click(int index);
+  // Sizes the window and places every control; run once while loading.
+  void LayOutCoachWindow();
 
  private:
   void Form_Load() override;
   void Form_Unload() override;
   void LoadCoachTexts();
+  void LayOutStepList();
   void btn_Help_Click();
   void selectCheck_Timer();
 

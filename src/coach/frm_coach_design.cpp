@@ -23,6 +23,22 @@ ControlSpec Holder(const std::string& name, const std::string& picture) {
   return c;
 }
 
+// Fixed control IDs, so that tools that drive the window by ID (and the
+// end-to-end tests) find the same control in every version.
+void AssignControlIds(FormSpec& design) {
+  const struct {
+    const char* name;
+    int first;
+  } ids[] = {{"btn_Help", 201},     {"btn_Back", 202},         {"btn_Next", 203},
+             {"btn_Cancel", 204},   {"btn_DoIt", 205},         {"chk_DontShow", 206},
+             {"lbl_DontShow", 207}, {"Picture2", 208},         {"Picture1", 209},
+             {"MediaView", 210},    {"img_ClearButtons", 211}, {"btn_Option", 220},
+             {"lbl_Option", 230},   {"btn_StepText", 240},     {"btn_StepNum", 250}};
+  for (ControlSpec& control : design.controls)
+    for (const auto& id : ids)
+      if (control.name == id.name) control.id = id.first + (control.index < 0 ? 0 : control.index);
+}
+
 }  // namespace
 
 // Client area 425 x 437 pixels (6375 x 6555 twips at 15 twips per pixel):
@@ -39,15 +55,16 @@ FormSpec CoachDesign() {
   ControlSpec bar = DesignRow("Picture2", ControlKind::PictureBox, {0, 402, 425, 35});
   bar.backColor = kBarGold;
   c.push_back(bar);
-  ControlSpec cancel = BarButton("btn_Cancel", 335);
-  cancel.isCancel = true;
-  c.push_back(cancel);
-  c.push_back(BarButton("btn_Next", 233));
-  c.push_back(BarButton("btn_Back", 149));
+  // The bar's buttons in tab order, left to right.
   ControlSpec help =
       DesignRow("btn_Help", ControlKind::GraphicalButton, {6, 6, 22, 23}, "Picture2");
   help.picture = "help_button";
   c.push_back(help);
+  c.push_back(BarButton("btn_Back", 149));
+  c.push_back(BarButton("btn_Next", 233));
+  ControlSpec cancel = BarButton("btn_Cancel", 335);
+  cancel.isCancel = true;
+  c.push_back(cancel);
 
   ControlSpec panel = DesignRow("Picture1", ControlKind::PictureBox, {0, 0, 425, 410});
   panel.picture = "coach_panel";
@@ -67,6 +84,7 @@ FormSpec CoachDesign() {
     name.font = {"Tahoma", 12, true, false};
     name.foreColor = kStepPlain;
     name.visible = i != 0;
+    name.transparent = true;
     c.push_back(name);
   }
   for (int i = 0; i < 6; ++i) {
@@ -76,11 +94,13 @@ FormSpec CoachDesign() {
     number.font = {"Tahoma", 24, true, false};
     number.foreColor = kStepNumberColor;
     number.visible = i != 0;
+    number.transparent = true;
     c.push_back(number);
   }
   ControlSpec dontShow =
       DesignRow("lbl_DontShow", ControlKind::Label, {158, 379, 160, 16}, "Picture1");
   dontShow.font = {"Arial", 9, false, false};
+  dontShow.transparent = true;
   c.push_back(dontShow);
   for (int i = 0; i < 9; ++i) {
     ControlSpec caption =
@@ -88,6 +108,7 @@ FormSpec CoachDesign() {
     caption.font = {"Arial", 10, false, false};
     caption.foreColor = Rgb(0, 0, 0);
     caption.visible = false;
+    caption.transparent = true;
     c.push_back(caption);
   }
   for (int i = 0; i < 9; ++i) {
@@ -106,6 +127,7 @@ FormSpec CoachDesign() {
   c.push_back(Holder("ico_chk_on", "ico_chk_on"));
   c.push_back(Holder("ico_opt_off", "ico_opt_off"));
   c.push_back(Holder("ico_opt_on", "ico_opt_on"));
+  AssignControlIds(design);
   return design;
 }
 

@@ -1,25 +1,31 @@
 #include "startup/run.h"
 
+#include <memory>
+
+#include "coach/frm_coach.h"
 #include "startup/launch.h"
 
 namespace vantor {
 namespace {
 
-// The coach and video windows and the clip folder search are not part of
-// this build yet. Until they are, start-up ends with no window open and the
-// process reports the launch mode it settled on as its exit code, so that
-// a caller (and the end-to-end tests) can tell which window would open.
-class PendingWindows : public StartupWindows {
+// The video window and the clip folder search are not part of this build
+// yet. A video start ends with no window open and the process reports the
+// launch mode it settled on as its exit code, so that a caller (and the
+// end-to-end tests) can tell which window would open.
+class ProgramWindows : public StartupWindows {
  public:
   std::string FindVideoFolder(Program&) override { return {}; }
   void LoadVideoWindow(Program&) override {}
-  void LoadCoachWindow(Program&) override {}
+  void LoadCoachWindow(Program& program) override {
+    program.mainWindow = std::make_unique<frmCoach>(program);
+    program.mainWindow->Load();
+  }
 };
 
 }  // namespace
 
 int RunStartup(Program& program) {
-  PendingWindows windows;
+  ProgramWindows windows;
   Main(program, windows);
   return program.startup.LaunchMode;
 }

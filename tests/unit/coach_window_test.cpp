@@ -1,5 +1,7 @@
 // The coach window's own load and unload: the scanning application's window
 // brought back, the busy pointer, and the position saved only after a move.
+#include <algorithm>
+
 #include "coach_fixture.h"
 
 namespace vantor::testing {
@@ -31,6 +33,43 @@ TEST_F(CoachTest, ClosingSavesThePositionOnlyAfterAMove) {
   EXPECT_TRUE(Ends([&] { desktop.FindForm("frmCoach")->CloseBox(); }));
   EXPECT_EQ(desktop.ProfileString("CoachPosition", "left", IniPath()),
             std::to_string(window.Left()));
+}
+
+TEST_F(CoachTest, LoadingLaysOutAndPlacesTheHiddenWindowBeforeTheFirstTopic) {
+  OpenCoach();
+  const std::vector<std::string>& trace = Window().trace();
+  const auto at = [&](const std::string& what) {
+    return std::find(trace.begin(), trace.end(), what) - trace.begin();
+  };
+  // Hidden first; the layout sizes it (width, then height), placement moves
+  // and shows it, and only then does the first topic fill it.
+  EXPECT_EQ(trace.front(), "hide");
+  EXPECT_LT(at("hide"), at("move"));
+  EXPECT_LT(at("show"), at("topic T0"));
+  EXPECT_GE(std::count(trace.begin(), trace.begin() + at("show"), "move"), 3);
+  EXPECT_EQ(trace.back(), "show");
+}
+
+TEST_F(CoachTest, FinishAfterAMoveSavesNothing) {
+  OpenCoach();
+  NextTo(9);
+  coach->SetLeft(coach->Left() + 450);
+  EXPECT_TRUE(Ends([&] { Next(); }));
+  EXPECT_EQ(Ini("CoachPosition", "left"), "");
+}
+
+TEST_F(CoachTest, AnOptionsCaptionChoosesItAsItsPictureDoes) {
+  OpenCoach();
+  NextTo(6);
+  Window().Click("lbl_Option", 3);
+  EXPECT_EQ(MarkedOption(), 3);
+  EXPECT_EQ(program.coach.SelectedOption, 3);
+  Window().Click("btn_Option", 1);
+  EXPECT_EQ(MarkedOption(), 1);
+  EXPECT_EQ(program.coach.SelectedOption, 1);
+  // The unused eighth row is hidden, and its picture is cleared all the same.
+  EXPECT_FALSE(C("btn_Option", 7).visible);
+  EXPECT_EQ(C("btn_Option", 7).picture, "ico_opt_off");
 }
 
 }  // namespace

@@ -240,10 +240,14 @@ TEST_F(StartupTest, ModesOutsideSixteenBitsEndQuietly) {
   EXPECT_TRUE(sim.writes.empty());
 }
 
-TEST_F(StartupTest, TheProgramReportsTheModeItSettledOnWhenNoWindowOpened) {
+TEST_F(StartupTest, ACoachStartOpensTheCoachWindowAndKeepsIt) {
   WriteIni(kTitles);
   sim.commandLine = "7";
-  EXPECT_EQ(RunStartup(program), 7);
+  RunStartup(program);
+  ASSERT_NE(program.mainWindow, nullptr);
+  EXPECT_EQ(program.mainWindow->Name(), "frmCoach");
+  EXPECT_TRUE(program.mainWindow->IsLoaded());
+  EXPECT_TRUE(sim.FindForm("frmCoach")->IsVisible());
 }
 
 }  // namespace

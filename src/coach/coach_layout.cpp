@@ -1,0 +1,118 @@
+// The coach window's geometry: a 425 x 410 panel with the step list down its
+// left, the topic pane on its right and a band under the pane, above a
+// button bar whose height follows the size the system gives Next.
+#include <cstdint>
+
+#include "coach/frm_coach.h"
+#include "common/numbers.h"
+
+namespace vantor {
+namespace {
+
+constexpr int kPanelHeight = 410;
+constexpr int kBarTop = 402;  // the bar overlaps the panel's bottom 8 pixels
+constexpr int kPaneLeft = 125;
+constexpr int kPaneWidth = 300;
+constexpr int kBandTop = 370;  // the band under the pane
+constexpr int kBandHeight = 32;
+constexpr int kLargestButtonHeight = 32;
+constexpr int kLargestButtonWidth = 96;
+constexpr int kWidestStepName = 125;
+constexpr int kWrappedStepName = 115;
+
+int Px(double value) { return static_cast<int>(RoundHalfEven(value)); }
+
+// Twips per pixel as the screen reports them, not as assumed.
+int TwipsPerPixel(int screenTwips, int screenPixels) {
+  return screenPixels > 0 ? Px(static_cast<double>(screenTwips) / screenPixels) : 15;
+}
+
+int CoachStepGap(int stepCount, int stepTextHeight) {
+  const int free = kPanelHeight - (stepCount - 1) * stepTextHeight;
+  return Px(static_cast<double>(free) / (stepCount + 3));
+}
+
+int CoachStepNameWidth(int measuredWidth) {
+  const int width = Px(measuredWidth + 10.0);
+  // A longer name wraps inside the label's two and a half lines.
+  return width > kWidestStepName ? kWrappedStepName : width;
+}
+
+}  // namespace
+
+void frmCoach::LayOutCoachWindow() {
+  Platform& os = program_.platform;
+  const int twipsX = TwipsPerPixel(os.ScreenWidthTwips(), os.SystemMetrics(SM_CxScreen));
+  const int twipsY = TwipsPerPixel(os.ScreenHeightTwips(), os.SystemMetrics(SM_CyScreen));
+  LayOutStepList();
+
+  Button next = NextButton();
+  Bounds button = next.GetBounds();
+  if (button.height > kLargestButtonHeight) {
+    button.height = kLargestButtonHeight;
+    button.width = kLargestButtonWidth;
+  }
+  const int barHeight = button.height + 12;
+
+  Pane().SetBounds({kPaneLeft, 0, kPaneWidth, kBandTop});
+  const int panelWidth = kPaneLeft + kPaneWidth;
+  // Whatever frame the system draws, the client area comes out exact.
+  SetWidth(Px((panelWidth + (static_cast<double>(Width()) / twipsX - Host().ClientWidth())) *
+              twipsX));
+  Get<Picture>("Picture1").SetBounds({0, 0, panelWidth, kPanelHeight});
+  Get<Picture>("Picture2").SetBounds({0, kBarTop, panelWidth, barHeight});
+  SetHeight(Px((static_cast<double>(Height()) / twipsY - Host().ClientHeight() + barHeight +
+                kBarTop) *
+               twipsY));
+
+  const int boxSize = 14;
+  const int boxTop = Px(kBandTop + (kBandHeight - boxSize) / 2.0);
+  DontShowBox().SetBounds({137, boxTop, boxSize, boxSize});
+  Bounds label = DontShowLabel().GetBounds();
+  DontShowLabel().SetBounds({Px(137 + 1.5 * boxSize), boxTop, label.width, label.height});
+
+  const int client = Host().ClientWidth();
+  const int w = button.width;
+  const int h = button.height;
+  DoItButton().SetBounds({client - w - 6, Px(kBandTop + (kBandHeight - h) / 2.0), w, h});
+  next.SetBounds({client - 2 * w - 24, 6, w, h});
+  BackButton().SetBounds({client - 3 * w - 24, 6, w, h});
+  Get<Button>("btn_Cancel").SetBounds({client - w - 6, 6, w, h});
+  Get<Button>("btn_Help").SetBounds({6, Px((barHeight - 23) / 2.0), 22, 23});
+
+  Picture strip = Get<Picture>("img_ClearButtons");
+  strip.SetBounds({95, 0, 30, kPanelHeight});
+  // The strip between the names and the pane takes the pointer first, so
+  // that leaving a long step name there clears its hover mark.
+  Host().BringToFront(strip.Id());
+}
+
+// The visible labels 1 to StepCount - 1 stand one gap apart, with two gaps
+// above the first and three below the last.
+void frmCoach::LayOutStepList() {
+  const FormHost& surface = Surface();
+  const int stepCount = program_.coach.StepCount;
+  Font measuring{"Arial", DesignTable().controls[Find("btn_StepNum", 0)].font.pointSize, true,
+                 false};
+  const int textHeight = Px(surface.MeasureText(measuring, "AA").height);
+  const int gap = CoachStepGap(stepCount, textHeight);
+  measuring.pointSize = program_.platform.SystemMetrics(SM_CyCaption) > 20 ? 10 : 12;
+  const int nameHeight = Px(surface.MeasureText(measuring, "AA").height);
+
+  for (int i = 0; i < stepCount && i < kMaxSteps; ++i) {
+    Bounds number = StepNum(i).GetBounds();
+    number.height = textHeight;
+    number.top = (i - 1) * (textHeight + gap) + 2 * gap;
+    StepNum(i).SetBounds(number);
+
+    Label name = StepText(i);
+    name.SetFont(measuring);
+    Bounds bounds = name.GetBounds();
+    bounds.height = Px(2.5 * nameHeight);
+    bounds.top = Px(number.top + number.height - 1.2 * nameHeight);
+    bounds.width = CoachStepNameWidth(surface.MeasureText(measuring, name.Caption()).width);
+    name.SetBounds(bounds);
+  }
+}
+
+}  // namespace vantor

@@ -1,0 +1,119 @@
+// The coach window's geometry: the step list spread over the panel, the
+// step names' widths and fonts, the button bar following Next's size, and
+// a client area of exactly 425 pixels whatever frame the desktop draws.
+#include "coach_fixture.h"
+
+namespace vantor::testing {
+namespace {
+
+class CoachLayoutTest : public CoachTest {
+ protected:
+  // A task of `count` steps over the usual ten topics. The simulated
+  // desktop measures 24-point text 37 pixels high.
+  static IniText Steps(int count) {
+    IniText ini = ScanTask();
+    for (int s = 0; s < count; ++s)
+      ini.Set("coachStep" + std::to_string(s), "BUTTON", "Step " + std::to_string(s))
+          .Set("coachStep" + std::to_string(s), "StartTopic", std::to_string(s));
+    ini.Set("coachStep" + std::to_string(count), "BUTTON", "");
+    return ini;
+  }
+  int NumberTop(int i) { return C("btn_StepNum", i).design.bounds.top; }
+  Bounds At(const std::string& name) { return C(name).design.bounds; }
+};
+
+TEST_F(CoachLayoutTest, SixStepsStandOneGapApart) {
+  OpenCoach(Steps(6));
+  const std::vector<int> tops = {NumberTop(0), NumberTop(1), NumberTop(2),
+                                 NumberTop(3), NumberTop(4), NumberTop(5)};
+  EXPECT_EQ(tops, (std::vector<int>{-12, 50, 112, 174, 236, 298}));
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(C("btn_StepNum", i).design.bounds.height, 37);
+  // 12-point names (the caption bar is 19 pixels) measure 19 pixels: the
+  // name is 47.5, rounded to 48, high and starts 23 pixels above the
+  // number's foot.
+  const Bounds name = C("btn_StepText", 1).design.bounds;
+  EXPECT_EQ(name.left, 8);
+  EXPECT_EQ(name.height, 48);
+  EXPECT_EQ(name.top, 50 + 37 - 23);
+}
+
+TEST_F(CoachLayoutTest, TwoStepsLeaveTheOneLabelLowerDown) {
+  OpenCoach(Steps(2));
+  EXPECT_EQ(NumberTop(1), 150);  // a gap of 373 / 5 = 74.6, rounded to 75
+}
+
+TEST_F(CoachLayoutTest, LongStepNamesWrapInsideAFixedWidth) {
+  sim.textWidths = {{"Step 1", 110}, {"Step 2", 115}, {"Step 3", 120}};
+  OpenCoach(Steps(4));
+  EXPECT_EQ(C("btn_StepText", 1).design.bounds.width, 120);
+  EXPECT_EQ(C("btn_StepText", 2).design.bounds.width, 125);
+  EXPECT_EQ(C("btn_StepText", 3).design.bounds.width, 115);
+}
+
+TEST_F(CoachLayoutTest, TallCaptionBarsGetSmallerStepNames) {
+  for (int caption : {20, 21}) {
+    SCOPED_TRACE(caption);
+    sim.captionHeight = caption;
+    OpenCoach(Steps(3));
+    const Font font = C("btn_StepText", 1).design.font;
+    EXPECT_EQ(font.name, "Arial");
+    EXPECT_TRUE(font.bold);
+    EXPECT_EQ(font.pointSize, caption > 20 ? 10 : 12);
+  }
+}
+
+TEST_F(CoachLayoutTest, TheButtonBarFollowsTheSizeOfNext) {
+  OpenCoach();
+  EXPECT_EQ(At("Picture2").height, 35);
+  EXPECT_EQ(Window().ClientHeight(), 437);
+  EXPECT_EQ(At("btn_Back").left, 149);
+  EXPECT_EQ(At("btn_Next").left, 233);
+  EXPECT_EQ(At("btn_DoIt").top, 374);  // 370 + 4.5, halves to even
+
+  // A desktop that makes Next 40 pixels high: every button 96 x 32.
+  C("btn_Next").design.bounds.height = 40;
+  coach->LayOutCoachWindow();
+  for (const char* button : {"btn_Next", "btn_Back", "btn_Cancel", "btn_DoIt"}) {
+    SCOPED_TRACE(button);
+    EXPECT_EQ(At(button).width, 96);
+    EXPECT_EQ(At(button).height, 32);
+  }
+  EXPECT_EQ(At("Picture2").height, 44);
+  EXPECT_EQ(Window().ClientHeight(), 446);
+  EXPECT_EQ(At("btn_DoIt").top, 370);
+  EXPECT_EQ(At("btn_Help").top, 10);  // (44 - 23) / 2, halves to even
+  EXPECT_EQ(At("btn_Back").left + 96, At("btn_Next").left);
+  EXPECT_EQ(At("btn_Next").left + 96 + 18, At("btn_Cancel").left);
+}
+
+TEST_F(CoachLayoutTest, TheClientAreaIs425WideWhateverTheFrame) {
+  for (int border : {0, 3, 9}) {
+    SCOPED_TRACE(border);
+    sim.frameBorder = border;
+    sim.captionHeight = 30;
+    OpenCoach();
+    EXPECT_EQ(Window().ClientWidth(), 425);
+    EXPECT_EQ(Window().ClientHeight(), 437);
+    EXPECT_EQ(At("btn_Cancel").left + At("btn_Cancel").width, 425 - 6);
+    EXPECT_EQ(At("Picture2").width, 425);
+  }
+}
+
+TEST_F(CoachLayoutTest, TheFixedPartsKeepTheirPlaces) {
+  OpenCoach();
+  const auto bounds = [&](const std::string& name) {
+    const Bounds b = At(name);
+    return std::vector<int>{b.left, b.top, b.width, b.height};
+  };
+  EXPECT_EQ(bounds("Picture1"), (std::vector<int>{0, 0, 425, 410}));
+  EXPECT_EQ(bounds("Picture2"), (std::vector<int>{0, 402, 425, 35}));
+  EXPECT_EQ(bounds("chk_DontShow"), (std::vector<int>{137, 379, 14, 14}));
+  EXPECT_EQ(At("lbl_DontShow").left, 158);
+  EXPECT_EQ(bounds("btn_Help"), (std::vector<int>{6, 6, 22, 23}));
+  EXPECT_EQ(bounds("img_ClearButtons"), (std::vector<int>{95, 0, 30, 410}));
+  // The strip is raised over the step names, so that it gets the pointer.
+  EXPECT_EQ(Window().broughtToFront(), std::vector<std::string>{"img_ClearButtons"});
+}
+
+}  // namespace
+}  // namespace vantor::testing
