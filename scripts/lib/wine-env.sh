@@ -219,15 +219,19 @@ to_unixpath() {
 
 # --- Install folders and runs ----------------------------------------------------------
 
-# Makes a fresh install folder C:\<name> with vantor.exe ($VANTOR_EXE) in it
-# and prints its Unix path. A zthelp.ini given as a second argument is copied
-# beside the program.
+# Makes a fresh install folder C:\<name> as the program's installer lays it
+# out and prints its Unix path: vantor.exe ($VANTOR_EXE), the topic pane's
+# two backgrounds that the build puts beside it, and the sample help title.
+# A zthelp.ini given as a second argument is copied beside the program.
 install_dir_new() {
   local name="$1" ini="${2:-}"
   local dir="$WINEPREFIX/drive_c/$name"
+  local bin
+  bin="$(dirname "$VANTOR_EXE")"
   rm -rf "$dir"
   mkdir -p "$dir"
   cp "$VANTOR_EXE" "$dir/vantor.exe"
+  cp "$bin/mvback37.bmp" "$bin/mvbackWH.bmp" "$VANTOR_ROOT/sample/Vantor.m14" "$dir/"
   if [[ -n "$ini" ]]; then
     install_ini "$dir" "$ini"
   fi
