@@ -91,4 +91,31 @@ COLORREF PixelAt(HWND window, int x, int y) {
   return color;
 }
 
+std::vector<COLORREF> Capture(HWND window) {
+  UpdateWindow(GetAncestor(window, GA_ROOT));
+  Pump(50);
+  RECT client;
+  GetClientRect(window, &client);
+  HDC dc = GetDC(window);
+  HDC copy = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < client.bottom; ++y) {
+    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(copy, x, y));
+  }
+  SelectObject(copy, old);
+  DeleteObject(bitmap);
+  DeleteDC(copy);
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+int DarkPixels(const std::vector<COLORREF>& pixels) {
+  int dark = 0;
+  for (const COLORREF c : pixels) dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200 ? 1 : 0;
+  return dark;
+}
+
 }  // namespace vantor::win32::test

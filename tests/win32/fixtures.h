@@ -51,5 +51,10 @@ void Pump(int ms);
 // The colour on the screen at a point of the window's client area, once
 // every pending paint is done.
 COLORREF PixelAt(HWND window, int x, int y);
+// The client area as it is on the screen, row by row, once every pending
+// paint is done.
+std::vector<COLORREF> Capture(HWND window);
+// How many of the pixels are dark (text, not a light background).
+int DarkPixels(const std::vector<COLORREF>& pixels);
 
 }  // namespace vantor::win32::test
