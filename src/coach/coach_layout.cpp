@@ -57,13 +57,13 @@ void frmCoach::LayOutCoachWindow() {
   Pane().SetBounds({kPaneLeft, 0, kPaneWidth, kBandTop});
   const int panelWidth = kPaneLeft + kPaneWidth;
   // Whatever frame the system draws, the client area comes out exact.
-  SetWidth(Px((panelWidth + (static_cast<double>(Width()) / twipsX - Host().ClientWidth())) *
-              twipsX));
+  SetWidth(
+      Px((panelWidth + (static_cast<double>(Width()) / twipsX - Host().ClientWidth())) * twipsX));
   Get<Picture>("Picture1").SetBounds({0, 0, panelWidth, kPanelHeight});
   Get<Picture>("Picture2").SetBounds({0, kBarTop, panelWidth, barHeight});
-  SetHeight(Px((static_cast<double>(Height()) / twipsY - Host().ClientHeight() + barHeight +
-                kBarTop) *
-               twipsY));
+  SetHeight(
+      Px((static_cast<double>(Height()) / twipsY - Host().ClientHeight() + barHeight + kBarTop) *
+         twipsY));
 
   const int boxSize = 14;
   const int boxTop = Px(kBandTop + (kBandHeight - boxSize) / 2.0);

@@ -52,7 +52,7 @@ TEST_CASE(SeeThroughLabelsShowWhatLiesUnderThem) {
   form->Show();
   HWND area = ControlWindow(*form, kBoxId);
 
-  CHECK_EQ(PixelAt(area, 5, 1), kRed);     // the picture, above the lower label's text
+  CHECK_EQ(PixelAt(area, 5, 1), kRed);      // the picture, above the lower label's text
   CHECK_EQ(PixelAt(area, 125, 25), kBlue);  // the box's colour under the upper label
   const RECT overlap{10, 0, 60, 30};
   CHECK(DarkOnScreen(area, overlap) > 20);  // the lower text, seen through the upper label

@@ -31,16 +31,10 @@ SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& design, FormEvent
 // The frame the simulated desktop draws: its borders on both sides and the
 // caption on top.
 int SimFormHost::FrameWidth() const { return 2 * desktop_.frameBorder; }
-int SimFormHost::FrameHeight() const {
-  return 2 * desktop_.frameBorder + desktop_.captionHeight;
-}
+int SimFormHost::FrameHeight() const { return 2 * desktop_.frameBorder + desktop_.captionHeight; }
 
-int SimFormHost::ClientWidth() const {
-  return width_ / desktop_.twipsPerPixel() - FrameWidth();
-}
-int SimFormHost::ClientHeight() const {
-  return height_ / desktop_.twipsPerPixel() - FrameHeight();
-}
+int SimFormHost::ClientWidth() const { return width_ / desktop_.twipsPerPixel() - FrameWidth(); }
+int SimFormHost::ClientHeight() const { return height_ / desktop_.twipsPerPixel() - FrameHeight(); }
 
 SimFormHost::~SimFormHost() { desktop_.Forget(*this); }
 
@@ -186,9 +180,8 @@ TextSize SimFormHost::MeasureText(const Font& font, const std::string& text) con
   const double pixelHeight = font.pointSize * 96.0 / 72.0;
   const int charWidth = static_cast<int>(std::lround(pixelHeight * 0.6)) + (font.bold ? 1 : 0);
   const auto chosen = desktop_.textWidths.find(text);
-  const int width = chosen != desktop_.textWidths.end()
-                        ? chosen->second
-                        : charWidth * static_cast<int>(text.size());
+  const int width = chosen != desktop_.textWidths.end() ? chosen->second
+                                                        : charWidth * static_cast<int>(text.size());
   return {width, static_cast<int>(std::ceil(pixelHeight * 1.15))};
 }
 

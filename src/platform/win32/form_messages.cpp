@@ -251,8 +251,7 @@ void Win32FormHost::PaintUnderneath(ControlId id, HDC dc) {
   FillRect(dc, &area, app_.Gdi().BrushFor(BackColorOf(self.container)));
   const Bounds& at = self.design.bounds;
   if (self.container != kFormItself) {
-    DrawBitmap(dc, app_.Gdi().Picture(controls_[self.container].design.picture), -at.left,
-               -at.top);
+    DrawBitmap(dc, app_.Gdi().Picture(controls_[self.container].design.picture), -at.left, -at.top);
   }
   std::vector<ControlId> beneath;
   for (HWND w = GetWindow(self.window, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {

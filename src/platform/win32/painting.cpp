@@ -68,8 +68,7 @@ void DrawGraphicalButton(const DRAWITEMSTRUCT& item, COLORREF back, HBITMAP pict
   }
 }
 
-void DrawLabelText(HDC dc, const RECT& place, const std::string& text, COLORREF color,
-                   HFONT font) {
+void DrawLabelText(HDC dc, const RECT& place, const std::string& text, COLORREF color, HFONT font) {
   HGDIOBJ old = SelectObject(dc, font);
   SetTextColor(dc, color);
   SetBkMode(dc, TRANSPARENT);
