@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/text.h"
+
 namespace vantor::ini {
 namespace {
 
@@ -12,24 +14,6 @@ constexpr std::size_t kStringLimit = 255;
 constexpr std::size_t kIntegerTextLimit = 29;
 // Lines that a write adds end the way Windows ends them.
 constexpr std::string_view kLineEnd = "\r\n";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  }
-  return true;
-}
 
 // One line of the text: [begin, end) is its content, `next` the start of the
 // line after it (end + the length of its line end, which is CR LF, LF or CR).
@@ -107,12 +91,12 @@ Location Find(std::string_view text, const std::vector<Line>& lines, std::string
     const std::string_view line = text.substr(lines[i].begin, lines[i].end - lines[i].begin);
     const ParsedLine parsed = ParseLine(line);
     if (found.sectionLine == kNone) {
-      if (parsed.kind == LineKind::Section && SameName(parsed.name, section)) found.sectionLine = i;
+      if (parsed.kind == LineKind::Section && SameWithoutCase(parsed.name, section)) found.sectionLine = i;
       continue;
     }
     if (parsed.kind == LineKind::Section) break;
     if (parsed.kind != LineKind::Key) continue;
-    if (SameName(parsed.name, key)) {
+    if (SameWithoutCase(parsed.name, key)) {
       found.keyLine = i;
       found.key = parsed;
       return found;

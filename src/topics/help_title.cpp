@@ -1,5 +1,7 @@
 #include "topics/help_title.h"
 
+#include "common/text.h"
+
 namespace vantor::topics {
 
 namespace {
@@ -8,24 +10,6 @@ constexpr std::string_view kMark = "**";
 constexpr std::string_view kTopicKeyword = "@topic";
 // Editors that save "UTF-8 with signature" put these bytes first.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameWithoutCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
 
 // "@topic" as a word of its own at the start of a trimmed line.
 bool StartsTopic(std::string_view trimmed) {
@@ -115,7 +99,7 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty()) {
       builder.Close();
       continue;
@@ -123,16 +107,16 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
     if (trimmed.front() == '#') continue;  // a comment leaves the block it stands in open
     if (StartsTopic(trimmed)) {
       builder.Close();
-      title.topics_.push_back(Topic{std::string(Trim(trimmed.substr(kTopicKeyword.size()))), {}});
+      title.topics_.push_back(Topic{std::string(TrimBlanks(trimmed.substr(kTopicKeyword.size()))), {}});
       continue;
     }
     // An indented line under an item goes on with it, whatever it starts with.
     const bool continuesItem = builder.IsOpen(BlockKind::Bullet) && IsBlank(line.front());
     if (!continuesItem && trimmed.front() == '=') {
-      builder.Start(blocks(), BlockKind::Heading, Trim(trimmed.substr(1)));
+      builder.Start(blocks(), BlockKind::Heading, TrimBlanks(trimmed.substr(1)));
       builder.Close();
     } else if (!continuesItem && StartsBullet(trimmed)) {
-      builder.Start(blocks(), BlockKind::Bullet, Trim(trimmed.substr(1)));
+      builder.Start(blocks(), BlockKind::Bullet, TrimBlanks(trimmed.substr(1)));
     } else if (continuesItem || builder.IsOpen(BlockKind::Paragraph)) {
       builder.Append(trimmed);
     } else {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "common/text.h"
+
 namespace vantor::topics {
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The part of a word in one font: "**re**set" is one word of two fragments.
 struct Fragment {
