@@ -11,6 +11,7 @@ constexpr UINT kSendTimeoutMs = 2000;
 struct TitleSearch {
   const std::string* title;
   bool visibleOnly;
+  int withControl;
   HWND found;
 };
 
@@ -20,6 +21,7 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
   char text[512];
   int length = GetWindowTextA(window, text, sizeof text);
   if (std::string(text, length > 0 ? length : 0) != *search->title) return TRUE;
+  if (search->withControl != 0 && !FindControl(window, search->withControl)) return TRUE;
   search->found = window;
   return FALSE;
 }
@@ -38,8 +40,8 @@ BOOL CALLBACK MatchId(HWND window, LPARAM param) {
 
 }  // namespace
 
-HWND FindTopWindow(const std::string& title, bool visibleOnly) {
-  TitleSearch search{&title, visibleOnly, nullptr};
+HWND FindTopWindow(const std::string& title, bool visibleOnly, int withControl) {
+  TitleSearch search{&title, visibleOnly, withControl, nullptr};
   EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -93,24 +95,24 @@ RECT ClientOnScreen(HWND window) {
   return client;
 }
 
-bool RequireWindow(const std::string& title, HWND& top) {
-  HWND found = FindTopWindow(title, false);
+bool RequireWindow(const std::string& title, HWND& top, long withControl) {
+  HWND found = FindTopWindow(title, false, static_cast<int>(withControl));
   if (!found) {
-    std::fprintf(stderr, "vdriver: no window titled \"%s\"\n", title.c_str());
+    if (withControl == 0) {
+      std::fprintf(stderr, "vdriver: no window titled \"%s\"\n", title.c_str());
+    } else {
+      std::fprintf(stderr, "vdriver: no window titled \"%s\" has control %ld\n", title.c_str(),
+                   withControl);
+    }
     return false;
   }
   top = found;
   return true;
 }
 
-bool RequireControl(const std::string& title, long id, HWND& top, HWND& control) {
-  if (!RequireWindow(title, top)) return false;
-  HWND found = id == 0 ? top : FindControl(top, static_cast<int>(id));
-  if (!found) {
-    std::fprintf(stderr, "vdriver: window \"%s\" has no control %ld\n", title.c_str(), id);
-    return false;
-  }
-  control = found;
+bool RequireControl(const std::string& title, long id, HWND& top, HWND& control, long withControl) {
+  if (!RequireWindow(title, top, id != 0 ? id : withControl)) return false;
+  control = id == 0 ? top : FindControl(top, static_cast<int>(id));
   return true;
 }
 

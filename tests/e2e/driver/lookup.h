@@ -10,8 +10,10 @@ namespace vdriver {
 
 // The first top-level window whose title is exactly `title` (case
 // sensitive, unlike FindWindowA, so that tests check the texts exactly).
-// With `visibleOnly`, hidden windows are passed over.
-HWND FindTopWindow(const std::string& title, bool visibleOnly);
+// With `visibleOnly`, hidden windows are passed over. A `withControl` other
+// than 0 passes over windows without a control of that ID: the about box
+// carries the title of the window it was opened from.
+HWND FindTopWindow(const std::string& title, bool visibleOnly, int withControl = 0);
 
 // A descendant of `top` with this control ID, at any depth: the program's
 // controls may sit inside panels.
@@ -32,10 +34,13 @@ std::string RectWords(const RECT& rect, const std::string& prefix);
 // The client rectangle of `window` in screen coordinates.
 RECT ClientOnScreen(HWND window);
 
-// Finds the top-level window named on the command line or reports that
-// there is none; `top` is set only on success.
-bool RequireWindow(const std::string& title, HWND& top);
-// The same for a control of that window.
-bool RequireControl(const std::string& title, long id, HWND& top, HWND& control);
+// Finds the top-level window named on the command line (the first one
+// holding control `withControl`, unless that is 0) or reports that there is
+// none; `top` is set only on success.
+bool RequireWindow(const std::string& title, HWND& top, long withControl = 0);
+// The same for a control: the first window of that title that holds it.
+// Id 0 is the window itself, then chosen by `withControl` as above.
+bool RequireControl(const std::string& title, long id, HWND& top, HWND& control,
+                    long withControl = 0);
 
 }  // namespace vdriver

@@ -26,14 +26,31 @@ constexpr Verb kVerbs[] = {
     {"client", "client <title>: client rectangle in screen coordinates", 1, ClientRect},
     {"screen", "screen: screen size and work area", 0, Screen},
     {"list", "list: visible top-level windows", 0, List},
+    {"foreground", "foreground: title of the foreground window", 0, Foreground},
     {"text", "text <title> <id>: text of a control (id 0: the window caption)", 2, ControlText},
     {"checked", "checked <title> <id>: BM_GETCHECK of a button", 2, Checked},
+    {"enabled", "enabled <title> <id>: 1 when the control (id 0: the window) takes input", 2,
+     Enabled},
+    {"visible", "visible <title> <id>: 1 when the control (id 0: the window) is on screen", 2,
+     Visible},
+    {"wait-enabled", "wait-enabled <title> <id> [ms]: wait until the control is enabled", 2,
+     WaitEnabled},
+    {"control-rect",
+     "control-rect <title> <id>: outer rectangle of a control on the screen and its place in the "
+     "window's client area",
+     2, ControlRect},
+    {"controls", "controls <title>: every control of the window with its state and text", 1,
+     Controls},
     {"click",
-     "click <title> <id> [--mouse]: press a button (BM_CLICK), or post a mouse click to the "
-     "middle of another control (of any control with --mouse)",
+     "click <title> <id> [--mouse|--post]: press a button (BM_CLICK; posted with --post), or "
+     "post a mouse click to the middle of another control (of any control with --mouse)",
      2, Click},
     {"key", "key <title> enter|escape|tab|space [--post]: a key press into that window", 2, Key},
+    {"dblclick", "dblclick <title> <id>: a posted double click in the middle of a control", 2,
+     DoubleClick},
     {"close", "close <title>: the window's close box", 1, Close},
+    {"move", "move <title> <x> <y>: move the window's outer top-left corner there", 3, Move},
+    {"activate", "activate <title>: bring the window to the foreground", 1, Activate},
     {"window",
      "window <title> <x> <y> <w> <h> [hidden] [--timeout ms]: a stand-in window that lives until "
      "it gets WM_CLOSE",
@@ -56,7 +73,7 @@ void PrintUsage() {
 // that take a value are listed here; every other "--x" is a flag. After the
 // first positional argument of "run" everything belongs to the program.
 Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
-  static const char* const kValued[] = {"--timeout"};
+  static const char* const kValued[] = {"--timeout", "--with"};
   Args args;
   for (int i = 2; i < argc; ++i) {
     const char* word = argv[i];

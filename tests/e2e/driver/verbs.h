@@ -37,13 +37,22 @@ int WindowRect(const Args& args);
 int ClientRect(const Args& args);
 int Screen(const Args& args);
 int List(const Args& args);
+int Foreground(const Args& args);
 
 int ControlText(const Args& args);
 int Checked(const Args& args);
+int Enabled(const Args& args);
+int Visible(const Args& args);
+int WaitEnabled(const Args& args);
+int ControlRect(const Args& args);
+int Controls(const Args& args);
 
 int Click(const Args& args);
 int Key(const Args& args);
+int DoubleClick(const Args& args);
 int Close(const Args& args);
+int Move(const Args& args);
+int Activate(const Args& args);
 
 int StandInWindow(const Args& args);
 int IniGet(const Args& args);

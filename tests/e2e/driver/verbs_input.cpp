@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "lookup.h"
@@ -54,15 +55,48 @@ bool PostKey(HWND top, WORD virtualKey) {
          PostMessageA(target, WM_KEYUP, virtualKey, scan | 1 | (3u << 30));
 }
 
+// Mouse button messages as the mouse sends them, posted in the middle of
+// the control: a press carries MK_LBUTTON, a release does not.
+bool PostMouse(HWND control, std::initializer_list<UINT> messages) {
+  RECT client{};
+  GetClientRect(control, &client);
+  const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
+  for (UINT message : messages) {
+    const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
+    if (!PostMessageA(control, message, buttons, middle)) {
+      std::fprintf(stderr, "vdriver: could not post the click (%lu)\n", GetLastError());
+      return false;
+    }
+  }
+  return true;
+}
+
+// A user cannot click into a window that a modal one has disabled, nor on
+// a greyed or hidden control; posted or sent messages would reach them all
+// the same.
+bool TakesInput(HWND top, HWND control, const Args& args) {
+  if (IsWindowEnabled(top) && IsWindowEnabled(control) && IsWindowVisible(control)) return true;
+  std::fprintf(stderr, "vdriver: control %ld of \"%s\" takes no input now\n", args.IntAt(1, 0),
+               args.positional[0].c_str());
+  return false;
+}
+
 }  // namespace
 
 int Click(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control)) return kFailed;
+  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
+                      args.IntOption("with", 0)))
+    return kFailed;
+  if (!TakesInput(top, control, args)) return kFailed;
   if (ClassName(control) == "Button" && !args.Has("mouse")) {
+    // Posted, the click returns at once even when it opens a modal window,
+    // so a test can time what follows it.
+    if (args.Has("post")) return PostMessageA(control, BM_CLICK, 0, 0) ? kOk : kFailed;
     DWORD_PTR ignored = 0;
+    // A click that ends the program takes the button away while it is sent.
     if (!SendMessageTimeoutA(control, BM_CLICK, 0, 0, SMTO_NORMAL, kClickWaitMs, &ignored) &&
-        GetLastError() != ERROR_TIMEOUT) {
+        GetLastError() != ERROR_TIMEOUT && IsWindow(control)) {
       std::fprintf(stderr, "vdriver: BM_CLICK failed (%lu)\n", GetLastError());
       return kFailed;
     }
@@ -70,20 +104,23 @@ int Click(const Args& args) {
   }
   // What a mouse click delivers: button down and up, posted, in the middle
   // of the control.
-  RECT client{};
-  GetClientRect(control, &client);
-  LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
-  if (!PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, middle) ||
-      !PostMessageA(control, WM_LBUTTONUP, 0, middle)) {
-    std::fprintf(stderr, "vdriver: could not post the click (%lu)\n", GetLastError());
+  return PostMouse(control, {WM_LBUTTONDOWN, WM_LBUTTONUP}) ? kOk : kFailed;
+}
+
+int DoubleClick(const Args& args) {
+  HWND top, control;
+  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
+                      args.IntOption("with", 0)))
     return kFailed;
-  }
-  return kOk;
+  if (!TakesInput(top, control, args)) return kFailed;
+  return PostMouse(control, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+             ? kOk
+             : kFailed;
 }
 
 int Key(const Args& args) {
   HWND top;
-  if (!RequireWindow(args.positional[0], top)) return kFailed;
+  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
   const std::string& name = args.positional[1];
   for (const KeyName& key : kKeys) {
     if (name != key.name) continue;
@@ -105,10 +142,40 @@ int Key(const Args& args) {
 
 int Close(const Args& args) {
   HWND top;
-  if (!RequireWindow(args.positional[0], top)) return kFailed;
+  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
   // The close box sends SC_CLOSE; the window's default handling turns it
   // into WM_CLOSE, so the program sees exactly what a user's click causes.
   return PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0) ? kOk : kFailed;
+}
+
+// Where a user drags the window by its caption: the size stays, and the
+// window's program hears of the move as it would of a drag.
+int Move(const Args& args) {
+  HWND top;
+  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
+  const int x = static_cast<int>(args.IntAt(1, 0));
+  const int y = static_cast<int>(args.IntAt(2, 0));
+  if (!SetWindowPos(top, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)) {
+    std::fprintf(stderr, "vdriver: SetWindowPos failed (%lu)\n", GetLastError());
+    return kFailed;
+  }
+  RECT outer{};
+  GetWindowRect(top, &outer);
+  std::printf("%s\n", RectWords(outer, "").c_str());
+  return kOk;
+}
+
+// Brings a window to the foreground, as a click on it would.
+int Activate(const Args& args) {
+  HWND top;
+  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
+  SetForegroundWindow(top);
+  if (!WaitUntil(1000, [&] { return GetForegroundWindow() == top; })) {
+    std::fprintf(stderr, "vdriver: \"%s\" did not come to the foreground\n",
+                 args.positional[0].c_str());
+    return kFailed;
+  }
+  return kOk;
 }
 
 }  // namespace vdriver

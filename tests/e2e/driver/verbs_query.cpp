@@ -46,9 +46,10 @@ BOOL CALLBACK PrintVisible(HWND window, LPARAM) {
 int WaitWindow(const Args& args) {
   const std::string& title = args.positional[0];
   bool visibleOnly = !args.Has("hidden-ok");
+  const int with = static_cast<int>(args.IntOption("with", 0));
   HWND found = nullptr;
   if (!WaitUntil(args.IntAt(1, kDefaultWaitMs),
-                 [&] { return (found = FindTopWindow(title, visibleOnly)) != nullptr; })) {
+                 [&] { return (found = FindTopWindow(title, visibleOnly, with)) != nullptr; })) {
     std::fprintf(stderr, "vdriver: timed out waiting for \"%s\"\n", title.c_str());
     return kTimedOut;
   }
@@ -58,8 +59,9 @@ int WaitWindow(const Args& args) {
 
 int WaitGone(const Args& args) {
   const std::string& title = args.positional[0];
+  const int with = static_cast<int>(args.IntOption("with", 0));
   if (!WaitUntil(args.IntAt(1, kDefaultWaitMs),
-                 [&] { return FindTopWindow(title, false) == nullptr; })) {
+                 [&] { return FindTopWindow(title, false, with) == nullptr; })) {
     std::fprintf(stderr, "vdriver: \"%s\" is still there\n", title.c_str());
     return kTimedOut;
   }
@@ -68,9 +70,10 @@ int WaitGone(const Args& args) {
 
 int Absent(const Args& args) {
   const std::string& title = args.positional[0];
+  const int with = static_cast<int>(args.IntOption("with", 0));
   HWND found = nullptr;
   if (WaitUntil(args.IntAt(1, kDefaultWaitMs),
-                [&] { return (found = FindTopWindow(title, true)) != nullptr; })) {
+                [&] { return (found = FindTopWindow(title, true, with)) != nullptr; })) {
     std::fprintf(stderr, "vdriver: \"%s\" showed up\n", title.c_str());
     PrintWindow(found);
     return kFailed;
@@ -80,7 +83,7 @@ int Absent(const Args& args) {
 
 int WindowRect(const Args& args) {
   HWND top;
-  if (!RequireWindow(args.positional[0], top)) return kFailed;
+  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
   RECT outer{};
   GetWindowRect(top, &outer);
   std::printf("%s\n", RectWords(outer, "").c_str());
@@ -89,7 +92,7 @@ int WindowRect(const Args& args) {
 
 int ClientRect(const Args& args) {
   HWND top;
-  if (!RequireWindow(args.positional[0], top)) return kFailed;
+  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
   std::printf("%s\n", RectWords(ClientOnScreen(top), "").c_str());
   return kOk;
 }
@@ -107,16 +110,30 @@ int List(const Args&) {
   return kOk;
 }
 
+int Foreground(const Args&) {
+  HWND window = GetForegroundWindow();
+  if (!window) {
+    std::fprintf(stderr, "vdriver: no window is in the foreground\n");
+    return kFailed;
+  }
+  std::printf("%s\n", WindowText(window).c_str());
+  return kOk;
+}
+
 int ControlText(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control)) return kFailed;
+  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
+                      args.IntOption("with", 0)))
+    return kFailed;
   std::printf("%s\n", WindowText(control).c_str());
   return kOk;
 }
 
 int Checked(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control)) return kFailed;
+  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
+                      args.IntOption("with", 0)))
+    return kFailed;
   DWORD_PTR state = 0;
   if (!SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state)) {
     std::fprintf(stderr, "vdriver: control %ld does not answer\n", args.IntAt(1, 0));

@@ -1,0 +1,88 @@
+// Verbs that report the state and place of single controls: what a user
+// sees of a button (greyed, shown) and where it sits in its window.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "lookup.h"
+#include "verbs.h"
+
+namespace vdriver {
+namespace {
+
+constexpr long kDefaultWaitMs = 5000;
+
+BOOL CALLBACK PrintControl(HWND control, LPARAM param) {
+  RECT outer{};
+  GetWindowRect(control, &outer);
+  MapWindowPoints(HWND_DESKTOP, reinterpret_cast<HWND>(param), reinterpret_cast<POINT*>(&outer), 2);
+  std::printf("id=%d class=%s visible=%d enabled=%d %s text=%s\n", GetDlgCtrlID(control),
+              ClassName(control).c_str(), IsWindowVisible(control) ? 1 : 0,
+              IsWindowEnabled(control) ? 1 : 0, RectWords(outer, "").c_str(),
+              WindowText(control).c_str());
+  return TRUE;
+}
+
+}  // namespace
+
+int Enabled(const Args& args) {
+  HWND top, control;
+  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
+                      args.IntOption("with", 0)))
+    return kFailed;
+  std::printf("%d\n", IsWindowEnabled(control) ? 1 : 0);
+  return kOk;
+}
+
+int Visible(const Args& args) {
+  HWND top, control;
+  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
+                      args.IntOption("with", 0)))
+    return kFailed;
+  std::printf("%d\n", IsWindowVisible(control) ? 1 : 0);
+  return kOk;
+}
+
+// Waits until the control is enabled and says how long that took, so that a
+// test can check how soon the program reacted to a change.
+int WaitEnabled(const Args& args) {
+  HWND top, control;
+  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
+                      args.IntOption("with", 0)))
+    return kFailed;
+  const DWORD start = GetTickCount();
+  if (!WaitUntil(args.IntAt(2, kDefaultWaitMs), [&] { return IsWindowEnabled(control) != 0; })) {
+    std::fprintf(stderr, "vdriver: control %ld stayed disabled\n", args.IntAt(1, 0));
+    return kTimedOut;
+  }
+  std::printf("elapsed_ms=%lu\n", static_cast<unsigned long>(GetTickCount() - start));
+  return kOk;
+}
+
+// The control's outer rectangle on the screen, and as "x y" inside the
+// client area of its top-level window.
+int ControlRect(const Args& args) {
+  HWND top, control;
+  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
+                      args.IntOption("with", 0)))
+    return kFailed;
+  RECT outer{};
+  GetWindowRect(control, &outer);
+  POINT inside{outer.left, outer.top};
+  ScreenToClient(top, &inside);
+  std::printf("%s x=%ld y=%ld\n", RectWords(outer, "").c_str(), inside.x, inside.y);
+  return kOk;
+}
+
+// Every control of the window at any depth, one line each, with its
+// rectangle inside the window's client area.
+int Controls(const Args& args) {
+  HWND top;
+  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
+  EnumChildWindows(top, PrintControl, reinterpret_cast<LPARAM>(top));
+  return kOk;
+}
+
+}  // namespace vdriver
