@@ -31,6 +31,11 @@ kv() {
   return 1
 }
 
+# Milliseconds since the epoch, for timing what the program does.
+now_ms() {
+  date +%s%3N
+}
+
 fail() {
   echo "FAILED: $*" >&2
   exit 1
@@ -144,17 +149,76 @@ start_standin() {
   fail "the stand-in window \"$1\" did not come up"
 }
 
+# --- The help system's test doubles -------------------------------------------------
+
+# host_doubles [key=value...]: the scanning application's help object and
+# zthelp.dll for this case (docs/host-standins.md): their folder is
+# $CASE_TMP/host (HOST_DIR), host-state.ini holds the given [HelpObject]
+# values, and zthelp.dll lies beside the install's vantor.exe. Call it after
+# new_install.
+host_doubles() {
+  HOST_DIR="$CASE_TMP/host"
+  mkdir -p "$HOST_DIR"
+  rm -f "$HOST_DIR/host-calls.log"
+  VANTOR_HOST_DIR="$(to_winpath "$HOST_DIR")"
+  export VANTOR_HOST_DIR
+  host_state "$@"
+  cp "$VANTOR_WIN_BIN/standins/zthelp.dll" "$INSTALL/"
+}
+
+# host_state key=value...: what the scanning application reports from now
+# on; the help object reads the file again on every property read.
+host_state() {
+  { printf '[HelpObject]\r\n' && printf '%s\r\n' "$@"; } >"$HOST_DIR/host-state.ini"
+}
+
+# The calls the program made of the doubles so far, one per line.
+host_log() {
+  tr -d '\r' <"$HOST_DIR/host-calls.log" 2>/dev/null
+}
+
 # --- Screenshots --------------------------------------------------------------------
 
-# screenshot_window <title> <name>: the window's outer rectangle as
-# $SCREENSHOT_DIR/<name>.png.
+# screenshot_window <title> <name> [control id]: the window's outer
+# rectangle as $SCREENSHOT_DIR/<name>.png; with a control id, the window of
+# that title that holds the control (the about box has its opener's title).
 screenshot_window() {
   local line
-  line="$(vd rect "$1")" || fail "no window \"$1\" to take a picture of"
-  local x y w h
-  x=$(kv left "$line") y=$(kv top "$line") w=$(kv width "$line") h=$(kv height "$line")
+  line="$(vd rect "$1" ${3:+--with "$3"})" || fail "no window \"$1\" to take a picture of"
+  _screenshot "$2" "$(kv left "$line")" "$(kv top "$line")" \
+    "$(($(kv left "$line") + $(kv width "$line")))" "$(($(kv top "$line") + $(kv height "$line")))"
+}
+
+# screenshot_windows <name> <title>...: the smallest rectangle that holds all
+# these windows, e.g. a dialog and the window it stands over.
+screenshot_windows() {
+  local name="$1" title line left=100000 top=100000 right=-100000 bottom=-100000
+  shift
+  local x y r b
+  for title in "$@"; do
+    line="$(vd rect "$title")" || fail "no window \"$title\" to take a picture of"
+    x=$(kv left "$line") y=$(kv top "$line")
+    r=$((x + $(kv width "$line"))) b=$((y + $(kv height "$line")))
+    ((x < left)) && left=$x
+    ((y < top)) && top=$y
+    ((r > right)) && right=$r
+    ((b > bottom)) && bottom=$b
+  done
+  _screenshot "$name" "$left" "$top" "$right" "$bottom"
+}
+
+# Pictures for the documentation take time and change files of the
+# repository, so the coach cases take them only when VANTOR_SCREENSHOTS=1.
+screenshots_wanted() {
+  [[ "${VANTOR_SCREENSHOTS:-0}" == 1 ]]
+}
+
+# _screenshot <name> <left> <top> <right> <bottom>: that part of the screen,
+# once the program has had a moment to paint what the last input changed.
+_screenshot() {
+  sleep 0.3
   mkdir -p "$SCREENSHOT_DIR"
-  import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage \
-    "$SCREENSHOT_DIR/$2.png" || fail "screenshot $2 failed"
-  echo "screenshot: $SCREENSHOT_DIR/$2.png"
+  import -display "$DISPLAY" -window root -crop "$(($4 - $2))x$(($5 - $3))+$2+$3" +repage \
+    "$SCREENSHOT_DIR/$1.png" || fail "screenshot $1 failed"
+  echo "screenshot: $SCREENSHOT_DIR/$1.png"
 }

@@ -7,7 +7,8 @@
 #
 # Environment: VANTOR_WIN_BIN (default build/win32/bin), VANTOR_NATIVE_BIN
 # (default build/native/bin), WINEPREFIX (default build/wine/prefix),
-# E2E_CASE_TIMEOUT in seconds (default 60).
+# E2E_CASE_TIMEOUT in seconds (default 60), VANTOR_SCREENSHOTS=1 to have the
+# coach cases take their pictures for docs/screenshots.
 #
 # Prints "PASS name (1.23 s)" or "FAIL name" and the case's output per case,
 # and as the last line "e2e: N passed, N failed". Exit 1 when any failed.
