@@ -4,6 +4,8 @@
 # top in twips, pixels x 15) and opens there next time; moved and finished
 # it writes nothing; neither does a coach that was not moved. A second
 # start while the coach runs brings that coach forward and ends at once.
+# The keyboard: Next has the focus at first, so Enter moves on; Escape is
+# Cancel.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
@@ -13,7 +15,7 @@ host_doubles SelectionValid=1 PreviewDone=1
 
 coach="$(ini_get "frmCoach Text" Title)" || fail "the sample has no coach title"
 finish_text="$(ini_get "frmCoach Text" FinishButton)" || fail "the sample has no Finish text"
-next=203 cancel=204 first_step_label=240
+back=202 next=203 first_step_label=240
 
 # Starts the coach and sets `window` to what the driver reports of it.
 open_coach() {
@@ -32,15 +34,18 @@ settings_digest() {
   md5sum <"$INSTALL/zthelp.ini"
 }
 
-# --- First run: centred; moved, then Cancel --------------------------------------
+# --- First run: centred; Enter; moved, then Escape -------------------------------
 open_coach
 screen="$(vd screen)"
 expect_near "left, centred" $((($(kv width "$screen") - $(kv width "$window")) / 2)) \
   "$(kv left "$window")" 1
 expect_near "top, centred" $((($(kv height "$screen") - $(kv height "$window")) / 2)) \
   "$(kv top "$window")" 1
+expect_eq "Back on the first page" 0 "$(vd enabled "$coach" $back)"
+vd key "$coach" enter || fail "could not press Enter"
+vd wait-enabled "$coach" $back 3000 >/dev/null || fail "Enter did not press the focused Next"
 vd move "$coach" 120 90 || fail "could not move the coach"
-vd click "$coach" $cancel || fail "could not press Cancel"
+vd key "$coach" escape || fail "could not press Escape"
 ends_with 0
 expect_eq "CoachPosition left" 1800 "$(ini_get CoachPosition left)"
 expect_eq "CoachPosition top" 1350 "$(ini_get CoachPosition top)"
