@@ -195,6 +195,31 @@ TEST_CASE(TopicPaneScrollsByLinePageAndWheel) {
   CHECK_EQ(position(), 0);
 }
 
+TEST_CASE(TheWheelOverThePaneScrollsItWhicheverControlHasTheFocus) {
+  TempFolder folder;
+  const std::string title = folder.Write("Vantor.m14", TitleText());
+  Recorder events;
+  auto form = ThePlatform().CreateForm(
+      MakeForm("Wheel",
+               {Make("box", ControlKind::PictureBox, {0, 0, 280, 180}),
+                Make("pane", ControlKind::TopicPane, {40, 10, kPaneWidth, kPaneHeight}, "", "box"),
+                Make("button", ControlKind::Button, {0, 150, 60, 23}, "OK", "box")}),
+      events);
+  form->Show();
+  form->SetTopicPane(kPane, {title, "long", ""});
+  HWND pane = ControlWindow(*form, kPaneId);
+  HWND button = ControlWindow(*form, kPaneId + 1);
+  // The wheel as a system that sends it to the focused button delivers it.
+  const auto wheelAt = [&](HWND window, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(window, &at);
+    SendMessageA(button, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(at.x, at.y));
+    return static_cast<int>(ScrollInfoOf(pane).nPos);
+  };
+  CHECK_EQ(wheelAt(button, 10, 10), 0);  // the pointer over the button itself
+  CHECK(wheelAt(pane, 50, 50) > 0);
+}
+
 TEST_CASE(TopicPaneDrawsTheTextOverItsBackground) {
   TempFolder folder;
   const std::string title = folder.Write("Vantor.m14", TitleText());

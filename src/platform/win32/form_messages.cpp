@@ -125,6 +125,16 @@ std::optional<LRESULT> Win32FormHost::OnParentMessage(UINT message, WPARAM wPara
     case WM_SETCURSOR:
       if (app_.ApplyPointer()) return TRUE;
       break;
+    case WM_MOUSEWHEEL: {
+      // Where the wheel goes to the focused control, it comes up here from
+      // that control; the topic pane under the pointer takes it, as it does
+      // where the wheel follows the pointer. The pane never passes it on.
+      HWND under = WindowFromPoint(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      const ControlId pane = IdOfWindow(under);
+      if (pane == kFormItself || !controls_[pane].topicView) break;
+      SendMessageA(under, WM_MOUSEWHEEL, wParam, lParam);
+      return 0;
+    }
     default:
       break;
   }
