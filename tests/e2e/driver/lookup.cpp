@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "verbs.h"
+
 namespace vdriver {
 namespace {
 
@@ -114,6 +116,11 @@ bool RequireControl(const std::string& title, long id, HWND& top, HWND& control,
   if (!RequireWindow(title, top, id != 0 ? id : withControl)) return false;
   control = id == 0 ? top : FindControl(top, static_cast<int>(id));
   return true;
+}
+
+bool RequireControl(const Args& args, HWND& top, HWND& control) {
+  return RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
+                        args.IntOption("with", 0));
 }
 
 }  // namespace vdriver

@@ -42,5 +42,9 @@ bool RequireWindow(const std::string& title, HWND& top, long withControl = 0);
 // Id 0 is the window itself, then chosen by `withControl` as above.
 bool RequireControl(const std::string& title, long id, HWND& top, HWND& control,
                     long withControl = 0);
+// The control that a verb's "<title> <id>" arguments and its --with option
+// name, as RequireControl finds it.
+struct Args;
+bool RequireControl(const Args& args, HWND& top, HWND& control);
 
 }  // namespace vdriver

@@ -85,9 +85,7 @@ bool TakesInput(HWND top, HWND control, const Args& args) {
 
 int Click(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
-                      args.IntOption("with", 0)))
-    return kFailed;
+  if (!RequireControl(args, top, control)) return kFailed;
   if (!TakesInput(top, control, args)) return kFailed;
   if (ClassName(control) == "Button" && !args.Has("mouse")) {
     // Posted, the click returns at once even when it opens a modal window,
@@ -109,9 +107,7 @@ int Click(const Args& args) {
 
 int DoubleClick(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
-                      args.IntOption("with", 0)))
-    return kFailed;
+  if (!RequireControl(args, top, control)) return kFailed;
   if (!TakesInput(top, control, args)) return kFailed;
   return PostMouse(control, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
              ? kOk

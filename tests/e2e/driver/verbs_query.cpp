@@ -122,18 +122,14 @@ int Foreground(const Args&) {
 
 int ControlText(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
-                      args.IntOption("with", 0)))
-    return kFailed;
+  if (!RequireControl(args, top, control)) return kFailed;
   std::printf("%s\n", WindowText(control).c_str());
   return kOk;
 }
 
 int Checked(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
-                      args.IntOption("with", 0)))
-    return kFailed;
+  if (!RequireControl(args, top, control)) return kFailed;
   DWORD_PTR state = 0;
   if (!SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &state)) {
     std::fprintf(stderr, "vdriver: control %ld does not answer\n", args.IntAt(1, 0));

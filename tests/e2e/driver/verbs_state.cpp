@@ -29,18 +29,14 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM param) {
 
 int Enabled(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
-                      args.IntOption("with", 0)))
-    return kFailed;
+  if (!RequireControl(args, top, control)) return kFailed;
   std::printf("%d\n", IsWindowEnabled(control) ? 1 : 0);
   return kOk;
 }
 
 int Visible(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
-                      args.IntOption("with", 0)))
-    return kFailed;
+  if (!RequireControl(args, top, control)) return kFailed;
   std::printf("%d\n", IsWindowVisible(control) ? 1 : 0);
   return kOk;
 }
@@ -49,9 +45,7 @@ int Visible(const Args& args) {
 // test can check how soon the program reacted to a change.
 int WaitEnabled(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
-                      args.IntOption("with", 0)))
-    return kFailed;
+  if (!RequireControl(args, top, control)) return kFailed;
   const DWORD start = GetTickCount();
   if (!WaitUntil(args.IntAt(2, kDefaultWaitMs), [&] { return IsWindowEnabled(control) != 0; })) {
     std::fprintf(stderr, "vdriver: control %ld stayed disabled\n", args.IntAt(1, 0));
@@ -65,9 +59,7 @@ int WaitEnabled(const Args& args) {
 // client area of its top-level window.
 int ControlRect(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args.positional[0], args.IntAt(1, 0), top, control,
-                      args.IntOption("with", 0)))
-    return kFailed;
+  if (!RequireControl(args, top, control)) return kFailed;
   RECT outer{};
   GetWindowRect(control, &outer);
   POINT inside{outer.left, outer.top};
