@@ -1,8 +1,6 @@
 #include "platform/win32/topic_view.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
 #include "platform/win32/painting.h"
@@ -27,11 +25,19 @@ std::wstring Widen(std::string_view text) {
   return wide;
 }
 
-// A missing or unreadable file reads as an empty title.
+// A missing or unreadable file reads as an empty title. Read with the
+// system's own calls: the C++ streams would bring their whole locale
+// machinery into the program.
 topics::HelpTitle ReadTitle(const std::string& path) {
   if (path.empty()) return {};
-  std::ifstream file(path, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string text;
+  char chunk[4096];
+  DWORD got = 0;
+  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
+  CloseHandle(file);
   return topics::HelpTitle::Parse(text);
 }
 
