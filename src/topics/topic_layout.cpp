@@ -49,20 +49,27 @@ class LineFiller {
       : measure_(measure), left_(left), room_(room), y_(y), out_(out) {}
 
   void Place(const Word& word) {
+    std::vector<TextSize> sizes;
     int width = 0;
-    for (const Fragment& fragment : word) width += measure_(fragment.font, fragment.text).width;
+    for (const Fragment& fragment : word) {
+      sizes.push_back(measure_(fragment.font, fragment.text));
+      width += sizes.back().width;
+    }
+    const auto addWhole = [&] {
+      for (std::size_t i = 0; i < word.size(); ++i) Add(word[i].font, word[i].text, sizes[i]);
+    };
     if (!line_.empty()) {
       const FontKind spaceFont = word.front().font;
       const int space = measure_(spaceFont, " ").width;
       if (x_ + space + width <= room_) {
         AddSpace(spaceFont, space);
-        for (const Fragment& fragment : word) Add(fragment.font, fragment.text);
+        addWhole();
         return;
       }
       EndLine();
     }
     if (width <= room_) {
-      for (const Fragment& fragment : word) Add(fragment.font, fragment.text);
+      addWhole();
       return;
     }
     for (const Fragment& fragment : word) PlaceByCharacters(fragment);
@@ -88,7 +95,8 @@ class LineFiller {
         }
         count = 1;
       }
-      Add(fragment.font, rest.substr(0, count));
+      const std::string_view part = rest.substr(0, count);
+      Add(fragment.font, part, measure_(fragment.font, part));
       rest.remove_prefix(count);
       if (!rest.empty()) EndLine();
     }
@@ -111,8 +119,8 @@ class LineFiller {
 
   // Text that follows the line's last piece directly in the same font joins
   // it, so that a line is drawn in as few pieces as it has font changes.
-  void Add(FontKind font, std::string_view text) {
-    const TextSize size = measure_(font, text);
+  // `size` is the text's measured size.
+  void Add(FontKind font, std::string_view text, TextSize size) {
     if (JoinsLastPiece(font)) {
       line_.back().text += text;
     } else {
