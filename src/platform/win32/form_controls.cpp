@@ -161,7 +161,8 @@ void Win32FormHost::SetToolTip(ControlId id, const std::string& text) {
 }
 
 // The controls inside a picture box may take its colour, and a transparent
-// image shows what lies under it, so those repaint their surroundings too.
+// image or label shows what lies under it, so those repaint their
+// surroundings too, with the see-through labels over them.
 void Win32FormHost::Repaint(const Control& control) {
   if (!control.window) return;
   if (control.design.kind == ControlKind::Image || control.design.transparent) {

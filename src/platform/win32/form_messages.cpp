@@ -231,8 +231,7 @@ void Win32FormHost::PaintControl(ControlId id, HWND window) {
       break;
     case ControlKind::Label:  // only see-through labels come here
       PaintUnderneath(id, dc);
-      DrawLabelText(dc, area, Text(id), ColorOr(design.foreColor, COLOR_BTNTEXT),
-                    app_.Gdi().FontFor(design.font));
+      PaintLabelText(id, dc, area);
       break;
     case ControlKind::Line:
       FillRect(dc, &area, app_.Gdi().BrushFor(ColorOr(design.foreColor, COLOR_WINDOWTEXT)));
@@ -263,23 +262,26 @@ void Win32FormHost::PaintUnderneath(ControlId id, HDC dc) {
   if (self.container != kFormItself) {
     DrawBitmap(dc, app_.Gdi().Picture(controls_[self.container].design.picture), -at.left, -at.top);
   }
-  std::vector<ControlId> beneath;
+  // Each label beneath, at its place relative to this control.
+  std::vector<std::pair<ControlId, RECT>> beneath;
   for (HWND w = GetWindow(self.window, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
     const ControlId below = IdOfWindow(w);
     if (below == kFormItself || !controls_[below].design.transparent || !IsWindowVisible(w))
       continue;
-    beneath.push_back(below);
-  }
-  for (auto it = beneath.rbegin(); it != beneath.rend(); ++it) {
-    const ControlSpec& label = controls_[*it].design;
-    const Bounds& b = label.bounds;
+    const Bounds& b = controls_[below].design.bounds;
     const RECT place{b.left - at.left, b.top - at.top, b.left - at.left + b.width,
                      b.top - at.top + b.height};
     RECT overlap;
-    if (!IntersectRect(&overlap, &place, &area)) continue;
-    DrawLabelText(dc, place, Text(*it), ColorOr(label.foreColor, COLOR_BTNTEXT),
-                  app_.Gdi().FontFor(label.font));
+    if (IntersectRect(&overlap, &place, &area)) beneath.emplace_back(below, place);
   }
+  for (auto it = beneath.rbegin(); it != beneath.rend(); ++it)
+    PaintLabelText(it->first, dc, it->second);
+}
+
+void Win32FormHost::PaintLabelText(ControlId id, HDC dc, const RECT& place) {
+  const ControlSpec& design = controls_[id].design;
+  DrawLabelText(dc, place, Text(id), ColorOr(design.foreColor, COLOR_BTNTEXT),
+                app_.Gdi().FontFor(design.font));
 }
 
 // A colour of its own, or else: the system's button face for the form and

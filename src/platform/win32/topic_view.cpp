@@ -147,8 +147,12 @@ void TopicView::ScrollTo(int position) {
 }
 
 // A page keeps one line of the last page in view.
+int TopicView::PageStep() const {
+  return std::max(lineHeight_, static_cast<int>(laidOutFor_.cy) - lineHeight_);
+}
+
 void TopicView::OnScrollRequest(int request) {
-  const int page = std::max(lineHeight_, static_cast<int>(laidOutFor_.cy) - lineHeight_);
+  const int page = PageStep();
   switch (request) {
     case SB_LINEUP:
       ScrollTo(scroll_ - lineHeight_);
@@ -191,9 +195,7 @@ void TopicView::OnWheel(int delta) {
   if (notches == 0) return;
   UINT lines = 3;
   SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  const int step = lines == WHEEL_PAGESCROLL
-                       ? std::max(lineHeight_, static_cast<int>(laidOutFor_.cy) - lineHeight_)
-                       : static_cast<int>(lines) * lineHeight_;
+  const int step = lines == WHEEL_PAGESCROLL ? PageStep() : static_cast<int>(lines) * lineHeight_;
   ScrollTo(scroll_ - notches * step);
 }
 

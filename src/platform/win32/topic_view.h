@@ -38,6 +38,7 @@ class TopicView {
   void OnScrollRequest(int request);
   void OnWheel(int delta);
   int MaxScroll() const;
+  int PageStep() const;
   HBITMAP Background();
   HFONT FontOf(topics::FontKind font) const;
 
