@@ -15,6 +15,7 @@ constexpr int kPaneLeft = 125;
 constexpr int kPaneWidth = 300;
 constexpr int kBandTop = 370;  // the band under the pane
 constexpr int kBandHeight = 32;
+constexpr int kBoxLeft = 137;  // the don't-show box, its text one and a half boxes further
 constexpr int kLargestButtonHeight = 32;
 constexpr int kLargestButtonWidth = 96;
 constexpr int kWidestStepName = 125;
@@ -67,9 +68,9 @@ void frmCoach::LayOutCoachWindow() {
 
   const int boxSize = 14;
   const int boxTop = Px(kBandTop + (kBandHeight - boxSize) / 2.0);
-  DontShowBox().SetBounds({137, boxTop, boxSize, boxSize});
+  DontShowBox().SetBounds({kBoxLeft, boxTop, boxSize, boxSize});
   Bounds label = DontShowLabel().GetBounds();
-  DontShowLabel().SetBounds({Px(137 + 1.5 * boxSize), boxTop, label.width, label.height});
+  DontShowLabel().SetBounds({Px(kBoxLeft + 1.5 * boxSize), boxTop, label.width, label.height});
 
   const int client = Host().ClientWidth();
   const int w = button.width;

@@ -9,9 +9,8 @@ namespace vantor {
 namespace {
 
 // The video window and the clip folder search are not part of this build
-// yet. A video start ends with no window open and the process reports the
-// launch mode it settled on as its exit code, so that a caller (and the
-// end-to-end tests) can tell which window would open.
+// yet: no clip folder is ever found, so a video start ends quietly, as it
+// does on a computer without the clips.
 class ProgramWindows : public StartupWindows {
  public:
   std::string FindVideoFolder(Program&) override { return {}; }

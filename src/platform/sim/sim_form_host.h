@@ -45,11 +45,10 @@ class SimFormHost : public FormHost {
   bool destroyed() const { return destroyed_; }
   bool shownModal() const { return shownModal_; }
   int notTopmostCalls() const { return notTopmostCalls_; }
-  // What happened to the window, in order: "hide", "show", "move", and
-  // "topic <id>" when a topic pane is given another topic.
+  // What happened to the window, in order: "hide", "show", "move",
+  // "topic <id>" when a topic pane is given another topic, and
+  // "front <name>" when a control is brought to the front.
   const std::vector<std::string>& trace() const { return trace_; }
-  // Names of the controls brought to the front, in order.
-  const std::vector<std::string>& broughtToFront() const { return broughtToFront_; }
   const std::string& name() const { return name_; }
   // The clock: fires every timer due at `nowMs`, in order. Returns true if
   // one fired.
@@ -94,7 +93,7 @@ class SimFormHost : public FormHost {
   TopicPaneState TopicPane(ControlId id) const override { return At(id).pane; }
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId) override {}
-  void BringToFront(ControlId id) override { broughtToFront_.push_back(At(id).design.name); }
+  void BringToFront(ControlId id) override { trace_.push_back("front " + At(id).design.name); }
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
   std::vector<std::string> Items(ControlId id) const override { return At(id).items; }
   void SetListIndex(ControlId id, int index) override;
@@ -122,7 +121,6 @@ class SimFormHost : public FormHost {
   bool destroyed_ = false;
   bool shownModal_ = false;
   int notTopmostCalls_ = 0;
-  std::vector<std::string> broughtToFront_;
   std::vector<std::string> trace_;
 };
 
