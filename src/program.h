@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "platform/types.h"
 #include "settings/settings.h"
+#include "video/video_state.h"
 
 namespace vantor {
 
@@ -41,6 +42,7 @@ class Program {
   PlacementState placement;
   CoachState coach;
   ScanActionState scan;
+  VideoState video;
   HelpHostObject HelpObject;
   // The window whose button bar was double-clicked to open the about box.
   Form* AboutOpener = nullptr;

@@ -1,0 +1,58 @@
+// Playing one clip at a time into the video window through the multimedia
+// layer's command strings, and the four play states of the window. The
+// logic decides; the window (a VideoView) shows.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/form_host.h"
+#include "program.h"
+
+namespace vantor {
+
+// How a play state looks on the window.
+struct PlayLook {
+  bool showsPause = false;  // Play shows the pause pictures, else the play ones
+  bool playEnabled = false;
+  bool stopEnabled = false;
+  bool surfaceVisible = false;
+  bool instructionsVisible = false;  // both instruction lines and both connector lines
+  const char* playToolTipKey = "";   // key of [frmRUNAVI Text]
+};
+
+// The look of "disable", "stop", "play" or "pause"; nullopt for any other text.
+std::optional<PlayLook> LookOfPlayState(const std::string& state);
+
+// What playback needs of the video window. The window implements it and is
+// the only code that writes to its controls.
+class VideoView {
+ public:
+  virtual ~VideoView() = default;
+  virtual void ApplyPlayLook(const PlayLook& look, const std::string& playToolTip) = 0;
+  virtual void SetClipLabelColor(int index, Color color) = 0;
+  virtual void HideSurface() = 0;
+  // The video surface's place inside the picture panel, in pixels.
+  virtual void PlaceSurface(const Bounds& bounds) = 0;
+  virtual Bounds PanelBounds() const = 0;
+  // The surface's own window, which the clip is drawn into.
+  virtual WindowHandle SurfaceHandle() const = 0;
+  virtual void SetPollTimer(bool running) = 0;
+};
+
+void SelectClip(Program& program, VideoView& view, std::int16_t index);
+void TogglePlayback(Program& program, VideoView& view);
+void StopClip(Program& program, VideoView& view);
+void PollClipStatus(Program& program, VideoView& view);
+void SetPlayState(Program& program, VideoView& view, const std::string& state);
+void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered);
+void ReportMciError(Program& program, std::int16_t code, const std::string& command);
+
+// Splits the first word (with its trailing blank) off `text`.
+std::string TakeNextWord(std::string& text);
+// The surface of `width` x `height` centred in the panel right of the clip
+// list; a coordinate that would be negative is 0.
+Bounds CentreSurface(const Bounds& panel, int width, int height, std::int16_t listColumnWidth);
+
+}  // namespace vantor
