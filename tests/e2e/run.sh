@@ -8,7 +8,9 @@
 # Environment: VANTOR_WIN_BIN (default build/win32/bin), VANTOR_NATIVE_BIN
 # (default build/native/bin), WINEPREFIX (default build/wine/prefix),
 # E2E_CASE_TIMEOUT in seconds (default 60), VANTOR_SCREENSHOTS=1 to have the
-# coach cases take their pictures for docs/screenshots.
+# coach and video cases take their pictures for docs/screenshots,
+# E2E_CASES_DIR to run the scripts of another folder (tests/e2e/timing) on
+# the same bed.
 #
 # Prints "PASS name (1.23 s)" or "FAIL name" and the case's output per case,
 # and as the last line "e2e: N passed, N failed". Exit 1 when any failed.
@@ -29,7 +31,7 @@ CASE_TIMEOUT="${E2E_CASE_TIMEOUT:-60}"
 WORK="$ROOT/build/e2e"
 
 cases=()
-for path in "$E2E_DIR"/cases/*.sh; do
+for path in "${E2E_CASES_DIR:-$E2E_DIR/cases}"/*.sh; do
   name="$(basename "$path" .sh)"
   if (($# > 0)); then
     selected=0

@@ -35,6 +35,8 @@ constexpr Verb kVerbs[] = {
      Visible},
     {"wait-enabled", "wait-enabled <title> <id> [ms]: wait until the control is enabled", 2,
      WaitEnabled},
+    {"wait-disabled", "wait-disabled <title> <id> [ms]: wait until the control is greyed", 2,
+     WaitDisabled},
     {"control-rect",
      "control-rect <title> <id>: outer rectangle of a control on the screen and its place in the "
      "window's client area",
@@ -48,6 +50,7 @@ constexpr Verb kVerbs[] = {
     {"key", "key <title> enter|escape|tab|space [--post]: a key press into that window", 2, Key},
     {"dblclick", "dblclick <title> <id>: a posted double click in the middle of a control", 2,
      DoubleClick},
+    {"hover", "hover <title> <id>: the mouse moved over the middle of a control", 2, Hover},
     {"close", "close <title>: the window's close box", 1, Close},
     {"move", "move <title> <x> <y>: move the window's outer top-left corner there", 3, Move},
     {"activate", "activate <title>: bring the window to the foreground", 1, Activate},
@@ -62,6 +65,29 @@ constexpr Verb kVerbs[] = {
      "time and the windows it showed",
      1, Run},
     {"ps", "ps: the processes of the Wine session", 0, Processes},
+    {"pixel", "pixel <title> <id> <x> <y>: colour of a pixel of a control, as on the screen", 4,
+     Pixel},
+    {"picture",
+     "picture <title> <id> [--class c] [--region x,y,w,h]: what the control shows: colours, the "
+     "most common one, a "
+     "hash of its pixels, and whether it counts as a video frame",
+     2, PictureVerb},
+    {"color-count",
+     "color-count <title> <id> <0xBBGGRR>...: how many of the control's pixels have each colour", 3,
+     ColorCount},
+    {"wait-frame",
+     "wait-frame <title> <id> [ms] [--class c] [--region x,y,w,h]: wait until the control shows a "
+     "frame (shown, not "
+     "one flat colour)",
+     2, WaitFrame},
+    {"click-frame",
+     "click-frame <title> <click id> <surface id> [ms] [--region x,y,w,h]: a posted click timed "
+     "to the next new frame on the surface",
+     3, ClickFrame},
+    {"launch-frame",
+     "launch-frame --title t --class c [--timeout ms] <exe> [args...]: start a program and time "
+     "its first frame in the surface of class c of its window t",
+     1, LaunchFrame},
 };
 
 void PrintUsage() {
@@ -71,9 +97,10 @@ void PrintUsage() {
 
 // Splits the command line into positional arguments and options. Options
 // that take a value are listed here; every other "--x" is a flag. After the
-// first positional argument of "run" everything belongs to the program.
+// first positional argument of "run" and "launch-frame" everything belongs
+// to the program.
 Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
-  static const char* const kValued[] = {"--timeout", "--with"};
+  static const char* const kValued[] = {"--timeout", "--with", "--class", "--title", "--region"};
   Args args;
   for (int i = 2; i < argc; ++i) {
     const char* word = argv[i];
@@ -114,7 +141,9 @@ int main(int argc, char** argv) {
   }
   for (const Verb& verb : kVerbs) {
     if (std::strcmp(verb.name, argv[1]) != 0) continue;
-    Args args = ParseArgs(argc, argv, std::strcmp(verb.name, "run") == 0);
+    const bool takesCommandLine =
+        std::strcmp(verb.name, "run") == 0 || std::strcmp(verb.name, "launch-frame") == 0;
+    Args args = ParseArgs(argc, argv, takesCommandLine);
     if (args.positional.size() < verb.minArgs) {
       std::fprintf(stderr, "usage: vdriver %s\n", verb.usage);
       return kFailed;

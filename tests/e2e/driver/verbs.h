@@ -44,12 +44,14 @@ int Checked(const Args& args);
 int Enabled(const Args& args);
 int Visible(const Args& args);
 int WaitEnabled(const Args& args);
+int WaitDisabled(const Args& args);
 int ControlRect(const Args& args);
 int Controls(const Args& args);
 
 int Click(const Args& args);
 int Key(const Args& args);
 int DoubleClick(const Args& args);
+int Hover(const Args& args);
 int Close(const Args& args);
 int Move(const Args& args);
 int Activate(const Args& args);
@@ -58,5 +60,12 @@ int StandInWindow(const Args& args);
 int IniGet(const Args& args);
 int Run(const Args& args);
 int Processes(const Args& args);
+
+int Pixel(const Args& args);
+int PictureVerb(const Args& args);
+int ColorCount(const Args& args);
+int WaitFrame(const Args& args);
+int ClickFrame(const Args& args);
+int LaunchFrame(const Args& args);
 
 }  // namespace vdriver

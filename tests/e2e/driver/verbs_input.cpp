@@ -114,6 +114,18 @@ int DoubleClick(const Args& args) {
              : kFailed;
 }
 
+// The mouse passing over the middle of a control, with no button down. The
+// pointer itself stays where it is, so no tool tip comes up.
+int Hover(const Args& args) {
+  HWND top, control;
+  if (!RequireControl(args, top, control)) return kFailed;
+  RECT client{};
+  GetClientRect(control, &client);
+  return PostMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(client.right / 2, client.bottom / 2))
+             ? kOk
+             : kFailed;
+}
+
 int Key(const Args& args) {
   HWND top;
   if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;

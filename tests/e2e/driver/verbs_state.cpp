@@ -25,6 +25,25 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM param) {
   return TRUE;
 }
 
+// Waits until the control is enabled (or, wanted false, greyed) and says
+// how long that took, so that a test can check how soon the program reacted
+// to a change.
+int WaitForEnabledState(const Args& args, bool wanted) {
+  HWND top, control;
+  if (!RequireControl(args, top, control)) return kFailed;
+  const DWORD start = GetTickCount();
+  if (!WaitUntil(args.IntAt(2, kDefaultWaitMs),
+                 [&] { return (IsWindowEnabled(control) != 0) == wanted; })) {
+    std::fprintf(stderr, "vdriver: control %ld stayed %s\n", args.IntAt(1, 0),
+                 wanted ? "disabled" : "enabled");
+    return kTimedOut;
+  }
+  const DWORD now = GetTickCount();
+  std::printf("elapsed_ms=%lu tick=%lu\n", static_cast<unsigned long>(now - start),
+              static_cast<unsigned long>(now));
+  return kOk;
+}
+
 }  // namespace
 
 int Enabled(const Args& args) {
@@ -41,19 +60,9 @@ int Visible(const Args& args) {
   return kOk;
 }
 
-// Waits until the control is enabled and says how long that took, so that a
-// test can check how soon the program reacted to a change.
-int WaitEnabled(const Args& args) {
-  HWND top, control;
-  if (!RequireControl(args, top, control)) return kFailed;
-  const DWORD start = GetTickCount();
-  if (!WaitUntil(args.IntAt(2, kDefaultWaitMs), [&] { return IsWindowEnabled(control) != 0; })) {
-    std::fprintf(stderr, "vdriver: control %ld stayed disabled\n", args.IntAt(1, 0));
-    return kTimedOut;
-  }
-  std::printf("elapsed_ms=%lu\n", static_cast<unsigned long>(GetTickCount() - start));
-  return kOk;
-}
+int WaitEnabled(const Args& args) { return WaitForEnabledState(args, true); }
+
+int WaitDisabled(const Args& args) { return WaitForEnabledState(args, false); }
 
 // The control's outer rectangle on the screen, and as "x y" inside the
 // client area of its top-level window.

@@ -1,0 +1,327 @@
+// Verbs that look at what a control shows on the screen: single pixels,
+// how many pixels have a given colour (a label's text colour), a picture's
+// fingerprint (which of two button pictures is shown), and when a video
+// surface first shows a frame.
+//
+// Pixels are read from the screen, not from the control's own DC, so they
+// are what a user sees: a window lying over the control hides it here too.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "lookup.h"
+#include "verbs.h"
+
+namespace vdriver {
+namespace {
+
+constexpr long kDefaultWaitMs = 5000;
+constexpr DWORD kFramePollMs = 5;
+// Below this share of its most common colour an area counts as a picture.
+constexpr int kFlatPercent = 95;
+
+// Colours are reported as the program writes them: 0x00BBGGRR.
+using ColorRef = std::uint32_t;
+
+struct Capture {
+  bool visible = false;
+  RECT rect{};  // on the screen
+  std::vector<ColorRef> pixels;
+};
+
+struct Summary {
+  std::size_t distinct = 0;
+  ColorRef dominant = 0;
+  std::size_t dominantCount = 0;
+  std::uint32_t hash = 0;  // FNV-1a over the pixels in rows
+
+  int DominantPercent(std::size_t total) const {
+    return total == 0 ? 100 : static_cast<int>(dominantCount * 100 / total);
+  }
+};
+
+// A part of a control's client area, from a verb's --region x,y,w,h
+// (all of it without the option).
+struct Region {
+  bool whole = true;
+  RECT part{};
+};
+
+Region RegionOf(const Args& args) {
+  Region region;
+  auto found = args.options.find("region");
+  if (found == args.options.end()) return region;
+  long x = 0, y = 0, w = 0, h = 0;
+  if (std::sscanf(found->second.c_str(), "%ld,%ld,%ld,%ld", &x, &y, &w, &h) == 4) {
+    region.whole = false;
+    region.part = {x, y, x + w, y + h};
+  }
+  return region;
+}
+
+// The client area of `control` (or the region of it) as it stands on the
+// screen now.
+Capture CaptureClient(HWND control, const Region& region = {}) {
+  Capture capture;
+  capture.visible = IsWindowVisible(control) != 0;
+  capture.rect = ClientOnScreen(control);
+  if (!region.whole) {
+    RECT part = region.part;
+    OffsetRect(&part, capture.rect.left, capture.rect.top);
+    IntersectRect(&capture.rect, &capture.rect, &part);
+  }
+  const int width = capture.rect.right - capture.rect.left;
+  const int height = capture.rect.bottom - capture.rect.top;
+  if (width <= 0 || height <= 0) return capture;
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // rows from the top
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap && bits) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, capture.rect.left, capture.rect.top, SRCCOPY);
+    GdiFlush();
+    const auto* rgb = static_cast<const std::uint32_t*>(bits);
+    capture.pixels.resize(static_cast<std::size_t>(width) * height);
+    for (std::size_t i = 0; i < capture.pixels.size(); ++i) {
+      const std::uint32_t value = rgb[i] & 0xFFFFFF;  // 0x00RRGGBB in a DIB
+      capture.pixels[i] = ((value & 0xFF) << 16) | (value & 0xFF00) | (value >> 16);
+    }
+    SelectObject(memory, old);
+  }
+  if (bitmap) DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return capture;
+}
+
+Summary Summarise(const std::vector<ColorRef>& pixels) {
+  Summary summary;
+  std::unordered_map<ColorRef, std::size_t> counts;
+  summary.hash = 2166136261u;
+  for (ColorRef pixel : pixels) {
+    std::size_t& count = ++counts[pixel];
+    if (count > summary.dominantCount) {
+      summary.dominantCount = count;
+      summary.dominant = pixel;
+    }
+    for (int shift = 0; shift < 24; shift += 8) {
+      summary.hash = (summary.hash ^ ((pixel >> shift) & 0xFF)) * 16777619u;
+    }
+  }
+  summary.distinct = counts.size();
+  return summary;
+}
+
+// A frame is on the surface when the surface is shown and is not one flat
+// colour: an empty surface, or one the clip has not been drawn into yet, is
+// all its background colour.
+bool ShowsFrame(const Capture& capture, const Summary& summary) {
+  return capture.visible && capture.pixels.size() >= 16 &&
+         summary.DominantPercent(capture.pixels.size()) < kFlatPercent;
+}
+
+// The control a verb looks at: with --class, the first window of that class
+// inside the named window (a bare player's surface has no ID); else the
+// control of that ID, as the other verbs find it.
+bool RequireSurface(const Args& args, HWND& top, HWND& control) {
+  if (!args.Has("class")) return RequireControl(args, top, control);
+  if (!RequireWindow(args.positional[0], top)) return false;
+  control = FindWindowExA(top, nullptr, args.options.at("class").c_str(), nullptr);
+  if (!control) {
+    std::fprintf(stderr, "vdriver: \"%s\" holds no window of class %s\n",
+                 args.positional[0].c_str(), args.options.at("class").c_str());
+    return false;
+  }
+  return true;
+}
+
+void PrintSummary(const Capture& capture, const Summary& summary) {
+  std::printf(
+      "visible=%d width=%ld height=%ld colors=%zu dominant=0x%06x dominant_pct=%d "
+      "hash=%08x frame=%d\n",
+      capture.visible ? 1 : 0, capture.rect.right - capture.rect.left,
+      capture.rect.bottom - capture.rect.top, summary.distinct,
+      static_cast<unsigned>(summary.dominant), summary.DominantPercent(capture.pixels.size()),
+      static_cast<unsigned>(summary.hash), ShowsFrame(capture, summary) ? 1 : 0);
+}
+
+// Waits until `surface` shows a frame whose pixels differ from `before`
+// (0: any frame). Returns the milliseconds since `start`, or -1.
+long WaitForFrame(HWND surface, const Region& region, std::uint32_t before, DWORD start,
+                  long timeoutMs) {
+  for (;;) {
+    const Capture capture = CaptureClient(surface, region);
+    const Summary summary = Summarise(capture.pixels);
+    const DWORD now = GetTickCount();
+    if (ShowsFrame(capture, summary) && summary.hash != before) {
+      return static_cast<long>(now - start);
+    }
+    if (static_cast<long>(now - start) >= timeoutMs || !IsWindow(surface)) return -1;
+    Sleep(kFramePollMs);
+  }
+}
+
+std::uint32_t FrameHashNow(HWND surface, const Region& region) {
+  const Capture capture = CaptureClient(surface, region);
+  const Summary summary = Summarise(capture.pixels);
+  return ShowsFrame(capture, summary) ? summary.hash : 0;
+}
+
+// The time an event took, and when it happened by the system's tick count,
+// which all programs of the session share: two verbs' ticks can be
+// subtracted.
+void PrintElapsed(DWORD start, long elapsed) {
+  std::printf("elapsed_ms=%ld tick=%lu\n", elapsed,
+              static_cast<unsigned long>(start + static_cast<DWORD>(elapsed)));
+}
+
+}  // namespace
+
+int Pixel(const Args& args) {
+  HWND top, control;
+  if (!RequireControl(args, top, control)) return kFailed;
+  POINT point{static_cast<LONG>(args.IntAt(2, 0)), static_cast<LONG>(args.IntAt(3, 0))};
+  ClientToScreen(control, &point);
+  HDC screen = GetDC(nullptr);
+  const COLORREF color = GetPixel(screen, point.x, point.y);
+  ReleaseDC(nullptr, screen);
+  if (color == CLR_INVALID) {
+    std::fprintf(stderr, "vdriver: no pixel at %ld,%ld of the screen\n", point.x, point.y);
+    return kFailed;
+  }
+  std::printf("color=0x%06lx r=%d g=%d b=%d\n", static_cast<unsigned long>(color), GetRValue(color),
+              GetGValue(color), GetBValue(color));
+  return kOk;
+}
+
+int PictureVerb(const Args& args) {
+  HWND top, control;
+  if (!RequireSurface(args, top, control)) return kFailed;
+  const Capture capture = CaptureClient(control, RegionOf(args));
+  PrintSummary(capture, Summarise(capture.pixels));
+  return kOk;
+}
+
+// How many pixels of the control have each of the given colours: the text
+// of a label over a picture is the only thing in its exact colour.
+int ColorCount(const Args& args) {
+  HWND top, control;
+  if (!RequireControl(args, top, control)) return kFailed;
+  const Capture capture = CaptureClient(control);
+  for (std::size_t i = 2; i < args.positional.size(); ++i) {
+    const auto wanted = static_cast<ColorRef>(std::strtoul(args.positional[i].c_str(), nullptr, 0));
+    std::size_t count = 0;
+    for (ColorRef pixel : capture.pixels) count += pixel == wanted ? 1 : 0;
+    std::printf("0x%06x=%zu ", static_cast<unsigned>(wanted), count);
+  }
+  std::printf("total=%zu\n", capture.pixels.size());
+  return kOk;
+}
+
+int WaitFrame(const Args& args) {
+  HWND top, control;
+  if (!RequireSurface(args, top, control)) return kFailed;
+  const Region region = RegionOf(args);
+  const DWORD start = GetTickCount();
+  const long elapsed = WaitForFrame(control, region, 0, start, args.IntAt(2, kDefaultWaitMs));
+  if (elapsed < 0) {
+    const Capture capture = CaptureClient(control, region);
+    std::fprintf(stderr, "vdriver: no frame on control %ld; it shows: ", args.IntAt(1, 0));
+    std::fflush(stderr);
+    PrintSummary(capture, Summarise(capture.pixels));
+    return kTimedOut;
+  }
+  PrintElapsed(start, elapsed);
+  return kOk;
+}
+
+// A posted mouse click on <click id>, timed to the first frame on <surface
+// id> that differs from what the surface showed before the click (a stopped
+// or paused clip stays on the surface until the next one is drawn).
+int ClickFrame(const Args& args) {
+  HWND top, target, surface;
+  if (!RequireControl(args, top, target)) return kFailed;
+  if (!RequireControl(args.positional[0], args.IntAt(2, 0), top, surface)) return kFailed;
+  if (!target || !surface || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+    std::fprintf(stderr, "vdriver: control %ld cannot be clicked now\n", args.IntAt(1, 0));
+    return kFailed;
+  }
+  const Region region = RegionOf(args);
+  const std::uint32_t before = FrameHashNow(surface, region);
+  RECT client{};
+  GetClientRect(target, &client);
+  const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
+  const DWORD start = GetTickCount();
+  PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+  PostMessageA(target, WM_LBUTTONUP, 0, middle);
+  const long elapsed = WaitForFrame(surface, region, before, start, args.IntAt(3, kDefaultWaitMs));
+  if (elapsed < 0) {
+    std::fprintf(stderr, "vdriver: no new frame on control %ld\n", args.IntAt(2, 0));
+    return kTimedOut;
+  }
+  PrintElapsed(start, elapsed);
+  return kOk;
+}
+
+// Starts a program and times its first frame on a surface of class
+// --class inside its window titled --title: from the start, from the moment
+// the window is shown, and the difference. The program runs on.
+int LaunchFrame(const Args& args) {
+  if (!args.Has("title") || !args.Has("class")) {
+    std::fprintf(stderr, "vdriver: launch-frame needs --title and --class\n");
+    return kFailed;
+  }
+  std::string commandLine = "\"" + args.positional[0] + "\"";
+  for (std::size_t i = 1; i < args.positional.size(); ++i) commandLine += " " + args.positional[i];
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const DWORD start = GetTickCount();
+  if (!CreateProcessA(args.positional[0].c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                      nullptr, nullptr, &startup, &process)) {
+    std::fprintf(stderr, "vdriver: cannot start %s (%lu)\n", args.positional[0].c_str(),
+                 GetLastError());
+    return kFailed;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  const long timeoutMs = args.IntOption("timeout", kDefaultWaitMs);
+  const std::string& title = args.options.at("title");
+  HWND top = nullptr;
+  HWND surface = nullptr;
+  if (!WaitUntil(timeoutMs, [&] {
+        top = FindTopWindow(title, true);
+        surface =
+            top ? FindWindowExA(top, nullptr, args.options.at("class").c_str(), nullptr) : nullptr;
+        return surface != nullptr;
+      })) {
+    std::fprintf(stderr, "vdriver: no window \"%s\" with its surface\n", title.c_str());
+    return kTimedOut;
+  }
+  const long windowMs = static_cast<long>(GetTickCount() - start);
+  const long frameMs = WaitForFrame(surface, {}, 0, start, timeoutMs);
+  if (frameMs < 0) {
+    std::fprintf(stderr, "vdriver: no frame in \"%s\"\n", title.c_str());
+    return kTimedOut;
+  }
+  std::printf("window_ms=%ld frame_ms=%ld frame_after_window_ms=%ld\n", windowMs, frameMs,
+              frameMs - windowMs);
+  return kOk;
+}
+
+}  // namespace vdriver

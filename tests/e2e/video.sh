@@ -1,0 +1,197 @@
+# shellcheck shell=bash
+# Helpers of the video window's cases, sourced after lib.sh:
+#   source "$E2E_LIB"; source "$E2E_VIDEO_LIB"
+# They install the sample installation with its clips, and read what the
+# window shows: its buttons, the colours of its clip labels, its video
+# surface.
+
+# shellcheck disable=SC2034 # the names are for the cases
+{
+  # The video window's controls (src/video/frm_run_avi_design.cpp).
+  PLAY=501 STOP=502 QUIT=503 LABEL0=510 PANEL=520 SURFACE=522
+  INSTRUCTION1=530 INSTRUCTION2=531 LINE1=532 LINE2=533
+  # The missing-CD prompt's Cancel.
+  NOCD_CANCEL=306
+}
+# Colours as the program sets them (0x00BBGGRR).
+GREY=0x808080 GREEN=0x008000
+# The caption strip at the foot of every sample clip's 320 x 240 picture
+# names the clip, so it tells the clips apart while they move.
+CAPTION_REGION=0,210,320,30
+
+# --- The settings file ----------------------------------------------------------
+
+# ini_set <section> <key> <value>: sets a key of the install's zthelp.ini in
+# place (adds it, and its section, when missing), keeping CRLF line ends.
+ini_set() {
+  local file="$INSTALL/zthelp.ini"
+  awk -v section="$1" -v key="$2" -v value="$3" '
+    function put() { printf "%s=%s\r\n", key, value; done = 1 }
+    { sub(/\r$/, "") }
+    /^\[/ {
+      if (inside && !done) put()
+      inside = tolower($0) == tolower("[" section "]")
+    }
+    inside && !done && tolower($0) ~ "^" tolower(key) "[ \t]*=" { put(); next }
+    { printf "%s\r\n", $0 }
+    END {
+      if (!done) {
+        if (!inside) printf "[%s]\r\n", section
+        put()
+      }
+    }' "$file" >"$file.new" && mv "$file.new" "$file"
+}
+
+# ini_value <section> <key>: a value of the install's zthelp.ini as the
+# file holds it (the profile functions read it the same way for the simple
+# values the cases use; ini_get asks them, at 0.15 s a call).
+ini_value() {
+  awk -v section="$1" -v key="$2" '
+    { sub(/\r$/, "") }
+    /^\[/ { inside = tolower($0) == tolower("[" section "]"); next }
+    inside && tolower($0) ~ "^" tolower(key) "[ \t]*=" {
+      sub(/^[^=]*=[ \t]*/, ""); sub(/[ \t]+$/, ""); print; exit
+    }' "$INSTALL/zthelp.ini"
+}
+
+# --- An installation with the sample clips ------------------------------------------
+
+# video_install [folder]: the sample installation (sample/zthelp.ini) with
+# the sample clips copied below <folder> of the install (default: the
+# install folder itself), in the relative path the settings name, and found
+# there as the last place they were found. Sets VIDEO_TITLE, CLIP_FOLDER
+# (Unix) and CLIP_FOLDER_WIN (where the clips themselves lie).
+video_install() {
+  new_install <"$VANTOR_ROOT/sample/zthelp.ini"
+  local base="$INSTALL${1:+/$1}" relative key
+  relative="$(ini_value "AVI Setup" relativePath)"
+  key="$(ini_value "AVI Setup" keyFile)"
+  [[ -n "$(ini_value AVI0 BUTTON)" ]] || fail "the sample settings have no clip list"
+  CLIP_FOLDER="$base${relative:+/$relative}"
+  mkdir -p "$CLIP_FOLDER"
+  cp "$VANTOR_ROOT"/sample/clips/* "$CLIP_FOLDER/"
+  [[ -z "$key" || -f "$CLIP_FOLDER/$key" ]] || fail "the sample clips lack their key file $key"
+  # shellcheck disable=SC2034 # for the cases
+  CLIP_FOLDER_WIN="$(to_winpath "$CLIP_FOLDER")"
+  ini_set General MoviesLastFoundAt "$(to_winpath "$base")"
+  VIDEO_TITLE="$(ini_value "frmRUNAVI Text" Title)"
+  [[ -n "$VIDEO_TITLE" ]] || fail "the sample settings give the video window no title"
+}
+
+# clip_file <n>: the file of clip n, in the clip folder.
+clip_file() {
+  local name
+  name="$(ini_value "AVI$1" File)"
+  [[ -n "$name" ]] || fail "clip $1 names no file"
+  printf '%s/%s\n' "$CLIP_FOLDER" "$name"
+}
+
+# clip_ms <file>: how long an AVI file plays, from its main header
+# (microseconds per frame x frames).
+clip_ms() {
+  local words
+  read -r -a words < <(od -An -tu4 -j32 -N20 "$1")
+  echo $((words[0] * words[4] / 1000))
+}
+
+# --- Running the window -----------------------------------------------------------------
+
+RUNS=0
+
+# open_video <args...>: starts vantor.exe with that command line and waits
+# for the video window; WINDOW holds what the driver reports of it, REPORT
+# the file of the run's report.
+open_video() {
+  REPORT="$CASE_TMP/run$((++RUNS)).txt"
+  start_vantor "$REPORT" "$@"
+  WINDOW="$(vd wait-window "$VIDEO_TITLE" 10000 --with "$PLAY")" || fail "no video window for $*"
+}
+
+# ended_with <code> <what>: the program of the last open_video has ended,
+# with that exit code.
+ended_with() {
+  finish_vantor
+  expect_eq "exit code $2" "$1" "$(kv exit "$(report "$REPORT")")"
+}
+
+# quit_video: Quit, and the program ends with exit code 0.
+quit_video() {
+  vd click "$VIDEO_TITLE" "$QUIT" || fail "Quit could not be pressed"
+  ended_with 0 "after Quit"
+}
+
+# --- What the window shows -----------------------------------------------------------------
+
+# is <what> <verb> <id> <expected>: a 0/1 query of a control of the window.
+is() {
+  expect_eq "$1" "$4" "$(vd "$2" "$VIDEO_TITLE" "$3")"
+}
+
+# label_color <id>: grey, green or none: which of the two colours the
+# label's text is drawn in (its pixels of exactly that colour).
+label_color() {
+  local line grey green
+  line="$(vd color-count "$VIDEO_TITLE" "$1" "$GREY" "$GREEN")" || fail "no label $1"
+  grey="$(kv "$GREY" "$line")" green="$(kv "$GREEN" "$line")"
+  if ((grey > 0 && grey > green)); then
+    echo grey
+  elif ((green > 0)); then
+    echo green
+  else
+    echo none
+  fi
+}
+
+# picture_hash <id> [picture options]: a fingerprint of what the control
+# shows.
+picture_hash() {
+  local id="$1"
+  shift
+  kv hash "$(vd picture "$VIDEO_TITLE" "$id" "$@")"
+}
+
+# button_picture <id>: a fingerprint of the picture on a graphical button,
+# inside the place where a focus rectangle may be drawn: the play picture
+# and the pause picture give two different ones.
+button_picture() {
+  picture_hash "$1" --region 6,6,20,20
+}
+
+# wait_frame [ms]: waits until the surface shows a frame of a clip.
+wait_frame() {
+  vd wait-frame "$VIDEO_TITLE" "$SURFACE" "${1:-5000}" >/dev/null || fail "no frame on the surface"
+}
+
+# caption: the fingerprint of the caption strip of the clip on the surface.
+caption() {
+  picture_hash "$SURFACE" --region "$CAPTION_REGION"
+}
+
+# moving <ms>: 1 when the surface shows another picture <ms> later.
+moving() {
+  local before
+  before="$(picture_hash "$SURFACE")"
+  sleep "$(awk -v ms="$1" 'BEGIN { print ms / 1000 }')"
+  [[ "$(picture_hash "$SURFACE")" != "$before" ]] && echo 1 || echo 0
+}
+
+# message_boxes: closes the message boxes titled like the window (they hold
+# button 1, the window does not) one after the other until none comes up
+# for a second; prints the text of each.
+message_boxes() {
+  local shown=0 last="" line hwnd waits=0
+  while line="$(vd wait-window "$VIDEO_TITLE" 1000 --with 1 2>/dev/null)"; do
+    hwnd="$(kv hwnd "$line")"
+    if [[ "$hwnd" == "$last" ]]; then
+      ((++waits < 40)) || fail "a message box does not close"
+      sleep 0.05
+      continue
+    fi
+    vd controls "$VIDEO_TITLE" --with 1 | sed -n 's/^id=[0-9]* class=Static .*text=//p' |
+      grep -v '^$' | head -n 1
+    vd click "$VIDEO_TITLE" 1 >/dev/null || fail "the message box could not be closed"
+    last="$hwnd"
+    shown=$((shown + 1))
+    ((shown < 10)) || fail "message boxes keep coming"
+  done
+}
