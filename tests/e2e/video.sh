@@ -25,7 +25,10 @@ CAPTION_REGION=0,210,320,30
 # place (adds it, and its section, when missing), keeping CRLF line ends.
 ini_set() {
   local file="$INSTALL/zthelp.ini"
-  awk -v section="$1" -v key="$2" -v value="$3" '
+  # The value goes through the environment: awk -v would read its
+  # backslashes as escapes.
+  SECTION="$1" KEY="$2" VALUE="$3" awk '
+    BEGIN { section = ENVIRON["SECTION"]; key = ENVIRON["KEY"]; value = ENVIRON["VALUE"] }
     function put() { printf "%s=%s\r\n", key, value; done = 1 }
     { sub(/\r$/, "") }
     /^\[/ {
@@ -90,7 +93,7 @@ clip_file() {
 # (microseconds per frame x frames).
 clip_ms() {
   local words
-  read -r -a words < <(od -An -tu4 -j32 -N20 "$1")
+  read -r -a words < <(od -An -tu4 -w20 -j32 -N20 "$1")
   echo $((words[0] * words[4] / 1000))
 }
 
