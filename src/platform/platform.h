@@ -9,6 +9,7 @@
 
 #include "platform/automation.h"
 #include "platform/form_host.h"
+#include "platform/multimedia.h"
 #include "platform/types.h"
 
 namespace vantor {
@@ -76,6 +77,9 @@ class Platform {
   // Windows of this program.
   virtual std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) = 0;
   virtual int MessageBox(const std::string& text, const std::string& caption, int flags) = 0;
+
+  // The multimedia layer the video window plays its clips through.
+  virtual Multimedia& MultimediaLayer() = 0;
 };
 
 }  // namespace vantor

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "platform/sim/sim_form_host.h"
 #include "platform/sim/sim_help_host.h"
+#include "platform/sim/sim_multimedia.h"
 
 namespace vantor::sim {
 
@@ -74,6 +75,9 @@ class SimPlatform : public Platform {
   // The scanning application's help object and help library.
   SimHelpHost helpHost;
 
+  // The multimedia layer: a device that plays registered clips on the clock.
+  FakeMciDevice mci{[this] { return nowMs_; }};
+
   // The virtual clock: fires every due timer of every live window.
   long long nowMs() const { return nowMs_; }
   void Advance(long long ms);
@@ -108,6 +112,7 @@ class SimPlatform : public Platform {
   std::optional<std::int16_t> OpenTopic(WindowHandle window, std::int32_t topic) override;
   std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) override;
   int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+  Multimedia& MultimediaLayer() override { return mci; }
 
   // Used by SimFormHost.
   int twipsPerPixel() const { return twipsPerPixel_; }

@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/app.h"
+#include "platform/win32/mci_layer.h"
 #include "platform/win32/topic_library.h"
 #include "platform/win32/win32.h"
 
@@ -55,11 +56,14 @@ class Win32Platform final : public Platform {
   std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) override;
   int MessageBox(const std::string& text, const std::string& caption, int flags) override;
 
+  Multimedia& MultimediaLayer() override { return mci_; }
+
  private:
   App& app_;
   bool previousInstance_ = false;
   std::string appTitle_;  // remembered only; see SetAppTitle
   TopicLibrary topics_;
+  MciLayer mci_;
 };
 
 // The arguments part of a command line: what follows the program name
