@@ -1,0 +1,207 @@
+#include "video/playback.h"
+
+#include <algorithm>
+
+#include "common/numbers.h"
+#include "common/text.h"
+#include "placement/placement.h"
+#include "settings/settings.h"
+#include "startup/command_value.h"
+#include "videosource/discovery.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr char kTextSection[] = "frmRUNAVI Text";
+constexpr Color kHoveredClipColor = 0x008000;
+constexpr Color kClipColor = 0x808080;
+// Reply buffers: the shared read buffer for a mode word, a longer one for
+// the four numbers of a rectangle.
+constexpr int kModeReplyLength = 255;
+constexpr int kRectangleReplyLength = 511;
+
+// Sends one command and keeps it and its result for the report. The low word
+// of the layer's answer is the error; the high word only names the driver.
+bool Exchange(Program& program, const std::string& command, int replyLength,
+              std::string* reply = nullptr) {
+  VideoState& video = program.video;
+  video.MciCommand = command;
+  MciAnswer answer = program.platform.MultimediaLayer().SendCommand(command, replyLength);
+  video.MciResult = static_cast<std::int16_t>(answer.code & 0xFFFFu);
+  if (reply) *reply = std::move(answer.reply);
+  return video.MciResult == 0;
+}
+
+// Sends one command; a failure is reported and the caller carries on.
+bool Send(Program& program, const std::string& command, int replyLength = 0,
+          std::string* reply = nullptr) {
+  if (Exchange(program, command, replyLength, reply)) return true;
+  ReportMciError(program, program.video.MciResult, program.video.MciCommand);
+  return false;
+}
+
+// MCI reads a path with a blank in it as several words and cannot open it;
+// in double quotes it is one word. Other paths go as they are.
+std::string ClipPathWord(const std::string& path) {
+  if (path.find(' ') == std::string::npos) return path;
+  return '"' + path + '"';
+}
+
+// A size from the multimedia layer's text: its leading number, never
+// negative, and no larger than a 16-bit field holds.
+int SizeFromWord(const std::string& word) {
+  const double value = std::clamp(ValueOfText(word), 0.0, 32767.0);
+  return static_cast<int>(RoundHalfEven(value));
+}
+
+void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
+                     WindowHandle surface) {
+  view.HideSurface();
+  Send(program, "Close All");
+  Send(program, "Open " + ClipPathWord(path) + " alias VidClip");
+  Send(program, "Window VidClip handle " + SignedText(static_cast<std::int32_t>(surface)));
+
+  std::string rectangle;
+  Send(program, "Where VidClip destination", kRectangleReplyLength, &rectangle);
+  TakeNextWord(rectangle);  // left
+  TakeNextWord(rectangle);  // top
+  const int width = SizeFromWord(TakeNextWord(rectangle));
+  const int height = SizeFromWord(TakeNextWord(rectangle));
+  view.PlaceSurface(
+      CentreSurface(view.PanelBounds(), width, height, program.video.ListColumnWidth));
+
+  SetPlayState(program, view, "play");
+  if (!Exchange(program, "Play VidClip", 0)) {
+    SetPlayState(program, view, "stop");
+    ReportMciError(program, program.video.MciResult, program.video.MciCommand);
+    return;
+  }
+  program.startup.LoadedClip = program.startup.SelectedClip;
+  view.SetPollTimer(true);
+}
+
+// The clip file of the selected entry, found again when it has gone.
+std::string SelectedClipPath(Program& program) {
+  StartupState& startup = program.startup;
+  const std::string file =
+      program.settings.ReadIniString("AVI" + std::to_string(startup.SelectedClip), "File");
+  const std::string path = JoinPath(startup.MoviesPath, file);
+  if (FileExists(program, path)) return path;
+  startup.MoviesPath = FindVideoFolder(program);
+  if (startup.MoviesPath.empty()) program.platform.EndNow();
+  return JoinPath(startup.MoviesPath, file);
+}
+
+}  // namespace
+
+std::optional<PlayLook> LookOfPlayState(const std::string& state) {
+  //             pause  Play   Stop   surface instructions tool tip
+  if (state == "disable") return PlayLook{false, false, false, false, true, "StartButtonToolTip"};
+  if (state == "stop") return PlayLook{false, true, false, true, false, "StartButtonToolTip"};
+  if (state == "play") return PlayLook{true, true, true, true, false, "PauseButtonToolTip"};
+  if (state == "pause") return PlayLook{false, true, true, true, false, "StartButtonToolTip"};
+  return std::nullopt;
+}
+
+void SelectClip(Program& program, VideoView& view, std::int16_t index) {
+  program.startup.SelectedClip = index;
+  if (index < 0) {
+    SetPlayState(program, view, "disable");
+    return;
+  }
+  const std::string& state = program.video.PlayState;
+  if (state == "play" || state == "pause") StopClip(program, view);
+  TogglePlayback(program, view);
+}
+
+void TogglePlayback(Program& program, VideoView& view) {
+  program.platform.SetPointer(Pointer::Hourglass);
+  const std::string path = SelectedClipPath(program);
+  const std::string& state = program.video.PlayState;
+  const StartupState& startup = program.startup;
+  if (state == "play") {
+    if (Send(program, "Pause VidClip")) SetPlayState(program, view, "pause");
+  } else if (state == "disable" || state == "stop") {
+    OpenAndPlayClip(program, view, path, view.SurfaceHandle());
+  } else if (state == "pause" && startup.LoadedClip == startup.SelectedClip) {
+    if (Send(program, "Resume VidClip")) SetPlayState(program, view, "play");
+  } else if (state == "pause") {
+    if (Send(program, "Stop VidClip")) OpenAndPlayClip(program, view, path, view.SurfaceHandle());
+  }
+  program.platform.SetPointer(Pointer::Default);
+}
+
+void StopClip(Program& program, VideoView& view) {
+  if (!Send(program, "Stop VidClip")) return;
+  view.SetPollTimer(false);
+  SetPlayState(program, view, "stop");
+}
+
+void PollClipStatus(Program& program, VideoView& view) {
+  std::string mode;
+  Send(program, "Status VidClip mode", kModeReplyLength, &mode);
+  if (!SameWithoutCase(std::string_view(mode).substr(0, 7), "stopped")) return;
+  view.SetPollTimer(false);
+  SetPlayState(program, view, "stop");
+}
+
+void SetPlayState(Program& program, VideoView& view, const std::string& state) {
+  if (const auto look = LookOfPlayState(state)) {
+    view.ApplyPlayLook(*look, program.settings.ReadIniString(kTextSection, look->playToolTipKey));
+    // A clip that has stopped is no longer marked, even if it was the last
+    // one under the mouse. Only entries of the list have a label to grey.
+    const std::int16_t selected = program.startup.SelectedClip;
+    if (state == "stop" && selected >= 0 && selected < program.video.ClipCount)
+      view.SetClipLabelColor(selected, kClipColor);
+  }
+  program.video.PlayState = state;
+}
+
+void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered) {
+  const bool stopped = program.video.PlayState == "stop";
+  for (std::int16_t i = 0; i < program.video.ClipCount; ++i) {
+    if (i == hovered)
+      view.SetClipLabelColor(i, kHoveredClipColor);
+    else if (stopped || i != program.startup.SelectedClip)
+      view.SetClipLabelColor(i, kClipColor);
+    // The chosen clip keeps the mark it had under the mouse while it is
+    // playing or paused.
+  }
+}
+
+void ReportMciError(Program& program, std::int16_t code, const std::string& /*command*/) {
+  const auto text = program.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
+  program.platform.MessageBox(text.value_or("Unknown MCI Error"),
+                              program.settings.ReadIniString(kTextSection, "Title"), MB_Ok);
+}
+
+std::string TakeNextWord(std::string& text) {
+  std::string word;
+  const std::size_t blank = text.find(' ');
+  if (blank == std::string::npos) {
+    word = std::move(text);
+    text.clear();
+  } else {
+    word = text.substr(0, blank + 1);
+    text.erase(0, blank + 1);
+  }
+  // A closing mark after the last word becomes a word of its own.
+  if (word.size() >= 2 && std::string_view(".,?!").find(word.back()) != std::string_view::npos) {
+    text.insert(text.begin(), word.back());
+    word.pop_back();
+  }
+  return word;
+}
+
+Bounds CentreSurface(const Bounds& panel, int width, int height, std::int16_t listColumnWidth) {
+  const auto place = [](double value) { return std::max<int>(0, ToInt16(value).value_or(0)); };
+  Bounds surface;
+  surface.left = place((panel.width - width - listColumnWidth) / 2.0 + listColumnWidth);
+  surface.top = place((panel.height - height) / 2.0);
+  surface.width = width;
+  surface.height = height;
+  return surface;
+}
+
+}  // namespace vantor
