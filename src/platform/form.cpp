@@ -22,6 +22,10 @@ WindowHandle Control::Handle() const { return Host().ControlHandle(id_); }
 
 void OptionButton::SetValue(bool selected) { Host().SetValue(Id(), selected); }
 bool OptionButton::Value() const { return Host().Value(Id()); }
+void GraphicalButton::SetPicture(const std::string& picture) { Host().SetPicture(Id(), picture); }
+void GraphicalButton::SetDisabledPicture(const std::string& picture) {
+  Host().SetDisabledPicture(Id(), picture);
+}
 void Picture::SetPicture(const std::string& picture) { Host().SetPicture(Id(), picture); }
 
 TopicPaneState TopicPane::State() const { return Host().TopicPane(Id()); }

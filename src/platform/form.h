@@ -53,6 +53,14 @@ class Button : public Control {
   using Control::Control;
 };
 
+// A push button that shows a picture, and another while it is disabled.
+class GraphicalButton : public Control {
+ public:
+  using Control::Control;
+  void SetPicture(const std::string& picture);
+  void SetDisabledPicture(const std::string& picture);
+};
+
 class Label : public Control {
  public:
   using Control::Control;

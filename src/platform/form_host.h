@@ -154,6 +154,8 @@ class FormHost {
   virtual void SetBackColor(ControlId id, Color color) = 0;
   virtual void SetFont(ControlId id, const Font& font) = 0;
   virtual void SetPicture(ControlId id, const std::string& picture) = 0;
+  // Graphical buttons: the picture shown while the button is disabled.
+  virtual void SetDisabledPicture(ControlId id, const std::string& picture) = 0;
   virtual void SetToolTip(ControlId id, const std::string& text) = 0;
   virtual void SetTimer(ControlId id, bool enabled, int intervalMs) = 0;
   virtual void SetFocus(ControlId id) = 0;

@@ -174,6 +174,8 @@ TEST_CASE(ColoursAndPictures) {
 
   form->SetEnabled(5, false);
   CHECK_EQ(pixel(1005, 16, 16), RGB(0, 0, 255));
+  form->SetDisabledPicture(5, "TESTRED");  // a new greyed picture shows at once
+  CHECK_EQ(pixel(1005, 16, 16), RGB(255, 0, 0));
   form->SetBackColor(1, kGreen);
   form->SetPicture(3, "TESTBLUE");
   CHECK_EQ(pixel(1002, 2, 2), COLORREF{kGreen});

@@ -1,6 +1,7 @@
 // See-through labels on real windows: a label without a background shows
 // its container's colour and picture, a label over another shows the text
-// of the one beneath, and a change of text leaves nothing stale behind.
+// of the one beneath, a label over a picture shows the picture, and a
+// change of text leaves nothing stale behind.
 #include <memory>
 
 #include "check.h"
@@ -69,6 +70,23 @@ TEST_CASE(SeeThroughLabelsShowWhatLiesUnderThem) {
   CHECK_EQ(DarkOnScreen(area, overlap), 0);
   form->SetVisible(kLower, false);
   CHECK_EQ(DarkOnScreen(area, {0, 30, 100, 60}), 0);
+}
+
+TEST_CASE(SeeThroughLabelsShowAStretchedPictureUnderThem) {
+  ControlSpec box = Make("box", ControlKind::PictureBox, {0, 0, 200, 60});
+  box.backColor = kBlue;
+  ControlSpec image = Make("img", ControlKind::Image, {0, 20, 200, 40}, "", "box");
+  image.picture = "TESTRED";  // 8 x 8, stretched over the box's lower part
+  Recorder events;
+  auto form = ThePlatform().CreateForm(
+      MakeForm("See-through image", {box, SeeThrough("label", {0, 0, 150, 50}, ""), image}),
+      events);
+  form->Show();
+  HWND label = ControlWindow(*form, 1001);
+  CHECK_EQ(PixelAt(label, 100, 10), kBlue);  // above the picture: the box's colour
+  CHECK_EQ(PixelAt(label, 100, 40), kRed);   // over it: the picture, stretched
+  form->SetVisible(2, false);
+  CHECK_EQ(PixelAt(label, 100, 40), kBlue);
 }
 
 }  // namespace vantor::win32::test

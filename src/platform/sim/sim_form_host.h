@@ -88,6 +88,9 @@ class SimFormHost : public FormHost {
   void SetBackColor(ControlId id, Color color) override { At(id).design.backColor = color; }
   void SetFont(ControlId id, const Font& font) override { At(id).design.font = font; }
   void SetPicture(ControlId id, const std::string& picture) override { At(id).picture = picture; }
+  void SetDisabledPicture(ControlId id, const std::string& picture) override {
+    At(id).design.disabledPicture = picture;
+  }
   void SetToolTip(ControlId id, const std::string& text) override { At(id).toolTip = text; }
   void SetTopicPane(ControlId id, const TopicPaneState& state) override;
   TopicPaneState TopicPane(ControlId id) const override { return At(id).pane; }

@@ -138,6 +138,13 @@ void Win32FormHost::SetPicture(ControlId id, const std::string& picture) {
   Repaint(*control);
 }
 
+void Win32FormHost::SetDisabledPicture(ControlId id, const std::string& picture) {
+  Control* control = Find(id);
+  if (!control) return;
+  control->design.disabledPicture = picture;
+  Repaint(*control);
+}
+
 void Win32FormHost::SetTopicPane(ControlId id, const TopicPaneState& state) {
   Control* control = Find(id);
   if (!control) return;

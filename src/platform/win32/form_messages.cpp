@@ -251,8 +251,9 @@ void Win32FormHost::PaintControl(ControlId id, HWND window) {
 }
 
 // What shows through a control without a background of its own: its
-// container's colour and picture, then the see-through labels beneath it,
-// lowest first. Nothing else is drawn under it, as its container clips it.
+// container's colour and picture, then the pictured images (stretched, as
+// they draw themselves) and see-through labels beneath it, lowest first.
+// Nothing else is drawn under it, as its container clips it.
 void Win32FormHost::PaintUnderneath(ControlId id, HDC dc) {
   const Control& self = controls_[id];
   RECT area;
@@ -266,16 +267,23 @@ void Win32FormHost::PaintUnderneath(ControlId id, HDC dc) {
   std::vector<std::pair<ControlId, RECT>> beneath;
   for (HWND w = GetWindow(self.window, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
     const ControlId below = IdOfWindow(w);
-    if (below == kFormItself || !controls_[below].design.transparent || !IsWindowVisible(w))
-      continue;
+    if (below == kFormItself || !IsWindowVisible(w)) continue;
+    const ControlSpec& lower = controls_[below].design;
+    const bool pictured = lower.kind == ControlKind::Image && !lower.picture.empty();
+    if (!lower.transparent && !pictured) continue;
     const Bounds& b = controls_[below].design.bounds;
     const RECT place{b.left - at.left, b.top - at.top, b.left - at.left + b.width,
                      b.top - at.top + b.height};
     RECT overlap;
     if (IntersectRect(&overlap, &place, &area)) beneath.emplace_back(below, place);
   }
-  for (auto it = beneath.rbegin(); it != beneath.rend(); ++it)
-    PaintLabelText(it->first, dc, it->second);
+  for (auto it = beneath.rbegin(); it != beneath.rend(); ++it) {
+    const ControlSpec& lower = controls_[it->first].design;
+    if (lower.kind == ControlKind::Image)
+      DrawBitmapStretched(dc, app_.Gdi().Picture(lower.picture), it->second);
+    else
+      PaintLabelText(it->first, dc, it->second);
+  }
 }
 
 void Win32FormHost::PaintLabelText(ControlId id, HDC dc, const RECT& place) {

@@ -57,6 +57,7 @@ class Win32FormHost final : public FormHost {
   void SetBackColor(ControlId id, Color color) override;
   void SetFont(ControlId id, const Font& font) override;
   void SetPicture(ControlId id, const std::string& picture) override;
+  void SetDisabledPicture(ControlId id, const std::string& picture) override;
   void SetToolTip(ControlId id, const std::string& text) override;
   void SetTopicPane(ControlId id, const TopicPaneState& state) override;
   TopicPaneState TopicPane(ControlId id) const override;

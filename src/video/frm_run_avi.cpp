@@ -1,0 +1,155 @@
+#include "video/frm_run_avi.h"
+
+#include <algorithm>
+
+#include "common/numbers.h"
+#include "dialogs/frm_about.h"
+#include "placement/placement.h"
+#include "settings/settings.h"
+#include "video/frm_run_avi_design.h"
+
+namespace vantor {
+namespace {
+
+constexpr const char* kTexts = "frmRUNAVI Text";
+constexpr const char* kMissingSettings = "ZTHELP.INI not found. Please reinstall ZT Orvex Pro.";
+constexpr const char* kBlankEntry = " ";  // keeps its place in the list, shows nothing
+
+std::string ClipSection(int index) { return "AVI" + std::to_string(index); }
+
+// A measure for a 16-bit field; one too large for it is held at the largest.
+std::int16_t Measure16(double pixels) { return ToInt16(pixels).value_or(INT16_MAX); }
+
+}  // namespace
+
+frmRunAVI::frmRunAVI(Program& program) : Form(program.platform, RunAviDesign()), program_(program) {
+  On("btn_Play", EventKind::Click, [this](int) { TogglePlayback(program_, *this); });
+  On("btn_Stop", EventKind::Click, [this](int) { StopClip(program_, *this); });
+  On("btn_quit", EventKind::Click, [this](int) { Unload(); });
+  On("lbl_RunAVI", EventKind::Click,
+     [this](int index) { SelectClip(program_, *this, static_cast<std::int16_t>(index)); });
+  OnMouse("lbl_RunAVI", EventKind::MouseMove, [this](int index, int, int) {
+    MarkClipLabels(program_, *this, static_cast<std::int16_t>(index));
+  });
+  // Anywhere off the clip labels takes the hover mark away ("" is the window).
+  for (const char* elsewhere : {"", "Image1", "Picture1", "Picture2", "Picture3"})
+    OnMouse(elsewhere, EventKind::MouseMove, [this](int, int, int) { ClearHoverMark(); });
+  On("Picture2", EventKind::DblClick, [this](int) { OpenAboutBox(program_, *this); });
+  On("vidTimer", EventKind::Timer, [this](int) { PollClipStatus(program_, *this); });
+}
+
+void frmRunAVI::Form_Load() {
+  std::int16_t& selected = program_.startup.SelectedClip;
+  LoadClipList();
+  LayOutVideoWindow();
+  // A clip the list does not hold cannot be shown as chosen: the window
+  // opens without one, with its instruction.
+  if (selected >= program_.video.ClipCount) selected = -1;
+  MarkClipLabels(program_, *this, selected);
+  SetPlayState(program_, *this, "stop");
+  SelectClip(program_, *this, selected);
+  RestoreFormPosition(program_, *this, "AVIPosition", kApplyPosition | kApplyZOrder, true,
+                      kShowModeless);
+  StartLeft = Left();
+  StartTop = Top();
+}
+
+void frmRunAVI::Form_Unload() {
+  CloseAllClips(program_);
+  // A window that was not moved keeps the position it was given.
+  if (Left() != StartLeft || Top() != StartTop) SaveFormPosition(program_, *this, "AVIPosition");
+  program_.platform.EndNow();
+}
+
+void frmRunAVI::LoadClipList() {
+  Platform& os = program_.platform;
+  const Settings& ini = program_.settings;
+  VideoState& video = program_.video;
+  LoadWindowTexts();
+
+  video.ClipCount = 0;
+  WidestClipLabel_ = 0;
+  ListFontSize_ = os.SystemMetrics(SM_CyCaption) <= 20 ? 12 : 10;
+  listFont_ = {"Arial", static_cast<double>(ListFontSize_), true, false};
+  std::string text = ini.ReadIniString(ClipSection(0), "BUTTON");
+  // No first entry is what a missing settings file looks like.
+  if (text.empty()) {
+    os.MessageBox(kMissingSettings, ini.ReadIniString(kTexts, "Title"), MB_Ok);
+    os.EndNow();
+  }
+  ListTextHeight_ = Measure16(Host().MeasureText(listFont_, text).height);
+  // The window has ten labels; entries after the tenth are not read.
+  while (!text.empty() && video.ClipCount < kClipLabels) {
+    AddClipLabel(video.ClipCount, text, ClipSection(video.ClipCount));
+    ++video.ClipCount;
+    text = ini.ReadIniString(ClipSection(video.ClipCount), "BUTTON");
+  }
+}
+
+void frmRunAVI::LoadWindowTexts() {
+  const Settings& ini = program_.settings;
+  const auto text = [&](const char* key) { return ini.ReadIniString(kTexts, key); };
+  SetCaption(text("Title"));
+  QuitButton().SetCaption(text("QuitButton"));
+  QuitButton().SetToolTip(text("QuitButtonToolTip"));
+  StopButton().SetToolTip(text("StopButtonToolTip"));
+  instructionFont_ = {"Times New Roman", 18, true, true};
+  Instruction1().SetFont(instructionFont_);
+  Instruction1().SetCaption(text("Instruction1"));
+  Instruction2().SetFont(instructionFont_);
+  Instruction2().SetCaption(text("Instruction2"));
+}
+
+// A blank entry's label keeps the list's font and colour but stays hidden
+// and unmeasured.
+void frmRunAVI::AddClipLabel(int index, const std::string& text, const std::string& section) {
+  Label label = ClipLabel(index);
+  label.SetFont(listFont_);
+  label.SetForeColor(kClipPlain);
+  if (text == kBlankEntry) return;
+  label.SetCaption(text);
+  label.SetVisible(true);
+  label.SetToolTip(program_.settings.ReadIniString(section, "TOOLTIP"));
+  const int measured = Host().MeasureText(listFont_, text).width;
+  Bounds bounds = label.GetBounds();
+  bounds.width = Measure16(measured * 7.0 / 100 + measured);
+  label.SetBounds(bounds);
+  WidestClipLabel_ = std::max<std::int16_t>(WidestClipLabel_, Measure16(bounds.width));
+}
+
+void frmRunAVI::ApplyPlayLook(const PlayLook& look, const std::string& playToolTip) {
+  GraphicalButton play = PlayButton();
+  play.SetPicture(DesignPicture(look.showsPause ? "pic_Pause" : "pic_Play"));
+  play.SetDisabledPicture(DesignPicture(look.showsPause ? "picg_Pause" : "picg_Play"));
+  play.SetEnabled(look.playEnabled);
+  StopButton().SetEnabled(look.stopEnabled);
+  Surface().SetVisible(look.surfaceVisible);
+  ShowInstructions(look.instructionsVisible);
+  play.SetToolTip(playToolTip);
+}
+
+void frmRunAVI::ShowInstructions(bool visible) {
+  Instruction1().SetVisible(visible);
+  Instruction2().SetVisible(visible);
+  Line1().SetVisible(visible);
+  Line2().SetVisible(visible);
+}
+
+// Playback may name any clip; only the window's own labels can be coloured.
+void frmRunAVI::SetClipLabelColor(int index, Color color) {
+  if (index >= 0 && index < kClipLabels) ClipLabel(index).SetForeColor(color);
+}
+
+void frmRunAVI::HideSurface() { Surface().SetVisible(false); }
+void frmRunAVI::PlaceSurface(const Bounds& bounds) { Surface().SetBounds(bounds); }
+Bounds frmRunAVI::PanelBounds() const { return Host().GetBounds(Find("Picture1")); }
+WindowHandle frmRunAVI::SurfaceHandle() const { return Host().ControlHandle(Find("Picture3")); }
+
+void frmRunAVI::SetPollTimer(bool running) {
+  if (running)
+    PollTimer().Start(DesignTable().controls[Find("vidTimer")].interval);
+  else
+    PollTimer().Stop();
+}
+
+}  // namespace vantor

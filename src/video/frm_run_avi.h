@@ -1,0 +1,77 @@
+// The video window: a list of how-to clips on the left of a picture panel,
+// the clip playing (or, with none chosen, an instruction) on the right, and
+// a bar with Quit, Play/Pause and Stop. Playback decides what it shows; this
+// window is the only code that writes to its controls.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/form.h"
+#include "program.h"
+#include "video/playback.h"
+
+namespace vantor {
+
+class frmRunAVI : public Form, public VideoView {
+ public:
+  explicit frmRunAVI(Program& program);
+
+  // The controls the logic and the layout set.
+  GraphicalButton PlayButton() { return Get<GraphicalButton>("btn_Play"); }
+  GraphicalButton StopButton() { return Get<GraphicalButton>("btn_Stop"); }
+  Button QuitButton() { return Get<Button>("btn_quit"); }
+  Label ClipLabel(int i) { return Get<Label>("lbl_RunAVI", i); }
+  Label Instruction1() { return Get<Label>("lbl_Instruction1"); }
+  Label Instruction2() { return Get<Label>("lbl_Instruction2"); }
+  Control Line1() { return Get<Control>("Line1"); }
+  Control Line2() { return Get<Control>("Line2"); }
+  Picture Panel() { return Get<Picture>("Picture1"); }
+  Picture Bar() { return Get<Picture>("Picture2"); }
+  Picture Surface() { return Get<Picture>("Picture3"); }
+  Picture Background() { return Get<Picture>("Image1"); }
+  Timer PollTimer() { return Get<Timer>("vidTimer"); }
+
+  // Reads the window's texts and the clip list, and measures the list.
+  void LoadClipList();
+  // Gives the window and every control its pixel geometry; run once while
+  // loading, after LoadClipList.
+  void LayOutVideoWindow();
+
+  // The list's measures in pixels (and its font size in points).
+  std::int16_t WidestClipLabel() const { return WidestClipLabel_; }
+  std::int16_t ListTextHeight() const { return ListTextHeight_; }
+  std::int16_t ListFontSize() const { return ListFontSize_; }
+
+  // What playback shows through the window.
+  void ApplyPlayLook(const PlayLook& look, const std::string& playToolTip) override;
+  void SetClipLabelColor(int index, Color color) override;
+  void HideSurface() override;
+  void PlaceSurface(const Bounds& bounds) override;
+  Bounds PanelBounds() const override;
+  WindowHandle SurfaceHandle() const override;
+  void SetPollTimer(bool running) override;
+
+ private:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void LoadWindowTexts();
+  void AddClipLabel(int index, const std::string& text, const std::string& section);
+  void ShowInstructions(bool visible);
+  void LayOutInstructions(std::int16_t rowHeight);
+  void ClearHoverMark() { MarkClipLabels(program_, *this, -1); }
+
+  Program& program_;
+  // Picture1's font: the list's texts are measured in it.
+  Font listFont_;
+  Font instructionFont_;
+  std::int16_t WidestClipLabel_ = 0;
+  std::int16_t ListTextHeight_ = 0;
+  std::int16_t ListFontSize_ = 12;
+  // Where placement put the window, in twips; compared at unload. Kept
+  // wide so that positions beyond 16 bits still compare exactly.
+  std::int32_t StartLeft = 0;
+  std::int32_t StartTop = 0;
+};
+
+}  // namespace vantor

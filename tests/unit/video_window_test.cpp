@@ -1,0 +1,182 @@
+// The video window's own work: its texts and clip list (blank entries, the
+// ten labels it has, the missing settings file), the state it opens in, the
+// hover mark, the about box, and quitting with the position saved only
+// after a move.
+#include <algorithm>
+
+#include "video_fixture.h"
+
+namespace vantor::testing {
+namespace {
+
+constexpr Color kGreen = 0x008000;
+constexpr Color kGrey = 0x808080;
+
+class VideoWindowTest : public VideoTest {
+ protected:
+  VideoWindowTest() {
+    program.startup.MoviesPath = "D:\\Clips";
+    for (int i = 0; i < 3; ++i)
+      sim.mci.AddClip("D:\\Clips\\clip" + std::to_string(i) + ".avi", 320, 240, 3000);
+  }
+  bool InstructionsShown() {
+    return C("lbl_Instruction1").visible && C("lbl_Instruction2").visible && C("Line1").visible &&
+           C("Line2").visible;
+  }
+  std::vector<Color> ClipColors() {
+    std::vector<Color> colors;
+    for (int i = 0; i < program.video.ClipCount; ++i)
+      colors.push_back(C("lbl_RunAVI", i).design.foreColor);
+    return colors;
+  }
+};
+
+TEST_F(VideoWindowTest, ABlankEntryKeepsItsPlaceButShowsNothing) {
+  sim.textWidths = {{"Saving", 100}};
+  OpenVideo(ClipList({"Scanning", " ", "Saving"}));
+  EXPECT_EQ(program.video.ClipCount, 3);
+  EXPECT_TRUE(C("lbl_RunAVI", 0).visible);
+  EXPECT_FALSE(C("lbl_RunAVI", 1).visible);
+  EXPECT_TRUE(C("lbl_RunAVI", 2).visible);
+  EXPECT_FALSE(C("lbl_RunAVI", 3).visible);
+  EXPECT_EQ(C("lbl_RunAVI", 2).text, "Saving");
+  EXPECT_EQ(C("lbl_RunAVI", 2).toolTip, "Tip 2");
+  EXPECT_EQ(C("lbl_RunAVI", 1).toolTip, "");
+  // The entry after the blank stands in the third row, 107 wide.
+  EXPECT_EQ(Numbers(At("lbl_RunAVI", 2)), (std::vector<int>{10, 94, 107, 23}));
+  EXPECT_EQ(C("lbl_RunAVI", 1).design.font.name, "Arial");
+  EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGrey, kGrey}));
+
+  // The third label plays the third entry's clip.
+  Window().Click("lbl_RunAVI", 2);
+  EXPECT_EQ(program.video.PlayState, "play");
+  const std::vector<std::string> sent = sim.mci.Commands();
+  EXPECT_NE(std::find(sent.begin(), sent.end(), "Open D:\\Clips\\clip2.avi alias VidClip"),
+            sent.end());
+}
+
+TEST_F(VideoWindowTest, OnlyTenEntriesAreRead) {
+  std::vector<std::string> eleven;
+  for (int i = 0; i < 11; ++i) eleven.push_back("Clip " + std::to_string(i));
+  OpenVideo(ClipList(eleven));
+  EXPECT_EQ(program.video.ClipCount, 10);
+  EXPECT_EQ(C("lbl_RunAVI", 9).text, "Clip 9");
+  EXPECT_TRUE(C("lbl_RunAVI", 9).visible);
+  EXPECT_EQ(At("lbl_RunAVI", 9).top, 10 + 10 * 28);
+}
+
+TEST_F(VideoWindowTest, WithoutAFirstEntryTheProgramSaysSoAndEnds) {
+  IniText ini = ClipList({});
+  ini.Set("AVI1", "BUTTON", "Not reached");
+  EXPECT_TRUE(Ends([&] { OpenVideo(ini); }));
+  EXPECT_EQ(sim.messageBoxes,
+            std::vector<std::string>{
+                "How-to Videos|ZTHELP.INI not found. Please reinstall ZT Orvex Pro."});
+  EXPECT_FALSE(Window().IsVisible());
+
+  // No settings file at all: the same message, without a title.
+  sim::SimPlatform bare;
+  Program run(bare);
+  run.settings.LocateSettingsFile();
+  frmRunAVI window(run);
+  EXPECT_TRUE(Ends([&] { window.Load(); }));
+  EXPECT_EQ(bare.messageBoxes,
+            std::vector<std::string>{"|ZTHELP.INI not found. Please reinstall ZT Orvex Pro."});
+}
+
+TEST_F(VideoWindowTest, WithoutAChosenClipItOpensWithTheInstruction) {
+  OpenVideo();
+  EXPECT_TRUE(Window().IsVisible());
+  EXPECT_EQ(program.video.PlayState, "disable");
+  EXPECT_TRUE(InstructionsShown());
+  EXPECT_FALSE(C("Picture3").visible);
+  EXPECT_FALSE(C("btn_Play").enabled);
+  EXPECT_FALSE(C("btn_Stop").enabled);
+  EXPECT_EQ(C("btn_Play").picture, "video_play");
+  EXPECT_EQ(C("btn_Play").design.disabledPicture, "video_play_grey");
+  EXPECT_EQ(C("btn_Play").toolTip, "Play it");
+  EXPECT_EQ(Window().Caption(), "How-to Videos");
+  EXPECT_EQ(C("btn_quit").text, "Quit");
+  EXPECT_EQ(C("btn_quit").toolTip, "Close the videos");
+  EXPECT_EQ(C("btn_Stop").toolTip, "Stop it");
+  EXPECT_EQ(C("lbl_Instruction1").text, "Pick a clip");
+  EXPECT_EQ(C("lbl_Instruction2").text, "and watch");
+  EXPECT_FALSE(C("vidTimer").timerEnabled);
+}
+
+TEST_F(VideoWindowTest, AChosenClipPlaysAtOnceCentredRightOfTheList) {
+  program.startup.SelectedClip = 1;
+  OpenVideo();
+  EXPECT_TRUE(Window().IsVisible());
+  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_FALSE(InstructionsShown());
+  EXPECT_TRUE(C("btn_Stop").enabled);
+  EXPECT_EQ(C("btn_Play").picture, "video_pause");
+  EXPECT_EQ(C("btn_Play").design.disabledPicture, "video_pause_grey");
+  EXPECT_TRUE(C("vidTimer").timerEnabled);
+  // Right of the 104-pixel list column: (630 - 320 - 104) / 2 + 104, and
+  // 72.5 down, halves to even.
+  EXPECT_TRUE(C("Picture3").visible);
+  EXPECT_EQ(Numbers(At("Picture3")), (std::vector<int>{207, 72, 320, 240}));
+  EXPECT_EQ(sim.mci.WindowOf("VidClip"), video->SurfaceHandle());
+  // Marked while loading, greyed again by "stop" before the clip started.
+  EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGrey, kGrey}));
+}
+
+TEST_F(VideoWindowTest, AChosenClipBeyondTheListOpensWithTheInstruction) {
+  for (std::int16_t clip : {2, 15}) {
+    SCOPED_TRACE(clip);
+    program.startup.SelectedClip = clip;
+    OpenVideo(ClipList({"Scanning", "Saving"}));
+    EXPECT_EQ(program.video.PlayState, "disable");
+    EXPECT_EQ(program.startup.SelectedClip, -1);
+    EXPECT_TRUE(InstructionsShown());
+  }
+}
+
+TEST_F(VideoWindowTest, TheHoverMarkLeavesWithThePointer) {
+  OpenVideo();
+  for (const char* elsewhere : {"", "Image1", "Picture1", "Picture2", "Picture3"}) {
+    SCOPED_TRACE(elsewhere);
+    Window().MouseMove("lbl_RunAVI", 1);
+    EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGreen, kGrey}));
+    Window().MouseMove(elsewhere);
+    EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGrey, kGrey}));
+  }
+}
+
+TEST_F(VideoWindowTest, ADoubleClickOnTheBarShowsTheAboutBoxUnderTheWindowsTitle) {
+  OpenVideo();
+  std::string caption;
+  sim.OnModal("frmAbout", [&](sim::SimFormHost& box) { caption = box.Caption(); });
+  Window().DblClick("Picture2");
+  EXPECT_EQ(caption, "How-to Videos");
+  EXPECT_EQ(program.AboutOpener, video.get());
+}
+
+TEST_F(VideoWindowTest, QuittingClosesTheClipsAndSavesThePositionOnlyAfterAMove) {
+  program.startup.SelectedClip = 0;
+  OpenVideo();
+  // A failing close is kept, not reported.
+  sim.mci.FailCommand("close", sim::mci::kInternal);
+  EXPECT_TRUE(Ends([&] { Window().Click("btn_quit"); }));
+  EXPECT_EQ(sim.mci.Commands().back(), "Close All");
+  EXPECT_EQ(program.video.MciResult, static_cast<std::int16_t>(sim::mci::kInternal));
+  EXPECT_TRUE(sim.messageBoxes.empty());
+  EXPECT_EQ(Ini("AVIPosition", "left"), "");
+  sim.mci.FailCommand("close", 0);
+
+  // Escape and the close box quit as the button does.
+  OpenVideo();
+  EXPECT_TRUE(Ends([&] { Window().PressEscape(); }));
+  EXPECT_EQ(Ini("AVIPosition", "left"), "");
+
+  OpenVideo();
+  video->SetLeft(video->Left() + 300);
+  EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
+  EXPECT_EQ(Ini("AVIPosition", "left"), std::to_string(video->Left()));
+  EXPECT_EQ(Ini("AVIPosition", "top"), std::to_string(video->Top()));
+}
+
+}  // namespace
+}  // namespace vantor::testing
