@@ -124,6 +124,8 @@ void StopClip(Program& program, VideoView& view) {
   SetPlayState(program, view, "stop");
 }
 
+void CloseAllClips(Program& program) { Exchange(program, "Close All", 0); }
+
 void PollClipStatus(Program& program, VideoView& view) {
   std::string mode;
   Send(program, "Status VidClip mode", kModeReplyLength, &mode);

@@ -44,6 +44,9 @@ class VideoView {
 void SelectClip(Program& program, VideoView& view, std::int16_t index);
 void TogglePlayback(Program& program, VideoView& view);
 void StopClip(Program& program, VideoView& view);
+// Closes every clip the program opened, as the window does when it goes;
+// the result is kept with the command, and a failure is not reported.
+void CloseAllClips(Program& program);
 void PollClipStatus(Program& program, VideoView& view);
 void SetPlayState(Program& program, VideoView& view, const std::string& state);
 void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered);
