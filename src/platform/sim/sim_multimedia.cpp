@@ -40,7 +40,7 @@ std::optional<std::vector<std::string>> SplitWords(const std::string& command) {
 MciAnswer Fail(std::uint32_t code) { return MciAnswer{code, {}}; }
 MciAnswer Reply(std::string text) { return MciAnswer{0, std::move(text)}; }
 
-// The texts Windows gives for the codes the fake device produces.
+// The texts the real layer gives for the codes the fake device produces.
 const std::map<std::uint32_t, std::string>& ErrorTexts() {
   static const std::map<std::uint32_t, std::string> texts = {
       {mci::kUnrecognizedKeyword, "The driver cannot recognize the specified command parameter."},
@@ -54,14 +54,17 @@ const std::map<std::uint32_t, std::string>& ErrorTexts() {
       {mci::kMissingParameter, "The specified command requires a parameter. Please supply one."},
       {mci::kFileNotFound,
        "Cannot find the specified file. Make sure the path and filename are correct."},
-      {mci::kInternal,
-       "A problem occurred in initializing MCI. Try restarting the Windows operating system."},
+      {mci::kInternal, "A problem occurred in initializing MCI. Try restarting Windows."},
+      {mci::kExtensionNotFound,
+       "Cannot determine the device type from the given filename extension."},
       {mci::kDuplicateAlias,
        "The specified alias is already being used in this application. Use a unique alias."},
-      {mci::kNoClosingQuote, "A closing quotation mark is missing."},
+      {mci::kNoClosingQuote,
+       "A closing double-quotation mark is missing from the parameter value. Please supply "
+       "one."},
       {mci::kInvalidFile,
        "The specified file cannot be played on the specified MCI device. The file may be "
-       "corrupt, not in the correct format, or no file handler available for this format."},
+       "corrupt, or not in the correct format."},
   };
   return texts;
 }
@@ -156,6 +159,12 @@ MciAnswer FakeMciDevice::Run(const std::vector<std::string>& words) {
 
 MciAnswer FakeMciDevice::Open(const std::vector<std::string>& words) {
   if (words.size() < 2) return Fail(mci::kMissingParameter);
+  // The device type comes from the file's extension, before anything else
+  // of the command is looked at: a path cut at a blank has none.
+  const std::string& element = words[1];
+  const std::size_t dot = element.find_last_of('.');
+  if (dot == std::string::npos || element.find('\\', dot) != std::string::npos)
+    return Fail(mci::kExtensionNotFound);
   std::string alias = words[1];
   for (std::size_t i = 2; i < words.size(); i += 2) {
     if (Lower(words[i]) != "alias") return Fail(mci::kUnrecognizedKeyword);

@@ -14,7 +14,8 @@
 
 namespace vantor::sim {
 
-// MCI's own error codes, for the failures the fake device produces.
+// MCI's own error codes, for the failures the fake device produces. The
+// texts are the ones Wine's MCI gives for them.
 namespace mci {
 constexpr std::uint32_t kUnrecognizedKeyword = 259;
 constexpr std::uint32_t kUnrecognizedCommand = 261;
@@ -25,6 +26,7 @@ constexpr std::uint32_t kBadInteger = 270;
 constexpr std::uint32_t kMissingParameter = 273;
 constexpr std::uint32_t kFileNotFound = 275;
 constexpr std::uint32_t kInternal = 277;
+constexpr std::uint32_t kExtensionNotFound = 281;  // a file name without an extension
 constexpr std::uint32_t kDuplicateAlias = 289;
 constexpr std::uint32_t kNoClosingQuote = 294;
 constexpr std::uint32_t kInvalidFile = 296;
