@@ -1,12 +1,8 @@
 #include "video/playback.h"
 
-#include <algorithm>
-
-#include "common/numbers.h"
 #include "common/text.h"
 #include "placement/placement.h"
 #include "settings/settings.h"
-#include "startup/command_value.h"
 #include "videosource/discovery.h"
 
 namespace vantor {
@@ -48,13 +44,6 @@ std::string ClipPathWord(const std::string& path) {
   return '"' + path + '"';
 }
 
-// A size from the multimedia layer's text: its leading number, never
-// negative, and no larger than a 16-bit field holds.
-int SizeFromWord(const std::string& word) {
-  const double value = std::clamp(ValueOfText(word), 0.0, 32767.0);
-  return static_cast<int>(RoundHalfEven(value));
-}
-
 void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
                      WindowHandle surface) {
   view.HideSurface();
@@ -64,12 +53,9 @@ void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
 
   std::string rectangle;
   Send(program, "Where VidClip destination", kRectangleReplyLength, &rectangle);
-  TakeNextWord(rectangle);  // left
-  TakeNextWord(rectangle);  // top
-  const int width = SizeFromWord(TakeNextWord(rectangle));
-  const int height = SizeFromWord(TakeNextWord(rectangle));
+  const SurfaceSize size = SurfaceSizeOfReply(std::move(rectangle));
   view.PlaceSurface(
-      CentreSurface(view.PanelBounds(), width, height, program.video.ListColumnWidth));
+      CentreSurface(view.PanelBounds(), size.width, size.height, program.video.ListColumnWidth));
 
   SetPlayState(program, view, "play");
   if (!Exchange(program, "Play VidClip", 0)) {
@@ -176,34 +162,6 @@ void ReportMciError(Program& program, std::int16_t code, const std::string& /*co
   const auto text = program.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
   program.platform.MessageBox(text.value_or("Unknown MCI Error"),
                               program.settings.ReadIniString(kTextSection, "Title"), MB_Ok);
-}
-
-std::string TakeNextWord(std::string& text) {
-  std::string word;
-  const std::size_t blank = text.find(' ');
-  if (blank == std::string::npos) {
-    word = std::move(text);
-    text.clear();
-  } else {
-    word = text.substr(0, blank + 1);
-    text.erase(0, blank + 1);
-  }
-  // A closing mark after the last word becomes a word of its own.
-  if (word.size() >= 2 && std::string_view(".,?!").find(word.back()) != std::string_view::npos) {
-    text.insert(text.begin(), word.back());
-    word.pop_back();
-  }
-  return word;
-}
-
-Bounds CentreSurface(const Bounds& panel, int width, int height, std::int16_t listColumnWidth) {
-  const auto place = [](double value) { return std::max<int>(0, ToInt16(value).value_or(0)); };
-  Bounds surface;
-  surface.left = place((panel.width - width - listColumnWidth) / 2.0 + listColumnWidth);
-  surface.top = place((panel.height - height) / 2.0);
-  surface.width = width;
-  surface.height = height;
-  return surface;
 }
 
 }  // namespace vantor

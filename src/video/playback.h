@@ -52,6 +52,15 @@ void SetPlayState(Program& program, VideoView& view, const std::string& state);
 void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered);
 void ReportMciError(Program& program, std::int16_t code, const std::string& command);
 
+// The width and height a "Where ... destination" reply gives: its third and
+// fourth words, each read as the leading number of the word (0 when there
+// is none) and kept between 0 and 32767.
+struct SurfaceSize {
+  int width = 0;
+  int height = 0;
+};
+SurfaceSize SurfaceSizeOfReply(std::string reply);
+
 // Splits the first word (with its trailing blank) off `text`.
 std::string TakeNextWord(std::string& text);
 // The surface of `width` x `height` centred in the panel right of the clip
