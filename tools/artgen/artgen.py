@@ -24,6 +24,7 @@ import sys
 
 import coach_art
 import raster
+import video_art
 
 # The 16 colours of the standard Windows palette, in their usual order.
 VGA16 = [
@@ -228,6 +229,21 @@ def topic_background(watermark):
     return palette_canvas(coach_art.topic_background(watermark), 256)
 
 
+# Colours that the video window draws besides its background: the bar, the
+# buttons, the clip list's grey and green, the outline of the clip's surface.
+VIDEO_WINDOW_COLORS = [
+    coach_art.BAR_GOLD, (192, 192, 192), (0, 128, 0), (128, 128, 128), (0, 0, 0),
+    (255, 255, 255), (160, 160, 160), (105, 105, 105), (227, 227, 227), (240, 240, 240)]
+
+
+def video_background():
+    return palette_canvas(video_art.background(), 256, VIDEO_WINDOW_COLORS)
+
+
+def video_button(draw, enabled):
+    return palette_canvas(draw(enabled), 256)
+
+
 # The scanned picture that builds up on the glass, one colour per glass row.
 SCAN_STRIPES = [RED, YELLOW, LIME, AQUA, BLUE, FUCHSIA]
 SCAN_FRAMES = 8
@@ -295,6 +311,15 @@ ARTWORK = [
     ("ico_opt_on", "BITMAP", "opt_on.bmp",
      functools.partial(small_picture, coach_art.option_button, True)),
     ("about_picture", "BITMAP", "about_picture.bmp", about_picture),
+    ("video_background", "BITMAP", "video_background.bmp", video_background),
+    ("video_bar", "BITMAP", "video_bar.bmp",
+     functools.partial(small_picture, video_art.button_bar)),
+] + [("video_%s%s" % (name, "" if enabled else "_grey"), "BITMAP",
+      "video_%s%s.bmp" % (name, "" if enabled else "_grey"),
+      functools.partial(video_button, draw, enabled))
+     for name, draw in (("play", video_art.play_picture), ("pause", video_art.pause_picture),
+                        ("stop", video_art.stop_picture))
+     for enabled in (True, False)
 ] + [("ico_scan%d" % n, "BITMAP", "scan%d.bmp" % n, functools.partial(scan_frame, n))
      for n in range(SCAN_FRAMES)]
 
