@@ -23,13 +23,20 @@ std::string Win32FormHost::Text(ControlId id) const {
   return text;
 }
 
+// See-through labels and images are drawn again by the see-through labels
+// over them.
+bool Win32FormHost::ShowsUnderLabels(const Control& control) {
+  return control.design.transparent || control.design.kind == ControlKind::Image;
+}
+
 void Win32FormHost::SetVisible(ControlId id, bool visible) {
   Control* control = Find(id);
   if (!control) return;
   control->design.visible = visible;
   // A see-through label leaves its place to what lies under it, and the
-  // labels over it drew it as part of their own background.
-  if (control->design.transparent) Repaint(*control);
+  // labels over it (or over an image) drew it as part of their own
+  // background.
+  if (ShowsUnderLabels(*control)) Repaint(*control);
   if (control->window) ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
 }
 
@@ -85,9 +92,9 @@ void Win32FormHost::SetBounds(ControlId id, const Bounds& bounds) {
   control->design.bounds = b;
   if (!control->window) return;
   const SIZE size = WindowSize(control->design.kind, b);
-  if (control->design.transparent) Repaint(*control);  // the place it leaves
+  if (ShowsUnderLabels(*control)) Repaint(*control);  // the place it leaves
   MoveWindow(control->window, b.left, b.top, size.cx, size.cy, TRUE);
-  if (control->design.transparent) Repaint(*control);
+  if (ShowsUnderLabels(*control)) Repaint(*control);
 }
 
 Bounds Win32FormHost::GetBounds(ControlId id) const {

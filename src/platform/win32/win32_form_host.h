@@ -106,6 +106,7 @@ class Win32FormHost final : public FormHost {
   std::vector<ControlId> RunOf(ControlId id) const;
   void ApplyTimer(ControlId id);
   void Repaint(const Control& control);
+  static bool ShowsUnderLabels(const Control& control);
   void OnWindowDestroyed();
   void EndModal();
 
