@@ -67,6 +67,9 @@ ini_value() {
 video_install() {
   new_install <"$VANTOR_ROOT/sample/zthelp.ini"
   local base="$INSTALL${1:+/$1}" relative key
+  # The installer's values where the sample leaves them out.
+  [[ -n "$(ini_value "AVI Setup" relativePath)" ]] || ini_set "AVI Setup" relativePath clips
+  [[ -n "$(ini_value "AVI Setup" keyFile)" ]] || ini_set "AVI Setup" keyFile vantor-clips.id
   relative="$(ini_value "AVI Setup" relativePath)"
   key="$(ini_value "AVI Setup" keyFile)"
   [[ -n "$(ini_value AVI0 BUTTON)" ]] || fail "the sample settings have no clip list"
@@ -176,6 +179,13 @@ moving() {
   before="$(picture_hash "$SURFACE")"
   sleep "$(awk -v ms="$1" 'BEGIN { print ms / 1000 }')"
   [[ "$(picture_hash "$SURFACE")" != "$before" ]] && echo 1 || echo 0
+}
+
+# no_message_box <what>: fails, with the box's text, when a message box
+# titled like the window comes up within 300 ms.
+no_message_box() {
+  vd absent "$VIDEO_TITLE" 300 --with 1 >/dev/null 2>&1 && return 0
+  fail "$1 brought a message box: $(vd text "$VIDEO_TITLE" 65535 --with 1)"
 }
 
 # message_boxes: closes the message boxes titled like the window (they hold
