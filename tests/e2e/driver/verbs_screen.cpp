@@ -65,19 +65,12 @@ Region RegionOf(const Args& args) {
   return region;
 }
 
-// The client area of `control` (or the region of it) as it stands on the
-// screen now.
-Capture CaptureClient(HWND control, const Region& region = {}) {
+// That rectangle of the screen as it stands now.
+Capture CaptureScreen(const RECT& rect) {
   Capture capture;
-  capture.visible = IsWindowVisible(control) != 0;
-  capture.rect = ClientOnScreen(control);
-  if (!region.whole) {
-    RECT part = region.part;
-    OffsetRect(&part, capture.rect.left, capture.rect.top);
-    IntersectRect(&capture.rect, &capture.rect, &part);
-  }
-  const int width = capture.rect.right - capture.rect.left;
-  const int height = capture.rect.bottom - capture.rect.top;
+  capture.rect = rect;
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return capture;
 
   BITMAPINFO info{};
@@ -93,7 +86,7 @@ Capture CaptureClient(HWND control, const Region& region = {}) {
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bitmap && bits) {
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, capture.rect.left, capture.rect.top, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     GdiFlush();
     const auto* rgb = static_cast<const std::uint32_t*>(bits);
     capture.pixels.resize(static_cast<std::size_t>(width) * height);
@@ -107,6 +100,42 @@ Capture CaptureClient(HWND control, const Region& region = {}) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return capture;
+}
+
+// The client area of `control` (or the region of it) as it stands on the
+// screen now.
+Capture CaptureClient(HWND control, const Region& region = {}) {
+  RECT rect = ClientOnScreen(control);
+  if (!region.whole) {
+    RECT part = region.part;
+    OffsetRect(&part, rect.left, rect.top);
+    IntersectRect(&rect, &rect, &part);
+  }
+  Capture capture = CaptureScreen(rect);
+  capture.visible = IsWindowVisible(control) != 0;
+  return capture;
+}
+
+// True when `now` differs from what the same place of the screen showed in
+// `before` (a larger, earlier capture) in more than 1 % of its pixels. A
+// surface just shown or moved shows what lay there until it is painted.
+bool DiffersFrom(const Capture& now, const Capture& before) {
+  const long width = now.rect.right - now.rect.left;
+  const long beforeWidth = before.rect.right - before.rect.left;
+  std::size_t differing = 0;
+  for (std::size_t i = 0; i < now.pixels.size(); ++i) {
+    const long x = now.rect.left + static_cast<long>(i) % width;
+    const long y = now.rect.top + static_cast<long>(i) / width;
+    if (x < before.rect.left || x >= before.rect.right || y < before.rect.top ||
+        y >= before.rect.bottom) {
+      ++differing;
+      continue;
+    }
+    const std::size_t j =
+        static_cast<std::size_t>((y - before.rect.top) * beforeWidth + (x - before.rect.left));
+    differing += now.pixels[i] != before.pixels[j] ? 1 : 0;
+  }
+  return differing * 100 > now.pixels.size();
 }
 
 Summary Summarise(const std::vector<ColorRef>& pixels) {
@@ -160,26 +189,26 @@ void PrintSummary(const Capture& capture, const Summary& summary) {
       static_cast<unsigned>(summary.hash), ShowsFrame(capture, summary) ? 1 : 0);
 }
 
-// Waits until `surface` shows a frame whose pixels differ from `before`
-// (0: any frame). Returns the milliseconds since `start`, or -1.
-long WaitForFrame(HWND surface, const Region& region, std::uint32_t before, DWORD start,
+// Waits until `surface` shows a frame that differs from what its place on
+// the screen showed in `before` (no capture: any frame). Returns the
+// milliseconds since `start`, or -1.
+long WaitForFrame(HWND surface, const Region& region, const Capture* before, DWORD start,
                   long timeoutMs) {
   for (;;) {
     const Capture capture = CaptureClient(surface, region);
     const Summary summary = Summarise(capture.pixels);
     const DWORD now = GetTickCount();
-    if (ShowsFrame(capture, summary) && summary.hash != before) {
-      return static_cast<long>(now - start);
+    const bool frame = ShowsFrame(capture, summary) && (!before || DiffersFrom(capture, *before));
+    if (std::getenv("VDRIVER_TRACE_FRAMES")) {
+      std::fprintf(stderr, "frame-trace ms=%lu visible=%d dominant_pct=%d hash=%08x frame=%d\n",
+                   static_cast<unsigned long>(now - start), capture.visible ? 1 : 0,
+                   summary.DominantPercent(capture.pixels.size()),
+                   static_cast<unsigned>(summary.hash), frame ? 1 : 0);
     }
+    if (frame) return static_cast<long>(now - start);
     if (static_cast<long>(now - start) >= timeoutMs || !IsWindow(surface)) return -1;
     Sleep(kFramePollMs);
   }
-}
-
-std::uint32_t FrameHashNow(HWND surface, const Region& region) {
-  const Capture capture = CaptureClient(surface, region);
-  const Summary summary = Summarise(capture.pixels);
-  return ShowsFrame(capture, summary) ? summary.hash : 0;
 }
 
 // The time an event took, and when it happened by the system's tick count,
@@ -238,7 +267,7 @@ int WaitFrame(const Args& args) {
   if (!RequireSurface(args, top, control)) return kFailed;
   const Region region = RegionOf(args);
   const DWORD start = GetTickCount();
-  const long elapsed = WaitForFrame(control, region, 0, start, args.IntAt(2, kDefaultWaitMs));
+  const long elapsed = WaitForFrame(control, region, nullptr, start, args.IntAt(2, kDefaultWaitMs));
   if (elapsed < 0) {
     const Capture capture = CaptureClient(control, region);
     std::fprintf(stderr, "vdriver: no frame on control %ld; it shows: ", args.IntAt(1, 0));
@@ -251,8 +280,9 @@ int WaitFrame(const Args& args) {
 }
 
 // A posted mouse click on <click id>, timed to the first frame on <surface
-// id> that differs from what the surface showed before the click (a stopped
-// or paused clip stays on the surface until the next one is drawn).
+// id> that differs from what its place showed before the click: a stopped
+// or paused clip stays on the surface until the next one is drawn, and a
+// surface just shown shows what lay under it until it is painted.
 int ClickFrame(const Args& args) {
   HWND top, target, surface;
   if (!RequireControl(args, top, target)) return kFailed;
@@ -262,14 +292,14 @@ int ClickFrame(const Args& args) {
     return kFailed;
   }
   const Region region = RegionOf(args);
-  const std::uint32_t before = FrameHashNow(surface, region);
+  const Capture before = CaptureScreen(ClientOnScreen(top));
   RECT client{};
   GetClientRect(target, &client);
   const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
   const DWORD start = GetTickCount();
   PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, middle);
   PostMessageA(target, WM_LBUTTONUP, 0, middle);
-  const long elapsed = WaitForFrame(surface, region, before, start, args.IntAt(3, kDefaultWaitMs));
+  const long elapsed = WaitForFrame(surface, region, &before, start, args.IntAt(3, kDefaultWaitMs));
   if (elapsed < 0) {
     std::fprintf(stderr, "vdriver: no new frame on control %ld\n", args.IntAt(2, 0));
     return kTimedOut;
@@ -314,7 +344,7 @@ int LaunchFrame(const Args& args) {
     return kTimedOut;
   }
   const long windowMs = static_cast<long>(GetTickCount() - start);
-  const long frameMs = WaitForFrame(surface, {}, 0, start, timeoutMs);
+  const long frameMs = WaitForFrame(surface, {}, nullptr, start, timeoutMs);
   if (frameMs < 0) {
     std::fprintf(stderr, "vdriver: no frame in \"%s\"\n", title.c_str());
     return kTimedOut;

@@ -2,9 +2,8 @@
 # How long a clip takes to show its first frame under Wine, five times
 # each, in the video window and in the bare player (mciplay.exe, built from
 # tools/mciplay), which sends the same commands from a plain window:
-#  - window: a click on a clip label, with the other clip stopped on the
-#    surface, to the new clip's first frame;
-#  - window, change: the same click while the other clip plays (Stop first);
+#  - window: a click on a clip label, with nothing or the other clip
+#    stopped on the surface, to the new clip's first frame;
 #  - bare player: its window shown (it opens the clip right after) to the
 #    first frame.
 # A frame is detected as vdriver's wait-frame does (docs/testing.md); the
@@ -32,23 +31,20 @@ timed() {
 
 # --- The video window ----------------------------------------------------------------------
 open_video 9
-from_stop=() changes=()
+clicks=()
 for ((run = 0; run < RUNS_EACH; run++)); do
   line="$(vd click-frame "$VIDEO_TITLE" $((LABEL0 + run % 2)) "$SURFACE" 5000 \
     --region "$CAPTION_REGION")" || fail "no frame after the click of run $run"
-  # The first click comes with nothing on the surface.
-  ((run > 0)) && from_stop+=("$(kv elapsed_ms "$line")")
-  line="$(vd click-frame "$VIDEO_TITLE" $((LABEL0 + (run + 1) % 2)) "$SURFACE" 5000 \
-    --region "$CAPTION_REGION")" || fail "no frame after the change of run $run"
-  changes+=("$(kv elapsed_ms "$line")")
-  vd click "$VIDEO_TITLE" "$STOP" || fail "Stop could not be pressed"
+  clicks+=("$(kv elapsed_ms "$line")")
+  # Wine's clip device answers a Stop of a playing clip with a code that is
+  # no multimedia error, though it stops: its message box is closed here.
+  vd click "$VIDEO_TITLE" "$STOP" --post || fail "Stop could not be pressed"
+  message_boxes >/dev/null
+  vd wait-disabled "$VIDEO_TITLE" "$STOP" 2000 >/dev/null || fail "the clip did not stop"
 done
-line="$(vd click-frame "$VIDEO_TITLE" $((LABEL0 + RUNS_EACH % 2)) "$SURFACE" 5000 \
-  --region "$CAPTION_REGION")" || fail "no frame after the last click"
-from_stop+=("$(kv elapsed_ms "$line")")
 quit_video
-timed "video window, click to first frame (other clip stopped)" "${from_stop[@]}"
-timed "video window, click to first frame (other clip playing)" "${changes[@]}"
+timed "video window, clip click to first frame (the first with no clip shown, then the other clip stopped)" \
+  "${clicks[@]}"
 
 # --- The bare player -----------------------------------------------------------------------
 player="$VANTOR_WIN_BIN/mciplay.exe"
