@@ -50,7 +50,8 @@ class Rle8(unittest.TestCase):
                 for row in rows_of(encoded):
                     self.assertEqual(len(row) % 2, 0, "absolute mode keeps to words")
         self.assertEqual(avi.encode_rle8(2, 1, bytes([1, 2])), b"\x01\x01\x01\x02\x00\x01")
-        self.assertEqual(avi.encode_rle8(3, 1, bytes([1, 2, 3])), b"\x00\x03\x01\x02\x03\x00\x00\x01")
+        self.assertEqual(avi.encode_rle8(3, 1, bytes([1, 2, 3])),
+                         b"\x00\x03\x01\x02\x03\x00\x00\x01")
 
     def test_mixed_rows_and_rows_stored_bottom_up(self):
         width, height = 37, 5
@@ -58,7 +59,8 @@ class Rle8(unittest.TestCase):
         for y in range(height):
             pixels += [100 + y] * 10 + [(x * 7 + y) % 13 for x in range(17)] + [200] * 10
         encoded = self.round_trip(width, height, pixels)
-        self.assertEqual(rows_of(encoded)[0][:2], bytes((10, 100 + height - 1)), "the bottom row first")
+        self.assertEqual(rows_of(encoded)[0][:2], bytes((10, 100 + height - 1)),
+                         "the bottom row first")
 
     def test_a_run_past_the_frame_is_refused(self):
         with self.assertRaises(ValueError):

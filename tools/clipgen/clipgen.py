@@ -50,13 +50,13 @@ def _luma(rgb):
     return (299 * r + 587 * g + 114 * b) / 1000
 
 
-DIM = bytes(range(len(PALETTE)))
-DIM = bytes(DIM_FIRST + i if i < len(BASE) else i for i in DIM)
+DIM = bytes(DIM_FIRST + i if i < len(BASE) else i for i in range(len(PALETTE)))
 GREY = bytes(GREY_FIRST + round(_luma(rgb) / 17) for rgb in PALETTE)
 BLACK_WHITE = bytes(INDEX["white"] if _luma(rgb) >= 200 else INDEX["black"] for rgb in PALETTE)
 
 
 def C(name):
+    """The palette index of a named colour."""
     return INDEX[name]
 
 
