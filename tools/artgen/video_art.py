@@ -35,7 +35,7 @@ SKETCH = (208, 218, 232)
 def background():
     """The panel under the clip list and the clip: a warm pale column for
     the list, a cool pale field for the clip, and faint line art of a
-    scanner whose light sweeps the glass in the lower right corner."""
+    scanner in the lower right corner."""
     image = raster.Image(BACKGROUND_WIDTH, BACKGROUND_HEIGHT)
     image.vertical_gradient(0, 0, BACKGROUND_WIDTH, BACKGROUND_HEIGHT, PAPER_TOP, PAPER_BOTTOM)
     image.vertical_gradient(0, 0, LIST_COLUMN, BACKGROUND_HEIGHT, COLUMN_TOP, COLUMN_BOTTOM)
@@ -44,12 +44,7 @@ def background():
         fade = min(1.0, (y - 8) / 50.0, (BACKGROUND_HEIGHT - 8 - y) / 50.0)
         image.blend(LIST_COLUMN, y, COLUMN_EDGE, fade)
         image.blend(LIST_COLUMN + 1, y, COLUMN_EDGE, fade * 0.4)
-    sketch_scanner(image, 404, 312, 1.25, SKETCH, width=1.6)
-    # Faint rays of the scanning light, fanning out to the left of the lid.
-    for n, alpha in enumerate((0.35, 0.22, 0.12)):
-        for x in range(300 + 30 * n, 404):
-            fade = (x - 300 - 30 * n) / float(104 - 30 * n)
-            image.blend(x, 336 - 6 * n + (404 - x) // (8 + 4 * n), SKETCH, alpha * fade)
+    sketch_scanner(image, 404, 298, 1.25, SKETCH, width=1.6)
     return image
 
 

@@ -4,7 +4,8 @@ how a page is scanned.
 
 Usage: clipgen.py [OUTPUT_DIR]     write the clips (default: sample/clips)
        clipgen.py --check [DIR]    exit 1 unless DIR holds exactly what this
-                                   script writes
+                                   script writes and every frame decodes
+                                   back to the picture it was drawn as
 
 Every frame is drawn here from code, on a 320 x 240 palette picture, and
 stored as an RLE8 key frame (avi.py); the preview clip carries the
@@ -49,13 +50,13 @@ def _luma(rgb):
     return (299 * r + 587 * g + 114 * b) / 1000
 
 
-DIM = bytes(range(len(PALETTE)))
-DIM = bytes(DIM_FIRST + i if i < len(BASE) else i for i in DIM)
+DIM = bytes(DIM_FIRST + i if i < len(BASE) else i for i in range(len(PALETTE)))
 GREY = bytes(GREY_FIRST + round(_luma(rgb) / 17) for rgb in PALETTE)
 BLACK_WHITE = bytes(INDEX["white"] if _luma(rgb) >= 200 else INDEX["black"] for rgb in PALETTE)
 
 
 def C(name):
+    """The palette index of a named colour."""
     return INDEX[name]
 
 
@@ -316,10 +317,19 @@ CLIPS = [
 ]
 
 
-def clip_bytes(frames, draw, sound):
-    pictures = [bytes(draw(n).pixels) for n in range(frames)]
-    samples = motor_hum(frames / FPS) if sound else None
+def clip_pictures(frames, draw):
+    return [bytes(draw(n).pixels) for n in range(frames)]
+
+
+def clip_bytes(pictures, sound):
+    samples = motor_hum(len(pictures) / FPS) if sound else None
     return avi.write_avi(WIDTH, HEIGHT, FPS, PALETTE, pictures, samples, SAMPLE_RATE)
+
+
+def frames_survive_encoding(pictures):
+    """Whether every frame decodes back to the picture it was drawn as."""
+    return all(avi.decode_rle8(WIDTH, HEIGHT, avi.encode_rle8(WIDTH, HEIGHT, p)) == p
+               for p in pictures)
 
 
 def default_dir():
@@ -336,7 +346,8 @@ def main(argv):
     os.makedirs(out_dir, exist_ok=True)
     stale = []
     for name, frames, draw, sound in CLIPS:
-        data = clip_bytes(frames, draw, sound)
+        pictures = clip_pictures(frames, draw)
+        data = clip_bytes(pictures, sound)
         path = os.path.join(out_dir, name)
         if check:
             try:
@@ -344,7 +355,7 @@ def main(argv):
                     same = f.read() == data
             except OSError:
                 same = False
-            if not same:
+            if not same or not frames_survive_encoding(pictures):
                 stale.append(name)
             continue
         with open(path, "wb") as f:
