@@ -5,16 +5,18 @@
 #include "coach/frm_coach.h"
 #include "startup/launch.h"
 #include "video/frm_run_avi.h"
+#include "videosource/discovery.h"
 
 namespace vantor {
 namespace {
 
-// The clip folder search is not part of this build yet: no clip folder is
-// ever found, so a video start ends quietly, as it does on a computer
-// without the clips.
+// Start-up's windows: the coach, and the video window once the clip folder
+// search has found the clips.
 class ProgramWindows : public StartupWindows {
  public:
-  std::string FindVideoFolder(Program&) override { return {}; }
+  std::string FindVideoFolder(Program& program) override {
+    return vantor::FindVideoFolder(program);
+  }
   void LoadVideoWindow(Program& program) override {
     program.mainWindow = std::make_unique<frmRunAVI>(program);
     program.mainWindow->Load();
