@@ -10,6 +10,8 @@
 namespace vantor {
 namespace {
 
+// Start-up's windows: the coach, and the video window once the clip folder
+// search has found the clips.
 class ProgramWindows : public StartupWindows {
  public:
   std::string FindVideoFolder(Program& program) override {

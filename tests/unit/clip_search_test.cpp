@@ -280,8 +280,10 @@ TEST_F(FolderPickerTest, ADriveThatIsNotAvailableIsRefusedAndTheListGoesBack) {
 
 TEST_F(ClipSearchTest, AVideoStartRemembersTheFolderFoundWithTheHourglassShown) {
   InsertProductCD();
+  WriteIni(std::string(kSetup) + "[AVI0]\nBUTTON=Scanning\n");  // a list the window can show
   sim.commandLine = "9";
   EXPECT_EQ(RunStartup(program), kModeVideo);
+  EXPECT_TRUE(sim.FindForm("frmRunAVI")->IsVisible());
   EXPECT_EQ(program.startup.MoviesPath, "e:\\movies");
   EXPECT_EQ(Ini("General", "MoviesLastFoundAt"), "e:\\movies");
   EXPECT_NE(std::find(sim.pointers.begin(), sim.pointers.end(), Pointer::Hourglass),

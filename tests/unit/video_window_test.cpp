@@ -16,8 +16,12 @@ class VideoWindowTest : public VideoTest {
  protected:
   VideoWindowTest() {
     program.startup.MoviesPath = "D:\\Clips";
-    for (int i = 0; i < 3; ++i)
-      sim.mci.AddClip("D:\\Clips\\clip" + std::to_string(i) + ".avi", 320, 240, 3000);
+    sim.drives.AddDrive('d', DriveKind::Fixed);
+    for (int i = 0; i < 3; ++i) {
+      const std::string clip = "D:\\Clips\\clip" + std::to_string(i) + ".avi";
+      sim.drives.AddFile(clip);
+      sim.mci.AddClip(clip, 320, 240, 3000);
+    }
   }
   bool InstructionsShown() {
     return C("lbl_Instruction1").visible && C("lbl_Instruction2").visible && C("Line1").visible &&
