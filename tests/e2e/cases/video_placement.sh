@@ -2,9 +2,9 @@
 # The video window's start and place. vantor.exe 9 opens centred with no
 # clip: the instruction and its lines shown, Play and Stop greyed, no
 # surface; a click on a clip plays it. Moved and quit, the window writes
-# [AVIPosition] and the next start opens there. A second video start takes
-# the running window's place: the old one closes (exit 0) and the new one
-# opens where it stood. Quit without a move leaves zthelp.ini as it was.
+# [AVIPosition] and the next start (1001) opens there. A second video start
+# (1002) takes the running window's place: the old one closes (exit 0) and
+# the new one opens where it stood, playing its own clip. Quit without a move leaves zthelp.ini as it was.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 # shellcheck source=../video.sh
@@ -52,17 +52,18 @@ quit_video
 expect_eq "AVIPosition left" 2250 "$(ini_get AVIPosition left)"
 expect_eq "AVIPosition top" 1500 "$(ini_get AVIPosition top)"
 
-open_video 1002
+open_video 1001
 expect_eq "left where it was left" 150 "$(kv left "$WINDOW")"
 expect_eq "top where it was left" 100 "$(kv top "$WINDOW")"
 wait_frame 5000
-is "Stop with clip 2 started" enabled "$STOP" 1
+is "Stop with clip 1 started" enabled "$STOP" 1
+clip1_caption="$(caption)"
 
 # --- A second video start takes its place --------------------------------------------------------
 vd move "$VIDEO_TITLE" 200 120 --with "$PLAY" >/dev/null || fail "the window could not be moved"
 first=$VANTOR_PID first_report=$REPORT
 REPORT="$CASE_TMP/second.txt"
-start_vantor "$REPORT" 1001
+start_vantor "$REPORT" 1002
 second=$VANTOR_PID
 finish_vantor "$first"
 expect_eq "exit code of the window taken over" 0 "$(kv exit "$(report "$first_report")")"
@@ -71,6 +72,7 @@ WINDOW="$(vd wait-window "$VIDEO_TITLE" 10000 --with "$PLAY")" || fail "the new 
 expect_eq "left of the new window" 200 "$(kv left "$WINDOW")"
 expect_eq "top of the new window" 120 "$(kv top "$WINDOW")"
 wait_frame 5000
+[[ "$(caption)" != "$clip1_caption" ]] || fail "the new window plays clip 1, not clip 2"
 expect_eq "AVIPosition left after the takeover" 3000 "$(ini_get AVIPosition left)"
 
 # --- Quit without a move writes nothing ---------------------------------------------------------
