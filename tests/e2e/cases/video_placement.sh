@@ -51,6 +51,8 @@ vd move "$VIDEO_TITLE" 150 100 --with "$PLAY" >/dev/null || fail "the window cou
 quit_video
 expect_eq "AVIPosition left" 2250 "$(ini_get AVIPosition left)"
 expect_eq "AVIPosition top" 1500 "$(ini_get AVIPosition top)"
+expect_eq "AVIPosition width, the outer width in twips" $(($(kv width "$WINDOW") * 15)) \
+  "$(ini_get AVIPosition width)"
 
 open_video 1001
 expect_eq "left where it was left" 150 "$(kv left "$WINDOW")"
