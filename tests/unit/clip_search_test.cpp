@@ -179,6 +179,7 @@ class FolderPickerTest : public ClipSearchTest {
     sim.drives.AddFile("c:\\Program Files\\Vantor\\clips\\movies\\vantor-clips.id");
     sim.drives.AddFile("c:\\Program Files\\Vantor\\clips\\intro.avi");
     sim.drives.AddFolder("c:\\Program Files\\Vantor\\docs");
+    sim.drives.AddHiddenFolder("c:\\Program Files\\Vantor\\cache");
   }
   // The prompt asks to browse on its first showing; later showings run `then`.
   void BrowseFirst(std::function<void(SimFormHost&)> then) {
