@@ -8,6 +8,7 @@
 #include "platform/win32/mci_layer.h"
 #include "platform/win32/topic_library.h"
 #include "platform/win32/win32.h"
+#include "platform/win32/win32_drives.h"
 
 namespace vantor::win32 {
 
@@ -32,6 +33,8 @@ class Win32Platform final : public Platform {
   VersionInfo ProgramVersion() override;
   bool PreviousInstanceRunning() override;
   void SetAppTitle(const std::string& title) override;
+  std::string AppTitle() override { return appTitle_; }
+  Drives& DrivesAndFolders() override { return drives_; }
   void SetPointer(Pointer pointer) override;
   void DoEvents() override;
   [[noreturn]] void EndNow() override;
@@ -61,9 +64,10 @@ class Win32Platform final : public Platform {
  private:
   App& app_;
   bool previousInstance_ = false;
-  std::string appTitle_;  // remembered only; see SetAppTitle
+  std::string appTitle_ = "Vantor";  // remembered only; see SetAppTitle
   TopicLibrary topics_;
   MciLayer mci_;
+  Win32Drives drives_;
 };
 
 // The arguments part of a command line: what follows the program name
