@@ -128,7 +128,9 @@ TEST_F(PlaybackTest, APathWithABlankIsQuotedSoThatTheClipOpens) {
   EXPECT_EQ(sim.mci.ModeOf("VidClip"), "playing");
   EXPECT_TRUE(sim.messageBoxes.empty());
 
+  // The clip that plays, clicked again: stopped, then played from its start.
   SelectClip(program, view, 2);
+  EXPECT_EQ(Commands()[0], "Stop VidClip");
   EXPECT_EQ(Commands()[2], "Open \"D:\\clips\\save as.avi\" alias VidClip");
   EXPECT_EQ(Commands()[1], "Close All");
 }
