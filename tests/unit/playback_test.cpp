@@ -346,9 +346,13 @@ TEST_F(PlaybackTest, AClipFileThatHasGoneIsLookedForBeforeAnyCommand) {
   // The clip folder's drive goes away while the clip plays: the search
   // finds the CD before the pause is sent, and later clips come from there.
   sim.drives.RemoveDrive('d');
+  sim.pointers.clear();
   TogglePlayback(program, view);
   EXPECT_THAT(Commands(), ElementsAre("Pause VidClip"));
   EXPECT_EQ(program.startup.MoviesPath, "e:\\movies");
+  // No busy pointer over the search's prompt.
+  EXPECT_THAT(sim.pointers, ElementsAre(Pointer::Hourglass, Pointer::Default, Pointer::Hourglass,
+                                        Pointer::Default));
 
   sim.mci.sent.clear();
   SelectClip(program, view, 1);
