@@ -21,6 +21,14 @@ top=-1
 width=-1
 height=-1
 INI
+# The clips are found where they were last, so that video starts end
+# without asking for them.
+: >"$INSTALL/vantor-clips.id"
+{
+  printf '[AVI Setup]\nkeyFile=vantor-clips.id\n[General]\nMoviesLastFoundAt=%s\n' "$INSTALL_WIN"
+  tail -n +2 "$INSTALL/zthelp.ini" | tr -d '\r' # all but its first line, [General]
+} >"$CASE_TMP/ini"
+write_ini <"$CASE_TMP/ini"
 
 # The first instance: its choice dialog keeps it running.
 start_vantor "$CASE_TMP/first.txt"
