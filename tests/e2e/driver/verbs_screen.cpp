@@ -168,7 +168,13 @@ bool ShowsFrame(const Capture& capture, const Summary& summary) {
 // inside the named window (a bare player's surface has no ID); else the
 // control of that ID, as the other verbs find it.
 bool RequireSurface(const Args& args, HWND& top, HWND& control) {
-  if (!args.Has("class")) return RequireControl(args, top, control);
+  if (!args.Has("class")) {
+    if (!RequireControl(args, top, control)) return false;
+    if (control) return true;
+    std::fprintf(stderr, "vdriver: \"%s\" holds no control %ld\n", args.positional[0].c_str(),
+                 args.IntAt(1, 0));
+    return false;
+  }
   if (!RequireWindow(args.positional[0], top)) return false;
   control = FindWindowExA(top, nullptr, args.options.at("class").c_str(), nullptr);
   if (!control) {
@@ -223,7 +229,7 @@ void PrintElapsed(DWORD start, long elapsed) {
 
 int Pixel(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args, top, control)) return kFailed;
+  if (!RequireSurface(args, top, control)) return kFailed;
   POINT point{static_cast<LONG>(args.IntAt(2, 0)), static_cast<LONG>(args.IntAt(3, 0))};
   ClientToScreen(control, &point);
   HDC screen = GetDC(nullptr);
@@ -250,7 +256,7 @@ int PictureVerb(const Args& args) {
 // of a label over a picture is the only thing in its exact colour.
 int ColorCount(const Args& args) {
   HWND top, control;
-  if (!RequireControl(args, top, control)) return kFailed;
+  if (!RequireSurface(args, top, control)) return kFailed;
   const Capture capture = CaptureClient(control);
   for (std::size_t i = 2; i < args.positional.size(); ++i) {
     const auto wanted = static_cast<ColorRef>(std::strtoul(args.positional[i].c_str(), nullptr, 0));
