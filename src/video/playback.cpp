@@ -74,8 +74,12 @@ std::string SelectedClipPath(Program& program) {
       program.settings.ReadIniString("AVI" + std::to_string(startup.SelectedClip), "File");
   const std::string path = JoinPath(startup.MoviesPath, file);
   if (FileExists(program, path)) return path;
+  // The busy pointer is the whole program's: it must not stand over the
+  // prompt that the search may show.
+  program.platform.SetPointer(Pointer::Default);
   startup.MoviesPath = FindVideoFolder(program);
   if (startup.MoviesPath.empty()) program.platform.EndNow();
+  program.platform.SetPointer(Pointer::Hourglass);
   return JoinPath(startup.MoviesPath, file);
 }
 

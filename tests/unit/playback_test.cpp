@@ -128,7 +128,9 @@ TEST_F(PlaybackTest, APathWithABlankIsQuotedSoThatTheClipOpens) {
   EXPECT_EQ(sim.mci.ModeOf("VidClip"), "playing");
   EXPECT_TRUE(sim.messageBoxes.empty());
 
+  // The clip that plays, clicked again: stopped, then played from its start.
   SelectClip(program, view, 2);
+  EXPECT_EQ(Commands()[0], "Stop VidClip");
   EXPECT_EQ(Commands()[2], "Open \"D:\\clips\\save as.avi\" alias VidClip");
   EXPECT_EQ(Commands()[1], "Close All");
 }
@@ -344,9 +346,13 @@ TEST_F(PlaybackTest, AClipFileThatHasGoneIsLookedForBeforeAnyCommand) {
   // The clip folder's drive goes away while the clip plays: the search
   // finds the CD before the pause is sent, and later clips come from there.
   sim.drives.RemoveDrive('d');
+  sim.pointers.clear();
   TogglePlayback(program, view);
   EXPECT_THAT(Commands(), ElementsAre("Pause VidClip"));
   EXPECT_EQ(program.startup.MoviesPath, "e:\\movies");
+  // No busy pointer over the search's prompt.
+  EXPECT_THAT(sim.pointers, ElementsAre(Pointer::Hourglass, Pointer::Default, Pointer::Hourglass,
+                                        Pointer::Default));
 
   sim.mci.sent.clear();
   SelectClip(program, view, 1);
