@@ -64,6 +64,13 @@ TEST_F(ClipSearchTest, ADriveAloneIsLookedAtOnlyInTheRelativePath) {
 
   WriteIni("[AVI Setup]\nrelativePath=movies\n");
   EXPECT_EQ(ValidateVideoFolder(program, "e:"), "");  // no key file: a drive proves nothing
+
+  // With the key file only in the root, two characters are a drive, three a folder.
+  sim.drives.AddDrive('f', DriveKind::Fixed);
+  sim.drives.AddFile("f:\\vantor-clips.id");
+  WriteIni(kSetup);
+  EXPECT_EQ(ValidateVideoFolder(program, "f:"), "");
+  EXPECT_EQ(ValidateVideoFolder(program, "f:\\"), "f:\\");
 }
 
 TEST_F(ClipSearchTest, DriveReadyTellsAMissingDriveFromAnEmptyOne) {
