@@ -30,7 +30,7 @@ class ClipSearchTest : public SimTest {
     if (withClips) sim.drives.AddFile("e:\\movies\\vantor-clips.id");
   }
   // The prompt's script: `answer` runs on each showing, counted in `prompts`.
-  void OnPrompt(std::function<void(SimFormHost&)> answer) {
+  void OnPrompt(const std::function<void(SimFormHost&)>& answer) {
     sim.OnModal("frmNoCD", [this, answer](SimFormHost& prompt) {
       // A search that keeps asking would never end the test.
       if (++prompts > 8) return prompt.Click("btn_Cancel");
@@ -189,7 +189,7 @@ class FolderPickerTest : public ClipSearchTest {
     sim.drives.AddHiddenFolder("c:\\Program Files\\Vantor\\cache");
   }
   // The prompt asks to browse on its first showing; later showings run `then`.
-  void BrowseFirst(std::function<void(SimFormHost&)> then) {
+  void BrowseFirst(const std::function<void(SimFormHost&)>& then) {
     OnPrompt([this, then](SimFormHost& prompt) {
       if (prompts == 1) return prompt.Click("btn_Browse");
       then(prompt);
