@@ -32,6 +32,8 @@ void SimDrives::AddDrive(char letter, DriveKind kind, const std::string& label, 
   drives_[AsciiLower(letter)] = Drive{kind, label, ready};
 }
 
+void SimDrives::RemoveDrive(char letter) { drives_.erase(AsciiLower(letter)); }
+
 void SimDrives::SetReady(char letter, bool ready) { drives_.at(AsciiLower(letter)).ready = ready; }
 
 void SimDrives::SetLabel(char letter, const std::string& label) {

@@ -21,6 +21,7 @@ class SimDrives : public Drives {
   SimDrives();
 
   void AddDrive(char letter, DriveKind kind, const std::string& label = "", bool ready = true);
+  void RemoveDrive(char letter);
   // A drive that is not ready has no disc: no label, nothing can be entered.
   void SetReady(char letter, bool ready);
   void SetLabel(char letter, const std::string& label);
