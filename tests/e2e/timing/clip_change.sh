@@ -8,13 +8,13 @@
 #    first frame.
 # A frame is detected as vdriver's wait-frame does (docs/testing.md); the
 # clips are told apart by the caption strip at their foot. Prints "timing"
-# lines with the runs and their median.
+# lines with the runs and their median. TIMING_RUNS changes the five.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 # shellcheck source=../video.sh
 source "$(dirname "$E2E_LIB")/video.sh"
 
-RUNS_EACH=5
+RUNS_EACH="${TIMING_RUNS:-5}"
 video_install
 
 # median <numbers...>
