@@ -8,7 +8,7 @@
 # shellcheck disable=SC2034 # the names are for the cases
 {
   # The video window's controls (src/video/frm_run_avi_design.cpp).
-  PLAY=501 STOP=502 QUIT=503 LABEL0=510 PANEL=520 SURFACE=522
+  PLAY=501 STOP=502 QUIT=503 LABEL0=510 PANEL=520 BAR=521 SURFACE=522
   INSTRUCTION1=530 INSTRUCTION2=531 LINE1=532 LINE2=533
   # The missing-CD prompt's Cancel.
   NOCD_CANCEL=306

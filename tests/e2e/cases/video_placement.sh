@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The video window's start and place. vantor.exe 9 opens centred with no
 # clip: the instruction and its lines shown, Play and Stop greyed, no
-# surface; a click on a clip plays it. Moved and quit, the window writes
+# surface; a double click on the button bar opens the about box over it; a
+# click on a clip plays it. Moved and quit, the window writes
 # [AVIPosition] and the next start (1001) opens there. A second video start
 # (1002) takes the running window's place: the old one closes (exit 0) and
-# the new one opens where it stood, playing its own clip. Quit without a move leaves zthelp.ini as it was.
+# the new one opens where it stood, playing its own clip. Quit without a
+# move leaves zthelp.ini as it was.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 # shellcheck source=../video.sh
@@ -38,6 +40,17 @@ done
 ((count >= 2)) || fail "the sample lists $count clips; the cases need two at least"
 ((count < 10)) && is "label $count, past the list" visible "$(label $count)" 0
 screenshots_wanted && screenshot_window "$VIDEO_TITLE" video-disable "$PLAY"
+
+# --- The about box, from a double click on the button bar --------------------------------
+vd dblclick "$VIDEO_TITLE" "$BAR" || fail "could not double-click the button bar"
+vd wait-window "$VIDEO_TITLE" 3000 --with 1 >/dev/null || fail "no about box from the button bar"
+version="$(sed -n 's/^project(vantor VERSION \([0-9.]*\).*/\1/p' "$VANTOR_ROOT/CMakeLists.txt")"
+expect_eq "about box version line" "Vantor.exe  ${version}e" \
+  "$(vd controls "$VIDEO_TITLE" --with 1 | sed -n 's/.* text=\(Vantor\.exe .*\)/\1/p')"
+expect_eq "video window under the about box" 0 "$(vd enabled "$VIDEO_TITLE" 0 --with "$PLAY")"
+vd click "$VIDEO_TITLE" 1 || fail "could not press OK in the about box"
+vd wait-gone "$VIDEO_TITLE" 2000 --with 1 || fail "the about box stayed open"
+expect_eq "video window once the about box is closed" 1 "$(vd enabled "$VIDEO_TITLE" 0 --with "$PLAY")"
 
 vd click-frame "$VIDEO_TITLE" "$(label 0)" "$SURFACE" 5000 >/dev/null ||
   fail "a click on clip 0 shows no frame"
