@@ -81,6 +81,20 @@ bool TakesInput(HWND top, HWND control, const Args& args) {
   return false;
 }
 
+BOOL CALLBACK NotePendingPaint(HWND child, LPARAM param) {
+  if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+  *reinterpret_cast<bool*>(param) = true;
+  return FALSE;
+}
+
+// True while a window of `top` (it or a control at any depth) still has a
+// part to paint.
+bool PaintPending(HWND top) {
+  bool pending = GetUpdateRect(top, nullptr, FALSE) != 0;
+  if (!pending) EnumChildWindows(top, NotePendingPaint, reinterpret_cast<LPARAM>(&pending));
+  return pending;
+}
+
 }  // namespace
 
 int Click(const Args& args) {
@@ -115,15 +129,27 @@ int DoubleClick(const Args& args) {
 }
 
 // The mouse passing over the middle of a control, with no button down. The
-// pointer itself stays where it is, so no tool tip comes up.
+// pointer itself stays where it is, so no tool tip comes up. The move is
+// sent, and the verb returns once the program has handled it and painted
+// what it changed, so that what a test reads next is its outcome.
 int Hover(const Args& args) {
   HWND top, control;
   if (!RequireControl(args, top, control)) return kFailed;
   RECT client{};
   GetClientRect(control, &client);
-  return PostMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(client.right / 2, client.bottom / 2))
-             ? kOk
-             : kFailed;
+  DWORD_PTR ignored = 0;
+  if (!SendMessageTimeoutA(control, WM_MOUSEMOVE, 0,
+                           MAKELPARAM(client.right / 2, client.bottom / 2), SMTO_NORMAL,
+                           kClickWaitMs, &ignored)) {
+    std::fprintf(stderr, "vdriver: the mouse move was not handled (%lu)\n", GetLastError());
+    return kFailed;
+  }
+  if (!WaitUntil(kClickWaitMs, [&] { return !PaintPending(top); })) {
+    std::fprintf(stderr, "vdriver: \"%s\" did not paint within %u ms\n", args.positional[0].c_str(),
+                 kClickWaitMs);
+    return kTimedOut;
+  }
+  return kOk;
 }
 
 int Key(const Args& args) {
