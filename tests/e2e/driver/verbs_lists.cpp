@@ -72,6 +72,23 @@ std::vector<std::string> ItemTexts(HWND control, const ListMessages& messages) {
   return items;
 }
 
+std::string TrimBlanks(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  return first == std::string::npos ? std::string()
+                                    : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// The index of the item that reads `wanted`, else of the one that reads it
+// without the blanks around it (a folder list indents its names), else
+// items.size().
+std::size_t FindItem(const std::vector<std::string>& items, const std::string& wanted) {
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (items[i] == wanted) return i;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (TrimBlanks(items[i]) == wanted) return i;
+  return items.size();
+}
+
 // The mouse messages, sent to `point` of the list box's client area so
 // that the verb returns once the program has handled what they cause.
 void SendMouse(HWND list, POINT point, std::initializer_list<UINT> messages) {
@@ -99,8 +116,7 @@ int ClickItem(const Args& args, std::initializer_list<UINT> messages) {
   const std::string& wanted = args.positional[2];
   const std::vector<std::string> items =
       ItemTexts(list, {LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_GETCURSEL});
-  std::size_t index = 0;
-  while (index < items.size() && items[index] != wanted) ++index;
+  std::size_t index = FindItem(items, wanted);
   if (index == items.size()) {
     std::fprintf(stderr, "vdriver: no item \"%s\" in control %ld; it holds:\n", wanted.c_str(),
                  args.IntAt(1, 0));
