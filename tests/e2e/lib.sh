@@ -161,7 +161,9 @@ start_standin() {
 # Drive E: is a CD-ROM whose root is $VANTOR_CDROOT, labelled $VANTOR_CDLABEL.
 # A case changes it only through these; the first change keeps a copy of the
 # CD as it was, and the copy is put back when the case ends, so every case
-# finds the prefix's own CD.
+# finds the prefix's own CD. Wine reads the volume label once, when the
+# session's mount manager starts, so a case cannot relabel the disc: it
+# names another volume string instead.
 
 # cd_put <path>...: empty files at those paths below the CD's root
 # (e.g. movies/intro.avi).
@@ -172,13 +174,6 @@ cd_put() {
     mkdir -p "$(dirname "$VANTOR_CDROOT/$path")"
     : >"$VANTOR_CDROOT/$path"
   done
-}
-
-# cd_label <label>: the volume label the drive shows from now on (Wine sees a
-# change at once).
-cd_label() {
-  _cd_keep
-  printf '%s' "$1" >"$VANTOR_CDROOT/.windows-label"
 }
 
 # cd_eject: the drive stays a CD-ROM drive but holds no disc (its folder is

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# The missing-CD prompt. With no disc of the right label it shows the texts
+# of [frmNoCD Text] and [All Forms Text] and offers the CD-ROM drive; a typed
+# folder that does not hold the clips brings it back, one that does is taken
+# as typed (Enter presses OK) and written as MoviesLastFoundAt. Cancel,
+# Escape and the close box end the program and leave zthelp.ini as it was,
+# byte for byte, also with the drive empty.
+# shellcheck source=../lib.sh
+source "$E2E_LIB"
+
+new_install <<'INI'
+[AVI Setup]
+volumeString=scancd02
+relativePath=movies
+keyFile=intro.avi
+[frmRUNAVI Text]
+Title=How-To Videos (test)
+[frmNoCD Text]
+Title=Vantor: Clips Not Found
+NotFoundLabel=The how-to clips could not be found on this computer.
+FilesOnCDLabel=They are on the ZT Orvex Pro CD-ROM.
+InsertCDLabel=Insert the CD and click OK, or type the drive or folder that holds the clips.
+[All Forms Text]
+OKButton=OK
+CancelButton=Cancel
+INI
+
+kept="$CASE_TMP/zthelp.ini"
+cp "$INSTALL/zthelp.ini" "$kept"
+prompt="Vantor: Clips Not Found"
+not_found=301 files_on_cd=302 insert_cd=303 box=304 ok=305 cancel=306 browse=307
+
+# The disc in the drive has the clips but the label SCANCD01, not SCANCD02.
+cd_put movies/intro.avi
+mkdir -p "$INSTALL/My Clips"
+: >"$INSTALL/My Clips/intro.avi"
+
+open_prompt() {
+  start_vantor "$CASE_TMP/run.txt" 9
+  vd wait-window "$prompt" 10000 >/dev/null || fail "$1: the prompt did not show"
+}
+
+# ends_with <what> <exit code>
+ends_with() {
+  finish_vantor
+  expect_eq "$1: exit code" "$2" "$(kv exit "$(report "$CASE_TMP/run.txt")")"
+}
+
+# --- What the prompt shows; a wrong folder, then the right one ------------------
+open_prompt "first start"
+expect_eq "NotFoundLabel" "$(ini_get "frmNoCD Text" NotFoundLabel)" "$(vd text "$prompt" $not_found)"
+expect_eq "FilesOnCDLabel" "$(ini_get "frmNoCD Text" FilesOnCDLabel)" \
+  "$(vd text "$prompt" $files_on_cd)"
+expect_eq "InsertCDLabel" "$(ini_get "frmNoCD Text" InsertCDLabel)" "$(vd text "$prompt" $insert_cd)"
+expect_eq "OK" OK "$(vd text "$prompt" $ok)"
+expect_eq "Cancel" Cancel "$(vd text "$prompt" $cancel)"
+expect_eq "Browse" "&Browse" "$(vd text "$prompt" $browse)"
+expect_eq "drives offered" 'e:\' "$(list_items "$prompt" $box)"
+expect_eq "box" 'e:\' "$(vd text "$prompt" $box)"
+if screenshots_wanted; then
+  screenshot_window "$prompt" clip-search-prompt
+fi
+
+vd settext "$prompt" $box 'C:\nowhere' || fail "could not type into the box"
+vd click "$prompt" $ok || fail "could not press OK"
+# The prompt comes again, afresh: its box offers the drive once more.
+for ((tries = 0; tries < 40; tries++)); do
+  [[ "$(vd text "$prompt" $box 2>/dev/null)" == 'e:\' ]] && break
+  sleep 0.05
+done
+expect_eq "box of the prompt shown again" 'e:\' "$(vd text "$prompt" $box)"
+kill -0 "$VANTOR_PID" 2>/dev/null || fail "a folder without the clips ended the program"
+
+typed="$INSTALL_WIN\\My Clips"
+vd settext "$prompt" $box "$typed" || fail "could not type into the box"
+vd key "$prompt" enter || fail "could not press Enter"
+ends_with "folder typed" 9
+expect_eq "typed folder written" "$typed" "$(ini_get General MoviesLastFoundAt)"
+
+# --- Every way of declining ends the program and writes nothing -----------------
+cp "$kept" "$INSTALL/zthelp.ini"
+# decline <what> <driver command...>: the prompt answered that way.
+decline() {
+  local what="$1"
+  shift
+  "$@" || fail "$what: the driver could not answer"
+  ends_with "$what" 0
+  cmp "$kept" "$INSTALL/zthelp.ini" || fail "$what: zthelp.ini changed"
+}
+open_prompt "Cancel"
+decline "Cancel" vd click "$prompt" $cancel
+open_prompt "Escape"
+decline "Escape" vd key "$prompt" escape
+# An empty drive is still a CD-ROM drive to offer.
+cd_eject
+open_prompt "drive empty"
+expect_eq "drives offered, drive empty" 'e:\' "$(list_items "$prompt" $box)"
+decline "close box" vd close "$prompt"
