@@ -2,9 +2,10 @@
 # The missing-CD prompt. With no disc of the right label it shows the texts
 # of [frmNoCD Text] and [All Forms Text] and offers the CD-ROM drive; a typed
 # folder that does not hold the clips brings it back, one that does is taken
-# as typed (Enter presses OK) and written as MoviesLastFoundAt. Cancel,
-# Escape and the close box end the program and leave zthelp.ini as it was,
-# byte for byte, also with the drive empty.
+# as typed (Enter presses OK) and written as MoviesLastFoundAt; the drive as
+# offered, or its letter, finds the clips below relativePath on the disc.
+# Cancel, Escape and the close box end the program and leave zthelp.ini as
+# it was, byte for byte; an empty drive is offered but refused.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
@@ -61,21 +62,41 @@ if screenshots_wanted; then
   screenshot_window "$prompt" clip-search-prompt
 fi
 
-vd settext "$prompt" $box 'C:\nowhere' || fail "could not type into the box"
-vd click "$prompt" $ok || fail "could not press OK"
-# The prompt comes again, afresh: its box offers the drive once more.
-for ((tries = 0; tries < 40; tries++)); do
-  [[ "$(vd text "$prompt" $box 2>/dev/null)" == 'e:\' ]] && break
-  sleep 0.05
-done
-expect_eq "box of the prompt shown again" 'e:\' "$(vd text "$prompt" $box)"
-kill -0 "$VANTOR_PID" 2>/dev/null || fail "a folder without the clips ended the program"
+# answer <what> <text>: types the text into the box and presses OK.
+answer() {
+  vd settext "$prompt" $box "$2" || fail "$1: could not type into the box"
+  vd click "$prompt" $ok || fail "$1: could not press OK"
+}
+
+# asked_again <what>: the prompt shows again, afresh (its box offers the
+# drive once more instead of the refused text), and the program runs on.
+asked_again() {
+  for ((tries = 0; tries < 40; tries++)); do
+    [[ "$(vd text "$prompt" $box 2>/dev/null)" == 'e:\' ]] && break
+    sleep 0.05
+  done
+  expect_eq "$1: box of the prompt shown again" 'e:\' "$(vd text "$prompt" $box)"
+  kill -0 "$VANTOR_PID" 2>/dev/null || fail "$1: the program ended"
+}
+
+answer "no clips there" 'C:\nowhere'
+asked_again "no clips there"
 
 typed="$INSTALL_WIN\\My Clips"
 vd settext "$prompt" $box "$typed" || fail "could not type into the box"
 vd key "$prompt" enter || fail "could not press Enter"
 ends_with "folder typed" 9
 expect_eq "typed folder written" "$typed" "$(ini_get General MoviesLastFoundAt)"
+
+# The disc in the drive holds the clips below movies: OK with the drive as
+# offered finds them, and so does the drive's letter alone.
+for drive in 'e:\' e; do
+  cp "$kept" "$INSTALL/zthelp.ini"
+  open_prompt "drive $drive"
+  answer "drive $drive" "$drive"
+  ends_with "drive $drive" 9
+  expect_eq "drive $drive: folder written" 'e:\movies' "$(ini_get General MoviesLastFoundAt)"
+done
 
 # --- Every way of declining ends the program and writes nothing -----------------
 cp "$kept" "$INSTALL/zthelp.ini"
@@ -91,8 +112,10 @@ open_prompt "Cancel"
 decline "Cancel" vd click "$prompt" $cancel
 open_prompt "Escape"
 decline "Escape" vd key "$prompt" escape
-# An empty drive is still a CD-ROM drive to offer.
+# An empty drive is still a CD-ROM drive to offer, but no answer.
 cd_eject
 open_prompt "drive empty"
 expect_eq "drives offered, drive empty" 'e:\' "$(list_items "$prompt" $box)"
+answer "drive empty" 'e:'
+asked_again "drive empty"
 decline "close box" vd close "$prompt"
