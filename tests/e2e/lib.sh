@@ -200,6 +200,21 @@ _cd_restore() {
   mv "$CASE_TMP/cd-as-found" "$VANTOR_CDROOT"
 }
 
+# centred_with_client <what> <title> <client width> <client height>: the
+# window stands in the middle of the screen (within a pixel) with a client
+# area of that size in pixels.
+centred_with_client() {
+  local window screen
+  window="$(vd wait-window "$2" 1000)" || fail "$1: no window \"$2\""
+  screen="$(vd screen)"
+  expect_near "$1: left, centred" $((($(kv width "$screen") - $(kv width "$window")) / 2)) \
+    "$(kv left "$window")" 1
+  expect_near "$1: top, centred" $((($(kv height "$screen") - $(kv height "$window")) / 2)) \
+    "$(kv top "$window")" 1
+  expect_eq "$1: client width" "$3" "$(kv client_width "$window")"
+  expect_eq "$1: client height" "$4" "$(kv client_height "$window")"
+}
+
 # --- The help system's test doubles -------------------------------------------------
 
 # host_doubles [key=value...]: the scanning application's help object and

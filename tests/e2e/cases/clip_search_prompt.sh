@@ -49,6 +49,8 @@ ends_with() {
 
 # --- What the prompt shows; a wrong folder, then the right one ------------------
 open_prompt "first start"
+# 5400 x 2970 twips at 15 twips a pixel.
+centred_with_client "prompt" "$prompt" 360 198
 expect_eq "NotFoundLabel" "$(ini_get "frmNoCD Text" NotFoundLabel)" "$(vd text "$prompt" $not_found)"
 expect_eq "FilesOnCDLabel" "$(ini_get "frmNoCD Text" FilesOnCDLabel)" \
   "$(vd text "$prompt" $files_on_cd)"
