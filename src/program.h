@@ -14,6 +14,7 @@
 #include "platform/types.h"
 #include "settings/settings.h"
 #include "video/video_state.h"
+#include "videosource/video_source_state.h"
 
 namespace vantor {
 
@@ -43,6 +44,7 @@ class Program {
   CoachState coach;
   ScanActionState scan;
   VideoState video;
+  VideoSourceState videosource;
   HelpHostObject HelpObject;
   // The window whose button bar was double-clicked to open the about box.
   Form* AboutOpener = nullptr;

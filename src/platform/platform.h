@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/automation.h"
+#include "platform/drives.h"
 #include "platform/form_host.h"
 #include "platform/types.h"
 
@@ -44,10 +45,15 @@ class Platform {
   virtual VersionInfo ProgramVersion() = 0;
   virtual bool PreviousInstanceRunning() = 0;
   virtual void SetAppTitle(const std::string& title) = 0;
+  // The title set last; before any, the program's name.
+  virtual std::string AppTitle() = 0;
   virtual void SetPointer(Pointer pointer) = 0;
   virtual void DoEvents() = 0;  // let pending window events run once
   // Ends the program at once: no unload handler runs.
   [[noreturn]] virtual void EndNow() = 0;
+
+  // The drives and folders of this computer.
+  virtual Drives& DrivesAndFolders() = 0;
 
   // The screen and the desktop.
   virtual int ScreenWidthTwips() = 0;

@@ -63,7 +63,7 @@ void OpenVideoWindow(Program& program, StartupWindows& windows, const std::strin
   os.SetPointer(Pointer::Default);
   state.MoviesPath = windows.FindVideoFolder(program);
   if (state.MoviesPath.empty()) os.EndNow();
-  os.SetPointer(Pointer::ArrowHourglass);
+  os.SetPointer(Pointer::Hourglass);
   program.settings.WriteIniString("General", "MoviesLastFoundAt", state.MoviesPath);
   os.SetAppTitle(videoTitle);
   os.SetPointer(Pointer::Default);

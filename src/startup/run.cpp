@@ -4,16 +4,18 @@
 
 #include "coach/frm_coach.h"
 #include "startup/launch.h"
+#include "videosource/discovery.h"
 
 namespace vantor {
 namespace {
 
-// The video window and the clip folder search are not part of this build
-// yet: no clip folder is ever found, so a video start ends quietly, as it
-// does on a computer without the clips.
+// The video window is not part of this build yet: a video start finds the
+// clip folder and remembers it, then ends.
 class ProgramWindows : public StartupWindows {
  public:
-  std::string FindVideoFolder(Program&) override { return {}; }
+  std::string FindVideoFolder(Program& program) override {
+    return vantor::FindVideoFolder(program);
+  }
   void LoadVideoWindow(Program&) override {}
   void LoadCoachWindow(Program& program) override {
     program.mainWindow = std::make_unique<frmCoach>(program);

@@ -76,6 +76,20 @@ void SimFormHost::MouseMove(const std::string& name, int index, int x, int y) {
   Raise(EventKind::MouseMove, name, index, x, y);
 }
 
+void SimFormHost::SelectItem(const std::string& name, int item) {
+  SimControl& control = Control(name);
+  if (!control.visible || !control.enabled) return;
+  SetListIndex(IdOf(name, -1), item);
+  if (control.design.kind != ControlKind::ComboBox) return Raise(EventKind::Click, name, -1);
+  if (control.listIndex >= 0) control.text = control.items[control.listIndex];
+  Raise(EventKind::Change, name, -1);
+}
+
+void SimFormHost::TypeText(const std::string& name, const std::string& text) {
+  Control(name).text = text;
+  Raise(EventKind::Change, name, -1);
+}
+
 void SimFormHost::PressEnter() {
   for (const SimControl& c : controls_)
     if (c.design.isDefault) return Click(c.design.name, c.design.index);

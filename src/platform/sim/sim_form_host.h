@@ -37,6 +37,11 @@ class SimFormHost : public FormHost {
   void Click(const std::string& name, int index = -1);
   void DblClick(const std::string& name, int index = -1);
   void MouseMove(const std::string& name, int index = -1, int x = 0, int y = 0);
+  // A click on entry `item` of a list, or a choice in a combo box's list:
+  // the entry becomes the selected one, then the control's event runs.
+  void SelectItem(const std::string& name, int item);
+  // Typing into a combo box: its text changes, then its Change event runs.
+  void TypeText(const std::string& name, const std::string& text);
   void PressEnter();   // the default button, as Enter does
   void PressEscape();  // the cancel button, as Escape does
   void CloseBox();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/sim_drives.h"
 #include "platform/sim/sim_form_host.h"
 #include "platform/sim/sim_help_host.h"
 
@@ -60,7 +61,7 @@ class SimPlatform : public Platform {
   std::vector<std::string> activated;  // AppActivate titles, in order
 
   std::vector<Pointer> pointers;  // every pointer set, in order
-  std::string appTitle;
+  std::string appTitle = "Vantor";
   int doEventsCalls = 0;
   std::vector<std::string> messageBoxes;  // "caption|text"
 
@@ -70,6 +71,9 @@ class SimPlatform : public Platform {
   // The most recently created window of that name, or nullptr.
   SimFormHost* FindForm(const std::string& formName);
   std::vector<std::string> formsCreated;  // names, in order
+
+  // The drives and folders of the machine.
+  SimDrives drives;
 
   // The scanning application's help object and help library.
   SimHelpHost helpHost;
@@ -90,6 +94,8 @@ class SimPlatform : public Platform {
   VersionInfo ProgramVersion() override { return version; }
   bool PreviousInstanceRunning() override { return previousInstance; }
   void SetAppTitle(const std::string& title) override { appTitle = title; }
+  std::string AppTitle() override { return appTitle; }
+  Drives& DrivesAndFolders() override { return drives; }
   void SetPointer(Pointer pointer) override { pointers.push_back(pointer); }
   void DoEvents() override { ++doEventsCalls; }
   [[noreturn]] void EndNow() override;

@@ -7,6 +7,7 @@
 #include "platform/win32/app.h"
 #include "platform/win32/topic_library.h"
 #include "platform/win32/win32.h"
+#include "platform/win32/win32_drives.h"
 
 namespace vantor::win32 {
 
@@ -31,6 +32,8 @@ class Win32Platform final : public Platform {
   VersionInfo ProgramVersion() override;
   bool PreviousInstanceRunning() override;
   void SetAppTitle(const std::string& title) override;
+  std::string AppTitle() override { return appTitle_; }
+  Drives& DrivesAndFolders() override { return drives_; }
   void SetPointer(Pointer pointer) override;
   void DoEvents() override;
   [[noreturn]] void EndNow() override;
@@ -58,8 +61,9 @@ class Win32Platform final : public Platform {
  private:
   App& app_;
   bool previousInstance_ = false;
-  std::string appTitle_;  // remembered only; see SetAppTitle
+  std::string appTitle_ = "Vantor";  // remembered only; see SetAppTitle
   TopicLibrary topics_;
+  Win32Drives drives_;
 };
 
 // The arguments part of a command line: what follows the program name

@@ -1,0 +1,70 @@
+// The drives and folders of the simulated desktop: a few lines of a test
+// describe a machine, e.g.
+//   sim.drives.AddDrive('e', DriveKind::CdRom, "SCANCD01");
+//   sim.drives.AddFile("e:\\movies\\intro.avi");
+// Paths compare without regard to case and keep the case they were added
+// with. The settings files of SimPlatform are kept apart from these.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/drives.h"
+
+namespace vantor::sim {
+
+class SimDrives : public Drives {
+ public:
+  // A fresh machine has one fixed drive c: holding the program's folder,
+  // which is also the current folder.
+  SimDrives();
+
+  void AddDrive(char letter, DriveKind kind, const std::string& label = "", bool ready = true);
+  void RemoveDrive(char letter);
+  // A drive that is not ready has no disc: no label, nothing can be entered.
+  void SetReady(char letter, bool ready);
+  void SetLabel(char letter, const std::string& label);
+  // Adds a folder and every folder above it; the drive must exist.
+  void AddFolder(const std::string& path);
+  // Adds a file and its folders. A file that is not normal is hidden or a
+  // system file: folder listings leave it out.
+  void AddFile(const std::string& path, bool normal = true);
+  void AddHiddenFolder(const std::string& path);
+  void SetCurrentFolder(const std::string& path) { current_ = path; }
+  // Every folder a probe was asked about, in order.
+  std::vector<std::string> probes;
+
+  DriveKind KindOf(const std::string& root) override;
+  std::optional<std::string> VolumeLabel(const std::string& root) override;
+  EnterResult TryEnter(const std::string& folder) override;
+  std::vector<std::string> Folders(const std::string& folder) override;
+  std::vector<std::string> NormalFiles(const std::string& folder,
+                                       const std::string& pattern) override;
+  std::string CurrentFolder() override { return current_; }
+  std::vector<std::string> DriveRoots() override;
+
+ private:
+  struct Drive {
+    DriveKind kind = DriveKind::Fixed;
+    std::string label;
+    bool ready = true;
+  };
+  struct Entry {
+    std::string name;  // as added
+    bool folder = false;
+    bool normal = true;
+  };
+  // "e:\clips\movies" (lower case, no trailing backslash; a root keeps its
+  // backslash) for a path, or "" when it names no drive letter.
+  std::string Key(const std::string& path) const;
+  static std::string ParentOf(const std::string& key);
+  void Add(const std::string& path, bool folder, bool normal);
+  const Drive* DriveOf(const std::string& key) const;
+
+  std::map<char, Drive> drives_;
+  std::map<std::string, Entry> entries_;  // by key; roots are not entries
+  std::string current_;
+};
+
+}  // namespace vantor::sim

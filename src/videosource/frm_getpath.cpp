@@ -1,0 +1,174 @@
+#include "videosource/frm_getpath.h"
+
+#include "common/text.h"
+#include "videosource/discovery.h"
+#include "videosource/paths.h"
+
+namespace vantor {
+namespace {
+
+// Client area 6180 x 3840 twips as designed; controls in pixels.
+FormSpec GetPathDesign() {
+  FormSpec design;
+  design.name = "frmGetPath";
+  design.caption = "Select Folder With Video Files";
+  design.clientWidthTwips = 6180;
+  design.clientHeightTwips = 3840;
+  design.border = BorderStyle::FixedDialog;
+
+  auto row = [](const std::string& name, ControlKind kind, Bounds bounds, int id,
+                const std::string& caption = "") {
+    ControlSpec spec = DesignRow(name, kind, bounds);
+    spec.id = id;
+    spec.caption = caption;
+    return spec;
+  };
+  ControlSpec ok = row("btn_OK", ControlKind::Button, {246, 223, 75, 25}, kGetPathOkId);
+  ok.isDefault = true;
+  ControlSpec cancel = row("btn_Cancel", ControlKind::Button, {329, 223, 75, 25}, kGetPathCancelId);
+  cancel.isCancel = true;
+
+  design.controls = {
+      row("Drive1", ControlKind::DriveList, {8, 8, 190, 56}, kGetPathDriveId),
+      row("Dir1", ControlKind::DirList, {8, 70, 190, 178}, kGetPathDirId),
+      row("Label2", ControlKind::Label, {206, 8, 198, 14}, kGetPathCurrentLabelId,
+          "Current Folder:"),
+      row("txt_Path", ControlKind::Label, {206, 24, 198, 30}, kGetPathPathId),
+      row("Label1", ControlKind::Label, {206, 58, 198, 14}, kGetPathFilesLabelId,
+          "Files in highlighted folder:"),
+      row("File1", ControlKind::FileList, {206, 74, 198, 140}, kGetPathFileId),
+      ok,
+      cancel,
+  };
+  return design;
+}
+
+bool StartsWithDrive(const std::string& folder) {
+  return folder.size() >= 2 && folder[1] == ':' && AsciiLower(folder[0]) >= 'a' &&
+         AsciiLower(folder[0]) <= 'z';
+}
+
+// The drive as the drive list shows it: "c:", with the volume label of a
+// fixed, CD-ROM or RAM drive ("e: [SCANCD01]"). Removable and network
+// drives are not asked, so that listing them never waits for a floppy or
+// a server.
+std::string DriveText(Drives& drives, const std::string& root) {
+  const std::string letter = root.substr(0, 2);
+  const DriveKind kind = drives.KindOf(root);
+  if (kind != DriveKind::Fixed && kind != DriveKind::CdRom && kind != DriveKind::RamDisk)
+    return letter;
+  const std::optional<std::string> label = drives.VolumeLabel(root);
+  return label && !label->empty() ? letter + " [" + *label + "]" : letter;
+}
+
+}  // namespace
+
+frmGetPath::frmGetPath(Program& program)
+    : Form(program.platform, GetPathDesign()), program_(program) {
+  On("Drive1", EventKind::Click, [this](int) { Drive1_Change(); });
+  On("Dir1", EventKind::Click, [this](int) { Dir1_Click(); });
+  On("Dir1", EventKind::DblClick, [this](int) { Dir1_DblClick(); });
+  On("btn_OK", EventKind::Click, [this](int) { btn_OK_Click(); });
+  On("btn_Cancel", EventKind::Click, [this](int) { btn_Cancel_Click(); });
+}
+
+void frmGetPath::Form_Load() {
+  const Settings& ini = program_.settings;
+  Get<Button>("btn_OK").SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
+  Get<Button>("btn_Cancel").SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
+  // Nothing is picked until OK accepts a folder: the close box cancels.
+  program_.videosource.PickedFolder.clear();
+
+  Drives& drives = program_.platform.DrivesAndFolders();
+  driveRoots_ = drives.DriveRoots();
+  std::vector<std::string> texts;
+  for (const std::string& root : driveRoots_) texts.push_back(DriveText(drives, root));
+  Get<ListControl>("Drive1").SetItems(texts);
+  OpenFolder(StartFolder());
+}
+
+// Where the clips were last found, else the program's own folder, else the
+// process's current folder, else the first drive that can be entered.
+std::string frmGetPath::StartFolder() {
+  Drives& drives = program_.platform.DrivesAndFolders();
+  std::vector<std::string> candidates = {
+      program_.settings.ReadIniString("General", "MoviesLastFoundAt"),
+      program_.platform.ProgramFolder(), drives.CurrentFolder()};
+  candidates.insert(candidates.end(), driveRoots_.begin(), driveRoots_.end());
+  for (const std::string& folder : candidates)
+    if (StartsWithDrive(folder) && DirExists(program_, folder) == 1) return folder;
+  return {};
+}
+
+bool frmGetPath::OpenFolder(const std::string& folder) {
+  if (folder.empty() || DirExists(program_, folder) != 1) return false;
+  openFolder_ = NormalizeFolderPath(program_, folder);
+  Drives& drives = program_.platform.DrivesAndFolders();
+  folders_ = FolderListEntries(openFolder_, drives.Folders(openFolder_));
+  std::vector<std::string> texts;
+  for (const FolderListEntry& entry : folders_) texts.push_back(entry.text);
+  ListControl dirs = Get<ListControl>("Dir1");
+  dirs.SetItems(texts);
+  dirs.SetListIndex(OpenFolderIndex(openFolder_));
+  Get<Label>("txt_Path").SetCaption(LowerCase(std::string(TrimBlanks(openFolder_))));
+  Get<ListControl>("Drive1").SetListIndex(DriveIndexOf(openFolder_));
+  ShowFilesIn(openFolder_);
+  return true;
+}
+
+std::string frmGetPath::HighlightedFolder() {
+  const int index = Get<ListControl>("Dir1").ListIndex();
+  if (index < 0 || index >= static_cast<int>(folders_.size())) return openFolder_;
+  return folders_[static_cast<std::size_t>(index)].path;
+}
+
+void frmGetPath::ShowFilesIn(const std::string& folder) {
+  Get<ListControl>("File1").SetItems(program_.platform.DrivesAndFolders().NormalFiles(folder, "*"));
+}
+
+int frmGetPath::DriveIndexOf(const std::string& folder) const {
+  if (folder.empty()) return -1;
+  for (std::size_t i = 0; i < driveRoots_.size(); ++i)
+    if (AsciiLower(driveRoots_[i][0]) == AsciiLower(folder[0])) return static_cast<int>(i);
+  return -1;
+}
+
+// A drive that cannot be entered is refused with a message, and the list
+// goes back to the drive of the open folder. Another drive opens at its
+// root.
+void frmGetPath::Drive1_Change() {
+  const int index = Get<ListControl>("Drive1").ListIndex();
+  if (index < 0 || index >= static_cast<int>(driveRoots_.size())) return;
+  const std::string& root = driveRoots_[static_cast<std::size_t>(index)];
+  if (index == DriveIndexOf(openFolder_)) return;
+  if (OpenFolder(root)) return;
+  program_.platform.MessageBox(kDriveNotAvailable, program_.platform.AppTitle(), MB_Ok);
+  Get<ListControl>("Drive1").SetListIndex(DriveIndexOf(openFolder_));
+}
+
+void frmGetPath::Dir1_Click() { ShowFilesIn(HighlightedFolder()); }
+
+void frmGetPath::Dir1_DblClick() { OpenHighlightedFolder(); }
+
+// A folder that went away since it was listed leaves the open folder shown
+// afresh.
+void frmGetPath::OpenHighlightedFolder() {
+  if (!OpenFolder(HighlightedFolder())) OpenFolder(openFolder_);
+}
+
+void frmGetPath::btn_OK_Click() {
+  if (openFolder_.empty()) return Unload();
+  // A highlighted folder is opened first; the next OK accepts it.
+  if (!SameWithoutCase(HighlightedFolder(), openFolder_)) return OpenHighlightedFolder();
+  const std::string shown = Get<Label>("txt_Path").Caption();
+  program_.videosource.PickedFolder =
+      LowerCase(std::string(TrimBlanks(NormalizeFolderPath(program_, shown))));
+  Unload();
+}
+
+void frmGetPath::btn_Cancel_Click() {
+  program_.videosource.PickedFolder.clear();
+  Unload();
+}
+
+}  // namespace vantor

@@ -1,0 +1,94 @@
+#include "videosource/frm_nocd.h"
+
+namespace vantor {
+namespace {
+
+// Client area 5400 x 2970 twips as designed; controls in pixels.
+FormSpec NoCDDesign() {
+  FormSpec design;
+  design.name = "frmNoCD";
+  design.clientWidthTwips = 5400;
+  design.clientHeightTwips = 2970;
+  design.border = BorderStyle::FixedDialog;
+
+  auto row = [](const std::string& name, ControlKind kind, Bounds bounds, int id) {
+    ControlSpec spec = DesignRow(name, kind, bounds);
+    spec.id = id;
+    return spec;
+  };
+  ControlSpec ok = row("btn_OK", ControlKind::Button, {190, 164, 75, 25}, kNoCDOkId);
+  ok.isDefault = true;
+  ControlSpec cancel = row("btn_Cancel", ControlKind::Button, {273, 164, 75, 25}, kNoCDCancelId);
+  cancel.isCancel = true;
+  ControlSpec browse = row("btn_Browse", ControlKind::Button, {12, 164, 75, 25}, kNoCDBrowseId);
+  browse.caption = "&Browse";
+
+  design.controls = {
+      row("lbl_NotFound", ControlKind::Label, {12, 10, 336, 28}, kNoCDNotFoundId),
+      row("lbl_FilesOnCD", ControlKind::Label, {12, 42, 336, 28}, kNoCDFilesOnCDId),
+      row("lbl_InsertCD", ControlKind::Label, {12, 74, 336, 42}, kNoCDInsertCDId),
+      row("cmb_CDLetter", ControlKind::ComboBox, {12, 124, 336, 21}, kNoCDLetterId),
+      ok,
+      cancel,
+      browse,
+  };
+  return design;
+}
+
+}  // namespace
+
+frmNoCD::frmNoCD(Program& program) : Form(program.platform, NoCDDesign()), program_(program) {
+  On("btn_OK", EventKind::Click, [this](int) { btn_OK_Click(); });
+  On("btn_Cancel", EventKind::Click, [this](int) { btn_Cancel_Click(); });
+  On("btn_Browse", EventKind::Click, [this](int) { btn_Browse_Click(); });
+}
+
+void frmNoCD::Form_Load() {
+  const Settings& ini = program_.settings;
+  SetCaption(ini.ReadIniString("frmNoCD Text", "Title"));
+  Get<Label>("lbl_NotFound").SetCaption(ini.ReadIniString("frmNoCD Text", "NotFoundLabel"));
+  Get<Label>("lbl_FilesOnCD").SetCaption(ini.ReadIniString("frmNoCD Text", "FilesOnCDLabel"));
+  Get<Label>("lbl_InsertCD").SetCaption(ini.ReadIniString("frmNoCD Text", "InsertCDLabel"));
+  Get<Button>("btn_OK").SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
+  Get<Button>("btn_Cancel").SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
+  OKPressed = 0;
+
+  // Only drives that are still CD-ROM drives: one may have gone since the
+  // search listed it (a removed external drive).
+  Drives& drives = program_.platform.DrivesAndFolders();
+  std::vector<std::string> cds;
+  for (const std::string& root : program_.videosource.CDDrives)
+    if (drives.KindOf(root) == DriveKind::CdRom) cds.push_back(root);
+  ListControl box = Get<ListControl>("cmb_CDLetter");
+  box.SetItems(cds);
+  const std::string& answer = program_.videosource.NoCDAnswer;
+  box.SetCaption(!answer.empty() ? answer : cds.empty() ? std::string() : cds.front());
+}
+
+void frmNoCD::SetAnswerText(const std::string& text) {
+  Get<ListControl>("cmb_CDLetter").SetCaption(text);
+}
+
+void frmNoCD::btn_OK_Click() {
+  program_.videosource.NoCDAnswer = Get<ListControl>("cmb_CDLetter").Caption();
+  OKPressed = -1;
+  Unload();
+}
+
+void frmNoCD::btn_Cancel_Click() {
+  OKPressed = 0;
+  Unload();
+}
+
+void frmNoCD::btn_Browse_Click() {
+  program_.videosource.BrowseRequested = 1;
+  Unload();
+}
+
+// However the prompt closes, unless by OK or Browse, the user declined.
+void frmNoCD::Form_Unload() {
+  VideoSourceState& state = program_.videosource;
+  if (OKPressed == 0 && state.BrowseRequested == 0) state.NoCDAnswer = kNoCDCancelled;
+}
+
+}  // namespace vantor

@@ -1,0 +1,40 @@
+// The missing-CD prompt: asks the user to insert the product CD, to name a
+// drive or folder that holds the clips, or to browse for one. It checks
+// nothing itself; its answer goes back through VideoSourceState.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/form.h"
+#include "program.h"
+
+namespace vantor {
+
+// Control IDs of the prompt's controls on Windows.
+constexpr int kNoCDNotFoundId = 301;
+constexpr int kNoCDFilesOnCDId = 302;
+constexpr int kNoCDInsertCDId = 303;
+constexpr int kNoCDLetterId = 304;
+constexpr int kNoCDOkId = 305;
+constexpr int kNoCDCancelId = 306;
+constexpr int kNoCDBrowseId = 307;
+
+class frmNoCD : public Form {
+ public:
+  explicit frmNoCD(Program& program);
+  // Puts a folder into the drive or folder box (the one picked by browsing).
+  void SetAnswerText(const std::string& text);
+
+ private:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void btn_OK_Click();
+  void btn_Cancel_Click();
+  void btn_Browse_Click();
+
+  Program& program_;
+  std::int16_t OKPressed = 0;
+};
+
+}  // namespace vantor

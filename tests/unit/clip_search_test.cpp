@@ -1,0 +1,298 @@
+#include "sim_fixture.h"
+#include "startup/launch.h"
+#include "startup/run.h"
+#include "videosource/discovery.h"
+#include "videosource/frm_getpath.h"
+
+namespace vantor {
+namespace {
+
+using sim::SimFormHost;
+using testing::SimTest;
+
+const char kSetup[] =
+    "[AVI Setup]\nvolumeString=scancd\nrelativePath=movies\nkeyFile=vantor-clips.id\n"
+    "[frmNoCD Text]\nTitle=Clips Not Found\nNotFoundLabel=Not found.\n"
+    "FilesOnCDLabel=On the CD.\nInsertCDLabel=Insert it.\n"
+    "[frmRUNAVI Text]\nTitle=How-To Videos\n"
+    "[All Forms Text]\nOKButton=OK\nCancelButton=Cancel\n";
+
+class ClipSearchTest : public SimTest {
+ protected:
+  ClipSearchTest() { WriteIni(kSetup); }
+  void LastFoundAt(const std::string& folder) {
+    WriteIni(std::string(kSetup) + "[General]\nMoviesLastFoundAt=" + folder + "\n");
+  }
+  // The product CD in drive e:, with or without the clips on it.
+  void InsertProductCD(bool withClips = true) {
+    sim.drives.AddDrive('e', DriveKind::CdRom, "SCANCD01");
+    sim.drives.AddFolder("e:\\movies");
+    if (withClips) sim.drives.AddFile("e:\\movies\\vantor-clips.id");
+  }
+  // The prompt's script: `answer` runs on each showing, counted in `prompts`.
+  void OnPrompt(std::function<void(SimFormHost&)> answer) {
+    sim.OnModal("frmNoCD", [this, answer](SimFormHost& prompt) {
+      // A search that keeps asking would never end the test.
+      if (++prompts > 8) return prompt.Click("btn_Cancel");
+      answer(prompt);
+    });
+  }
+  int prompts = 0;
+};
+
+TEST_F(ClipSearchTest, TheLastFoundFolderIsTriedWithAndWithoutTheRelativePath) {
+  sim.drives.AddDrive('d', DriveKind::Fixed);
+  sim.drives.AddFile("d:\\clips\\movies\\vantor-clips.id");
+  LastFoundAt("d:\\clips");
+  EXPECT_EQ(FindVideoFolder(program), "d:\\clips\\movies");
+
+  sim.drives.AddFile("d:\\flat\\vantor-clips.id");
+  LastFoundAt("d:\\flat");
+  EXPECT_EQ(FindVideoFolder(program), "d:\\flat");
+  EXPECT_EQ(prompts, 0);
+  EXPECT_TRUE(sim.formsCreated.empty());
+}
+
+TEST_F(ClipSearchTest, ADriveAloneIsLookedAtOnlyInTheRelativePath) {
+  InsertProductCD();
+  sim.drives.AddFile("e:\\vantor-clips.id");
+  EXPECT_EQ(ValidateVideoFolder(program, "e"), "e:\\movies");
+  EXPECT_EQ(ValidateVideoFolder(program, "E:"), "E:\\movies");
+  EXPECT_EQ(ValidateVideoFolder(program, "e:\\"), "e:\\movies");
+  EXPECT_EQ(ValidateVideoFolder(program, ""), "");
+  EXPECT_EQ(ValidateVideoFolder(program, "q:\\movies"), "");
+
+  WriteIni("[AVI Setup]\nrelativePath=movies\n");
+  EXPECT_EQ(ValidateVideoFolder(program, "e:"), "");  // no key file: a drive proves nothing
+}
+
+TEST_F(ClipSearchTest, DriveReadyTellsAMissingDriveFromAnEmptyOne) {
+  sim.drives.AddDrive('e', DriveKind::CdRom, "", false);
+  EXPECT_EQ(DriveReady(program, ""), kNoDriveNamed);
+  EXPECT_EQ(DriveReady(program, "q:\\clips"), kDeviceUnavailable);
+  EXPECT_EQ(DriveReady(program, "1"), kDeviceUnavailable);
+  EXPECT_EQ(DriveReady(program, "e:\\movies"), kDiskNotReady);
+  EXPECT_EQ(DriveReady(program, "c"), kDriveReady);
+  EXPECT_EQ(DriveReady(program, "c:\\no such folder"), kDriveReady);
+}
+
+TEST_F(ClipSearchTest, FileExistsCountsNormalFilesOnly) {
+  sim.drives.AddFile("c:\\clips\\intro.avi");
+  sim.drives.AddFile("c:\\secret\\desktop.ini", false);
+  sim.drives.AddFolder("c:\\empty\\sub");
+  EXPECT_EQ(FileExists(program, "C:\\Clips\\INTRO.AVI"), 1);
+  EXPECT_EQ(FileExists(program, "c:\\clips\\*.avi"), 1);
+  EXPECT_EQ(FileExists(program, "c:\\clips\\outro.avi"), 0);
+  EXPECT_EQ(FileExists(program, "c:\\clips\\"), 1);  // any normal file in the folder
+  EXPECT_EQ(FileExists(program, "c:\\secret\\"), 0);
+  EXPECT_EQ(FileExists(program, "c:\\secret\\desktop.ini"), 0);
+  EXPECT_EQ(FileExists(program, "c:\\empty\\"), 0);  // a sub-folder is no file
+  EXPECT_EQ(FileExists(program, "c:\\nowhere\\intro.avi"), 0);
+  EXPECT_EQ(FileExists(program, "intro.avi"), 0);
+  EXPECT_EQ(FileExists(program, ""), 0);
+}
+
+TEST_F(ClipSearchTest, TheCDIsFoundByItsLabelWithoutRegardToCaseAsASubstring) {
+  sim.drives.AddDrive('d', DriveKind::CdRom, "", false);  // no disc: skipped quietly
+  sim.drives.AddDrive('f', DriveKind::CdRom, "AUDIO");
+  sim.drives.AddDrive('g', DriveKind::CdRom, "MyScanCD01");
+  sim.drives.AddDrive('h', DriveKind::CdRom, "SCANCD02");
+  sim.drives.AddDrive('k', DriveKind::Fixed, "SCANCD03");  // not a CD-ROM
+  sim.drives.AddFile("g:\\movies\\vantor-clips.id");
+  EXPECT_EQ(FindVideoFolder(program), "g:\\movies");
+  EXPECT_EQ(program.videosource.CDDrives,
+            (std::vector<std::string>{"d:\\", "f:\\", "g:\\", "h:\\"}));
+  EXPECT_EQ(FindCDDriveByLabel(program, "SCAN"), "g:\\");
+  EXPECT_EQ(FindCDDriveByLabel(program, "scancd02"), "h:\\");
+  EXPECT_EQ(FindCDDriveByLabel(program, "nothing"), "");
+  // An empty label text matches the first drive whose label can be read.
+  EXPECT_EQ(FindCDDriveByLabel(program, ""), "f:\\");
+  EXPECT_EQ(prompts, 0);
+}
+
+TEST_F(ClipSearchTest, ALabelledCDWithoutTheKeyFileBringsThePromptInsteadOfLooping) {
+  InsertProductCD(false);
+  OnPrompt([](SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
+  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(prompts, 1);
+
+  // The user puts the right disc in and presses OK: the CD is looked at again.
+  prompts = 0;
+  OnPrompt([&](SimFormHost& prompt) {
+    sim.drives.AddFile("e:\\movies\\vantor-clips.id");
+    prompt.Click("btn_OK");
+  });
+  EXPECT_EQ(FindVideoFolder(program), "e:\\movies");
+  EXPECT_EQ(prompts, 1);
+}
+
+TEST_F(ClipSearchTest, ThePromptListsTheCDDrivesAndStartsWithTheFirst) {
+  sim.drives.AddDrive('g', DriveKind::CdRom, "AUDIO");
+  sim.drives.AddDrive('e', DriveKind::CdRom, "", false);
+  OnPrompt([](SimFormHost& prompt) {
+    EXPECT_TRUE(prompt.shownModal());
+    EXPECT_EQ(prompt.Caption(), "Clips Not Found");
+    EXPECT_EQ(prompt.Control("lbl_NotFound").text, "Not found.");
+    EXPECT_EQ(prompt.Control("lbl_FilesOnCD").text, "On the CD.");
+    EXPECT_EQ(prompt.Control("lbl_InsertCD").text, "Insert it.");
+    EXPECT_EQ(prompt.Control("btn_OK").text, "OK");
+    EXPECT_EQ(prompt.Control("btn_Cancel").text, "Cancel");
+    EXPECT_EQ(prompt.Control("btn_Browse").text, "&Browse");
+    EXPECT_EQ(prompt.Control("cmb_CDLetter").items, (std::vector<std::string>{"e:\\", "g:\\"}));
+    EXPECT_EQ(prompt.Control("cmb_CDLetter").text, "e:\\");
+    prompt.PressEscape();
+  });
+  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(program.videosource.NoCDAnswer, kNoCDCancelled);
+  EXPECT_EQ(prompts, 1);
+  EXPECT_EQ(sim.formsCreated, std::vector<std::string>{"frmNoCD"});
+}
+
+TEST_F(ClipSearchTest, WithoutCDDrivesThePromptComesAtOnceWithAnEmptyBox) {
+  OnPrompt([](SimFormHost& prompt) {
+    EXPECT_TRUE(prompt.Control("cmb_CDLetter").items.empty());
+    EXPECT_EQ(prompt.Control("cmb_CDLetter").text, "");
+    prompt.CloseBox();  // the close box declines like Cancel
+  });
+  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(program.videosource.NoCDAnswer, kNoCDCancelled);
+  EXPECT_EQ(prompts, 1);
+}
+
+TEST_F(ClipSearchTest, ATypedAnswerThatFailsBringsThePromptBack) {
+  sim.drives.AddFile("c:\\copied\\movies\\vantor-clips.id");
+  const std::vector<std::string> answers = {"q:\\", "c:\\wrong", "  ", "C:\\Copied"};
+  OnPrompt([&](SimFormHost& prompt) {
+    prompt.TypeText("cmb_CDLetter", answers.at(static_cast<std::size_t>(prompts - 1)));
+    prompt.PressEnter();
+  });
+  EXPECT_EQ(FindVideoFolder(program), "C:\\Copied\\movies");
+  EXPECT_EQ(prompts, 4);
+  EXPECT_GE(sim.doEventsCalls, 4);  // the answer is read only after pending events ran
+}
+
+class FolderPickerTest : public ClipSearchTest {
+ protected:
+  FolderPickerTest() {
+    sim.drives.AddDrive('e', DriveKind::CdRom, "", false);
+    sim.drives.AddFile("c:\\Program Files\\Vantor\\vantor.exe");
+    sim.drives.AddFile("c:\\Program Files\\Vantor\\clips\\movies\\vantor-clips.id");
+    sim.drives.AddFile("c:\\Program Files\\Vantor\\clips\\intro.avi");
+    sim.drives.AddFolder("c:\\Program Files\\Vantor\\docs");
+  }
+  // The prompt asks to browse on its first showing; later showings run `then`.
+  void BrowseFirst(std::function<void(SimFormHost&)> then) {
+    OnPrompt([this, then](SimFormHost& prompt) {
+      if (prompts == 1) return prompt.Click("btn_Browse");
+      then(prompt);
+    });
+  }
+  std::vector<std::string> Items(SimFormHost& form, const std::string& name) {
+    return form.Control(name).items;
+  }
+};
+
+TEST_F(FolderPickerTest, OkAtOnceAcceptsTheFolderThePickerOpenedAt) {
+  std::string boxAfterPick;
+  BrowseFirst([&](SimFormHost& prompt) {
+    if (prompts > 2) return prompt.Click("btn_Cancel");
+    boxAfterPick = prompt.Control("cmb_CDLetter").text;
+    prompt.PressEnter();
+  });
+  sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
+    EXPECT_EQ(picker.Caption(), "Select Folder With Video Files");
+    EXPECT_EQ(picker.Control("Label2").text, "Current Folder:");
+    EXPECT_EQ(picker.Control("Label1").text, "Files in highlighted folder:");
+    // The last found folder is gone with its CD: the program's folder opens.
+    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\");
+    EXPECT_EQ(Items(picker, "Drive1"), (std::vector<std::string>{"c:", "e:"}));
+    EXPECT_EQ(picker.Control("Drive1").listIndex, 0);
+    EXPECT_EQ(Items(picker, "Dir1"),
+              (std::vector<std::string>{"c:\\", "  Program Files", "    Vantor", "      clips",
+                                        "      docs"}));
+    EXPECT_EQ(picker.Control("Dir1").listIndex, 2);
+    EXPECT_EQ(Items(picker, "File1"), std::vector<std::string>{"vantor.exe"});
+    picker.SelectItem("Dir1", 3);  // a single click only highlights
+    EXPECT_EQ(Items(picker, "File1"), std::vector<std::string>{"intro.avi"});
+    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\");
+    picker.SelectItem("Dir1", 2);
+    picker.PressEnter();
+  });
+  LastFoundAt("e:\\movies");
+  EXPECT_EQ(FindVideoFolder(program), "");  // the folder picked holds no clips
+  EXPECT_EQ(boxAfterPick, "c:\\program files\\vantor\\");
+  EXPECT_EQ(prompts, 3);
+}
+
+TEST_F(FolderPickerTest, AHighlightedFolderIsOpenedByTheFirstOkAndAcceptedByTheSecond) {
+  BrowseFirst([](SimFormHost& prompt) { prompt.Click("btn_OK"); });
+  sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
+    picker.SelectItem("Dir1", 3);
+    picker.Click("btn_OK");
+    EXPECT_FALSE(picker.destroyed());
+    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\clips\\");
+    EXPECT_EQ(Items(picker, "Dir1").back(), "        movies");
+    picker.Click("btn_OK");
+    EXPECT_TRUE(picker.destroyed());
+  });
+  EXPECT_EQ(FindVideoFolder(program), "c:\\program files\\vantor\\clips\\movies");
+  EXPECT_EQ(prompts, 2);
+}
+
+TEST_F(FolderPickerTest, DoubleClickOpensAndCancelBringsThePromptBackWithTheFirstCD) {
+  std::string boxAfterCancel;
+  BrowseFirst([&](SimFormHost& prompt) {
+    boxAfterCancel = prompt.Control("cmb_CDLetter").text;
+    prompt.Click("btn_Cancel");
+  });
+  sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
+    picker.SelectItem("Dir1", 0);
+    picker.DblClick("Dir1");
+    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\");
+    EXPECT_EQ(picker.Control("Dir1").listIndex, 0);
+    EXPECT_EQ(Items(picker, "Dir1"), (std::vector<std::string>{"c:\\", "  Program Files"}));
+    picker.PressEscape();
+  });
+  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(program.videosource.PickedFolder, "");
+  EXPECT_EQ(boxAfterCancel, "e:\\");
+}
+
+TEST_F(FolderPickerTest, ADriveThatIsNotAvailableIsRefusedAndTheListGoesBack) {
+  sim.drives.AddDrive('d', DriveKind::Fixed, "DATA");
+  sim.drives.AddFolder("d:\\videos");
+  BrowseFirst([](SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
+  sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
+    EXPECT_EQ(Items(picker, "Drive1"), (std::vector<std::string>{"c:", "d: [DATA]", "e:"}));
+    picker.SelectItem("Drive1", 2);
+    EXPECT_EQ(sim.messageBoxes,
+              std::vector<std::string>{"Vantor|This drive is not currently available"});
+    EXPECT_EQ(picker.Control("Drive1").listIndex, 0);
+    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\");
+    picker.SelectItem("Drive1", 1);
+    EXPECT_EQ(picker.Control("txt_Path").text, "d:\\");
+    EXPECT_EQ(Items(picker, "Dir1"), (std::vector<std::string>{"d:\\", "  videos"}));
+    picker.Click("btn_OK");
+  });
+  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(program.videosource.PickedFolder, "d:\\");
+}
+
+TEST_F(ClipSearchTest, AVideoStartRemembersTheFolderFoundWithTheHourglassShown) {
+  InsertProductCD();
+  sim.commandLine = "9";
+  EXPECT_EQ(RunStartup(program), kModeVideo);
+  EXPECT_EQ(program.startup.MoviesPath, "e:\\movies");
+  EXPECT_EQ(Ini("General", "MoviesLastFoundAt"), "e:\\movies");
+  EXPECT_NE(std::find(sim.pointers.begin(), sim.pointers.end(), Pointer::Hourglass),
+            sim.pointers.end());
+
+  sim.drives.SetReady('e', false);
+  OnPrompt([](SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
+  sim.writes.clear();
+  EXPECT_TRUE(Ends([&] { RunStartup(program); }));
+  EXPECT_TRUE(sim.writes.empty());
+}
+
+}  // namespace
+}  // namespace vantor
