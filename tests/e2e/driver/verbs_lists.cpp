@@ -89,14 +89,14 @@ std::size_t FindItem(const std::vector<std::string>& items, const std::string& w
   return items.size();
 }
 
-// The mouse messages, sent to `point` of the list box's client area so
-// that the verb returns once the program has handled what they cause.
-void SendMouse(HWND list, POINT point, std::initializer_list<UINT> messages) {
+// The mouse messages, sent to `point` of the control's client area so that
+// the verb returns once the program has handled what they cause.
+void SendMouse(HWND control, POINT point, std::initializer_list<UINT> messages) {
   const LPARAM where = MAKELPARAM(point.x, point.y);
   for (UINT message : messages) {
     const WPARAM buttons = message == WM_LBUTTONUP ? 0 : MK_LBUTTON;
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(list, message, buttons, where, SMTO_NORMAL, kHandleWaitMs, &ignored);
+    SendMessageTimeoutA(control, message, buttons, where, SMTO_NORMAL, kHandleWaitMs, &ignored);
   }
 }
 
@@ -152,7 +152,7 @@ int Items(const Args& args) {
 
 // Types the text over an edit's, or a combo box's edit's, text as the
 // keyboard would: the window comes to the foreground, a click puts the focus
-// into the edit, its text is selected, and the characters go through the
+// into the edit unless it is there already, its text is selected, and the characters go through the
 // system's input queue, so the edit and its window see what they see of a
 // user's typing.
 int SetText(const Args& args) {
@@ -166,18 +166,21 @@ int SetText(const Args& args) {
     return kFailed;
   }
   SetForegroundWindow(top);
-  RECT client{};
-  GetClientRect(edit, &client);
-  const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
-  PostMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, middle);
-  PostMessageA(edit, WM_LBUTTONUP, 0, middle);
   const DWORD thread = GetWindowThreadProcessId(top, nullptr);
-  if (!WaitUntil(1000, [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return GetForegroundWindow() == top && GetGUIThreadInfo(thread, &info) &&
-               info.hwndFocus == edit;
-      })) {
+  auto focused = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == top && GetGUIThreadInfo(thread, &info) &&
+           info.hwndFocus == edit;
+  };
+  // Sent, not posted: the click must be handled before the selection below,
+  // or it would put the caret back where it landed.
+  if (!WaitUntil(200, focused)) {
+    RECT client{};
+    GetClientRect(edit, &client);
+    SendMouse(edit, POINT{client.right / 2, client.bottom / 2}, {WM_LBUTTONDOWN, WM_LBUTTONUP});
+  }
+  if (!WaitUntil(1000, focused)) {
     std::fprintf(stderr, "vdriver: control %ld did not take the focus\n", args.IntAt(1, 0));
     return kFailed;
   }
