@@ -2,8 +2,9 @@
 # Every way out of the choice dialog and what follows: Enter (a real key
 # press) presses OK and picks the preselected coach, the close box keeps the
 # coach; either way the coach window opens, and closing it ends the program
-# (exit code 0). The second option with OK picks the video window (9, which
-# ends quietly while no clip folder is found), Escape is Cancel (0).
+# (exit code 0). The second option with OK picks the video window (9: with
+# no clips anywhere the missing-CD prompt asks for them, and its Cancel ends
+# the program), Escape is Cancel (0).
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
@@ -17,6 +18,8 @@ Title=How-To Videos (test)
 [frmChoice Text]
 Title=Open what?
 Question=Coach or videos?
+[frmNoCD Text]
+Title=Clips Not Found (test)
 [All Forms Text]
 OKButton=OK
 CancelButton=Cancel
@@ -53,6 +56,7 @@ answer "close box" coach vd close "$dialog"
 answer "Escape" 0 vd key "$dialog" escape
 pick_videos() {
   vd click "$dialog" 103 && expect_eq "second option selected" 1 "$(vd checked "$dialog" 103)" &&
-    expect_eq "first option cleared" 0 "$(vd checked "$dialog" 102)" && vd click "$dialog" 1
+    expect_eq "first option cleared" 0 "$(vd checked "$dialog" 102)" && vd click "$dialog" 1 &&
+    decline_clip_prompt "second option" "Clips Not Found (test)"
 }
 answer "second option and OK" 0 pick_videos

@@ -2,8 +2,8 @@
 # Command lines the program cannot use as a launch mode end in an orderly
 # way: no crash, no window, a plain exit code, nothing written. Out of the
 # 16-bit range (40000, -40000, &H10000) ends at once like an empty command
-# line; text that is no number is mode 0, a video start that ends quietly
-# while no clip folder is found.
+# line; text that is no number is mode 0, a video start: with no clips
+# anywhere it asks for them, and declining ends it.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
@@ -16,13 +16,24 @@ Title=Scan Coach (test)
 Title=How-To Videos (test)
 [frmChoice Text]
 Title=Open what?
+[frmNoCD Text]
+Title=Clips Not Found (test)
 INI
 before="$(md5sum <"$INSTALL/zthelp.ini")"
 
-for command_line in 40000 -40000 "&H10000" 99999999999 abc "  x7"; do
+for command_line in 40000 -40000 "&H10000" 99999999999; do
   line="$(launch "$command_line")" || fail "'$command_line': the program did not end: $line"
   echo "$line"
   expect_eq "'$command_line': exit code" 0 "$(kv exit "$line")"
   expect_eq "'$command_line': windows shown" 0 "$(kv windows "$line")"
+done
+for command_line in abc "  x7"; do
+  start_vantor "$CASE_TMP/run.txt" "$command_line"
+  decline_clip_prompt "'$command_line'" "Clips Not Found (test)"
+  finish_vantor
+  line="$(report "$CASE_TMP/run.txt")"
+  echo "$line"
+  expect_eq "'$command_line': exit code" 0 "$(kv exit "$line")"
+  expect_eq "'$command_line': windows shown" "window=Clips Not Found (test)" "$(grep '^window=' <<<"$line")"
 done
 expect_eq "settings file unchanged" "$before" "$(md5sum <"$INSTALL/zthelp.ini")"
