@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The folder picker behind the missing-CD prompt's Browse. Cancel and the
-# close box bring the prompt back with the CD-ROM drive in its box; OK at
-# once brings back the folder the picker shows as current. A double click opens a
+# The folder picker behind the missing-CD prompt's Browse. Cancel, Escape
+# and the close box bring the prompt back with the CD-ROM drive in its box,
+# not a folder picked before; OK at once brings back the folder the picker
+# shows as current. A double click opens a
 # folder (its path, normalised and in lower case, and its files show); a
 # single click only highlights one and lists its files; OK on a highlighted
 # folder opens it, a second OK takes it back into the prompt's box, and OK
@@ -78,6 +79,11 @@ browse
 expect_eq "current folder again" "$shown" "$(vd text "$picker" $path)"
 vd click "$picker" $ok || fail "could not press OK"
 prompt_back_with "OK at once" "$shown"
+
+# Escape is the picker's Cancel: the folder just picked does not stay.
+browse
+vd key "$picker" escape || fail "could not press Escape"
+prompt_back_with "Escape in the picker" 'e:\'
 
 # --- A drive without a disc ------------------------------------------------------
 cd_eject
