@@ -101,7 +101,7 @@ std::string ValidateVideoFolder(Program& program, const std::string& candidate) 
   const ClipLocation where = ReadClipLocation(program);
   if (DriveReady(program, candidate) <= 0) return {};
   if (candidate.size() >= 3) {
-    const std::string below = JoinPath(candidate, where.relativePath);
+    std::string below = JoinPath(candidate, where.relativePath);
     if (FileExists(program, JoinPath(below, where.keyFile)) == 1) return below;
     if (FileExists(program, JoinPath(candidate, where.keyFile)) == 1) return candidate;
     return {};

@@ -53,7 +53,7 @@ bool StartsWithDrive(const std::string& folder) {
 // drives are not asked, so that listing them never waits for a floppy or
 // a server.
 std::string DriveText(Drives& drives, const std::string& root) {
-  const std::string letter = root.substr(0, 2);
+  std::string letter = root.substr(0, 2);
   const DriveKind kind = drives.KindOf(root);
   if (kind != DriveKind::Fixed && kind != DriveKind::CdRom && kind != DriveKind::RamDisk)
     return letter;

@@ -200,14 +200,6 @@ _cd_restore() {
   mv "$CASE_TMP/cd-as-found" "$VANTOR_CDROOT"
 }
 
-# decline_clip_prompt <what> <title>: a video start found no clips and asks
-# for them: the missing-CD prompt of that title shows, and its Cancel
-# ends the search (and the program).
-decline_clip_prompt() {
-  vd wait-window "$2" 10000 >/dev/null || fail "$1: the missing-CD prompt did not show"
-  vd click "$2" 306 || fail "$1: could not cancel the missing-CD prompt"
-}
-
 # centred_with_client <what> <title> <client width> <client height>: the
 # window stands in the middle of the screen (within a pixel) with a client
 # area of that size in pixels.

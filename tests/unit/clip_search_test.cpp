@@ -30,7 +30,7 @@ class ClipSearchTest : public SimTest {
     if (withClips) sim.drives.AddFile("e:\\movies\\vantor-clips.id");
   }
   // The prompt's script: `answer` runs on each showing, counted in `prompts`.
-  void OnPrompt(std::function<void(SimFormHost&)> answer) {
+  void OnPrompt(const std::function<void(SimFormHost&)>& answer) {
     sim.OnModal("frmNoCD", [this, answer](SimFormHost& prompt) {
       // A search that keeps asking would never end the test.
       if (++prompts > 8) return prompt.Click("btn_Cancel");
@@ -64,6 +64,13 @@ TEST_F(ClipSearchTest, ADriveAloneIsLookedAtOnlyInTheRelativePath) {
 
   WriteIni("[AVI Setup]\nrelativePath=movies\n");
   EXPECT_EQ(ValidateVideoFolder(program, "e:"), "");  // no key file: a drive proves nothing
+
+  // With the key file only in the root, two characters are a drive, three a folder.
+  sim.drives.AddDrive('f', DriveKind::Fixed);
+  sim.drives.AddFile("f:\\vantor-clips.id");
+  WriteIni(kSetup);
+  EXPECT_EQ(ValidateVideoFolder(program, "f:"), "");
+  EXPECT_EQ(ValidateVideoFolder(program, "f:\\"), "f:\\");
 }
 
 TEST_F(ClipSearchTest, DriveReadyTellsAMissingDriveFromAnEmptyOne) {
@@ -179,9 +186,10 @@ class FolderPickerTest : public ClipSearchTest {
     sim.drives.AddFile("c:\\Program Files\\Vantor\\clips\\movies\\vantor-clips.id");
     sim.drives.AddFile("c:\\Program Files\\Vantor\\clips\\intro.avi");
     sim.drives.AddFolder("c:\\Program Files\\Vantor\\docs");
+    sim.drives.AddHiddenFolder("c:\\Program Files\\Vantor\\cache");
   }
   // The prompt asks to browse on its first showing; later showings run `then`.
-  void BrowseFirst(std::function<void(SimFormHost&)> then) {
+  void BrowseFirst(const std::function<void(SimFormHost&)>& then) {
     OnPrompt([this, then](SimFormHost& prompt) {
       if (prompts == 1) return prompt.Click("btn_Browse");
       then(prompt);

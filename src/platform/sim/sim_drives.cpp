@@ -32,8 +32,6 @@ void SimDrives::AddDrive(char letter, DriveKind kind, const std::string& label, 
   drives_[AsciiLower(letter)] = Drive{kind, label, ready};
 }
 
-void SimDrives::RemoveDrive(char letter) { drives_.erase(AsciiLower(letter)); }
-
 void SimDrives::SetReady(char letter, bool ready) { drives_.at(AsciiLower(letter)).ready = ready; }
 
 void SimDrives::SetLabel(char letter, const std::string& label) {
@@ -118,7 +116,6 @@ std::optional<std::string> SimDrives::VolumeLabel(const std::string& root) {
 }
 
 EnterResult SimDrives::TryEnter(const std::string& folder) {
-  probes.push_back(folder);
   if (folder.empty()) return EnterResult::NoSuchFolder;
   const std::string key = Key(folder);
   const Drive* drive = DriveOf(key);

@@ -21,7 +21,6 @@ class SimDrives : public Drives {
   SimDrives();
 
   void AddDrive(char letter, DriveKind kind, const std::string& label = "", bool ready = true);
-  void RemoveDrive(char letter);
   // A drive that is not ready has no disc: no label, nothing can be entered.
   void SetReady(char letter, bool ready);
   void SetLabel(char letter, const std::string& label);
@@ -32,8 +31,6 @@ class SimDrives : public Drives {
   void AddFile(const std::string& path, bool normal = true);
   void AddHiddenFolder(const std::string& path);
   void SetCurrentFolder(const std::string& path) { current_ = path; }
-  // Every folder a probe was asked about, in order.
-  std::vector<std::string> probes;
 
   DriveKind KindOf(const std::string& root) override;
   std::optional<std::string> VolumeLabel(const std::string& root) override;

@@ -1,0 +1,87 @@
+// The drive and folder probes over the real Windows file functions.
+#include <string>
+#include <vector>
+
+#include "check.h"
+#include "fixtures.h"
+
+namespace vantor::win32::test {
+
+namespace {
+
+std::string Current() {
+  char folder[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, folder);
+  return folder;
+}
+
+// A fresh folder in the temporary folder with a normal file, a hidden file,
+// a folder and a hidden folder in it.
+std::string MakeFolder() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = std::string(temp) + "vantor-drives-test";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CloseHandle(CreateFileA((folder + "\\intro.avi").c_str(), GENERIC_WRITE, 0, nullptr,
+                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  CloseHandle(CreateFileA((folder + "\\secret.id").c_str(), GENERIC_WRITE, 0, nullptr,
+                          CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
+  CreateDirectoryA((folder + "\\movies").c_str(), nullptr);
+  CreateDirectoryA((folder + "\\hidden").c_str(), nullptr);
+  SetFileAttributesA((folder + "\\hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  return folder;
+}
+
+// A drive letter that names no device here, or 0.
+char UnusedLetter() {
+  const DWORD used = GetLogicalDrives();
+  for (int i = 25; i >= 3; --i)
+    if (!(used & (1u << i))) return static_cast<char>('a' + i);
+  return 0;
+}
+
+}  // namespace
+
+TEST_CASE(ProbesLeaveTheCurrentFolderAndTheErrorModeAsTheyWere) {
+  Drives& drives = ThePlatform().DrivesAndFolders();
+  const std::string folder = MakeFolder();
+  const std::string before = Current();
+  const UINT mode = SEM_NOOPENFILEERRORBOX;
+  const UINT original = SetErrorMode(mode);
+
+  CHECK(drives.TryEnter(folder) == EnterResult::Entered);
+  CHECK(drives.TryEnter(folder + "\\movies\\") == EnterResult::Entered);
+  CHECK(drives.TryEnter(folder + "\\missing") == EnterResult::NoSuchFolder);
+  CHECK(drives.TryEnter("") == EnterResult::NoSuchFolder);
+  const char unused = UnusedLetter();
+  if (unused)
+    CHECK(drives.TryEnter(std::string(1, unused) + ":\\clips") == EnterResult::NoSuchDrive);
+  if (unused) CHECK(drives.KindOf(std::string(1, unused) + ":\\") == DriveKind::None);
+  CHECK_EQ(Current(), before);
+  CHECK_EQ(SetErrorMode(original), mode);
+}
+
+TEST_CASE(ListingsShowNormalFilesAndVisibleFoldersOnly) {
+  Drives& drives = ThePlatform().DrivesAndFolders();
+  const std::string folder = MakeFolder();
+  CHECK(drives.NormalFiles(folder, "*") == std::vector<std::string>{"intro.avi"});
+  CHECK(drives.NormalFiles(folder + "\\", "INTRO.*") == std::vector<std::string>{"intro.avi"});
+  CHECK(drives.NormalFiles(folder, "secret.id").empty());
+  CHECK(drives.NormalFiles(folder, "movies").empty());
+  CHECK(drives.Folders(folder) == std::vector<std::string>{"movies"});
+  CHECK(drives.NormalFiles(folder + "\\missing", "*").empty());
+}
+
+TEST_CASE(DrivesAreListedInLetterOrderWithTheirKind) {
+  Drives& drives = ThePlatform().DrivesAndFolders();
+  const std::vector<std::string> roots = drives.DriveRoots();
+  CHECK(!roots.empty());
+  for (std::size_t i = 1; i < roots.size(); ++i) CHECK(roots[i - 1] < roots[i]);
+  CHECK(drives.KindOf("c:\\") == DriveKind::Fixed);
+  CHECK(drives.VolumeLabel("c:\\").has_value());
+  const std::string current = Current();
+  CHECK(!drives.CurrentFolder().empty());
+  CHECK_EQ(drives.CurrentFolder(), current);
+}
+
+}  // namespace vantor::win32::test
