@@ -5,7 +5,8 @@
 # as typed (Enter presses OK) and written as MoviesLastFoundAt; the drive as
 # offered, or its letter, finds the clips below relativePath on the disc.
 # Cancel, Escape and the close box end the program and leave zthelp.ini as
-# it was, byte for byte; an empty drive is offered but refused.
+# it was, byte for byte; an empty drive is offered but refused; the right
+# disc put in while the prompt asks is found on OK.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
@@ -121,3 +122,14 @@ expect_eq "drives offered, drive empty" 'e:\' "$(list_items "$prompt" $box)"
 answer "drive empty" 'e:'
 asked_again "drive empty"
 decline "close box" vd close "$prompt"
+
+# --- The disc put in while the prompt asks ---------------------------------------
+# The right disc (volume string SCANCD01) was out; once it is in, OK finds
+# it even with an empty box: a refused answer sends the search back to the
+# CD before it asks again.
+sed 's/^volumeString=.*/volumeString=SCANCD01/' "$kept" >"$INSTALL/zthelp.ini"
+open_prompt "disc put in"
+cd_insert
+answer "disc put in" ''
+ends_with "disc put in" 9
+expect_eq "disc put in: folder written" 'e:\movies' "$(ini_get General MoviesLastFoundAt)"
