@@ -200,6 +200,17 @@ _cd_restore() {
   mv "$CASE_TMP/cd-as-found" "$VANTOR_CDROOT"
 }
 
+# expect_text <what> <title> <id> <text>: the control reads that text
+# within 2 s (a typed key is handled after the driver returns).
+expect_text() {
+  local tries
+  for ((tries = 0; tries < 40; tries++)); do
+    [[ "$(vd text "$2" "$3" 2>/dev/null)" == "$4" ]] && break
+    sleep 0.05
+  done
+  expect_eq "$1" "$4" "$(vd text "$2" "$3")"
+}
+
 # centred_with_client <what> <title> <client width> <client height>: the
 # window stands in the middle of the screen (within a pixel) with a client
 # area of that size in pixels.

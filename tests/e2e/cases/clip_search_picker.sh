@@ -2,12 +2,12 @@
 # The folder picker behind the missing-CD prompt's Browse. Cancel, Escape
 # and the close box bring the prompt back with the CD-ROM drive in its box,
 # not a folder picked before; OK at once brings back the folder the picker
-# shows as current. A double click opens a
-# folder (its path, normalised and in lower case, and its files show); a
-# single click only highlights one and lists its files; OK on a highlighted
+# shows as current. A drive without a disc is refused with a message and
+# the picker stays. A double click opens a folder (its path, normalised and
+# in lower case, and its files show); a single click only highlights one
+# and lists its files; OK (here Enter in the folder list) on a highlighted
 # folder opens it, a second OK takes it back into the prompt's box, and OK
-# there finds the clips in it. A drive without a disc is refused with a
-# message and the picker stays.
+# there finds the clips in it.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
@@ -118,8 +118,9 @@ expect_eq "the parent opened" "$here" "$(vd text "$picker" $path)"
 vd select "$picker" $folders Clips >/dev/null || fail "could not highlight Clips"
 expect_eq "files of the highlighted folder" intro.avi "$(list_items "$picker" $files)"
 expect_eq "highlighting opens nothing" "$here" "$(vd text "$picker" $path)"
-vd click "$picker" $ok || fail "could not press OK"
-expect_eq "OK opened the highlighted folder" "${here}clips\\" "$(vd text "$picker" $path)"
+# Enter, with the focus in the folder list, is OK.
+vd key "$picker" enter || fail "could not press Enter"
+expect_text "Enter opened the highlighted folder" "$picker" $path "${here}clips\\"
 vd click "$picker" $ok || fail "could not press OK again"
 prompt_back_with "folder picked" "${here}clips\\"
 

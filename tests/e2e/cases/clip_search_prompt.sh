@@ -74,11 +74,7 @@ answer() {
 # asked_again <what>: the prompt shows again, afresh (its box offers the
 # drive once more instead of the refused text), and the program runs on.
 asked_again() {
-  for ((tries = 0; tries < 40; tries++)); do
-    [[ "$(vd text "$prompt" $box 2>/dev/null)" == 'e:\' ]] && break
-    sleep 0.05
-  done
-  expect_eq "$1: box of the prompt shown again" 'e:\' "$(vd text "$prompt" $box)"
+  expect_text "$1: box of the prompt shown again" "$prompt" $box 'e:\'
   kill -0 "$VANTOR_PID" 2>/dev/null || fail "$1: the program ended"
 }
 
