@@ -4,8 +4,8 @@
 # folder that does not hold the clips brings it back, one that does is taken
 # as typed (Enter presses OK) and written as MoviesLastFoundAt; the drive as
 # offered, or its letter, finds the clips below relativePath on the disc.
-# Cancel, Escape and the close box end the program and leave zthelp.ini as
-# it was, byte for byte; an empty drive is offered but refused; the right
+# Cancel (also after a visit to the folder picker), Escape and the close box
+# end the program and leave zthelp.ini as it was, byte for byte; an empty drive is offered but refused; the right
 # disc put in while the prompt asks is found on OK.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
@@ -30,6 +30,7 @@ INI
 kept="$CASE_TMP/zthelp.ini"
 cp "$INSTALL/zthelp.ini" "$kept"
 prompt="Vantor: Clips Not Found"
+picker="Select Folder With Video Files"
 not_found=301 files_on_cd=302 insert_cd=303 box=304 ok=305 cancel=306 browse=307
 
 # The disc in the drive has the clips but the label SCANCD01, not SCANCD02.
@@ -107,8 +108,16 @@ decline() {
   ends_with "$what" 0
   cmp "$kept" "$INSTALL/zthelp.ini" || fail "$what: zthelp.ini changed"
 }
+# Cancel, also after a visit to the folder picker (which must not send it
+# back there).
 open_prompt "Cancel"
 decline "Cancel" vd click "$prompt" $cancel
+open_prompt "Cancel after the picker"
+vd click "$prompt" $browse || fail "could not press Browse"
+vd wait-window "$picker" 5000 >/dev/null || fail "the picker did not show"
+vd click "$picker" 408 || fail "could not cancel the picker"
+vd wait-window "$prompt" 5000 >/dev/null || fail "the prompt did not come back"
+decline "Cancel after the picker" vd click "$prompt" $cancel
 open_prompt "Escape"
 decline "Escape" vd key "$prompt" escape
 # An empty drive is still a CD-ROM drive to offer, but no answer.
