@@ -107,6 +107,11 @@ decline() {
   "$@" || fail "$what: the driver could not answer"
   ends_with "$what" 0
   cmp "$kept" "$INSTALL/zthelp.ini" || fail "$what: zthelp.ini changed"
+  # No other window (a system error box for the empty drive, a message).
+  local others
+  others="$(report "$CASE_TMP/run.txt" | grep '^window=' | grep -vxF -e "window=$prompt" \
+    -e "window=$picker")"
+  expect_eq "$what: other windows" "" "$others"
 }
 # Cancel, also after a visit to the folder picker (which must not send it
 # back there).
