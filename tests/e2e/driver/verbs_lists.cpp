@@ -135,6 +135,48 @@ int ClickItem(const Args& args, std::initializer_list<UINT> messages) {
   return kOk;
 }
 
+// Brings the window to the foreground with the focus in `edit`: a click
+// puts it there unless it is there already. The click is sent, not posted,
+// so that it is handled before anything the caller does next (a posted one
+// would put the caret back where it landed after the text was selected).
+bool FocusEdit(HWND top, HWND edit) {
+  SetForegroundWindow(top);
+  const DWORD thread = GetWindowThreadProcessId(top, nullptr);
+  auto focused = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetForegroundWindow() == top && GetGUIThreadInfo(thread, &info) &&
+           info.hwndFocus == edit;
+  };
+  if (WaitUntil(200, focused)) return true;
+  RECT client{};
+  GetClientRect(edit, &client);
+  SendMouse(edit, POINT{client.right / 2, client.bottom / 2}, {WM_LBUTTONDOWN, WM_LBUTTONUP});
+  return WaitUntil(1000, focused);
+}
+
+// The key presses that type `text` over a selection: each character as a
+// Unicode key, or, for no text, Delete.
+std::vector<INPUT> KeysFor(const std::string& text) {
+  std::vector<INPUT> keys;
+  auto add = [&keys](WORD virtualKey, WORD character, DWORD flags) {
+    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = virtualKey;
+      input.ki.wScan = character;
+      input.ki.dwFlags = flags | up;
+      keys.push_back(input);
+    }
+  };
+  std::wstring wide(text.size(), L'\0');
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                         wide.data(), static_cast<int>(wide.size()));
+  for (int i = 0; i < length; ++i) add(0, static_cast<WORD>(wide[i]), KEYEVENTF_UNICODE);
+  if (text.empty()) add(VK_DELETE, 0, 0);
+  return keys;
+}
+
 }  // namespace
 
 // "count=N selected=I" (-1: none), then every item on a line of its own.
@@ -151,10 +193,9 @@ int Items(const Args& args) {
 }
 
 // Types the text over an edit's, or a combo box's edit's, text as the
-// keyboard would: the window comes to the foreground, a click puts the focus
-// into the edit unless it is there already, its text is selected, and the characters go through the
-// system's input queue, so the edit and its window see what they see of a
-// user's typing.
+// keyboard would: the focus goes into the edit, its text is selected and
+// the characters go through the system's input queue, so the edit and its
+// window see what they see of a user's typing.
 int SetText(const Args& args) {
   HWND top, control;
   if (!RequireControl(args, top, control)) return kFailed;
@@ -165,46 +206,13 @@ int SetText(const Args& args) {
     std::fprintf(stderr, "vdriver: control %ld has no edit to type into\n", args.IntAt(1, 0));
     return kFailed;
   }
-  SetForegroundWindow(top);
-  const DWORD thread = GetWindowThreadProcessId(top, nullptr);
-  auto focused = [&] {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetForegroundWindow() == top && GetGUIThreadInfo(thread, &info) &&
-           info.hwndFocus == edit;
-  };
-  // Sent, not posted: the click must be handled before the selection below,
-  // or it would put the caret back where it landed.
-  if (!WaitUntil(200, focused)) {
-    RECT client{};
-    GetClientRect(edit, &client);
-    SendMouse(edit, POINT{client.right / 2, client.bottom / 2}, {WM_LBUTTONDOWN, WM_LBUTTONUP});
-  }
-  if (!WaitUntil(1000, focused)) {
+  if (!FocusEdit(top, edit)) {
     std::fprintf(stderr, "vdriver: control %ld did not take the focus\n", args.IntAt(1, 0));
     return kFailed;
   }
   Ask(edit, EM_SETSEL, 0, -1);
   const std::string& text = args.positional[2];
-  std::vector<INPUT> keys;
-  for (char c : text) {
-    for (DWORD flags : {KEYEVENTF_UNICODE, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP}) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = static_cast<unsigned char>(c);
-      input.ki.dwFlags = flags;
-      keys.push_back(input);
-    }
-  }
-  if (text.empty()) {
-    INPUT erase[2] = {};
-    for (INPUT& input : erase) {
-      input.type = INPUT_KEYBOARD;
-      input.ki.wVk = VK_DELETE;
-    }
-    erase[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    keys.assign(erase, erase + 2);
-  }
+  std::vector<INPUT> keys = KeysFor(text);
   SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
   if (!WaitUntil(1000, [&] { return WindowText(control) == text; })) {
     std::fprintf(stderr, "vdriver: control %ld reads \"%s\" after the typing\n", args.IntAt(1, 0),
