@@ -31,6 +31,13 @@ kv() {
   return 1
 }
 
+# list_items <title> <id>: the items of a list or combo box, one a line.
+list_items() {
+  local items
+  items="$(vd items "$1" "$2")" || return 1
+  tail -n +2 <<<"$items"
+}
+
 # Milliseconds since the epoch, for timing what the program does.
 now_ms() {
   date +%s%3N
@@ -92,7 +99,7 @@ _end_background() {
     kill "$pid" 2>/dev/null
   done
 }
-trap _end_background EXIT
+trap '_end_background; _cd_restore' EXIT
 
 # launch [args...]: runs the case's vantor.exe with that command line to its
 # end and prints the driver's report ("exit=N elapsed_ms=M windows=K" and a
@@ -147,6 +154,76 @@ start_standin() {
     sleep 0.05
   done
   fail "the stand-in window \"$1\" did not come up"
+}
+
+# --- The product CD stand-in ------------------------------------------------------
+
+# Drive E: is a CD-ROM whose root is $VANTOR_CDROOT, labelled $VANTOR_CDLABEL.
+# A case changes it only through these; the first change keeps a copy of the
+# CD as it was, and the copy is put back when the case ends, so every case
+# finds the prefix's own CD. Wine reads the volume label once, when the
+# session's mount manager starts, so a case cannot relabel the disc: it
+# names another volume string instead.
+
+# cd_put <path>...: empty files at those paths below the CD's root
+# (e.g. movies/intro.avi).
+cd_put() {
+  _cd_keep
+  local path
+  for path in "$@"; do
+    mkdir -p "$(dirname "$VANTOR_CDROOT/$path")"
+    : >"$VANTOR_CDROOT/$path"
+  done
+}
+
+# cd_eject: the drive stays a CD-ROM drive but holds no disc (its folder is
+# gone); cd_insert puts the disc back.
+cd_eject() {
+  _cd_keep
+  [[ -d "$VANTOR_CDROOT" ]] && mv "$VANTOR_CDROOT" "$CASE_TMP/cd-ejected"
+  return 0
+}
+
+cd_insert() {
+  [[ -d "$CASE_TMP/cd-ejected" ]] && mv "$CASE_TMP/cd-ejected" "$VANTOR_CDROOT"
+  return 0
+}
+
+_cd_keep() {
+  [[ -d "$CASE_TMP/cd-as-found" ]] && return 0
+  cp -a "$VANTOR_CDROOT" "$CASE_TMP/cd-as-found" || fail "could not keep a copy of the CD"
+}
+
+_cd_restore() {
+  [[ -d "$CASE_TMP/cd-as-found" ]] || return 0
+  rm -rf "$VANTOR_CDROOT" "$CASE_TMP/cd-ejected"
+  mv "$CASE_TMP/cd-as-found" "$VANTOR_CDROOT"
+}
+
+# expect_text <what> <title> <id> <text>: the control reads that text
+# within 2 s (a typed key is handled after the driver returns).
+expect_text() {
+  local tries
+  for ((tries = 0; tries < 40; tries++)); do
+    [[ "$(vd text "$2" "$3" 2>/dev/null)" == "$4" ]] && break
+    sleep 0.05
+  done
+  expect_eq "$1" "$4" "$(vd text "$2" "$3")"
+}
+
+# centred_with_client <what> <title> <client width> <client height>: the
+# window stands in the middle of the screen (within a pixel) with a client
+# area of that size in pixels.
+centred_with_client() {
+  local window screen
+  window="$(vd wait-window "$2" 1000)" || fail "$1: no window \"$2\""
+  screen="$(vd screen)"
+  expect_near "$1: left, centred" $((($(kv width "$screen") - $(kv width "$window")) / 2)) \
+    "$(kv left "$window")" 1
+  expect_near "$1: top, centred" $((($(kv height "$screen") - $(kv height "$window")) / 2)) \
+    "$(kv top "$window")" 1
+  expect_eq "$1: client width" "$3" "$(kv client_width "$window")"
+  expect_eq "$1: client height" "$4" "$(kv client_height "$window")"
 }
 
 # --- The help system's test doubles -------------------------------------------------

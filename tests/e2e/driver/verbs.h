@@ -56,6 +56,11 @@ int Close(const Args& args);
 int Move(const Args& args);
 int Activate(const Args& args);
 
+int Items(const Args& args);
+int SetText(const Args& args);
+int SelectItem(const Args& args);
+int DoubleClickItem(const Args& args);
+
 int StandInWindow(const Args& args);
 int IniGet(const Args& args);
 int Run(const Args& args);

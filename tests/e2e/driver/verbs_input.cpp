@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "input.h"
 #include "lookup.h"
 #include "verbs.h"
 
@@ -71,6 +72,8 @@ bool PostMouse(HWND control, std::initializer_list<UINT> messages) {
   return true;
 }
 
+}  // namespace
+
 // A user cannot click into a window that a modal one has disabled, nor on
 // a greyed or hidden control; posted or sent messages would reach them all
 // the same.
@@ -80,6 +83,8 @@ bool TakesInput(HWND top, HWND control, const Args& args) {
                args.positional[0].c_str());
   return false;
 }
+
+namespace {
 
 BOOL CALLBACK NotePendingPaint(HWND child, LPARAM param) {
   if (!GetUpdateRect(child, nullptr, FALSE)) return TRUE;

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# A video start finds the clip folder without asking: the folder where the
+# clips were found last comes first, even with the CD in; a last-found folder
+# that lost the key file gives way to the CD, recognised by a part of its
+# volume label in any letter case. (Wine reads a drive's label once per
+# session, so the cases vary the volume string, not the label.) The folder found is written as
+# [General] MoviesLastFoundAt, and no window shows.
+# shellcheck source=../lib.sh
+source "$E2E_LIB"
+
+# settings <[General] line> [volumeString]
+settings() {
+  cat <<INI
+[General]
+$1
+[AVI Setup]
+volumeString=${2:-scan}
+relativePath=movies
+keyFile=intro.avi
+[frmRUNAVI Text]
+Title=How-To Videos (test)
+[frmNoCD Text]
+Title=Clips Not Found (test)
+INI
+}
+
+# starts_quietly <what>: vantor.exe 9 ends without showing any window, with
+# the exit code of a video start that found its clips.
+starts_quietly() {
+  local result
+  result="$(launch 9)" || fail "$1: the start did not end: $result"
+  echo "$result"
+  expect_eq "$1: windows shown" 0 "$(kv windows "$result")"
+  expect_eq "$1: exit code" 9 "$(kv exit "$result")"
+}
+
+cd_put movies/intro.avi
+
+# The CD alone; its label SCANCD01 holds "scan".
+new_install < <(settings "")
+starts_quietly "the CD"
+expect_eq "found on the CD" 'e:\movies' "$(ini_get General MoviesLastFoundAt)"
+
+# A last-found folder holding the key file itself is kept as it is written,
+# although the CD is in; one holding it below relativePath gains that part.
+mkdir -p "$INSTALL/Last Found/movies"
+: >"$INSTALL/Last Found/intro.avi"
+last="$INSTALL_WIN\\Last Found"
+settings "MoviesLastFoundAt=$last" | write_ini
+starts_quietly "last found, key file in it"
+expect_eq "last found kept" "$last" "$(ini_get General MoviesLastFoundAt)"
+
+mv "$INSTALL/Last Found/intro.avi" "$INSTALL/Last Found/movies/"
+settings "MoviesLastFoundAt=$last" | write_ini
+starts_quietly "last found, key file below relativePath"
+expect_eq "last found with relativePath" "$last\\movies" "$(ini_get General MoviesLastFoundAt)"
+
+# Without the key file the last-found folder no longer counts: the CD does.
+rm "$INSTALL/Last Found/movies/intro.avi"
+settings "MoviesLastFoundAt=$last" | write_ini
+starts_quietly "last found lost its clips"
+expect_eq "back to the CD" 'e:\movies' "$(ini_get General MoviesLastFoundAt)"
+
+# The volume string may stand anywhere in the label SCANCD01, in any letter
+# case.
+settings "" cD01 | write_ini
+starts_quietly "label holding the volume string"
+expect_eq "found by a part of the label" 'e:\movies' "$(ini_get General MoviesLastFoundAt)"
