@@ -145,6 +145,12 @@ TEST_CASE(MciPlaysAClipIntoAWindowToItsEnd) {
     if (mode == "stopped") break;
   }
   CHECK_EQ(mode, "stopped");
+  // Stopped while it plays, a clip without sound stops with success, although
+  // some devices' sound layer has no handle to reset for it.
+  CHECK_EQ(mci.SendCommand("Seek VidClip to start", 0).code, 0u);
+  CHECK_EQ(mci.SendCommand("Play VidClip", 0).code, 0u);
+  CHECK_EQ(mci.SendCommand("Stop VidClip", 0).code, 0u);
+  CHECK_EQ(mci.SendCommand("Status VidClip mode", 255).reply, "stopped");
   CHECK_EQ(mci.SendCommand("Stop VidClip", 0).code, 0u);
   CHECK_EQ(mci.SendCommand("Close All", 0).code, 0u);
   // Closed: the alias names nothing any more.

@@ -1,5 +1,6 @@
 #include "platform/win32/mci_layer.h"
 
+#include <cctype>
 #include <vector>
 
 #include "platform/win32/win32.h"
@@ -12,20 +13,48 @@ namespace {
 
 // MCI's longest error text fits in this, its terminating zero included.
 constexpr UINT kErrorTextBuffer = 512;
+// Every error of the multimedia layer's own numbers lies above this.
+constexpr MCIERROR kMciErrorBase = 256;
+
+MCIERROR Send(const std::string& command, char* reply, UINT replyLength) {
+  return mciSendStringA(command.c_str(), reply, replyLength, nullptr);
+}
+
+// The device alias a "stop <alias>" command names, or "" for any other
+// command.
+std::string StoppedAlias(const std::string& command) {
+  std::string verb = command.substr(0, 5);
+  for (char& c : verb) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (verb != "stop ") return {};
+  const std::string rest = command.substr(5);
+  return rest.substr(0, rest.find(' '));
+}
+
+// Some AVI devices (Wine's) answer the stop of a clip that has no sound
+// with the sound layer's "invalid handle", a number of no meaning to the
+// multimedia layer, although the clip has stopped. A stop is judged by what
+// it did: when the device then reads "stopped", it succeeded.
+MCIERROR JudgeStop(const std::string& command, MCIERROR code) {
+  if (code == 0 || code >= kMciErrorBase) return code;
+  const std::string alias = StoppedAlias(command);
+  if (alias.empty()) return code;
+  char mode[32] = {};
+  if (Send("status " + alias + " mode", mode, sizeof mode - 1) != 0) return code;
+  return std::string(mode).rfind("stopped", 0) == 0 ? 0 : code;
+}
 
 }  // namespace
 
 MciAnswer MciLayer::SendCommand(const std::string& command, int replyLength) {
   MciAnswer answer;
   if (replyLength <= 0) {
-    answer.code = mciSendStringA(command.c_str(), nullptr, 0, nullptr);
+    answer.code = JudgeStop(command, Send(command, nullptr, 0));
     return answer;
   }
   // One character more than the layer is told of, so that a reply that
   // fills the whole given length still ends in a zero.
   std::vector<char> reply(static_cast<std::size_t>(replyLength) + 1, '\0');
-  answer.code =
-      mciSendStringA(command.c_str(), reply.data(), static_cast<UINT>(replyLength), nullptr);
+  answer.code = Send(command, reply.data(), static_cast<UINT>(replyLength));
   answer.reply = reply.data();
   return answer;
 }
