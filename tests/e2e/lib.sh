@@ -254,6 +254,19 @@ host_log() {
   tr -d '\r' <"$HOST_DIR/host-calls.log" 2>/dev/null
 }
 
+# --- The video window after the clip search ---------------------------------------
+
+# video_window_opens <what> [title]: the program started by start_vantor
+# found its clips and opens the video window (titled "How-To Videos (test)"
+# unless given); its close box then ends the program with exit code 0.
+video_window_opens() {
+  local title="${2:-How-To Videos (test)}"
+  vd wait-window "$title" 10000 >/dev/null || fail "$1: the video window did not open"
+  vd close "$title" || fail "$1: could not close the video window"
+  finish_vantor
+  expect_eq "$1: exit code" 0 "$(kv exit "$(report "$CASE_TMP/run.txt")")"
+}
+
 # --- Screenshots --------------------------------------------------------------------
 
 # screenshot_window <title> <name> [control id]: the window's outer

@@ -17,6 +17,9 @@ relativePath=movies
 keyFile=intro.avi
 [frmRUNAVI Text]
 Title=How-To Videos (test)
+[AVI0]
+BUTTON=Intro
+File=intro.avi
 [frmNoCD Text]
 Title=Vantor: Clips Not Found
 NotFoundLabel=The how-to clips could not be found on this computer.
@@ -85,7 +88,7 @@ asked_again "no clips there"
 typed="$INSTALL_WIN\\My Clips"
 vd settext "$prompt" $box "$typed" || fail "could not type into the box"
 vd key "$prompt" enter || fail "could not press Enter"
-ends_with "folder typed" 9
+video_window_opens "folder typed"
 expect_eq "typed folder written" "$typed" "$(ini_get General MoviesLastFoundAt)"
 
 # The disc in the drive holds the clips below movies: OK with the drive as
@@ -94,7 +97,7 @@ for drive in 'e:\' e; do
   cp "$kept" "$INSTALL/zthelp.ini"
   open_prompt "drive $drive"
   answer "drive $drive" "$drive"
-  ends_with "drive $drive" 9
+  video_window_opens "drive $drive"
   expect_eq "drive $drive: folder written" 'e:\movies' "$(ini_get General MoviesLastFoundAt)"
 done
 
@@ -141,5 +144,5 @@ sed 's/^volumeString=.*/volumeString=SCANCD01/' "$kept" >"$INSTALL/zthelp.ini"
 open_prompt "disc put in"
 cd_insert
 answer "disc put in" ''
-ends_with "disc put in" 9
+video_window_opens "disc put in"
 expect_eq "disc put in: folder written" 'e:\movies' "$(ini_get General MoviesLastFoundAt)"
