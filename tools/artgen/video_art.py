@@ -11,12 +11,10 @@ the window's graphical buttons.
 """
 
 import raster
-from coach_art import BAR_GOLD, COLUMN_BOTTOM, COLUMN_EDGE, COLUMN_TOP, sketch_scanner
+from coach_art import BAR_GOLD, sketch_scanner
 from raster import mix
 
 BACKGROUND_WIDTH, BACKGROUND_HEIGHT = 500, 360
-# The clip list column is at most 220 window pixels wide, 175 of the picture's.
-LIST_COLUMN = 175
 BAR_WIDTH, BAR_HEIGHT = 630, 44
 BUTTON_SIZE = 26
 
@@ -33,17 +31,12 @@ SKETCH = (208, 218, 232)
 
 
 def background():
-    """The panel under the clip list and the clip: a warm pale column for
-    the list, a cool pale field for the clip, and faint line art of a
-    scanner in the lower right corner."""
+    """The panel under the clip list and the clip: one cool pale field, and
+    faint line art of a scanner in the lower right corner. The list's width
+    follows its texts (10 to 220 pixels), so the picture marks no column of
+    its own that the list and the instruction could disagree with."""
     image = raster.Image(BACKGROUND_WIDTH, BACKGROUND_HEIGHT)
     image.vertical_gradient(0, 0, BACKGROUND_WIDTH, BACKGROUND_HEIGHT, PAPER_TOP, PAPER_BOTTOM)
-    image.vertical_gradient(0, 0, LIST_COLUMN, BACKGROUND_HEIGHT, COLUMN_TOP, COLUMN_BOTTOM)
-    # A soft edge down the right of the list column, fading out at both ends.
-    for y in range(8, BACKGROUND_HEIGHT - 8):
-        fade = min(1.0, (y - 8) / 50.0, (BACKGROUND_HEIGHT - 8 - y) / 50.0)
-        image.blend(LIST_COLUMN, y, COLUMN_EDGE, fade)
-        image.blend(LIST_COLUMN + 1, y, COLUMN_EDGE, fade * 0.4)
     sketch_scanner(image, 404, 298, 1.25, SKETCH, width=1.6)
     return image
 
