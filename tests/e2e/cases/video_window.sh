@@ -49,14 +49,12 @@ done
 expect_eq "Play in \"disable\"" 0 "$(vd enabled "$title" $play)"
 expect_eq "Stop in \"disable\"" 0 "$(vd enabled "$title" $stop)"
 expect_eq "surface in \"disable\"" 0 "$(vd visible "$title" $surface)"
-if screenshots_wanted; then screenshot_window "$title" video-window; fi
 
 vd click "$title" 510 --mouse >/dev/null || fail "could not click the first clip"
 vd wait-enabled "$title" $stop 3000 >/dev/null || fail "Stop stayed disabled after a clip click"
 expect_eq "Play while playing" 1 "$(vd enabled "$title" $play)"
 expect_eq "surface while playing" 1 "$(vd visible "$title" $surface)"
 expect_eq "instruction while playing" 0 "$(vd visible "$title" 530)"
-if screenshots_wanted; then screenshot_window "$title" video-playing; fi
 
 # The sample clips last a few seconds; the poll turns Stop off at the end.
 deadline=$(($(now_ms) + 9000))
