@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/form.h"
+
 namespace vantor {
 namespace {
 
@@ -13,30 +15,6 @@ ControlSpec BarButton(const std::string& name, int left) {
   ControlSpec c = DesignRow(name, ControlKind::Button, {left, 6, 84, 23}, "Picture2");
   c.backColor = kButtonGrey;
   return c;
-}
-
-// A picture that is never shown: it only holds a picture for others to take.
-ControlSpec Holder(const std::string& name, const std::string& picture) {
-  ControlSpec c = DesignRow(name, ControlKind::Image, {0, 0, 14, 14});
-  c.picture = picture;
-  c.visible = false;
-  return c;
-}
-
-// Fixed control IDs, so that tools that drive the window by ID (and the
-// end-to-end tests) find the same control in every version.
-void AssignControlIds(FormSpec& design) {
-  const struct {
-    const char* name;
-    int first;
-  } ids[] = {{"btn_Help", 201},     {"btn_Back", 202},         {"btn_Next", 203},
-             {"btn_Cancel", 204},   {"btn_DoIt", 205},         {"chk_DontShow", 206},
-             {"lbl_DontShow", 207}, {"Picture2", 208},         {"Picture1", 209},
-             {"MediaView", 210},    {"img_ClearButtons", 211}, {"btn_Option", 220},
-             {"lbl_Option", 230},   {"btn_StepText", 240},     {"btn_StepNum", 250}};
-  for (ControlSpec& control : design.controls)
-    for (const auto& id : ids)
-      if (control.name == id.name) control.id = id.first + (control.index < 0 ? 0 : control.index);
 }
 
 }  // namespace
@@ -123,11 +101,25 @@ FormSpec CoachDesign() {
   c.push_back(box);
   c.push_back(DesignRow("img_ClearButtons", ControlKind::Image, {95, 0, 30, 410}, "Picture1"));
 
-  c.push_back(Holder("ico_chk_off", "ico_chk_off"));
-  c.push_back(Holder("ico_chk_on", "ico_chk_on"));
-  c.push_back(Holder("ico_opt_off", "ico_opt_off"));
-  c.push_back(Holder("ico_opt_on", "ico_opt_on"));
-  AssignControlIds(design);
+  c.push_back(PictureHolder("ico_chk_off", "ico_chk_off", {0, 0, 14, 14}));
+  c.push_back(PictureHolder("ico_chk_on", "ico_chk_on", {0, 0, 14, 14}));
+  c.push_back(PictureHolder("ico_opt_off", "ico_opt_off", {0, 0, 14, 14}));
+  c.push_back(PictureHolder("ico_opt_on", "ico_opt_on", {0, 0, 14, 14}));
+  AssignControlIds(design, {{"btn_Help", 201},
+                            {"btn_Back", 202},
+                            {"btn_Next", 203},
+                            {"btn_Cancel", 204},
+                            {"btn_DoIt", 205},
+                            {"chk_DontShow", 206},
+                            {"lbl_DontShow", 207},
+                            {"Picture2", 208},
+                            {"Picture1", 209},
+                            {"MediaView", 210},
+                            {"img_ClearButtons", 211},
+                            {"btn_Option", 220},
+                            {"lbl_Option", 230},
+                            {"btn_StepText", 240},
+                            {"btn_StepNum", 250}});
   return design;
 }
 

@@ -51,6 +51,27 @@ int ListControl::ListIndex() const { return Host().ListIndex(Id()); }
 void Timer::Start(int intervalMs) { Host().SetTimer(Id(), true, intervalMs); }
 void Timer::Stop() { Host().SetTimer(Id(), false, 0); }
 
+ControlSpec DialogRow(const std::string& name, ControlKind kind, Bounds bounds, int id,
+                      const std::string& caption) {
+  ControlSpec row = DesignRow(name, kind, bounds);
+  row.id = id;
+  row.caption = caption;
+  return row;
+}
+
+ControlSpec PictureHolder(const std::string& name, const std::string& picture, Bounds bounds) {
+  ControlSpec holder = DesignRow(name, ControlKind::Image, bounds);
+  holder.picture = picture;
+  holder.visible = false;
+  return holder;
+}
+
+void AssignControlIds(FormSpec& design, std::initializer_list<ControlIdRange> ids) {
+  for (ControlSpec& control : design.controls)
+    for (const ControlIdRange& id : ids)
+      if (control.name == id.name) control.id = id.first + (control.index < 0 ? 0 : control.index);
+}
+
 Form::Form(Platform& platform, FormSpec design) : platform_(platform), spec_(std::move(design)) {}
 
 Form::~Form() {

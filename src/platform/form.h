@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -17,6 +18,22 @@
 namespace vantor {
 
 class Form;
+
+// Rows of design tables that several windows share.
+// A row with the Windows control ID it carries, and a caption.
+ControlSpec DialogRow(const std::string& name, ControlKind kind, Bounds bounds, int id,
+                      const std::string& caption = "");
+// An image that is never shown: it only holds a picture for the window to
+// hand to its visible controls.
+ControlSpec PictureHolder(const std::string& name, const std::string& picture, Bounds bounds);
+// Fixed control IDs, so that tools that drive a window by ID (and the
+// end-to-end tests) find the same control in every version: the named
+// control gets `first`, element i of a control array `first` + i.
+struct ControlIdRange {
+  const char* name;
+  int first;
+};
+void AssignControlIds(FormSpec& design, std::initializer_list<ControlIdRange> ids);
 
 // A handle on one control of a loaded form. Property sets go straight to
 // the backend.

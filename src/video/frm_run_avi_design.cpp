@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/form.h"
+
 namespace vantor {
 namespace {
 
@@ -17,35 +19,12 @@ ControlSpec PlayerButton(const std::string& name, int left, const std::string& p
   return c;
 }
 
-// A picture that is never shown: it only holds a picture for the buttons.
-ControlSpec Holder(const std::string& name, const std::string& picture) {
-  ControlSpec c = DesignRow(name, ControlKind::Image, {0, 0, 26, 26});
-  c.picture = picture;
-  c.visible = false;
-  return c;
-}
-
 // See-through text on the panel, hidden until the window shows it.
 ControlSpec PanelText(const std::string& name, Bounds bounds, int index = -1) {
   ControlSpec c = DesignRow(name, ControlKind::Label, bounds, "Picture1", index);
   c.transparent = true;
   c.visible = false;
   return c;
-}
-
-// Fixed control IDs, so that tools that drive the window by ID (and the
-// end-to-end tests) find the same control in every version.
-void AssignControlIds(FormSpec& design) {
-  const struct {
-    const char* name;
-    int first;
-  } ids[] = {{"btn_Play", 501},         {"btn_Stop", 502}, {"btn_quit", 503},
-             {"lbl_RunAVI", 510},       {"Picture1", 520}, {"Picture2", 521},
-             {"Picture3", 522},         {"Image1", 523},   {"lbl_Instruction1", 530},
-             {"lbl_Instruction2", 531}, {"Line1", 532},    {"Line2", 533}};
-  for (ControlSpec& control : design.controls)
-    for (const auto& id : ids)
-      if (control.name == id.name) control.id = id.first + (control.index < 0 ? 0 : control.index);
 }
 
 }  // namespace
@@ -98,13 +77,24 @@ FormSpec RunAviDesign() {
   timer.interval = 500;
   timer.enabled = false;
   c.push_back(timer);
-  c.push_back(Holder("pic_Play", "video_play"));
-  c.push_back(Holder("picg_Play", "video_play_grey"));
-  c.push_back(Holder("pic_Pause", "video_pause"));
-  c.push_back(Holder("picg_Pause", "video_pause_grey"));
-  c.push_back(Holder("pic_Stop", "video_stop"));
-  c.push_back(Holder("picg_Stop", "video_stop_grey"));
-  AssignControlIds(design);
+  c.push_back(PictureHolder("pic_Play", "video_play", {0, 0, 26, 26}));
+  c.push_back(PictureHolder("picg_Play", "video_play_grey", {0, 0, 26, 26}));
+  c.push_back(PictureHolder("pic_Pause", "video_pause", {0, 0, 26, 26}));
+  c.push_back(PictureHolder("picg_Pause", "video_pause_grey", {0, 0, 26, 26}));
+  c.push_back(PictureHolder("pic_Stop", "video_stop", {0, 0, 26, 26}));
+  c.push_back(PictureHolder("picg_Stop", "video_stop_grey", {0, 0, 26, 26}));
+  AssignControlIds(design, {{"btn_Play", 501},
+                            {"btn_Stop", 502},
+                            {"btn_quit", 503},
+                            {"lbl_RunAVI", 510},
+                            {"Picture1", 520},
+                            {"Picture2", 521},
+                            {"Picture3", 522},
+                            {"Image1", 523},
+                            {"lbl_Instruction1", 530},
+                            {"lbl_Instruction2", 531},
+                            {"Line1", 532},
+                            {"Line2", 533}});
   return design;
 }
 

@@ -16,27 +16,21 @@ FormSpec GetPathDesign() {
   design.clientHeightTwips = 3840;
   design.border = BorderStyle::FixedDialog;
 
-  auto row = [](const std::string& name, ControlKind kind, Bounds bounds, int id,
-                const std::string& caption = "") {
-    ControlSpec spec = DesignRow(name, kind, bounds);
-    spec.id = id;
-    spec.caption = caption;
-    return spec;
-  };
-  ControlSpec ok = row("btn_OK", ControlKind::Button, {246, 223, 75, 25}, kGetPathOkId);
+  ControlSpec ok = DialogRow("btn_OK", ControlKind::Button, {246, 223, 75, 25}, kGetPathOkId);
   ok.isDefault = true;
-  ControlSpec cancel = row("btn_Cancel", ControlKind::Button, {329, 223, 75, 25}, kGetPathCancelId);
+  ControlSpec cancel =
+      DialogRow("btn_Cancel", ControlKind::Button, {329, 223, 75, 25}, kGetPathCancelId);
   cancel.isCancel = true;
 
   design.controls = {
-      row("Drive1", ControlKind::DriveList, {8, 8, 190, 56}, kGetPathDriveId),
-      row("Dir1", ControlKind::DirList, {8, 70, 190, 178}, kGetPathDirId),
-      row("Label2", ControlKind::Label, {206, 8, 198, 14}, kGetPathCurrentLabelId,
-          "Current Folder:"),
-      row("txt_Path", ControlKind::Label, {206, 24, 198, 30}, kGetPathPathId),
-      row("Label1", ControlKind::Label, {206, 58, 198, 14}, kGetPathFilesLabelId,
-          "Files in highlighted folder:"),
-      row("File1", ControlKind::FileList, {206, 74, 198, 140}, kGetPathFileId),
+      DialogRow("Drive1", ControlKind::DriveList, {8, 8, 190, 56}, kGetPathDriveId),
+      DialogRow("Dir1", ControlKind::DirList, {8, 70, 190, 178}, kGetPathDirId),
+      DialogRow("Label2", ControlKind::Label, {206, 8, 198, 14}, kGetPathCurrentLabelId,
+                "Current Folder:"),
+      DialogRow("txt_Path", ControlKind::Label, {206, 24, 198, 30}, kGetPathPathId),
+      DialogRow("Label1", ControlKind::Label, {206, 58, 198, 14}, kGetPathFilesLabelId,
+                "Files in highlighted folder:"),
+      DialogRow("File1", ControlKind::FileList, {206, 74, 198, 140}, kGetPathFileId),
       ok,
       cancel,
   };

@@ -11,23 +11,19 @@ FormSpec NoCDDesign() {
   design.clientHeightTwips = 2970;
   design.border = BorderStyle::FixedDialog;
 
-  auto row = [](const std::string& name, ControlKind kind, Bounds bounds, int id) {
-    ControlSpec spec = DesignRow(name, kind, bounds);
-    spec.id = id;
-    return spec;
-  };
-  ControlSpec ok = row("btn_OK", ControlKind::Button, {190, 164, 75, 25}, kNoCDOkId);
+  ControlSpec ok = DialogRow("btn_OK", ControlKind::Button, {190, 164, 75, 25}, kNoCDOkId);
   ok.isDefault = true;
-  ControlSpec cancel = row("btn_Cancel", ControlKind::Button, {273, 164, 75, 25}, kNoCDCancelId);
+  ControlSpec cancel =
+      DialogRow("btn_Cancel", ControlKind::Button, {273, 164, 75, 25}, kNoCDCancelId);
   cancel.isCancel = true;
-  ControlSpec browse = row("btn_Browse", ControlKind::Button, {12, 164, 75, 25}, kNoCDBrowseId);
-  browse.caption = "&Browse";
+  const ControlSpec browse =
+      DialogRow("btn_Browse", ControlKind::Button, {12, 164, 75, 25}, kNoCDBrowseId, "&Browse");
 
   design.controls = {
-      row("lbl_NotFound", ControlKind::Label, {12, 10, 336, 28}, kNoCDNotFoundId),
-      row("lbl_FilesOnCD", ControlKind::Label, {12, 42, 336, 28}, kNoCDFilesOnCDId),
-      row("lbl_InsertCD", ControlKind::Label, {12, 74, 336, 42}, kNoCDInsertCDId),
-      row("cmb_CDLetter", ControlKind::ComboBox, {12, 124, 336, 21}, kNoCDLetterId),
+      DialogRow("lbl_NotFound", ControlKind::Label, {12, 10, 336, 28}, kNoCDNotFoundId),
+      DialogRow("lbl_FilesOnCD", ControlKind::Label, {12, 42, 336, 28}, kNoCDFilesOnCDId),
+      DialogRow("lbl_InsertCD", ControlKind::Label, {12, 74, 336, 42}, kNoCDInsertCDId),
+      DialogRow("cmb_CDLetter", ControlKind::ComboBox, {12, 124, 336, 21}, kNoCDLetterId),
       ok,
       cancel,
       browse,
