@@ -19,4 +19,8 @@ std::optional<std::int16_t> ToInt16(double value) {
   return static_cast<std::int16_t>(rounded);
 }
 
+std::int16_t Measure16(double value) {
+  return ToInt16(value).value_or(value < 0 ? INT16_MIN : INT16_MAX);
+}
+
 }  // namespace vantor

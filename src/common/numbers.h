@@ -13,4 +13,8 @@ double RoundHalfEven(double value);
 // not fit (or is not a number). Never wraps.
 std::optional<std::int16_t> ToInt16(double value);
 
+// A measure in pixels for a 16-bit field: rounded the same way, and held at
+// the field's nearer end when it does not fit.
+std::int16_t Measure16(double value);
+
 }  // namespace vantor

@@ -17,9 +17,6 @@ constexpr const char* kBlankEntry = " ";  // keeps its place in the list, shows 
 
 std::string ClipSection(int index) { return "AVI" + std::to_string(index); }
 
-// A measure for a 16-bit field; one too large for it is held at the largest.
-std::int16_t Measure16(double pixels) { return ToInt16(pixels).value_or(INT16_MAX); }
-
 }  // namespace
 
 frmRunAVI::frmRunAVI(Program& program) : Form(program.platform, RunAviDesign()), program_(program) {

@@ -27,8 +27,6 @@ constexpr int kListLeft = 10;
 constexpr int kListColumnGap = 10;
 constexpr int kWidestListColumn = 220;
 
-std::int16_t Px16(double value) { return ToInt16(value).value_or(INT16_MAX); }
-
 }  // namespace
 
 void frmRunAVI::LayOutVideoWindow() {
@@ -42,8 +40,8 @@ void frmRunAVI::LayOutVideoWindow() {
     quitBounds.width = kLargestButtonWidth;
   }
 
-  const std::int16_t rowHeight = Px16(ListTextHeight_ * 6.0 / 5);
-  const std::int16_t pitch = Px16(ListTextHeight_ * 3.0 / 2);
+  const std::int16_t rowHeight = Measure16(ListTextHeight_ * 6.0 / 5);
+  const std::int16_t pitch = Measure16(ListTextHeight_ * 3.0 / 2);
   video.ListColumnWidth =
       static_cast<std::int16_t>(std::min(WidestClipLabel_ + kListColumnGap, kWidestListColumn));
   // Blank entries keep their row, so the rows below them stay in place.
@@ -71,7 +69,7 @@ void frmRunAVI::LayOutVideoWindow() {
       {client - kPlayerButton - kRightMargin, kButtonMargin, kPlayerButton, kPlayerButton});
   // The pixel grid takes no half pixels: a half rounds to even.
   quitBounds.left = kButtonMargin;
-  quitBounds.top = Px16((kBarHeight - quitBounds.height) / 2.0);
+  quitBounds.top = Measure16((kBarHeight - quitBounds.height) / 2.0);
   quit.SetBounds(quitBounds);
 
   LayOutInstructions(rowHeight);
@@ -83,19 +81,19 @@ void frmRunAVI::LayOutVideoWindow() {
 InstructionBlock PlaceInstructions(std::int16_t lineHeight, std::int16_t widestCaption,
                                    std::int16_t listColumnWidth, std::int16_t rowHeight) {
   const int free = kPanelWidth - listColumnWidth;
-  std::int16_t width = Px16(widestCaption * 3.0 / 2 + 10);
-  if (free < width) width = Px16(free - 20.0);
-  const std::int16_t left = Px16((free - width) / 4.0 + listColumnWidth);
-  const std::int16_t block = Px16(lineHeight * 5.0 / 2 + 10);
-  std::int16_t top = Px16(7.0 * rowHeight);
-  if (top + block > kPanelHeight) top = Px16((kPanelHeight - block) * 3.0 / 4);
+  std::int16_t width = Measure16(widestCaption * 3.0 / 2 + 10);
+  if (free < width) width = Measure16(free - 20.0);
+  const std::int16_t left = Measure16((free - width) / 4.0 + listColumnWidth);
+  const std::int16_t block = Measure16(lineHeight * 5.0 / 2 + 10);
+  std::int16_t top = Measure16(7.0 * rowHeight);
+  if (top + block > kPanelHeight) top = Measure16((kPanelHeight - block) * 3.0 / 4);
 
   InstructionBlock placed;
   placed.first = {left, top, width - 10, lineHeight};
-  placed.second = {left, Px16(top + lineHeight * 3.0 / 2), width - 10, lineHeight};
+  placed.second = {left, Measure16(top + lineHeight * 3.0 / 2), width - 10, lineHeight};
   const Bounds& second = placed.second;
   const int underY = second.top + second.height + 10;
-  const int underX1 = Px16(second.left + second.width / 4.0);
+  const int underX1 = Measure16(second.left + second.width / 4.0);
   const int rightEnd = second.left + second.width + 10;
   placed.underLine = {underX1, underY, rightEnd - underX1, 0};
   placed.riseLine = {rightEnd, underY - 2 * second.height, 0, 2 * second.height + 1};
@@ -109,11 +107,11 @@ void frmRunAVI::LayOutInstructions(std::int16_t rowHeight) {
   const Font measuring{instructionFont_.name, instructionFont_.pointSize, true, false};
   const TextSize first = surface.MeasureText(measuring, Instruction1().Caption());
   const int secondWidth = surface.MeasureText(measuring, Instruction2().Caption()).width;
-  std::int16_t widest = Px16(first.width);
-  if (secondWidth > widest) widest = Px16(secondWidth);
+  std::int16_t widest = Measure16(first.width);
+  if (secondWidth > widest) widest = Measure16(secondWidth);
 
   const InstructionBlock block =
-      PlaceInstructions(Px16(first.height), widest, program_.video.ListColumnWidth, rowHeight);
+      PlaceInstructions(Measure16(first.height), widest, program_.video.ListColumnWidth, rowHeight);
   Instruction1().SetVisible(true);
   Instruction1().SetBounds(block.first);
   Instruction2().SetBounds(block.second);

@@ -5,12 +5,25 @@
 // 18-point Times New Roman bold 28 pixels high, 15 pixels a character.
 #include "video/video_layout.h"
 
+#include "common/numbers.h"
+
 #include "video_fixture.h"
 
 namespace vantor::testing {
 namespace {
 
 class VideoLayoutTest : public VideoTest {};
+
+// Measures too large for their 16-bit fields are held at the field's ends,
+// never wrapped; those that fit round halves to even.
+TEST(Measure16, RoundsHalvesToEvenAndHoldsAtTheFieldsEnds) {
+  EXPECT_EQ(Measure16(9.5), 10);
+  EXPECT_EQ(Measure16(32767.0), 32767);
+  EXPECT_EQ(Measure16(32767.5), 32767);  // rounds to 32768, one past the field
+  EXPECT_EQ(Measure16(1e9), 32767);
+  EXPECT_EQ(Measure16(-32768.0), -32768);
+  EXPECT_EQ(Measure16(-32769.0), -32768);
+}
 
 TEST_F(VideoLayoutTest, TheListColumnFollowsTheWidestLabelUpTo220) {
   // Measured width -> label width (7% wider, halves to even) -> column.
