@@ -254,7 +254,35 @@ host_log() {
   tr -d '\r' <"$HOST_DIR/host-calls.log" 2>/dev/null
 }
 
-# --- The video window after the clip search ---------------------------------------
+# --- The clip search and the video window after it ---------------------------------
+
+# clip_search_ini <volumeString> [[General] line]: the settings of a clip
+# search case: the clips' key file intro.avi below movies, the prompt's
+# texts, and a one-clip list for the video window that opens afterwards.
+clip_search_ini() {
+  cat <<INI
+[General]
+${2:-}
+[AVI Setup]
+volumeString=$1
+relativePath=movies
+keyFile=intro.avi
+[frmRUNAVI Text]
+Title=How-To Videos (test)
+[AVI0]
+BUTTON=Intro
+File=intro.avi
+[frmNoCD Text]
+Title=Vantor: Clips Not Found
+NotFoundLabel=The how-to clips could not be found on this computer.
+FilesOnCDLabel=They are on the ZT Orvex Pro CD-ROM.
+InsertCDLabel=Insert the CD and click OK, or type the drive or folder that holds the clips.
+[All Forms Text]
+OKButton=OK
+CancelButton=Cancel
+INI
+}
+
 
 # video_window_opens <what> [title]: the program started by start_vantor
 # found its clips and opens the video window (titled "How-To Videos (test)"

@@ -11,21 +11,7 @@ source "$E2E_LIB"
 
 # settings <[General] line> [volumeString]
 settings() {
-  cat <<INI
-[General]
-$1
-[AVI Setup]
-volumeString=${2:-scan}
-relativePath=movies
-keyFile=intro.avi
-[frmRUNAVI Text]
-Title=How-To Videos (test)
-[AVI0]
-BUTTON=Intro
-File=intro.avi
-[frmNoCD Text]
-Title=Clips Not Found (test)
-INI
+  clip_search_ini "${2:-scan}" "$1"
 }
 
 # starts_quietly <what>: vantor.exe 9 asks nothing: the video window is

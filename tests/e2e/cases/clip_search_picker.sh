@@ -11,25 +11,7 @@
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
-new_install <<'INI'
-[AVI Setup]
-volumeString=SCANCD02
-relativePath=movies
-keyFile=intro.avi
-[frmRUNAVI Text]
-Title=How-To Videos (test)
-[AVI0]
-BUTTON=Intro
-File=intro.avi
-[frmNoCD Text]
-Title=Vantor: Clips Not Found
-NotFoundLabel=The how-to clips could not be found on this computer.
-FilesOnCDLabel=They are on the ZT Orvex Pro CD-ROM.
-InsertCDLabel=Insert the CD and click OK, or type the drive or folder that holds the clips.
-[All Forms Text]
-OKButton=OK
-CancelButton=Cancel
-INI
+new_install < <(clip_search_ini SCANCD02)
 
 prompt="Vantor: Clips Not Found"
 picker="Select Folder With Video Files"
