@@ -13,6 +13,9 @@
   # The missing-CD prompt's Cancel.
   NOCD_CANCEL=306
 }
+# label <n>: the control ID of clip label n.
+label() { echo $((LABEL0 + $1)); }
+
 # Colours as the program sets them (0x00BBGGRR).
 GREY=0x808080 GREEN=0x008000
 # The caption strip at the foot of every sample clip's 320 x 240 picture

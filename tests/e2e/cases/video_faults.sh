@@ -15,7 +15,6 @@ source "$(dirname "$E2E_LIB")/video.sh"
 video_install "my clips"
 # No CD in a drive has this label: a search for the clips ends in the prompt.
 ini_set "AVI Setup" volumeString NOSUCHCD
-label() { echo $((LABEL0 + $1)); }
 junk="$(clip_file 3)" cut="$(clip_file 2)" gone="$(clip_file 0)"
 head -c 20000 /dev/urandom >"$junk"
 head -c 3000 "$(clip_file 1)" >"$cut"

@@ -13,7 +13,6 @@ source "$E2E_LIB"
 source "$(dirname "$E2E_LIB")/video.sh"
 
 video_install
-label() { echo $((LABEL0 + $1)); }
 
 open_video 1002
 wait_frame 5000

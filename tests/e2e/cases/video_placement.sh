@@ -14,7 +14,6 @@ source "$(dirname "$E2E_LIB")/video.sh"
 
 video_install
 ini_set AVIPosition width -1
-label() { echo $((LABEL0 + $1)); }
 
 # --- No clip selected ---------------------------------------------------------------
 open_video 9

@@ -13,7 +13,6 @@ source "$E2E_LIB"
 source "$(dirname "$E2E_LIB")/video.sh"
 
 video_install
-label() { echo $((LABEL0 + $1)); }
 length=$(clip_ms "$(clip_file 1)")
 
 # --- Started with clip 1 -------------------------------------------------------------
