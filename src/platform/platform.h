@@ -66,6 +66,9 @@ class Platform {
   virtual WindowHandle FindTopLevelWindow(const std::string& exactTitle) = 0;
   virtual bool IsWindowVisible(WindowHandle window) = 0;
   virtual void ShowWindow(WindowHandle window, int showCmd) = 0;
+  // A tool window's placement record is in screen coordinates; every other
+  // top-level window's is measured from the work area's corner.
+  virtual bool IsToolWindow(WindowHandle window) = 0;
   // Fills `placement`; the caller sets its length field first.
   virtual bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) = 0;
   virtual bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,

@@ -26,6 +26,7 @@ struct OtherWindow {
   Rect rect;
   bool visible = true;
   bool placementFails = false;
+  bool toolWindow = false;
   std::vector<std::uint32_t> messages;  // posted to it, in order
   std::vector<int> showCommands;
 };
@@ -110,6 +111,9 @@ class SimPlatform : public Platform {
   WindowHandle FindTopLevelWindow(const std::string& exactTitle) override;
   bool IsWindowVisible(WindowHandle window) override;
   void ShowWindow(WindowHandle window, int showCmd) override;
+  bool IsToolWindow(WindowHandle window) override;
+  // Answers as Windows does: the normal rectangle measured from the work
+  // area's corner, except for a tool window.
   bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) override;
   bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
                    std::intptr_t lParam) override;
