@@ -55,8 +55,6 @@ int Hover(const Args& args);
 int Close(const Args& args);
 int Move(const Args& args);
 int Minimize(const Args& args);
-int Placement(const Args& args);
-int SetWorkArea(const Args& args);
 int Activate(const Args& args);
 
 int Items(const Args& args);

@@ -194,18 +194,6 @@ int Minimize(const Args& args) {
   return PostMessageA(top, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? kOk : kFailed;
 }
 
-// A taskbar's share of the screen: the work area that windows are fitted
-// and maximised into (SPI_SETWORKAREA), until the desktop ends.
-int SetWorkArea(const Args& args) {
-  RECT area{static_cast<LONG>(args.IntAt(0, 0)), static_cast<LONG>(args.IntAt(1, 0)),
-            static_cast<LONG>(args.IntAt(2, 0)), static_cast<LONG>(args.IntAt(3, 0))};
-  if (!SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, SPIF_SENDCHANGE)) {
-    std::fprintf(stderr, "vdriver: SPI_SETWORKAREA failed (%lu)\n", GetLastError());
-    return kFailed;
-  }
-  return kOk;
-}
-
 // Where a user drags the window by its caption: the size stays, and the
 // window's program hears of the move as it would of a drag.
 int Move(const Args& args) {

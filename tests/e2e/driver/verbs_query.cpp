@@ -90,19 +90,6 @@ int WindowRect(const Args& args) {
   return kOk;
 }
 
-// What GetWindowPlacement tells of a window: its show command and its
-// normal rectangle, as Windows measures it (workspace coordinates).
-int Placement(const Args& args) {
-  HWND top;
-  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof placement;
-  if (!GetWindowPlacement(top, &placement)) return kFailed;
-  std::printf("show=%u %s\n", placement.showCmd,
-              RectWords(placement.rcNormalPosition, "normal_").c_str());
-  return kOk;
-}
-
 int ClientRect(const Args& args) {
   HWND top;
   if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
