@@ -79,7 +79,8 @@ class Platform {
   // An automation object by its registered identifier; nullptr when it
   // cannot be created (not registered, its server failing).
   virtual std::unique_ptr<AutomationObject> CreateObject(const std::string& progId) = 0;
-  // OpenTopic(window, topic) of zthelp.dll in the program's folder, and its
+  // OpenTopic(window, topic) of zthelp.dll (in the program's folder, else
+  // where the system finds a library, never the current folder), and its
   // 16-bit result; nullopt when the library or the function is missing.
   virtual std::optional<std::int16_t> OpenTopic(WindowHandle window, std::int32_t topic) = 0;
 
