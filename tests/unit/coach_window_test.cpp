@@ -53,6 +53,15 @@ TEST_F(CoachTest, AMinimisedOrMaximisedCoachSavesWhereItStoodNormally) {
   }
 }
 
+TEST_F(CoachTest, AMovedCoachClosesQuietlyWhenItsPlaceCannotBeWritten) {
+  OpenCoach();
+  coach->SetLeft(coach->Left() + 300);
+  sim.writesFail = true;
+  EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
+  EXPECT_TRUE(sim.messageBoxes.empty());
+  EXPECT_EQ(Ini("CoachPosition", "left"), "");
+}
+
 TEST_F(CoachTest, LoadingLaysOutAndPlacesTheHiddenWindowBeforeTheFirstTopic) {
   OpenCoach();
   const std::vector<std::string>& trace = Window().trace();

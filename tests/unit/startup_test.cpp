@@ -203,6 +203,19 @@ TEST_F(StartupTest, AHandedOverPlaceCountsFromTheWorkAreasCorner) {
   EXPECT_EQ(windows.selectedAtLoad, 0);  // 1000 is the first clip
 }
 
+// A settings file the program may not write (under Program Files, without
+// redirection): the writes fail quietly and the user goes on.
+TEST_F(StartupTest, WritesThatFailLeaveTheFileAndStillOpenTheWindow) {
+  WriteIni(kTitles);
+  sim.previousInstance = true;
+  sim.writesFail = true;
+  sim.AddWindow("How-To Videos", {100, 80, 500, 380});
+  EXPECT_FALSE(Start("1003"));
+  EXPECT_EQ(windows.loaded, "video");
+  EXPECT_EQ(Ini("AVIPosition", "left"), "");
+  EXPECT_EQ(Ini("General", "MoviesLastFoundAt"), "");
+}
+
 TEST_F(StartupTest, AVideoWindowWhosePlacementCannotBeReadIsClosedWithoutSaving) {
   WriteIni(kTitles);
   sim.previousInstance = true;

@@ -95,6 +95,7 @@ std::int32_t SimPlatform::ProfileInt(const std::string& section, const std::stri
 
 bool SimPlatform::WriteProfileString(const std::string& section, const std::string& key,
                                      const std::string& value, const std::string& path) {
+  if (writesFail) return false;
   std::string& text = files_[Lower(path)];
   text = ini::WriteString(text, section, key, value);
   writes.push_back(section + "/" + key + "=" + value);

@@ -43,6 +43,8 @@ class SimPlatform : public Platform {
   bool FileExists(const std::string& path) const;
   std::string ReadFile(const std::string& path) const;
   std::vector<std::string> writes;  // "section/key=value", in order
+  // Every write fails, as on a settings file the user may not change.
+  bool writesFail = false;
 
   std::string commandLine;
   std::string programFolder = "C:\\Program Files\\Vantor";
