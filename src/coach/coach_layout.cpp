@@ -37,8 +37,6 @@ int CoachStepNameWidth(int measuredWidth) {
 
 void frmCoach::LayOutCoachWindow() {
   const TwipsPerPixel twips = MeasureTwipsPerPixel(program_.platform);
-  const int twipsX = twips.x;
-  const int twipsY = twips.y;
   LayOutStepList();
 
   Button next = NextButton();
@@ -51,14 +49,10 @@ void frmCoach::LayOutCoachWindow() {
 
   Pane().SetBounds({kPaneLeft, 0, kPaneWidth, kBandTop});
   const int panelWidth = kPaneLeft + kPaneWidth;
-  // Whatever frame the system draws, the client area comes out exact.
-  SetWidth(
-      Px((panelWidth + (static_cast<double>(Width()) / twipsX - Host().ClientWidth())) * twipsX));
+  SetWidth(OuterTwipsForClient(Width(), Host().ClientWidth(), panelWidth, twips.x));
   Get<Picture>("Picture1").SetBounds({0, 0, panelWidth, kPanelHeight});
   Get<Picture>("Picture2").SetBounds({0, kBarTop, panelWidth, barHeight});
-  SetHeight(
-      Px((static_cast<double>(Height()) / twipsY - Host().ClientHeight() + barHeight + kBarTop) *
-         twipsY));
+  SetHeight(OuterTwipsForClient(Height(), Host().ClientHeight(), kBarTop + barHeight, twips.y));
 
   const int boxSize = 14;
   const int boxTop = Px(kBandTop + (kBandHeight - boxSize) / 2.0);

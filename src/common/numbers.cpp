@@ -33,4 +33,9 @@ int TwipsToPixels(double twips, int twipsPerPixel) {
   return Px(twips / (twipsPerPixel > 0 ? twipsPerPixel : kDesignTwipsPerPixel));
 }
 
+int OuterTwipsForClient(int outerTwips, int clientPixels, int wantedPixels, int twipsPerPixel) {
+  const double framePixels = static_cast<double>(outerTwips) / twipsPerPixel - clientPixels;
+  return Px((framePixels + wantedPixels) * twipsPerPixel);
+}
+
 }  // namespace vantor

@@ -37,4 +37,9 @@ int TwipsPerPixelOf(double twips, double pixels);
 // Twips to whole pixels at that many twips per pixel.
 int TwipsToPixels(double twips, int twipsPerPixel);
 
+// The outer size in twips that gives a window a client area `wantedPixels`
+// wide (or high), whatever frame the system draws: the frame is what the
+// outer size now has beyond the client size now.
+int OuterTwipsForClient(int outerTwips, int clientPixels, int wantedPixels, int twipsPerPixel);
+
 }  // namespace vantor
