@@ -194,24 +194,6 @@ TEST_F(PlacementTest, SavedWindowPlacementReadsBackUnchanged) {
   EXPECT_EQ(form.Height(), 4500);
 }
 
-TEST_F(PlacementTest, AMinimisedOrMaximisedWindowSavesItsNormalRectangle) {
-  for (int state : {1, 2}) {
-    sim.writes.clear();
-    form.Host().Move(1500, 1200, 3000, 2000);
-    host().SetWindowState(state);
-    ASSERT_NE(form.Left(), 1500);  // the window really stands elsewhere now
-    // Not moved before it was minimised or maximised: nothing to save.
-    SaveFormPositionIfMoved(program, form, "Pos", 1500, 1200);
-    EXPECT_TRUE(sim.writes.empty());
-    SaveFormPositionIfMoved(program, form, "Pos", 1485, 1200);
-    EXPECT_EQ(sim.writes, (std::vector<std::string>{"Pos/left= 1500", "Pos/top= 1200",
-                                                    "Pos/width= 3000", "Pos/height= 2000",
-                                                    "Pos/windowstate= " + std::to_string(state)}));
-    host().SetWindowState(0);
-    EXPECT_EQ(form.NormalRect(), (TwipsRect{1500, 1200, 3000, 2000}));
-  }
-}
-
 // With the taskbar on the left or at the top, Windows measures another
 // window's normal rectangle from the work area's corner.
 TEST_F(PlacementTest, SeatingBesideTheHostCountsFromTheWorkAreasCorner) {
