@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The choice dialog, the coach and the video window on screens of 120 and
-# 144 DPI (Wine's LogPixels). The program is DPI-unaware and lays every
+# The choice dialog, the coach, the video window, the missing-CD prompt and
+# the folder picker on screens of 120 and 144 DPI (Wine's LogPixels). The program is DPI-unaware and lays every
 # window out at 96 DPI: each window's client area and every control's
 # rectangle and text are the same as at 96 DPI, and every visible control
 # lies inside its window's client area. One difference is the program's own
@@ -9,7 +9,9 @@
 # which does not scale DPI-unaware programs, reports its taller caption at
 # 120 and 144 DPI. Those labels are sized from their measured texts (and the
 # video window's instruction stands right of its clip labels), so they are
-# only checked to lie inside.
+# only checked to lie inside. So are the parts that the system sizes itself
+# from its own metrics, which Wine scales: a combo box's height and its edit
+# field beside the wider drop-down arrow.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
@@ -129,3 +131,23 @@ INI
   start_vantor "$CASE_TMP/run.txt" 9
 }
 SAME_EXCEPT='^id=5[13][0-9] ' check_window video "$video_title" video-144dpi vd close "$video_title"
+
+# --- The missing-CD prompt and the folder picker ------------------------------------------
+prompt="Vantor: Clips Not Found"
+picker="Select Folder With Video Files"
+open_prompt() {
+  new_install < <(clip_search_ini scancd02)
+  cd_put movies/intro.avi
+  start_vantor "$CASE_TMP/run.txt" 9
+}
+SAME_EXCEPT='^id=(304|1001) ' check_window prompt "$prompt" missing-cd-prompt-144dpi vd click "$prompt" 306
+
+open_picker() {
+  open_prompt
+  vd wait-window "$prompt" 10000 >/dev/null || fail "the prompt did not show"
+  vd click "$prompt" 307 || fail "could not press Browse"
+}
+close_picker() {
+  vd click "$picker" 408 && vd wait-window "$prompt" 3000 >/dev/null && vd click "$prompt" 306
+}
+check_window picker "$picker" folder-picker-144dpi close_picker
