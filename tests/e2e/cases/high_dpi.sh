@@ -20,9 +20,10 @@ set_dpi() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
     fail "could not set LogPixels to $1"
 }
-# Later cases find the prefix at 96 DPI again.
+# Later cases find the prefix at 96 DPI again, also after a time-out.
 trap 'wine reg delete "HKCU\Control Panel\Desktop" /v LogPixels /f >/dev/null 2>&1
       _end_background; _cd_restore' EXIT
+trap 'exit 143' TERM
 
 # layout <title>: the window's client size and every control of it, one line
 # each, as the driver reports them.
