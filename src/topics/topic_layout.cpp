@@ -103,9 +103,13 @@ class LineFiller {
   }
 
   // The most characters of `text` that are at most `room` pixels wide.
+  // Every character is at least a pixel wide, so no more than `room` of
+  // them fit: the search never measures more than a line's worth, which
+  // keeps a help title with one endless word from taking minutes.
   std::size_t FittingPrefix(FontKind font, std::string_view text, int room) const {
     std::size_t fits = 0;
-    std::size_t tooMany = text.size() + 1;
+    const std::size_t mostThatFit = static_cast<std::size_t>(std::max(room, 0));
+    std::size_t tooMany = std::min(text.size(), mostThatFit) + 1;
     while (tooMany - fits > 1) {
       const std::size_t middle = fits + (tooMany - fits) / 2;
       if (measure_(font, text.substr(0, middle)).width <= room) {

@@ -28,7 +28,6 @@ at = data.find(b"strf") + 8 + 16
 data[at:at + 4] = b"ZZZZ"          # the picture's compression
 open(path, "wb").write(bytes(data))
 PY
-keep_ini
 
 # try_clip <n> <what>: clicks clip n; prints the messages and fails when
 # there are more than one per command sent (open, window, where, play).
@@ -42,15 +41,22 @@ try_clip() {
 }
 
 open_video 9
+# The start wrote where it found the clips; nothing after that may write.
+keep_ini
 try_clip 0 "clip missing beside the key file"
 try_clip 1 "clip of 0 bytes"
 try_clip 2 "clip cut off in the middle"
 try_clip 3 "clip in an unknown codec"
 quit_video
 
-open_video 1002
+# The clip is opened while the window loads: the messages come first.
+REPORT="$CASE_TMP/run-1001.txt"
+start_vantor "$REPORT" 1001
+vd wait-window "$VIDEO_TITLE" 10000 --with 1 >/dev/null || fail "no message for a 0-byte clip at start"
 mapfile -t texts < <(message_boxes)
+vd wait-window "$VIDEO_TITLE" 5000 --with "$PLAY" >/dev/null || fail "no video window after the messages"
 echo "outcome: 0-byte clip selected at start: ${#texts[@]} messages"
+((${#texts[@]} > 0 && ${#texts[@]} <= 4)) || fail "0-byte clip at start: ${#texts[@]} messages"
 quit_video
 ini_kept "broken clips"
 

@@ -35,9 +35,10 @@ junk 200000 3 >"$INSTALL/Vantor.m14"
 coach "help title of junk"
 sed 's/^@topic \(.*\)/@topic other_\1/' "$title" >"$INSTALL/Vantor.m14"
 coach "help title without the task's topics"
-# One topic of 2 MB in a single line: nothing to break it at.
-{ echo "@topic scan_welcome" && head -c 2000000 /dev/zero | tr '\0' 'W'; } >"$INSTALL/Vantor.m14"
-coach "one unbroken line of 2 MB"
+# The first topic one word of 1 MB: broken between characters, line by
+# line, it keeps the coach busy for a second or two.
+{ echo "@topic scan_welcome" && head -c 1000000 /dev/zero | tr '\0' 'W'; } >"$INSTALL/Vantor.m14"
+outcome "one word of 1 MB" 1 "wait:$PANE close:$COACH_CANCEL" 7
 
 cp "$title" "$INSTALL/Vantor.m14"
 rm "$INSTALL/mvback37.bmp" "$INSTALL/mvbackWH.bmp"
