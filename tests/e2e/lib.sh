@@ -432,7 +432,7 @@ outcome() {
   expect_eq "$what: exit code" 0 "$(kv exit "$line")"
   expect_eq "$what: windows shown" "$windows" "$(kv windows "$line")"
   OUTCOME_TITLES="$(sed -n 's/^window=//p' <<<"$line" | paste -sd '|')"
-  echo "outcome: $what: $OUTCOME_TITLES"
+  echo "outcome: $what: $OUTCOME_TITLES ($(kv elapsed_ms "$line") ms)"
 }
 
 # --- Screenshots --------------------------------------------------------------------

@@ -18,6 +18,6 @@ outcome "20000 zeros, then 7" 1 "close:$COACH_CANCEL" "$(repeat 0 20000)7"
 outcome "7, then 20000 blanks" 1 "close:$COACH_CANCEL" "7$(repeat ' ' 20000)"
 outcome "7. and 20000 zeros" 1 "close:$COACH_CANCEL" "7.$(repeat 0 20000)"
 outcome "30000 letters" 1 "click:$NOCD_CANCEL" "$(repeat x 30000)"
-outcome "1001 and 20000 tabs and line feeds" 1 "click:$NOCD_CANCEL" \
+outcome "1001 and 20000 tabs and blanks" 1 "click:$NOCD_CANCEL" \
   "1001$(repeat $'\t' 10000)$(repeat ' ' 10000)"
 ini_kept "long command lines"
