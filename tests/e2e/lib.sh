@@ -405,8 +405,9 @@ _ini_writable() {
 # window), and
 # "move:<id>" moves it to 100, 80, "wait:<id>" only waits for it; no steps: the program must end by itself.
 # Then the program must have ended within 10 s with exit code 0 and shown
-# exactly <windows> windows: a crash, a hang, an error box or any other
-# window fails the case. Prints "outcome: <what>: <titles shown>" and
+# exactly <windows> windows, and no window of any program may be left on
+# the screen: a crash, a hang, an error box or a system error dialog fails
+# the case. Prints "outcome: <what>: <titles shown>" and
 # leaves those titles, joined by "|", in OUTCOME_TITLES.
 outcome() {
   local what="$1" windows="$2" step verb id report="$CASE_TMP/outcome.txt"
@@ -431,6 +432,9 @@ outcome() {
   line="$(report "$report")"
   expect_eq "$what: exit code" 0 "$(kv exit "$line")"
   expect_eq "$what: windows shown" "$windows" "$(kv windows "$line")"
+  local left
+  left="$(vd list)"
+  [[ -z "$left" ]] || fail "$what: windows left open: $left"
   OUTCOME_TITLES="$(sed -n 's/^window=//p' <<<"$line" | paste -sd '|')"
   echo "outcome: $what: $OUTCOME_TITLES ($(kv elapsed_ms "$line") ms)"
 }

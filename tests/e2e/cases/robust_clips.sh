@@ -2,7 +2,8 @@
 # Clips that arrive broken, met from the video window (mode 9) and at
 # start-up with a clip selected (1001): a clip file missing from a folder
 # that still holds the key file, a file of 0 bytes, one cut off in the
-# middle, one in a codec no driver knows; and a last clip folder that
+# middle, one in a codec no driver knows, names that are no file names;
+# clips the list does not hold, and no list; and a last clip folder that
 # cannot be entered (a file's path, a path with characters no folder may
 # have, a path longer than any folder's). Failing commands bring the
 # multimedia layer's messages, no more than one per command, and the
@@ -58,7 +59,27 @@ vd wait-window "$VIDEO_TITLE" 5000 --with "$PLAY" >/dev/null || fail "no video w
 echo "outcome: 0-byte clip selected at start: ${#texts[@]} messages"
 ((${#texts[@]} > 0 && ${#texts[@]} <= 4)) || fail "0-byte clip at start: ${#texts[@]} messages"
 quit_video
+
+# Names that are no file names: the name goes into the open command as it
+# stands.
+ini_set AVI2 File "$(printf 'y%.0s' {1..300}).avi"
+ini_set AVI3 File "output.avi wait notify"
+keep_ini
+open_video 9
+try_clip 2 "a file name of 304 characters"
+try_clip 3 "a file name with blanks and command words"
+quit_video
+outcome "clip 50 selected at start" 1 "close:$QUIT" 1050
+outcome "clip -1000 selected at start" 1 "close:$QUIT" 0
 ini_kept "broken clips"
+
+# No clip list: the one message of the window, then the end.
+ini_set AVI0 BUTTON ""
+keep_ini
+outcome "no clip list" 1 "click:1" 9
+expect_eq "the message's title" "$VIDEO_TITLE" "$OUTCOME_TITLES"
+ini_kept "no clip list"
+ini_set AVI0 BUTTON "Place the page"
 
 # Folders that cannot be entered, as the last place the clips were found.
 for folder in "$INI_WIN\\" 'C:\clips<>|"?*\' "C:\\$(printf 'x%.0s' {1..300})\\"; do

@@ -51,3 +51,11 @@ expect_eq "coach title from UTF-16" "Vantor Scan Coach" "$coach_title"
 sed 's/\r$//' "$sample" >"$INSTALL/zthelp.ini"
 every_mode "LF line ends" 1 "click:$CHOICE_CANCEL"
 expect_eq "coach title with LF line ends" "Vantor Scan Coach" "$coach_title"
+
+# One value of 100,000 characters: read as its first 255.
+sed 's/\r$//; s/$/\r/' "$sample" >"$INSTALL/zthelp.ini"
+ini_set "frmCoach Text" Title "$(printf 'T%.0s' {1..100000})"
+keep_ini
+outcome "a title of 100,000 characters, mode 7" 1 "close:$COACH_CANCEL" 7
+expect_eq "length of the title shown" 255 "${#OUTCOME_TITLES}"
+ini_kept "a title of 100,000 characters"
