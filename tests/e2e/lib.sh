@@ -400,14 +400,14 @@ _ini_writable() {
 # outcome <what> <windows> <steps> [args...]: runs the install's vantor.exe
 # with that command line and acts as a user who wants out. <steps> are
 # words done in order, each on the window (of any title) that holds control
-# <id>: "close:<id>" its close box, "click:<id>" that button of it ("post:<id>"
-# without waiting for the click's handling: for a button that opens a modal
-# window), and
-# "move:<id>" moves it to 100, 80, "wait:<id>" only waits for it; no steps: the program must end by itself.
-# Then the program must have ended within 10 s with exit code 0 and shown
-# exactly <windows> windows, and no window of any program may be left on
-# the screen: a crash, a hang, an error box or a system error dialog fails
-# the case. Prints "outcome: <what>: <titles shown>" and
+# <id>: "close:<id>" its close box; "click:<id>" that button of it;
+# "post:<id>" the same without waiting for the click's handling (for a
+# button that opens a modal window); "move:<id>" moves the window to
+# 100, 80; "wait:<id>" only waits for it. No steps: the program must end by
+# itself. Then the program must have ended within 10 s with exit code 0 and
+# shown exactly <windows> windows, and no window of any program may be left
+# on the screen: a crash, a hang, an error box or a system error dialog
+# fails the case. Prints "outcome: <what>: <titles shown> (<ms>)" and
 # leaves those titles, joined by "|", in OUTCOME_TITLES.
 outcome() {
   local what="$1" windows="$2" step verb id report="$CASE_TMP/outcome.txt"

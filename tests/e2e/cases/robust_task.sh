@@ -4,14 +4,15 @@
 # option sets and option rows than the window has, 16-bit values past
 # their range, Back offsets before the first topic and after the last,
 # negative numbers and words where numbers belong. The coach opens for
-# each, Next and Back walk through it, and Cancel ends the program; the
-# settings file is not touched.
+# each, Next and Back walk through it to the first page with option rows,
+# and the close box ends the program; the settings file is not touched.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
 NEXT=203 BACK=202 COACH_CANCEL=204
+# Through the pages that act on the host to the first with option rows.
 walk="click:$NEXT click:$NEXT click:$NEXT click:$BACK click:$NEXT click:$NEXT click:$NEXT"
-walk+=" click:$NEXT click:$BACK click:$BACK click:$NEXT close:$COACH_CANCEL"
+walk+=" click:$NEXT close:$COACH_CANCEL"
 
 # task <what> <section/key=value>...: the sample task with those values,
 # walked through and cancelled.
