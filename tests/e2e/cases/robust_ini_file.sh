@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A settings file that the program may read but not write, one that
 # another program holds open, and an install folder whose path has
-# characters beyond ASCII. The coach asked to remember its place (moved,
+# characters beyond ASCII; a UTF-16 file written to. The coach asked to remember its place (moved,
 # then cancelled) and to hide a page (its check box) gets no error and
 # ends as usual when the file cannot take the writes; a file held open by
 # another program reads as no file; the folder of the odd path is found.
@@ -41,6 +41,13 @@ outcome "held open, empty start" 0 ""
 outcome "held open, mode 7" 1 "move:$COACH_CANCEL close:$COACH_CANCEL" 7
 outcome "held open, mode 9" 1 "click:$NOCD_CANCEL" 9
 ini_kept "held open"
+
+# A UTF-16 file takes the coach's place and stays UTF-16.
+new_install utf16 <"$sample"
+{ printf '\xff\xfe' && sed 's/\r$//; s/$/\r/' "$sample" | iconv -f UTF-8 -t UTF-16LE; } >"$INSTALL/zthelp.ini"
+outcome "UTF-16, moved" 1 "move:$COACH_CANCEL close:$COACH_CANCEL" 7
+expect_eq "byte-order mark after the write" "fffe" "$(head -c 2 "$INSTALL/zthelp.ini" | od -An -tx1 | tr -d ' ')"
+expect_eq "CoachPosition left in UTF-16" 1500 "$(ini_get CoachPosition left)"
 
 new_install "Café Übersetzung" <"$sample"
 keep_ini
