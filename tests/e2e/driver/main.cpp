@@ -70,6 +70,8 @@ constexpr Verb kVerbs[] = {
      5, StandInWindow},
     {"ini-get", "ini-get <file> <section> <key>: a value as GetPrivateProfileStringA reads it", 3,
      IniGet},
+    {"hold", "hold <file> <ms>: keep the file open for that long, sharing it with no one", 2,
+     HoldFile},
     {"run",
      "run [--timeout ms] <exe> [args...]: start a program, wait for it, report its exit code, "
      "time and the windows it showed",

@@ -64,6 +64,7 @@ int DoubleClickItem(const Args& args);
 
 int StandInWindow(const Args& args);
 int IniGet(const Args& args);
+int HoldFile(const Args& args);
 int Run(const Args& args);
 int Processes(const Args& args);
 
