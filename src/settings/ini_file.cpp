@@ -1,7 +1,6 @@
 #include "settings/ini_file.h"
 
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "common/text.h"
@@ -24,20 +23,26 @@ struct Line {
   std::size_t next = 0;
 };
 
-std::vector<Line> SplitLines(std::string_view text) {
-  std::vector<Line> lines;
+// Calls `visit` with each line of the text in order.
+template <class Visit>
+void ForEachLine(std::string_view text, Visit visit) {
   std::size_t begin = 0;
   while (begin < text.size()) {
     std::size_t end = text.find_first_of("\r\n", begin);
     if (end == std::string_view::npos) {
-      lines.push_back({begin, text.size(), text.size()});
+      visit(Line{begin, text.size(), text.size()});
       break;
     }
     std::size_t next = end + 1;
     if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    lines.push_back({begin, end, next});
+    visit(Line{begin, end, next});
     begin = next;
   }
+}
+
+std::vector<Line> SplitLines(std::string_view text) {
+  std::vector<Line> lines;
+  ForEachLine(text, [&lines](const Line& line) { lines.push_back(line); });
   return lines;
 }
 
@@ -169,19 +174,20 @@ std::string LowerName(std::string_view section, std::string_view key) {
 Index::Index(std::string_view text) {
   // Only the first section of a name is ever searched, and in it only the
   // first key of a name: what comes later under the same names is left out.
-  std::unordered_set<std::string> sections;
+  // A section is noted under its name and an empty key, which no read asks
+  // for.
   bool searched = false;
   std::string_view section;
-  for (const Line& line : SplitLines(text)) {
+  ForEachLine(text, [&](const Line& line) {
     const ParsedLine parsed = ParseLine(text.substr(line.begin, line.end - line.begin));
     if (parsed.kind == LineKind::Section) {
       section = parsed.name;
-      searched = sections.insert(LowerName(section, {})).second;
-    } else if (parsed.kind == LineKind::Key && searched) {
+      searched = values_.try_emplace(LowerName(section, {})).second;
+    } else if (parsed.kind == LineKind::Key && searched && !parsed.name.empty()) {
       values_.try_emplace(LowerName(section, parsed.name),
                           StripQuotes(parsed.value).substr(0, kStringLimit));
     }
-  }
+  });
 }
 
 std::optional<std::string> Index::ReadString(std::string_view section, std::string_view key) const {

@@ -83,18 +83,27 @@ TEST_CASE(ProfileFunctions) {
 
 // The settings are read from memory between changes of the file, so every
 // change must be noticed: the host's, of another size or at another time,
-// and the program's own, even when it leaves size and time as they were.
+// by the next event, and the program's own at once, even when it leaves the
+// file's size and time as they were.
 TEST_CASE(SettingsFileChangesAreSeenAtTheNextRead) {
   Win32Platform& platform = ThePlatform();
+  const auto nextEvent = [&platform] {
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    platform.DoEvents();
+  };
   const std::string ini = TempIni();
   FILETIME time{};
   time.dwHighDateTime = 0x01d00000;
   WriteAsHost(ini, "[General]\r\nHost=one\r\n", time);
+  nextEvent();
   CHECK_EQ(platform.ProfileString("General", "Host", ini), "one");
   WriteAsHost(ini, "[General]\r\nHost=three\r\n", time);
+  CHECK_EQ(platform.ProfileString("General", "Host", ini), "one");  // within one event
+  nextEvent();
   CHECK_EQ(platform.ProfileString("general", "host", ini), "three");
   time.dwLowDateTime += 10000000;  // one second on
   WriteAsHost(ini, "[General]\r\nHost=other\r\n", time);
+  nextEvent();
   CHECK_EQ(platform.ProfileString("General", "Host", ini), "other");
 
   CHECK_EQ(platform.ProfileInt("General", "Count", -1, ini), -1);
@@ -109,6 +118,7 @@ TEST_CASE(SettingsFileChangesAreSeenAtTheNextRead) {
   CHECK_EQ(platform.ProfileInt("General", "Count", -1, ini), 2);
 
   DeleteFileA(ini.c_str());
+  nextEvent();
   CHECK_EQ(platform.ProfileString("General", "Host", ini), "");
 }
 

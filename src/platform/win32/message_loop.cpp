@@ -6,6 +6,7 @@
 namespace vantor::win32 {
 
 void Dispatch(App& app, MSG& message) {
+  app.NoteEvent();
   if (Win32FormHost* form = app.FormOf(message.hwnd)) {
     if (form->HandleDialogKey(message)) return;
     if (IsDialogMessageA(form->Window(), &message)) return;

@@ -40,7 +40,9 @@ bool ProfileCache::Same(const Stamp& a, const Stamp& b) {
          a.sizeHigh == b.sizeHigh && a.sizeLow == b.sizeLow;
 }
 
-const ini::Index& ProfileCache::Of(const std::string& path) {
+const ini::Index& ProfileCache::Of(const std::string& path, unsigned long event) {
+  if (held_ && path == path_ && event == event_) return index_;
+  event_ = event;
   const Stamp now = StampOf(path);
   if (held_ && path == path_ && Same(now, stamp_)) return index_;
   std::string text;

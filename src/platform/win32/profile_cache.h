@@ -4,6 +4,11 @@
 // own reader (ini::Index, which answers as the profile functions do) and
 // only when the file has changed since it was read. Writes still go through
 // the profile functions (Win32Platform), which then have the file read again.
+//
+// Whether the file has changed is asked once per event: a task of thousands
+// of topics is read within one event, and asking the file system before
+// each of its reads would cost more than the reads. Whatever another program
+// wrote before an event began is seen by that event's reads.
 #pragma once
 
 #include <string>
@@ -16,10 +21,10 @@ namespace vantor::win32 {
 class ProfileCache {
  public:
   // The file at `path` as it is now: read again when it is another file,
-  // or when its last-write time or size differ from the copy's, as when
-  // the scanning application has written it meanwhile. A missing or
-  // unreadable file reads as an empty one.
-  const ini::Index& Of(const std::string& path);
+  // or, once `event` differs from the last read's, when its last-write time
+  // or size differ from the copy's, as when the scanning application has
+  // written it meanwhile. A missing or unreadable file reads as an empty one.
+  const ini::Index& Of(const std::string& path, unsigned long event);
 
   // The next read reads the file again, whatever its time and size say: a
   // write may change it within one tick of the file clock.
@@ -37,6 +42,7 @@ class ProfileCache {
   static bool Same(const Stamp& a, const Stamp& b);
 
   bool held_ = false;
+  unsigned long event_ = 0;
   std::string path_;
   Stamp stamp_;
   ini::Index index_;

@@ -53,12 +53,12 @@ Win32Platform::Win32Platform(App& app) : app_(app) {
 
 std::string Win32Platform::ProfileString(const std::string& section, const std::string& key,
                                          const std::string& path) {
-  return profiles_.Of(path).ReadString(section, key).value_or(std::string());
+  return profiles_.Of(path, app_.Events()).ReadString(section, key).value_or(std::string());
 }
 
 std::int32_t Win32Platform::ProfileInt(const std::string& section, const std::string& key,
                                        std::int32_t fallback, const std::string& path) {
-  return profiles_.Of(path).ReadInt(section, key, fallback);
+  return profiles_.Of(path, app_.Events()).ReadInt(section, key, fallback);
 }
 
 bool Win32Platform::WriteProfileString(const std::string& section, const std::string& key,
