@@ -8,8 +8,8 @@
 source "$E2E_LIB"
 # shellcheck source=../e2e/video.sh
 source "$(dirname "$E2E_LIB")/video.sh"
-# shellcheck source=bench.sh
-source "$(dirname "${BASH_SOURCE[0]}")/bench.sh"
+# shellcheck source=lib/bench.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/bench.sh"
 
 new_install <"$VANTOR_ROOT/sample/zthelp.ini"
 host_for_coach

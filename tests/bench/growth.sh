@@ -8,45 +8,21 @@
 source "$E2E_LIB"
 # shellcheck source=../e2e/video.sh
 source "$(dirname "$E2E_LIB")/video.sh"
-# shellcheck source=bench.sh
-source "$(dirname "${BASH_SOURCE[0]}")/bench.sh"
+# shellcheck source=lib/bench.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/bench.sh"
+# shellcheck source=lib/growth_task.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/growth_task.sh"
 
 LIMIT_MS="${BENCH_GROWTH_LIMIT_MS:-60000}"
 SIZES=(10 100 1000 32767)
-
-# task <topics>: the sample settings with the sample's pages replaced by
-# that many generated ones, on stdout.
-task() {
-  awk -v topics="$1" '
-    { sub(/\r$/, "") }
-    /^\[/ { skip = tolower($0) ~ /^\[coachtopic[0-9]+\]$/ }
-    !skip { print }
-    END {
-      for (t = 0; t < topics; t++) {
-        printf "\n[coachTopic%d]\nTopicID=page_%d\nBack=%d\nHideButton=0\nOptionButtonSet=-1\n",
-          t, t, t ? -1 : 0
-      }
-    }' "$VANTOR_ROOT/sample/zthelp.ini"
-}
-
-# title <topics>: a help title with a page of text for each topic.
-title() {
-  awk -v topics="$1" 'BEGIN {
-    for (t = 0; t < topics; t++) {
-      printf "@topic page_%d\n= Page %d of the task\n", t, t + 1
-      printf "Follow the steps of this page in the scanning application, then click **Next**.\n\n"
-      printf "* Check the original on the glass.\n* Check the settings of the scan.\n\n"
-    }
-  }'
-}
 
 coach="$(awk -F= '/^\[frmCoach Text\]/ { inside = 1; next } /^\[/ { inside = 0 }
   inside && $1 == "Title" { sub(/\r$/, "", $2); print $2; exit }' "$VANTOR_ROOT/sample/zthelp.ini")"
 
 declare -A ms
 for size in "${SIZES[@]}"; do
-  new_install < <(task "$size")
-  title "$size" | sed 's/$/\r/' >"$INSTALL/Vantor.m14"
+  new_install < <(growth_task "$size")
+  growth_title "$size" >"$INSTALL/Vantor.m14"
   if [[ -z "${hosted:-}" ]]; then
     host_for_coach
     hosted=1

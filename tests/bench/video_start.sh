@@ -9,8 +9,8 @@
 source "$E2E_LIB"
 # shellcheck source=../e2e/video.sh
 source "$(dirname "$E2E_LIB")/video.sh"
-# shellcheck source=bench.sh
-source "$(dirname "${BASH_SOURCE[0]}")/bench.sh"
+# shellcheck source=lib/bench.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/bench.sh"
 
 video_install
 installs_for_labels
