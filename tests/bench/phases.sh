@@ -2,12 +2,14 @@
 # Where the time of a start goes: the phase-log builds named in
 # VANTOR_BENCH_PHASES ("label=path/to/vantor.exe ...", made by scripts/bench
 # --phases) start the coach with the sample installation and with 32,767
-# topics, and the video window with clip 1, BENCH_RUNS times each; their
-# vantor-phases.log gives the median of every phase.
+# topics, BENCH_RUNS times each; their vantor-phases.log gives the median of
+# every phase. The video window is left out: its start is timed to its
+# first frame from outside and ended there, and in our runs its record had
+# not been written by then.
 # shellcheck source=../e2e/lib.sh
 source "$E2E_LIB"
 # shellcheck source=../e2e/video.sh
-source "$(dirname "$E2E_LIB")/video.sh"
+source "$(dirname "$E2E_LIB")/video.sh"  # ini_value
 # shellcheck source=lib/bench.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/bench.sh"
 # shellcheck source=lib/growth_task.sh
@@ -62,15 +64,10 @@ coach="$(awk -F= '/^\[frmCoach Text\]/ { inside = 1; next } /^\[/ { inside = 0 }
   inside && $1 == "Title" { sub(/\r$/, "", $2); print $2; exit }' "$VANTOR_ROOT/sample/zthelp.ini")"
 coach_start() { vd launch-idle --title "$coach" --timeout 600000 "$1" 7; }
 
-video_install
-installs_for_labels
+new_install <"$VANTOR_ROOT/sample/zthelp.ini"
 host_for_coach
-for label in "${!exes[@]}"; do cp "$INSTALL/zthelp.dll" "$INSTALL-$label/"; done
+installs_for_labels
 run_scene "coach, sample" coach_start
-video_start() {
-  vd launch-frame --title "$VIDEO_TITLE" --id "$SURFACE" --timeout 10000 --end "$1" 1001
-}
-run_scene "video start" video_start
 
 new_install < <(growth_task 32767)
 growth_title 32767 >"$INSTALL/Vantor.m14"
