@@ -3,6 +3,7 @@
 #include "coach/frm_coach_design.h"
 #include "coach/scan_actions.h"
 #include "coach/task_model.h"
+#include "common/phase_log.h"
 #include "dialogs/frm_about.h"
 #include "placement/placement.h"
 #include "settings/settings.h"
@@ -46,24 +47,31 @@ void frmCoach::Form_Load() {
   os.SetPointer(Pointer::ArrowHourglass);
   Hide();
   LoadCoachTexts();
+  phases::Mark("coach: texts");
   LoadSteps(program_, *this);
   LoadTopics(program_);
   LoadOptionButtonSets(program_);
+  phases::Mark("coach: task (steps, topics, option sets)");
   Pane().SetTitle(JoinPath(os.ProgramFolder(), "Vantor.m14"));
+  phases::Mark("coach: help title");
   program_.HelpObject.Create(os);
+  phases::Mark("coach: help object");
   os.SetPointer(Pointer::ArrowHourglass);
 
   const std::string hostTitle = program_.settings.ReadIniString("General", "CallingAppName");
   const WindowHandle host = FindWindowTitled(os, hostTitle);
   if (host > 0 && !os.IsWindowVisible(host)) os.ShowWindow(host, kShowNormal);
   LayOutCoachWindow();
+  phases::Mark("coach: host window, layout");
   PlaceFormBesideWindow(program_, *this, "CoachPosition", kApplyPosition | kApplyZOrder, false,
                         kShowModeless, hostTitle);
+  phases::Mark("coach: placement");
 
   coach.CurrentStep = 0;
   coach.PreviousTopic = -1;
   coach.CurrentTopic = coach.FirstVisibleTopic;
   ShowCurrentTopic(program_, *this);
+  phases::Mark("coach: first topic");
   CoachStartLeft = Left();
   CoachStartTop = Top();
   program_.scan.ChoiceAtTopic6 = -1;
@@ -73,6 +81,7 @@ void frmCoach::Form_Load() {
   Show();
   NextButton().SetFocus();
   os.SetPointer(Pointer::Default);
+  phases::Mark("coach: shown");
 }
 
 void frmCoach::Form_Unload() {

@@ -23,20 +23,26 @@ struct Line {
   std::size_t next = 0;
 };
 
-std::vector<Line> SplitLines(std::string_view text) {
-  std::vector<Line> lines;
+// Calls `visit` with each line of the text in order.
+template <class Visit>
+void ForEachLine(std::string_view text, Visit visit) {
   std::size_t begin = 0;
   while (begin < text.size()) {
     std::size_t end = text.find_first_of("\r\n", begin);
     if (end == std::string_view::npos) {
-      lines.push_back({begin, text.size(), text.size()});
+      visit(Line{begin, text.size(), text.size()});
       break;
     }
     std::size_t next = end + 1;
     if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    lines.push_back({begin, end, next});
+    visit(Line{begin, end, next});
     begin = next;
   }
+}
+
+std::vector<Line> SplitLines(std::string_view text) {
+  std::vector<Line> lines;
+  ForEachLine(text, [&lines](const Line& line) { lines.push_back(line); });
   return lines;
 }
 
@@ -91,7 +97,8 @@ Location Find(std::string_view text, const std::vector<Line>& lines, std::string
     const std::string_view line = text.substr(lines[i].begin, lines[i].end - lines[i].begin);
     const ParsedLine parsed = ParseLine(line);
     if (found.sectionLine == kNone) {
-      if (parsed.kind == LineKind::Section && SameWithoutCase(parsed.name, section)) found.sectionLine = i;
+      if (parsed.kind == LineKind::Section && SameWithoutCase(parsed.name, section))
+        found.sectionLine = i;
       continue;
     }
     if (parsed.kind == LineKind::Section) break;
@@ -153,23 +160,60 @@ std::int32_t ToInteger(std::string_view text) {
   return static_cast<std::int32_t>(total);
 }
 
+std::string LowerName(std::string_view section, std::string_view key) {
+  std::string name;
+  name.reserve(section.size() + 1 + key.size());
+  for (char c : section) name += AsciiLower(c);
+  name += '\n';
+  for (char c : key) name += AsciiLower(c);
+  return name;
+}
+
 }  // namespace
 
-std::optional<std::string> ReadString(const std::string& text, const std::string& section,
-                                      const std::string& key) {
+Index::Index(std::string_view text) {
+  // Only the first section of a name is ever searched, and in it only the
+  // first key of a name: what comes later under the same names is left out.
+  // A section is noted under its name and an empty key, which no read asks
+  // for.
+  bool searched = false;
+  std::string_view section;
+  ForEachLine(text, [&](const Line& line) {
+    const ParsedLine parsed = ParseLine(text.substr(line.begin, line.end - line.begin));
+    if (parsed.kind == LineKind::Section) {
+      section = parsed.name;
+      searched = values_.try_emplace(LowerName(section, {})).second;
+    } else if (parsed.kind == LineKind::Key && searched && !parsed.name.empty()) {
+      values_.try_emplace(LowerName(section, parsed.name),
+                          StripQuotes(parsed.value).substr(0, kStringLimit));
+    }
+  });
+}
+
+std::optional<std::string> Index::ReadString(std::string_view section, std::string_view key) const {
   const std::string_view sectionName = TrimBlanks(section);
   const std::string_view keyName = TrimBlanks(key);
   if (sectionName.empty() || keyName.empty()) return std::nullopt;
-  const Location found = Find(text, SplitLines(text), sectionName, keyName);
-  if (found.keyLine == kNone) return std::nullopt;
-  return std::string(StripQuotes(found.key.value).substr(0, kStringLimit));
+  const auto found = values_.find(LowerName(sectionName, keyName));
+  if (found == values_.end()) return std::nullopt;
+  return found->second;
+}
+
+std::int32_t Index::ReadInt(std::string_view section, std::string_view key,
+                            std::int32_t fallback) const {
+  const std::optional<std::string> value = ReadString(section, key);
+  if (!value || value->empty()) return fallback;
+  return ToInteger(std::string_view(*value).substr(0, kIntegerTextLimit));
+}
+
+std::optional<std::string> ReadString(const std::string& text, const std::string& section,
+                                      const std::string& key) {
+  return Index(text).ReadString(section, key);
 }
 
 std::int32_t ReadInt(const std::string& text, const std::string& section, const std::string& key,
                      std::int32_t fallback) {
-  const std::optional<std::string> value = ReadString(text, section, key);
-  if (!value || value->empty()) return fallback;
-  return ToInteger(std::string_view(*value).substr(0, kIntegerTextLimit));
+  return Index(text).ReadInt(section, key, fallback);
 }
 
 std::string WriteString(const std::string& text, const std::string& section, const std::string& key,

@@ -1,5 +1,7 @@
 #include "settings/settings.h"
 
+#include "common/phase_log.h"
+
 namespace vantor {
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
@@ -15,12 +17,18 @@ void Settings::LocateSettingsFile() {
 }
 
 std::string Settings::ReadIniString(const std::string& section, const std::string& key) const {
-  return platform_.ProfileString(section, key, SettingsPath);
+  const double started = phases::NowMs();
+  std::string value = platform_.ProfileString(section, key, SettingsPath);
+  phases::Add("settings reads", phases::NowMs() - started);
+  return value;
 }
 
 std::int32_t Settings::ReadIniInt(const std::string& section, const std::string& key,
                                   std::int32_t fallback) const {
-  return platform_.ProfileInt(section, key, fallback, SettingsPath);
+  const double started = phases::NowMs();
+  const std::int32_t value = platform_.ProfileInt(section, key, fallback, SettingsPath);
+  phases::Add("settings reads", phases::NowMs() - started);
+  return value;
 }
 
 void Settings::WriteIniString(const std::string& section, const std::string& key,

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "coach/frm_coach.h"
+#include "common/phase_log.h"
 #include "startup/launch.h"
 #include "video/frm_run_avi.h"
 #include "videosource/discovery.h"
@@ -18,11 +19,16 @@ class ProgramWindows : public StartupWindows {
     return vantor::FindVideoFolder(program);
   }
   void LoadVideoWindow(Program& program) override {
+    phases::Mark("start-up: launch mode, instances, clip folder");
     program.mainWindow = std::make_unique<frmRunAVI>(program);
+    phases::Mark("video: window and controls created");
     program.mainWindow->Load();
+    phases::Mark("video: loaded and shown");
   }
   void LoadCoachWindow(Program& program) override {
+    phases::Mark("start-up: launch mode, instances");
     program.mainWindow = std::make_unique<frmCoach>(program);
+    phases::Mark("coach: window and controls created");
     program.mainWindow->Load();
   }
 };

@@ -182,6 +182,25 @@ TEST_F(CoachTest, ABackThatPointsOutsideTheTaskGoesNowhere) {
   EXPECT_EQ(Topic(), 3);
 }
 
+// Topic numbers are 16-bit: a task of 32,767 topics loads whole and opens
+// at once (every settings read is a lookup), and a topic past it is never
+// read.
+TEST_F(CoachTest, TheLongestTaskLoadsWholeAndATopicPastItIsLeftOut) {
+  std::string text = ScanTask().Text();
+  for (int t = 10; t <= 32767; ++t) {
+    const std::string n = std::to_string(t);
+    text += "[coachTopic" + n + "]\nTopicID=T" + n +
+            "\nBack=-1\nHideTopic=" + (t == 32766 ? "1" : "0") + "\n";
+  }
+  WriteIni(text);
+  coach = std::make_unique<frmCoach>(program);
+  coach->Load();
+  EXPECT_EQ(program.coach.TopicCount, 32767);
+  EXPECT_EQ(program.coach.TopicIDs[32766], "T32766");
+  EXPECT_EQ(program.coach.LastVisibleTopic, 32765);
+  EXPECT_EQ(C("MediaView").pane.topic, "T0");
+}
+
 TEST_F(CoachTest, ATaskWithoutStepsOrTopicsOpensEmptyAndFinishes) {
   OpenCoach(IniText().Set("frmCoach Text", "FinishButton", "Finish"));
   EXPECT_EQ(program.coach.TopicCount, 0);

@@ -67,6 +67,27 @@ TEST(IniRead, OnlyTheFirstOfTwoEqualSectionsIsSearched) {
   EXPECT_EQ(ReadString(text, "AVIPosition", "top"), std::nullopt);
 }
 
+// One index answers every read of a file: a task as large as 16-bit topic
+// numbers allow, keys repeated later in a section and sections repeated
+// later in the file, names in any case.
+TEST(IniIndex, AnswersEveryReadOfALargeFileAsTheFirstMatchesSay) {
+  std::string text;
+  for (int t = 0; t < 32767; ++t) {
+    const std::string n = std::to_string(t);
+    text += "[coachTopic" + n + "]\r\nTopicID=page_" + n + "\r\nBack=-1\r\nback=9\r\n";
+  }
+  text += "[coachTopic0]\r\nTopicID=again\r\nHideTopic=1\r\n";
+  const Index index(text);
+  EXPECT_EQ(index.ReadString("coachTopic0", "TopicID"), "page_0");
+  EXPECT_EQ(index.ReadString("COACHTOPIC16383", " topicid "), "page_16383");
+  EXPECT_EQ(index.ReadString("coachTopic32766", "TopicID"), "page_32766");
+  EXPECT_EQ(index.ReadString("coachTopic32767", "TopicID"), std::nullopt);
+  EXPECT_EQ(index.ReadInt("coachTopic32766", "Back", 0), -1);
+  EXPECT_EQ(index.ReadInt("coachTopic0", "HideTopic", 7), 7);
+  EXPECT_EQ(index.ReadString("coachTopic0", "back\nTopicID"), std::nullopt);
+  EXPECT_EQ(Index().ReadInt("coachTopic0", "Back", 5), 5);
+}
+
 TEST(IniRead, MissingAndEmptyAreDifferent) {
   const std::string text = "[S]\nempty=\nblanks= \t \nquoted=\"\"\n";
   EXPECT_EQ(ReadString(text, "S", "empty"), "");

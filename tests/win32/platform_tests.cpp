@@ -18,6 +18,23 @@ std::string TempIni() {
   return path;
 }
 
+// Writes the file as the scanning application would, behind the program's
+// back, and gives it that last-write time.
+void WriteAsHost(const std::string& path, const std::string& text, const FILETIME& written) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD put = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &put, nullptr);
+  SetFileTime(file, nullptr, nullptr, &written);
+  CloseHandle(file);
+}
+
+FILETIME LastWritten(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+  return data.ftLastWriteTime;
+}
+
 }  // namespace
 
 TEST_CASE(ArgumentsFollowTheProgramName) {
@@ -63,6 +80,47 @@ TEST_CASE(ProfileFunctions) {
   platform.WriteProfileString("General", "Long", longValue, ini);
   CHECK_EQ(platform.ProfileString("General", "Long", ini), std::string(255, 'x'));
   DeleteFileA(ini.c_str());
+}
+
+// The settings are read from memory between changes of the file, so every
+// change must be noticed: the host's, of another size or at another time,
+// by the next event, and the program's own at once, even when it leaves the
+// file's size and time as they were.
+TEST_CASE(SettingsFileChangesAreSeenAtTheNextRead) {
+  Win32Platform& platform = ThePlatform();
+  const auto nextEvent = [&platform] {
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    platform.DoEvents();
+  };
+  const std::string ini = TempIni();
+  FILETIME time{};
+  time.dwHighDateTime = 0x01d00000;
+  WriteAsHost(ini, "[General]\r\nHost=one\r\n", time);
+  nextEvent();
+  CHECK_EQ(platform.ProfileString("General", "Host", ini), "one");
+  WriteAsHost(ini, "[General]\r\nHost=three\r\n", time);
+  CHECK_EQ(platform.ProfileString("General", "Host", ini), "one");  // within one event
+  nextEvent();
+  CHECK_EQ(platform.ProfileString("general", "host", ini), "three");
+  time.dwLowDateTime += 10000000;  // one second on
+  WriteAsHost(ini, "[General]\r\nHost=other\r\n", time);
+  nextEvent();
+  CHECK_EQ(platform.ProfileString("General", "Host", ini), "other");
+
+  CHECK_EQ(platform.ProfileInt("General", "Count", -1, ini), -1);
+  CHECK(platform.WriteProfileString("General", "Count", "1", ini));
+  const FILETIME afterWrite = LastWritten(ini);
+  CHECK_EQ(platform.ProfileInt("General", "Count", -1, ini), 1);
+  CHECK(platform.WriteProfileString("General", "Count", "2", ini));
+  HANDLE file = CreateFileA(ini.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  SetFileTime(file, nullptr, nullptr, &afterWrite);
+  CloseHandle(file);
+  CHECK_EQ(platform.ProfileInt("General", "Count", -1, ini), 2);
+
+  DeleteFileA(ini.c_str());
+  nextEvent();
+  CHECK_EQ(platform.ProfileString("General", "Host", ini), "");
 }
 
 TEST_CASE(ScreenInTwips) {

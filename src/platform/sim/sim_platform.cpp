@@ -22,6 +22,13 @@ SimPlatform::~SimPlatform() = default;
 
 void SimPlatform::WriteFile(const std::string& path, const std::string& text) {
   files_[Lower(path)] = text;
+  indexes_.erase(Lower(path));
+}
+
+const ini::Index& SimPlatform::SettingsOf(const std::string& lowerPath, const std::string& text) {
+  auto found = indexes_.find(lowerPath);
+  if (found == indexes_.end()) found = indexes_.emplace(lowerPath, ini::Index(text)).first;
+  return found->second;
 }
 
 bool SimPlatform::FileExists(const std::string& path) const {
@@ -83,14 +90,14 @@ std::string SimPlatform::ProfileString(const std::string& section, const std::st
                                        const std::string& path) {
   auto it = files_.find(Lower(path));
   if (it == files_.end()) return {};
-  return ini::ReadString(it->second, section, key).value_or(std::string());
+  return SettingsOf(it->first, it->second).ReadString(section, key).value_or(std::string());
 }
 
 std::int32_t SimPlatform::ProfileInt(const std::string& section, const std::string& key,
                                      std::int32_t fallback, const std::string& path) {
   auto it = files_.find(Lower(path));
   if (it == files_.end()) return fallback;
-  return ini::ReadInt(it->second, section, key, fallback);
+  return SettingsOf(it->first, it->second).ReadInt(section, key, fallback);
 }
 
 bool SimPlatform::WriteProfileString(const std::string& section, const std::string& key,
@@ -98,6 +105,7 @@ bool SimPlatform::WriteProfileString(const std::string& section, const std::stri
   if (writesFail) return false;
   std::string& text = files_[Lower(path)];
   text = ini::WriteString(text, section, key, value);
+  indexes_.erase(Lower(path));
   writes.push_back(section + "/" + key + "=" + value);
   return true;
 }

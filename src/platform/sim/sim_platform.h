@@ -13,6 +13,7 @@
 #include "platform/sim/sim_form_host.h"
 #include "platform/sim/sim_help_host.h"
 #include "platform/sim/sim_multimedia.h"
+#include "settings/ini_file.h"
 
 namespace vantor::sim {
 
@@ -132,7 +133,12 @@ class SimPlatform : public Platform {
   void Forget(SimFormHost& form);
 
  private:
-  std::map<std::string, std::string> files_;  // by lower-case path
+  // The settings of a file as the program reads them, made at its first
+  // read and dropped when the file changes, as the real program keeps them.
+  const ini::Index& SettingsOf(const std::string& lowerPath, const std::string& text);
+
+  std::map<std::string, std::string> files_;   // by lower-case path
+  std::map<std::string, ini::Index> indexes_;  // by lower-case path
   int screenWidthPx_ = 1024;
   int screenHeightPx_ = 768;
   int twipsPerPixel_ = 15;

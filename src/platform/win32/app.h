@@ -40,6 +40,11 @@ class App {
   // The form whose window is `window` or an ancestor of it; null if none.
   Win32FormHost* FormOf(HWND window) const;
 
+  // Counts the messages the program has dispatched: each is an event that
+  // may follow a change that another program made meanwhile.
+  void NoteEvent() { ++events_; }
+  unsigned long Events() const { return events_; }
+
   void SetPointer(Pointer pointer);
   // Answers WM_SETCURSOR over the program's windows: true when the program's
   // busy pointer was set and the window must not choose its own.
@@ -50,6 +55,7 @@ class App {
   GdiCache gdi_;
   std::vector<Win32FormHost*> forms_;
   Pointer pointer_ = Pointer::Default;
+  unsigned long events_ = 0;
 };
 
 }  // namespace vantor::win32

@@ -1,10 +1,12 @@
 #include "platform/win32/message_loop.h"
 
+#include "common/phase_log.h"
 #include "platform/win32/win32_form_host.h"
 
 namespace vantor::win32 {
 
 void Dispatch(App& app, MSG& message) {
+  app.NoteEvent();
   if (Win32FormHost* form = app.FormOf(message.hwnd)) {
     if (form->HandleDialogKey(message)) return;
     if (IsDialogMessageA(form->Window(), &message)) return;
@@ -16,6 +18,12 @@ void Dispatch(App& app, MSG& message) {
 void RunMessageLoop(App& app, const std::function<bool()>& done) {
   MSG message;
   while (!done()) {
+#ifdef VANTOR_PHASE_LOG
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+      phases::Mark("first paint and start-up messages");
+      phases::Write();
+    }
+#endif
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == -1) return;
     if (got == 0) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "common/phase_log.h"
 #include "platform/win32/painting.h"
 #include "topics/background_path.h"
 
@@ -239,8 +240,10 @@ HBITMAP TopicView::Background() {
   if (path.empty()) return nullptr;
   auto found = backgrounds_.find(path);
   if (found != backgrounds_.end()) return found->second;
+  const double started = phases::NowMs();
   auto* loaded = static_cast<HBITMAP>(
       LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  phases::Add("topic background loaded", phases::NowMs() - started);
   backgrounds_.emplace(path, loaded);
   return loaded;
 }

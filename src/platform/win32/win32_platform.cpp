@@ -11,8 +11,6 @@ namespace vantor::win32 {
 
 namespace {
 
-constexpr DWORD kProfileBuffer = 256;
-
 HWND ToHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 std::string ModulePath() {
@@ -55,22 +53,20 @@ Win32Platform::Win32Platform(App& app) : app_(app) {
 
 std::string Win32Platform::ProfileString(const std::string& section, const std::string& key,
                                          const std::string& path) {
-  char buffer[kProfileBuffer];
-  const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, kProfileBuffer,
-                                           path.c_str());
-  return std::string(buffer, n);
+  return profiles_.Of(path, app_.Events()).ReadString(section, key).value_or(std::string());
 }
 
 std::int32_t Win32Platform::ProfileInt(const std::string& section, const std::string& key,
                                        std::int32_t fallback, const std::string& path) {
-  return static_cast<std::int32_t>(
-      GetPrivateProfileIntA(section.c_str(), key.c_str(), fallback, path.c_str()));
+  return profiles_.Of(path, app_.Events()).ReadInt(section, key, fallback);
 }
 
 bool Win32Platform::WriteProfileString(const std::string& section, const std::string& key,
                                        const std::string& value, const std::string& path) {
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) !=
-         FALSE;
+  const bool written = WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                                  path.c_str()) != FALSE;
+  profiles_.Forget();
+  return written;
 }
 
 std::string Win32Platform::CommandLine() { return ArgumentsOf(GetCommandLineA()); }

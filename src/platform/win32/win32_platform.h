@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/win32/app.h"
 #include "platform/win32/mci_layer.h"
+#include "platform/win32/profile_cache.h"
 #include "platform/win32/topic_library.h"
 #include "platform/win32/win32.h"
 #include "platform/win32/win32_drives.h"
@@ -69,6 +70,7 @@ class Win32Platform final : public Platform {
   TopicLibrary topics_;
   MciLayer mci_;
   Win32Drives drives_;
+  ProfileCache profiles_;
 };
 
 // The arguments part of a command line: what follows the program name

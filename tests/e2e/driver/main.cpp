@@ -97,9 +97,14 @@ constexpr Verb kVerbs[] = {
      "to the next new frame on the surface",
      3, ClickFrame},
     {"launch-frame",
-     "launch-frame --title t --class c [--timeout ms] <exe> [args...]: start a program and time "
-     "its first frame in the surface of class c of its window t",
+     "launch-frame --title t --class c|--id n [--timeout ms] [--end] <exe> [args...]: start a "
+     "program and time its first frame in the surface of class c (or ID n) of its window t "
+     "(--end: then end it)",
      1, LaunchFrame},
+    {"launch-idle",
+     "launch-idle --title t [--timeout ms] <exe> [args...]: start a program, time it until its "
+     "window t is shown and it waits for input, report its working set, and end it",
+     1, LaunchIdle},
 };
 
 void PrintUsage() {
@@ -109,10 +114,11 @@ void PrintUsage() {
 
 // Splits the command line into positional arguments and options. Options
 // that take a value are listed here; every other "--x" is a flag. After the
-// first positional argument of "run" and "launch-frame" everything belongs
+// first positional argument of "run" and the launch verbs everything belongs
 // to the program.
 Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
-  static const char* const kValued[] = {"--timeout", "--with", "--class", "--title", "--region"};
+  static const char* const kValued[] = {"--timeout", "--with",   "--class",
+                                        "--title",   "--region", "--id"};
   Args args;
   for (int i = 2; i < argc; ++i) {
     const char* word = argv[i];
@@ -153,8 +159,9 @@ int main(int argc, char** argv) {
   }
   for (const Verb& verb : kVerbs) {
     if (std::strcmp(verb.name, argv[1]) != 0) continue;
-    const bool takesCommandLine =
-        std::strcmp(verb.name, "run") == 0 || std::strcmp(verb.name, "launch-frame") == 0;
+    const bool takesCommandLine = std::strcmp(verb.name, "run") == 0 ||
+                                  std::strcmp(verb.name, "launch-frame") == 0 ||
+                                  std::strcmp(verb.name, "launch-idle") == 0;
     Args args = ParseArgs(argc, argv, takesCommandLine);
     if (args.positional.size() < verb.minArgs) {
       std::fprintf(stderr, "usage: vdriver %s\n", verb.usage);

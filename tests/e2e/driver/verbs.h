@@ -2,6 +2,8 @@
 // returns the process exit code.
 #pragma once
 
+#include <windows.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -74,5 +76,13 @@ int ColorCount(const Args& args);
 int WaitFrame(const Args& args);
 int ClickFrame(const Args& args);
 int LaunchFrame(const Args& args);
+int LaunchIdle(const Args& args);
+
+// Starting and ending the programs that the launch verbs time: the program
+// and its arguments are the verb's positional arguments; it starts in its
+// own folder.
+bool StartProcess(const Args& args, PROCESS_INFORMATION& process);
+long WorkingSetKb(HANDLE process);
+void EndProcess(HANDLE process);
 
 }  // namespace vdriver

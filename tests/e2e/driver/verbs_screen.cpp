@@ -315,48 +315,44 @@ int ClickFrame(const Args& args) {
 }
 
 // Starts a program and times its first frame on a surface of class
-// --class inside its window titled --title: from the start, from the moment
-// the window is shown, and the difference. The program runs on.
+// --class (or with the control ID --id) inside its window titled --title: from the start, from the
+// moment the window is shown, and the difference, with the program's working set then. The program
+// runs on, unless --end asks to end it.
 int LaunchFrame(const Args& args) {
-  if (!args.Has("title") || !args.Has("class")) {
-    std::fprintf(stderr, "vdriver: launch-frame needs --title and --class\n");
+  if (!args.Has("title") || (!args.Has("class") && !args.Has("id"))) {
+    std::fprintf(stderr, "vdriver: launch-frame needs --title and --class or --id\n");
     return kFailed;
   }
-  std::string commandLine = "\"" + args.positional[0] + "\"";
-  for (std::size_t i = 1; i < args.positional.size(); ++i) commandLine += " " + args.positional[i];
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   const DWORD start = GetTickCount();
-  if (!CreateProcessA(args.positional[0].c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                      nullptr, nullptr, &startup, &process)) {
-    std::fprintf(stderr, "vdriver: cannot start %s (%lu)\n", args.positional[0].c_str(),
-                 GetLastError());
-    return kFailed;
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  if (!StartProcess(args, process)) return kFailed;
   const long timeoutMs = args.IntOption("timeout", kDefaultWaitMs);
   const std::string& title = args.options.at("title");
   HWND top = nullptr;
   HWND surface = nullptr;
-  if (!WaitUntil(timeoutMs, [&] {
-        top = FindTopWindow(title, true);
-        surface =
-            top ? FindWindowExA(top, nullptr, args.options.at("class").c_str(), nullptr) : nullptr;
-        return surface != nullptr;
-      })) {
+  const bool shown = WaitUntil(timeoutMs, [&] {
+    top = FindTopWindow(title, true);
+    if (!top) return false;
+    surface = args.Has("id")
+                  ? FindControl(top, static_cast<int>(args.IntOption("id", 0)))
+                  : FindWindowExA(top, nullptr, args.options.at("class").c_str(), nullptr);
+    return surface != nullptr;
+  });
+  const long windowMs = static_cast<long>(GetTickCount() - start);
+  const long frameMs = shown ? WaitForFrame(surface, {}, nullptr, start, timeoutMs) : -1;
+  const long workingSetKb = WorkingSetKb(process.hProcess);
+  if (args.Has("end")) EndProcess(process.hProcess);
+  CloseHandle(process.hProcess);
+  if (!shown) {
     std::fprintf(stderr, "vdriver: no window \"%s\" with its surface\n", title.c_str());
     return kTimedOut;
   }
-  const long windowMs = static_cast<long>(GetTickCount() - start);
-  const long frameMs = WaitForFrame(surface, {}, nullptr, start, timeoutMs);
   if (frameMs < 0) {
     std::fprintf(stderr, "vdriver: no frame in \"%s\"\n", title.c_str());
     return kTimedOut;
   }
-  std::printf("window_ms=%ld frame_ms=%ld frame_after_window_ms=%ld\n", windowMs, frameMs,
-              frameMs - windowMs);
+  std::printf("window_ms=%ld frame_ms=%ld frame_after_window_ms=%ld working_set_kb=%ld\n", windowMs,
+              frameMs, frameMs - windowMs, workingSetKb);
   return kOk;
 }
 

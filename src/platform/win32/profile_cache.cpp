@@ -1,0 +1,58 @@
+#include "platform/win32/profile_cache.h"
+
+namespace vantor::win32 {
+namespace {
+
+// The whole file as bytes; false when it cannot be opened or read. Others
+// may go on reading and writing it meanwhile, as with the profile functions.
+bool ReadWholeFile(const std::string& path, std::string& text) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  text.clear();
+  char chunk[65536];
+  DWORD got = 0;
+  bool ok = true;
+  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0)
+    text.append(chunk, got);
+  CloseHandle(file);
+  return ok;
+}
+
+}  // namespace
+
+ProfileCache::Stamp ProfileCache::StampOf(const std::string& path) {
+  Stamp stamp;
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    return stamp;
+  stamp.present = true;
+  stamp.written = data.ftLastWriteTime;
+  stamp.sizeHigh = data.nFileSizeHigh;
+  stamp.sizeLow = data.nFileSizeLow;
+  return stamp;
+}
+
+bool ProfileCache::Same(const Stamp& a, const Stamp& b) {
+  return a.present == b.present && CompareFileTime(&a.written, &b.written) == 0 &&
+         a.sizeHigh == b.sizeHigh && a.sizeLow == b.sizeLow;
+}
+
+const ini::Index& ProfileCache::Of(const std::string& path, unsigned long event) {
+  if (held_ && path == path_ && event == event_) return index_;
+  event_ = event;
+  const Stamp now = StampOf(path);
+  if (held_ && path == path_ && Same(now, stamp_)) return index_;
+  std::string text;
+  const bool read = now.present && ReadWholeFile(path, text);
+  index_ = ini::Index(read ? text : std::string());
+  // A file that is there but cannot be read now is tried again next time.
+  held_ = read || !now.present;
+  path_ = path;
+  stamp_ = now;
+  return index_;
+}
+
+}  // namespace vantor::win32

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Video start: `vantor.exe 1001` until the first frame of clip 1 is on the
+# screen (the video surface shows a picture, not one flat colour: vdriver's
+# frame test, docs/testing.md); against mciplay.exe, which opens and plays
+# the same clip into a child window with the same commands, from its start
+# to its first frame. Clip change: a click on the other clip's label until
+# its first frame, against mciplay from its window shown to its first frame.
+# shellcheck source=../e2e/lib.sh
+source "$E2E_LIB"
+# shellcheck source=../e2e/video.sh
+source "$(dirname "$E2E_LIB")/video.sh"
+# shellcheck source=lib/bench.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/bench.sh"
+
+video_install
+installs_for_labels
+player="$(to_winpath "$VANTOR_WIN_BIN/mciplay.exe")"
+clip1="$(to_winpath "$(clip_file 1)")"
+
+# play_bare: one run of the bare player; sets LINE.
+play_bare() {
+  LINE="$(vd launch-frame --title "Vantor MCI player" --class VantorMciSurface --timeout 10000 \
+    --end "$player" "$clip1")" || fail "the bare player showed no frame"
+}
+
+# One start of each to warm the caches.
+play_bare
+for label in "${BENCH_LABELS[@]}"; do
+  vd launch-frame --title "$VIDEO_TITLE" --id "$SURFACE" --timeout 10000 --end \
+    "${INSTALL_EXE[$label]}" 1001 >/dev/null || fail "$label: no first frame"
+done
+
+declare -A ms memory
+for ((run = 0; run < RUNS; run++)); do
+  play_bare
+  ms[bare]+=" $(kv frame_ms "$LINE")"
+  memory[bare]+=" $(kv working_set_kb "$LINE")"
+  for label in "${BENCH_LABELS[@]}"; do
+    line="$(vd launch-frame --title "$VIDEO_TITLE" --id "$SURFACE" --timeout 10000 --end \
+      "${INSTALL_EXE[$label]}" 1001)" || fail "$label: no first frame"
+    ms[$label]+=" $(kv frame_ms "$line")"
+    memory[$label]+=" $(kv working_set_kb "$line")"
+  done
+done
+echo "runs: bare${ms[bare]} /${memory[bare]} KB"
+# shellcheck disable=SC2086 # the runs are words
+base_ms="$(median ${ms[bare]})" base_kb="$(median ${memory[bare]})"
+for label in "${BENCH_LABELS[@]}"; do
+  echo "runs: $label${ms[$label]} /${memory[$label]} KB"
+  # shellcheck disable=SC2086
+  row "video start to first frame (ms)" "$label" "$(median ${ms[$label]})" "$base_ms"
+  # shellcheck disable=SC2086
+  row "video working set (KB)" "$label" "$(median ${memory[$label]})" "$base_kb"
+done
+
+# --- Clip change ---------------------------------------------------------------------------
+for label in "${BENCH_LABELS[@]}"; do
+  VANTOR_WIN="${INSTALL_EXE[$label]}"
+  open_video 9
+  clicks="" bare=""
+  for ((run = 0; run < RUNS; run++)); do
+    line="$(vd click-frame "$VIDEO_TITLE" $((LABEL0 + run % 2)) "$SURFACE" 5000 \
+      --region "$CAPTION_REGION")" || fail "$label: no frame after the click of run $run"
+    clicks+=" $(kv elapsed_ms "$line")"
+    # Wine's clip device answers a Stop of a playing clip with a code that
+    # is no multimedia error, though it stops: its message box is closed.
+    vd click "$VIDEO_TITLE" "$STOP" --post >/dev/null || fail "Stop could not be pressed"
+    message_boxes >/dev/null
+    vd wait-disabled "$VIDEO_TITLE" "$STOP" 2000 >/dev/null || fail "the clip did not stop"
+    play_bare
+    bare+=" $(kv frame_after_window_ms "$LINE")"
+  done
+  vd click "$VIDEO_TITLE" "$QUIT" >/dev/null || fail "Quit could not be pressed"
+  finish_vantor
+  echo "runs: clip change $label$clicks, bare$bare"
+  # shellcheck disable=SC2086 # the runs are words
+  row "clip change to first frame (ms)" "$label" "$(median $clicks)" "$(median $bare)"
+done
