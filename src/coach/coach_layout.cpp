@@ -3,6 +3,7 @@
 // button bar whose height follows the size the system gives Next.
 #include <cstdint>
 
+#include "coach/coach_geometry.h"
 #include "coach/frm_coach.h"
 #include "common/numbers.h"
 #include "placement/placement.h"
@@ -10,13 +11,6 @@
 namespace vantor {
 namespace {
 
-constexpr int kPanelHeight = 410;
-constexpr int kBarTop = 402;  // the bar overlaps the panel's bottom 8 pixels
-constexpr int kPaneLeft = 125;
-constexpr int kPaneWidth = 300;
-constexpr int kBandTop = 370;  // the band under the pane
-constexpr int kBandHeight = 32;
-constexpr int kBoxLeft = 137;  // the don't-show box, its text one and a half boxes further
 constexpr int kLargestButtonHeight = 32;
 constexpr int kLargestButtonWidth = 96;
 constexpr int kWidestStepName = 125;
@@ -47,18 +41,15 @@ void frmCoach::LayOutCoachWindow() {
   }
   const int barHeight = button.height + 12;
 
-  Pane().SetBounds({kPaneLeft, 0, kPaneWidth, kBandTop});
-  const int panelWidth = kPaneLeft + kPaneWidth;
-  SetWidth(OuterTwipsForClient(Width(), Host().ClientWidth(), panelWidth, twips.x));
-  Get<Picture>("Picture1").SetBounds({0, 0, panelWidth, kPanelHeight});
-  Get<Picture>("Picture2").SetBounds({0, kBarTop, panelWidth, barHeight});
+  Pane().SetBounds(kPaneBounds);
+  SetWidth(OuterTwipsForClient(Width(), Host().ClientWidth(), kPanelWidth, twips.x));
+  Panel().SetBounds({0, 0, kPanelWidth, kPanelHeight});
+  Bar().SetBounds({0, kBarTop, kPanelWidth, barHeight});
   SetHeight(OuterTwipsForClient(Height(), Host().ClientHeight(), kBarTop + barHeight, twips.y));
 
-  const int boxSize = 14;
-  const int boxTop = Px(kBandTop + (kBandHeight - boxSize) / 2.0);
-  DontShowBox().SetBounds({kBoxLeft, boxTop, boxSize, boxSize});
+  DontShowBox().SetBounds({kBoxLeft, kBoxTop, kBoxSize, kBoxSize});
   Bounds label = DontShowLabel().GetBounds();
-  DontShowLabel().SetBounds({Px(kBoxLeft + 1.5 * boxSize), boxTop, label.width, label.height});
+  DontShowLabel().SetBounds({Px(kBoxLeft + 1.5 * kBoxSize), kBoxTop, label.width, label.height});
 
   const int client = Host().ClientWidth();
   const int w = button.width;
@@ -66,11 +57,11 @@ void frmCoach::LayOutCoachWindow() {
   DoItButton().SetBounds({client - w - 6, Px(kBandTop + (kBandHeight - h) / 2.0), w, h});
   next.SetBounds({client - 2 * w - 24, 6, w, h});
   BackButton().SetBounds({client - 3 * w - 24, 6, w, h});
-  Get<Button>("btn_Cancel").SetBounds({client - w - 6, 6, w, h});
-  Get<Button>("btn_Help").SetBounds({6, Px((barHeight - 23) / 2.0), 22, 23});
+  CancelButton().SetBounds({client - w - 6, 6, w, h});
+  HelpButton().SetBounds({6, Px((barHeight - 23) / 2.0), 22, 23});
 
-  Picture strip = Get<Picture>("img_ClearButtons");
-  strip.SetBounds({95, 0, 30, kPanelHeight});
+  Picture strip = ClearStrip();
+  strip.SetBounds({kStripLeft, 0, kPaneBounds.left - kStripLeft, kPanelHeight});
   // The strip between the names and the pane takes the pointer first, so
   // that leaving a long step name there clears its hover mark.
   Host().BringToFront(strip.Id());
@@ -79,8 +70,8 @@ void frmCoach::LayOutCoachWindow() {
 // The visible labels 1 to StepCount - 1 stand one gap apart, with two gaps
 // above the first and three below the last.
 void frmCoach::LayOutStepList() {
-  const FormHost& surface = Surface();
-  const int stepCount = program_.coach.StepCount;
+  const FormHost& surface = Host();
+  const int stepCount = program_.coach.StepCount();
   Font measuring{"Arial", DesignTable().controls[Find("btn_StepNum", 0)].font.pointSize, true,
                  false};
   const int textHeight = Px(surface.MeasureText(measuring, "AA").height);

@@ -1,43 +1,58 @@
-// The coached task and where the user is in it, shared by the task model,
-// the scanning actions and the coach window.
+// The coached task as a value, and where the user is in it: shared by the
+// task model, the scanning actions and the coach window.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "coach/helphost/help_object.h"
-
 namespace vantor {
 
-// The window's limits: six step labels and nine option rows.
-constexpr int kMaxSteps = 6;
-constexpr int kMaxOptionButtons = 9;
+struct CoachStep {
+  std::string name;  // the step label's caption
+  std::int32_t startTopic = 0;
+};
+
+struct CoachTopic {
+  std::string id;  // the help topic the pane shows
+  // Offset to the topic Back goes to (normally negative); 0: Back does
+  // nothing here.
+  std::int32_t back = 0;
+  bool offersDontShow = false;  // the don't-show box and its text are shown
+  std::int16_t optionSet = -1;  // -1: no option rows
+  bool hidden = false;          // Next and Back pass over it
+};
+
+struct OptionSet {
+  std::int32_t height = 0;  // the pane's height while the set is shown
+  // One caption per option row; an empty one leaves its row empty.
+  std::vector<std::string> texts;
+};
 
 struct CoachState {
-  // One entry per topic, plus one that keeps its empty value.
-  std::vector<std::string> TopicIDs{""};
-  std::vector<std::int32_t> TopicBack{0};
-  std::vector<std::int16_t> TopicHideButton{0};
-  std::vector<std::int16_t> TopicOptionSet{-1};
-  std::vector<std::int16_t> TopicHidden{0};
-  // First topic of each step, plus one entry.
-  std::vector<std::int32_t> StepStartTopic{0};
-
+  std::vector<CoachStep> steps;
+  std::vector<CoachTopic> topics;
   std::int16_t MaxOptionButtons = 0;
-  // By set, then button; one spare set as the tables have always had.
-  std::vector<std::vector<std::string>> OptionTexts;
-  std::vector<std::int32_t> OptionSetHeights;
+  std::vector<OptionSet> optionSets;
 
   std::int32_t CurrentTopic = 0;
   std::int32_t PreviousTopic = -1;
   std::int16_t CurrentStep = 0;
-  std::int16_t StepCount = 0;
-  std::int16_t TopicCount = 0;
   std::int16_t FirstVisibleTopic = 0;
   std::int16_t LastVisibleTopic = 0;
   std::int16_t DontShowChecked = 0;
   std::int16_t SelectedOption = 0;
+
+  std::int16_t StepCount() const { return static_cast<std::int16_t>(steps.size()); }
+  std::int16_t TopicCount() const { return static_cast<std::int16_t>(topics.size()); }
+  bool IsTopic(std::int64_t t) const { return t >= 0 && t < TopicCount(); }
+  bool IsStep(std::int64_t s) const { return s >= 0 && s < StepCount(); }
+  // Topic `t`, or one with every field at its default past the task's ends:
+  // a task whose numbers point outside itself never reaches past it.
+  const CoachTopic& TopicAt(std::int64_t t) const {
+    static const CoachTopic kNone;
+    return IsTopic(t) ? topics[static_cast<std::size_t>(t)] : kNone;
+  }
 };
 
 // What the scanning actions remember between topics. All four choices and

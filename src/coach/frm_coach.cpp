@@ -1,5 +1,6 @@
 #include "coach/frm_coach.h"
 
+#include "coach/coach_geometry.h"
 #include "coach/frm_coach_design.h"
 #include "coach/scan_actions.h"
 #include "coach/task_model.h"
@@ -19,7 +20,7 @@ constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 frmCoach::frmCoach(Program& program) : Form(program.platform, CoachDesign()), program_(program) {
   On("btn_Next", EventKind::Click, [this](int) { GoNext(program_, *this); });
   On("btn_Back", EventKind::Click, [this](int) { GoBack(program_, *this); });
-  On("btn_DoIt", EventKind::Click, [this](int) { RunDoItAction(program_, *this); });
+  On("btn_DoIt", EventKind::Click, [this](int) { RunDoItAction(program_); });
   On("btn_Cancel", EventKind::Click, [this](int) { Unload(); });
   On("btn_Help", EventKind::Click, [this](int) { btn_Help_Click(); });
   for (const char* step : {"btn_StepText", "btn_StepNum"}) {
@@ -48,9 +49,10 @@ void frmCoach::Form_Load() {
   Hide();
   LoadCoachTexts();
   phases::Mark("coach: texts");
-  LoadSteps(program_, *this);
-  LoadTopics(program_);
-  LoadOptionButtonSets(program_);
+  LoadSteps(coach, program_.settings);
+  LoadTopics(coach, program_.settings);
+  LoadOptionButtonSets(coach, program_.settings);
+  ShowStepNames();
   phases::Mark("coach: task (steps, topics, option sets)");
   Pane().SetTitle(JoinPath(os.ProgramFolder(), "Vantor.m14"));
   phases::Mark("coach: help title");
@@ -97,22 +99,23 @@ void frmCoach::LoadCoachTexts() {
   NextButton().SetCaption(text("NextButton"));
   BackButton().SetCaption(text("BackButton"));
   BackButton().SetToolTip(text("BackButtonToolTip"));
-  Get<Button>("btn_Cancel").SetCaption(text("CancelButton"));
-  Get<Button>("btn_Cancel").SetToolTip(text("CancelButtonToolTip"));
+  CancelButton().SetCaption(text("CancelButton"));
+  CancelButton().SetToolTip(text("CancelButtonToolTip"));
   DontShowLabel().SetCaption(text("DontShowLabel"));
 }
 
-void frmCoach::ShowDontShowBox(bool checked) {
-  DontShowBox().SetPicture(DesignPicture(checked ? "ico_chk_on" : "ico_chk_off"));
+void frmCoach::ShowStepNames() {
+  const std::vector<CoachStep>& steps = program_.coach.steps;
+  for (std::size_t i = 0; i < steps.size(); ++i)
+    StepText(static_cast<int>(i)).SetCaption(steps[i].name);
+  // Labels without a step would show a number that leads nowhere.
+  for (int unused = program_.coach.StepCount(); unused < kMaxSteps; ++unused) {
+    StepText(unused).SetVisible(false);
+    StepNum(unused).SetVisible(false);
+  }
 }
 
-void frmCoach::btn_Option_Click(int index) {
-  const std::string& on = DesignPicture("ico_opt_on");
-  const std::string& off = DesignPicture("ico_opt_off");
-  for (int i = 0; i < program_.coach.MaxOptionButtons; ++i)
-    OptionImage(i).SetPicture(i == index ? on : off);
-  program_.coach.SelectedOption = static_cast<std::int16_t>(index);
-}
+void frmCoach::btn_Option_Click(int index) { SelectOption(program_, *this, index); }
 
 void frmCoach::btn_Help_Click() {
   OpenHelpTopic(program_.platform, Host().Handle(), kCoachHelpTopic);
@@ -123,10 +126,6 @@ void frmCoach::selectCheck_Timer() {
   if (DoItButton().Visible()) DoItButton().SetEnabled(true);
   NextButton().SetEnabled(true);
   SelectionTimer().Stop();
-}
-
-Font frmCoach::OptionLabelFont() const {
-  return DesignTable().controls[Find("lbl_Option", 0)].font;
 }
 
 }  // namespace vantor

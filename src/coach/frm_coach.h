@@ -1,21 +1,39 @@
 // The coach window: walks the user through the scanning task one topic at
-// a time. Its controls are the task model's view; its events go to the
-// model and to the scanning actions.
+// a time. The task model and the scanning actions decide what each page
+// shows; this window shows it and is the only code that writes to its
+// controls. Its events go to the model and to the scanning actions.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "coach/coach_view.h"
 #include "platform/form.h"
 #include "program.h"
 
 namespace vantor {
 
-class frmCoach : public Form {
+class frmCoach : public Form, public CoachView {
  public:
   explicit frmCoach(Program& program);
 
-  // The controls the task model, the topic pane and the actions set.
+  // Sizes the window and places every control; run once while loading.
+  void LayOutCoachWindow();
+
+  // What the task model and the actions show through the window.
+  void ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
+                     const std::string& nextToolTip) override;
+  void ShowTopicAction(const TopicActionLook& look) override;
+  void ShowDontShowTicked(bool ticked) override;
+  void ShowOptionMarks(int marked, int rows) override;
+  void ShowStepMarks(const std::vector<StepMark>& marks) override;
+  void ShowPaneArrangement(const PaneArrangement& arrangement) override;
+  TextSize MeasureOptionText(const std::string& text) override;
+  Bounds OptionPictureBounds(int row) override;
+  Bounds OptionLabelBounds(int row) override;
+
+ private:
   Label StepText(int i) { return Get<Label>("btn_StepText", i); }
   Label StepNum(int i) { return Get<Label>("btn_StepNum", i); }
   Picture DontShowBox() { return Get<Picture>("chk_DontShow"); }
@@ -23,28 +41,24 @@ class frmCoach : public Form {
   Button DoItButton() { return Get<Button>("btn_DoIt"); }
   Button NextButton() { return Get<Button>("btn_Next"); }
   Button BackButton() { return Get<Button>("btn_Back"); }
+  Button CancelButton() { return Get<Button>("btn_Cancel"); }
+  Button HelpButton() { return Get<Button>("btn_Help"); }
   TopicPane Pane() { return Get<TopicPane>("MediaView"); }
   Picture OptionImage(int i) { return Get<Picture>("btn_Option", i); }
   Label OptionLabel(int i) { return Get<Label>("lbl_Option", i); }
   Timer SelectionTimer() { return Get<Timer>("selectCheck"); }
-  // The panel, on which text is measured, and the option captions' font.
-  FormHost& Surface() const { return Host(); }
-  Font OptionLabelFont() const;
+  Picture Panel() { return Get<Picture>("Picture1"); }
+  Picture Bar() { return Get<Picture>("Picture2"); }
+  Picture ClearStrip() { return Get<Picture>("img_ClearButtons"); }
 
-  // Shows the box ticked or not, with the pictures its holders keep.
-  void ShowDontShowBox(bool checked);
-  // Marks option `index` as chosen and makes it the selected option; any
-  // other number leaves every option unmarked.
-  void btn_Option_Click(int index);
-  // Sizes the window and places every control; run once while loading.
-  void LayOutCoachWindow();
-
- private:
   void Form_Load() override;
   void Form_Unload() override;
   void LoadCoachTexts();
+  // The loaded steps' names on their labels; labels without a step hidden.
+  void ShowStepNames();
   void LayOutStepList();
   void btn_Help_Click();
+  void btn_Option_Click(int index);
   void selectCheck_Timer();
 
   Program& program_;

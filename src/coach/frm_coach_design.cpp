@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "coach/coach_geometry.h"
 #include "platform/form.h"
 
 namespace vantor {
@@ -20,8 +21,8 @@ ControlSpec BarButton(const std::string& name, int left) {
 }  // namespace
 
 // Client area 425 x 437 pixels (6375 x 6555 twips at 15 twips per pixel):
-// the 425 x 410 panel with the button bar overlapping its bottom 8 pixels.
-// Earlier rows lie above later ones.
+// the 425 x 410 panel with a 35-pixel button bar overlapping its bottom 8
+// pixels. Earlier rows lie above later ones.
 FormSpec CoachDesign() {
   FormSpec design;
   design.name = "frmCoach";
@@ -30,7 +31,7 @@ FormSpec CoachDesign() {
   design.border = BorderStyle::FixedSingle;
 
   auto& c = design.controls;
-  ControlSpec bar = DesignRow("Picture2", ControlKind::PictureBox, {0, 402, 425, 35});
+  ControlSpec bar = DesignRow("Picture2", ControlKind::PictureBox, {0, kBarTop, kPanelWidth, 35});
   bar.backColor = kBarGold;
   c.push_back(bar);
   // The bar's buttons in tab order, left to right.
@@ -44,19 +45,20 @@ FormSpec CoachDesign() {
   cancel.isCancel = true;
   c.push_back(cancel);
 
-  ControlSpec panel = DesignRow("Picture1", ControlKind::PictureBox, {0, 0, 425, 410});
+  ControlSpec panel =
+      DesignRow("Picture1", ControlKind::PictureBox, {0, 0, kPanelWidth, kPanelHeight});
   panel.picture = "coach_panel";
   c.push_back(panel);
   ControlSpec doIt = DesignRow("btn_DoIt", ControlKind::Button, {335, 374, 84, 23}, "Picture1");
   doIt.backColor = kButtonGrey;
   c.push_back(doIt);
   ControlSpec timer = DesignRow("selectCheck", ControlKind::Timer, {}, "Picture1");
-  timer.interval = 200;
+  timer.interval = kSelectionPollMs;
   timer.enabled = false;
   c.push_back(timer);
-  c.push_back(DesignRow("MediaView", ControlKind::TopicPane, {125, 0, 300, 370}, "Picture1"));
+  c.push_back(DesignRow("MediaView", ControlKind::TopicPane, kPaneBounds, "Picture1"));
 
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < kMaxSteps; ++i) {
     ControlSpec name =
         DesignRow("btn_StepText", ControlKind::Label, {8, 40 + 60 * i, 115, 40}, "Picture1", i);
     name.font = {"Tahoma", 12, true, false};
@@ -65,7 +67,7 @@ FormSpec CoachDesign() {
     name.transparent = true;
     c.push_back(name);
   }
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < kMaxSteps; ++i) {
     ControlSpec number =
         DesignRow("btn_StepNum", ControlKind::Label, {8, 10 + 60 * i, 30, 37}, "Picture1", i);
     number.caption = std::to_string(i);
@@ -75,31 +77,37 @@ FormSpec CoachDesign() {
     number.transparent = true;
     c.push_back(number);
   }
-  ControlSpec dontShow =
-      DesignRow("lbl_DontShow", ControlKind::Label, {158, 379, 160, 16}, "Picture1");
+  ControlSpec dontShow = DesignRow("lbl_DontShow", ControlKind::Label,
+                                   {kBoxLeft + kBoxSize * 3 / 2, kBoxTop, 160, 16}, "Picture1");
   dontShow.font = {"Arial", 9, false, false};
   dontShow.transparent = true;
   c.push_back(dontShow);
-  for (int i = 0; i < 9; ++i) {
+  // Option captions start one and a half pictures right of their picture.
+  constexpr int kPicture = 12;
+  constexpr int kCaptionLeft = kOptionLeft + kPicture * 3 / 2;
+  for (int i = 0; i < kMaxOptionButtons; ++i) {
     ControlSpec caption =
-        DesignRow("lbl_Option", ControlKind::Label, {149, 260 + 20 * i, 266, 16}, "Picture1", i);
+        DesignRow("lbl_Option", ControlKind::Label,
+                  {kCaptionLeft, 260 + 20 * i, kOptionRight - kCaptionLeft, 16}, "Picture1", i);
     caption.font = {"Arial", 10, false, false};
     caption.foreColor = Rgb(0, 0, 0);
     caption.visible = false;
     caption.transparent = true;
     c.push_back(caption);
   }
-  for (int i = 0; i < 9; ++i) {
-    ControlSpec button =
-        DesignRow("btn_Option", ControlKind::Image, {131, 260 + 20 * i, 12, 12}, "Picture1", i);
+  for (int i = 0; i < kMaxOptionButtons; ++i) {
+    ControlSpec button = DesignRow("btn_Option", ControlKind::Image,
+                                   {kOptionLeft, 260 + 20 * i, kPicture, kPicture}, "Picture1", i);
     button.picture = "ico_opt_off";
     button.visible = false;
     c.push_back(button);
   }
-  ControlSpec box = DesignRow("chk_DontShow", ControlKind::Image, {137, 379, 14, 14}, "Picture1");
+  ControlSpec box = DesignRow("chk_DontShow", ControlKind::Image,
+                              {kBoxLeft, kBoxTop, kBoxSize, kBoxSize}, "Picture1");
   box.picture = "ico_chk_off";
   c.push_back(box);
-  c.push_back(DesignRow("img_ClearButtons", ControlKind::Image, {95, 0, 30, 410}, "Picture1"));
+  c.push_back(DesignRow("img_ClearButtons", ControlKind::Image,
+                        {kStripLeft, 0, kPaneBounds.left - kStripLeft, kPanelHeight}, "Picture1"));
 
   c.push_back(PictureHolder("ico_chk_off", "ico_chk_off", {0, 0, 14, 14}));
   c.push_back(PictureHolder("ico_chk_on", "ico_chk_on", {0, 0, 14, 14}));

@@ -67,10 +67,6 @@ void ShowScanProgress(Program& program) {
   CenterForm(program, scanning, kApplyZOrder, true, kShowModal);
 }
 
-void SelectOption(frmCoach& window, std::int32_t option) {
-  window.btn_Option_Click(static_cast<int>(option));
-}
-
 }  // namespace
 
 std::int32_t OptionForOutputType(std::int32_t outputType) {
@@ -88,12 +84,13 @@ std::int32_t OptionForOutputType(std::int32_t outputType) {
   }
 }
 
-void LeavePreviousTopic(Program& program, frmCoach& window) {
+TopicActionLook LeavePreviousTopic(Program& program) {
   ScanActionState& scan = program.scan;
+  TopicActionLook look;
   const std::int16_t chosen = program.coach.SelectedOption;
   switch (program.coach.PreviousTopic) {
     case kSelectionTopic:
-      window.SelectionTimer().Stop();
+      look.selectionWait = false;
       break;
     case kKindOfPageTopic:
       // Option 6 of topic 6 and option 4 of topic 7 are one answer.
@@ -110,21 +107,21 @@ void LeavePreviousTopic(Program& program, frmCoach& window) {
     default:
       break;
   }
+  return look;
 }
 
-void PrepareTopicAction(Program& program, frmCoach& window) {
+TopicActionLook PrepareTopicAction(Program& program) {
   ScanActionState& scan = program.scan;
   HelpHostObject& help = program.HelpObject;
+  TopicActionLook look;
   switch (program.coach.CurrentTopic) {
-    case kSelectionTopic:
-      if (help.SelectionValid()) {
-        window.DoItButton().SetEnabled(true);
-        window.SelectionTimer().Stop();
-      } else {
-        window.DoItButton().SetEnabled(false);
-        window.SelectionTimer().Start(200);
-      }
+    case kSelectionTopic: {
+      // Without a usable selection Do It waits for the poll to find one.
+      const bool valid = help.SelectionValid();
+      look.doItEnabled = valid;
+      look.selectionWait = !valid;
       break;
+    }
     case kKindOfPageTopic: {
       // A value that cannot be read counts as unchanged.
       const std::int32_t output = help.OutputType().value_or(scan.LastOutputType);
@@ -132,27 +129,28 @@ void PrepareTopicAction(Program& program, frmCoach& window) {
       if (output != scan.LastOutputType || palette != scan.LastPaletteType) {
         scan.LastOutputType = help.OutputType().value_or(output);
         scan.LastPaletteType = help.PaletteType().value_or(palette);
-        SelectOption(window, OptionForOutputType(scan.LastOutputType));
+        look.option = OptionForOutputType(scan.LastOutputType);
       } else {
-        SelectOption(window, scan.ChoiceAtTopic6);
+        look.option = scan.ChoiceAtTopic6;
       }
       break;
     }
     case kColoursTopic:
       if (scan.ChoiceAtTopic7 == -1) scan.ChoiceAtTopic7 = 0;
-      SelectOption(window, scan.ChoiceAtTopic7);
+      look.option = scan.ChoiceAtTopic7;
       break;
     case kOutputTopic: {
       const int option = OutputOptionFor(scan.ChoiceAtTopic6, scan.ChoiceAtTopic7);
-      if (option >= 0) SelectOption(window, option);
+      if (option >= 0) look.option = option;
       break;
     }
     default:
       break;
   }
+  return look;
 }
 
-void RunNextAction(Program& program, frmCoach&) {
+void RunNextAction(Program& program) {
   ScanActionState& scan = program.scan;
   switch (program.coach.CurrentTopic) {
     case kPreviewTopic:
@@ -174,7 +172,7 @@ void RunNextAction(Program& program, frmCoach&) {
   }
 }
 
-void RunDoItAction(Program& program, frmCoach&) {
+void RunDoItAction(Program& program) {
   switch (program.coach.CurrentTopic) {
     case kPreviewTopic:
       program.HelpObject.PreviewScan();

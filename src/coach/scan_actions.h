@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "coach/frm_coach.h"
+#include "coach/coach_view.h"
 #include "program.h"
 
 namespace vantor {
@@ -22,12 +22,13 @@ constexpr std::int32_t kOutputTopic = 8;
 std::int32_t OptionForOutputType(std::int32_t outputType);
 
 // First step of showing a topic: records what the topic just left chose.
-void LeavePreviousTopic(Program& program, frmCoach& window);
-// Last step of setting up a topic's controls.
-void PrepareTopicAction(Program& program, frmCoach& window);
+TopicActionLook LeavePreviousTopic(Program& program);
+// Last step of setting up a topic's controls: what the topic shows of the
+// scanning application's state.
+TopicActionLook PrepareTopicAction(Program& program);
 // Next, before the move, on the topic being left.
-void RunNextAction(Program& program, frmCoach& window);
+void RunNextAction(Program& program);
 // The Do It button.
-void RunDoItAction(Program& program, frmCoach& window);
+void RunDoItAction(Program& program);
 
 }  // namespace vantor

@@ -3,13 +3,15 @@
 #include <limits>
 #include <string>
 
-#include "coach/frm_coach_design.h"
+#include "coach/coach_geometry.h"
 #include "coach/scan_actions.h"
 #include "coach/topic_pane.h"
 #include "common/numbers.h"
 
 namespace vantor {
 namespace {
+
+constexpr const char* kCoachTexts = "frmCoach Text";
 
 std::string StepSection(int n) { return "coachStep" + std::to_string(n); }
 std::string TopicSection(std::int32_t n) { return "coachTopic" + std::to_string(n); }
@@ -22,220 +24,214 @@ std::int16_t ReadInt16(const Settings& ini, const std::string& section, const st
   return ToInt16(ini.ReadIniInt(section, key, fallback)).value_or(fallback);
 }
 
-// Entry `i` of a table, or the table's empty value past its ends: a task
-// whose numbers point outside itself never reaches past a table.
-template <class T>
-T EntryOf(const std::vector<T>& table, std::int64_t i, T empty) {
-  if (i < 0 || i >= static_cast<std::int64_t>(table.size())) return empty;
-  return table[static_cast<std::size_t>(i)];
-}
-
-bool IsTopic(const CoachState& coach, std::int64_t t) { return t >= 0 && t < coach.TopicCount; }
-bool IsStep(const CoachState& coach, std::int64_t s) { return s >= 0 && s < coach.StepCount; }
-bool Hidden(const CoachState& coach, std::int64_t t) {
-  return EntryOf<std::int16_t>(coach.TopicHidden, t, 0) != 0;
-}
-
-// Moves the marked step by at most one towards the current topic.
-void FollowStep(CoachState& coach) {
-  const std::int16_t s = coach.CurrentStep;
-  if (!IsStep(coach, s)) return;
-  const std::int32_t start = coach.StepStartTopic[s];
-  const std::int32_t next = s < coach.StepCount - 1 ? coach.StepStartTopic[s + 1] : start;
-  if (next != start && coach.CurrentTopic >= next)
-    coach.CurrentStep = static_cast<std::int16_t>(s + 1);
-  else if (coach.CurrentTopic < start)
-    coach.CurrentStep = static_cast<std::int16_t>(s - 1);
-}
-
-void WriteHideTopic(Program& program, std::int32_t topic, std::int16_t hidden) {
+void WriteHideTopic(Program& program, std::int32_t topic, bool hidden) {
   program.settings.WriteIniString(TopicSection(topic), "HideTopic", hidden ? "1" : "0");
-  if (IsTopic(program.coach, topic)) program.coach.TopicHidden[topic] = hidden;
+  if (program.coach.IsTopic(topic)) program.coach.topics[topic].hidden = hidden;
 }
 
-void MoveTo(Program& program, frmCoach& window, std::int32_t topic) {
+void MoveTo(Program& program, CoachView& view, std::int32_t topic) {
   program.coach.PreviousTopic = program.coach.CurrentTopic;
   program.coach.CurrentTopic = topic;
-  ShowCurrentTopic(program, window);
+  ShowCurrentTopic(program, view);
 }
 
 }  // namespace
 
-void LoadSteps(Program& program, frmCoach& window) {
-  CoachState& coach = program.coach;
-  const Settings& ini = program.settings;
-  std::int16_t n = 0;
-  // The window has six step labels; further steps have nowhere to show.
-  for (; n < kMaxSteps; ++n) {
-    const std::string text = ini.ReadIniString(StepSection(n), "BUTTON");
-    if (text.empty()) break;
-    coach.StepStartTopic.resize(n + 2, 0);
-    window.StepText(n).SetCaption(text);
-    coach.StepStartTopic[n] = ini.ReadIniInt(StepSection(n), "StartTopic", 0);
-  }
-  coach.StepCount = n;
-  // Labels without a step would show a number that leads nowhere.
-  for (int unused = n; unused < kMaxSteps; ++unused) {
-    window.StepText(unused).SetVisible(false);
-    window.StepNum(unused).SetVisible(false);
+void LoadSteps(CoachState& coach, const Settings& ini) {
+  coach.steps.clear();
+  // Further steps would have no label to show on.
+  for (int n = 0; n < kMaxSteps; ++n) {
+    std::string name = ini.ReadIniString(StepSection(n), "BUTTON");
+    if (name.empty()) break;
+    coach.steps.push_back({std::move(name), ini.ReadIniInt(StepSection(n), "StartTopic", 0)});
   }
 }
 
-void LoadTopics(Program& program) {
-  CoachState& coach = program.coach;
-  const Settings& ini = program.settings;
-  std::int32_t n = 0;
-  std::string id = ini.ReadIniString(TopicSection(n), "TopicID");
+void LoadTopics(CoachState& coach, const Settings& ini) {
+  coach.topics.clear();
+  std::string id = ini.ReadIniString(TopicSection(0), "TopicID");
   // Topic numbers are 16-bit; a list longer than that ends there.
-  while (!id.empty() && n < std::numeric_limits<std::int16_t>::max()) {
-    const std::string section = TopicSection(n);
-    coach.TopicIDs.resize(n + 2);
-    coach.TopicBack.resize(n + 2, 0);
-    coach.TopicHideButton.resize(n + 2, 0);
-    coach.TopicOptionSet.resize(n + 2, -1);
-    coach.TopicHidden.resize(n + 2, 0);
-    coach.TopicIDs[n] = id;
-    coach.TopicBack[n] = ini.ReadIniInt(section, "Back", 0);
-    coach.TopicHideButton[n] = ReadInt16(ini, section, "HideButton", 0);
-    coach.TopicOptionSet[n] = ReadInt16(ini, section, "OptionButtonSet", -1);
-    coach.TopicHidden[n] = ReadInt16(ini, section, "HideTopic", 0);
-    ++n;
-    id = ini.ReadIniString(TopicSection(n), "TopicID");
+  while (!id.empty() && coach.topics.size() < std::numeric_limits<std::int16_t>::max()) {
+    const std::string section = TopicSection(coach.TopicCount());
+    CoachTopic topic;
+    topic.id = std::move(id);
+    topic.back = ini.ReadIniInt(section, "Back", 0);
+    topic.offersDontShow = ReadInt16(ini, section, "HideButton", 0) != 0;
+    topic.optionSet = ReadInt16(ini, section, "OptionButtonSet", -1);
+    topic.hidden = ReadInt16(ini, section, "HideTopic", 0) != 0;
+    coach.topics.push_back(std::move(topic));
+    id = ini.ReadIniString(TopicSection(coach.TopicCount()), "TopicID");
   }
-  coach.TopicCount = static_cast<std::int16_t>(n);
   FindVisibleTopicRange(coach);
 }
 
-void LoadOptionButtonSets(Program& program) {
-  CoachState& coach = program.coach;
-  const Settings& ini = program.settings;
+void LoadOptionButtonSets(CoachState& coach, const Settings& ini) {
   std::int32_t sets = ini.ReadIniInt("OptionButtons", "numOBSets", 0);
   const std::int16_t buttons = ReadInt16(ini, "OptionButtons", "maxOptionButtons", 0);
-  // Nine option rows are all the window has.
   coach.MaxOptionButtons = static_cast<std::int16_t>(
       buttons < 0 ? 0 : (buttons > kMaxOptionButtons ? kMaxOptionButtons : buttons));
   // A set that no topic shows is never needed; reading it would only cost.
   std::int32_t used = 0;
-  for (std::int16_t set : coach.TopicOptionSet) used = set + 1 > used ? set + 1 : used;
+  for (const CoachTopic& topic : coach.topics)
+    used = topic.optionSet + 1 > used ? topic.optionSet + 1 : used;
   if (sets > used) sets = used;
   if (sets < 0) sets = 0;
-  coach.OptionTexts.assign(sets + 1, std::vector<std::string>(coach.MaxOptionButtons + 1));
-  coach.OptionSetHeights.assign(sets + 1, 0);
+  coach.optionSets.assign(sets, OptionSet{0, std::vector<std::string>(coach.MaxOptionButtons)});
   for (std::int32_t s = 0; s < sets; ++s) {
-    coach.OptionSetHeights[s] = ini.ReadIniInt(SetSection(s), "topicHeight", 0);
+    OptionSet& set = coach.optionSets[s];
+    set.height = ini.ReadIniInt(SetSection(s), "topicHeight", 0);
     for (int b = 0; b < coach.MaxOptionButtons; ++b)
-      coach.OptionTexts[s][b] =
-          ini.ReadIniString(SetSection(s), "OptionButtonText" + std::to_string(b));
+      set.texts[b] = ini.ReadIniString(SetSection(s), "OptionButtonText" + std::to_string(b));
   }
 }
 
+// A bound without any visible topic keeps its value.
 void FindVisibleTopicRange(CoachState& coach) {
-  for (std::int16_t t = 0; t < coach.TopicCount; ++t) {
-    if (!Hidden(coach, t)) {
+  for (std::int16_t t = 0; t < coach.TopicCount(); ++t) {
+    if (!coach.topics[t].hidden) {
       coach.FirstVisibleTopic = t;
       break;
     }
   }
-  for (std::int16_t t = static_cast<std::int16_t>(coach.TopicCount - 1); t >= 0; --t) {
-    if (!Hidden(coach, t)) {
+  for (std::int16_t t = static_cast<std::int16_t>(coach.TopicCount() - 1); t >= 0; --t) {
+    if (!coach.topics[t].hidden) {
       coach.LastVisibleTopic = t;
       break;
     }
   }
 }
 
-void ShowCurrentTopic(Program& program, frmCoach& window) {
-  CoachState& coach = program.coach;
-  LeavePreviousTopic(program, window);
-  SetUpTopicControls(program, window);
-  window.Pane().SetTopic(EntryOf<std::string>(coach.TopicIDs, coach.CurrentTopic, ""));
-  FollowStep(coach);
-  ArrangeTopicPane(program, window,
-                   EntryOf<std::int16_t>(coach.TopicOptionSet, coach.CurrentTopic, -1));
-  MarkStepLabels(program, window, coach.CurrentStep);
-}
-
-void SetUpTopicControls(Program& program, frmCoach& window) {
-  CoachState& coach = program.coach;
-  const Settings& ini = program.settings;
-  const bool offersHide = EntryOf<std::int16_t>(coach.TopicHideButton, coach.CurrentTopic, 0) != 0;
-  window.DontShowBox().SetVisible(offersHide);
-  window.DontShowLabel().SetVisible(offersHide);
-  coach.DontShowChecked = 0;
-  window.ShowDontShowBox(false);
-
-  const std::string doIt = ini.ReadIniString(TopicSection(coach.CurrentTopic), "DoItButton");
-  Button doItButton = window.DoItButton();
-  if (doIt.empty()) {
-    doItButton.SetVisible(false);
-  } else {
-    doItButton.SetVisible(true);
-    doItButton.SetEnabled(true);
-    doItButton.SetToolTip(doIt);
-  }
-
+TopicPage PageOf(const CoachState& coach, const std::string& doItText) {
+  const CoachTopic& topic = coach.TopicAt(coach.CurrentTopic);
   const bool last = coach.CurrentTopic >= coach.LastVisibleTopic;
-  Button next = window.NextButton();
-  next.SetCaption(ini.ReadIniString("frmCoach Text", last ? "FinishButton" : "NextButton"));
-  next.SetToolTip(
-      ini.ReadIniString("frmCoach Text", last ? "FinishButtonToolTip" : "NextButtonToolTip"));
-  window.BackButton().SetEnabled(coach.CurrentTopic > coach.FirstVisibleTopic);
-  PrepareTopicAction(program, window);
+  TopicPage page;
+  page.topicId = topic.id;
+  page.dontShowOffered = topic.offersDontShow;
+  page.doItShown = !doItText.empty();
+  page.doItToolTip = doItText;
+  page.nextCaptionKey = last ? "FinishButton" : "NextButton";
+  page.nextToolTipKey = last ? "FinishButtonToolTip" : "NextButtonToolTip";
+  page.backEnabled = coach.CurrentTopic > coach.FirstVisibleTopic;
+  return page;
 }
 
-void GoNext(Program& program, frmCoach& window) {
-  CoachState& coach = program.coach;
-  if (coach.CurrentTopic == coach.LastVisibleTopic) program.platform.EndNow();
+std::int16_t StepAfterMove(const CoachState& coach) {
+  const std::int16_t s = coach.CurrentStep;
+  if (!coach.IsStep(s)) return s;
+  const std::int32_t start = coach.steps[s].startTopic;
+  const std::int32_t next = s < coach.StepCount() - 1 ? coach.steps[s + 1].startTopic : start;
+  if (next != start && coach.CurrentTopic >= next) return static_cast<std::int16_t>(s + 1);
+  if (coach.CurrentTopic < start) return static_cast<std::int16_t>(s - 1);
+  return s;
+}
+
+// Step 0 has no label; the current step's label keeps its mark.
+std::vector<StepMark> StepMarksOf(const CoachState& coach, int hovered) {
+  std::vector<StepMark> marks(coach.steps.size(), StepMark::Keep);
+  for (int i = 1; i < coach.StepCount(); ++i) {
+    if (i == hovered)
+      marks[i] = StepMark::Marked;
+    else if (i != coach.CurrentStep)
+      marks[i] = StepMark::Plain;
+  }
+  return marks;
+}
+
+bool OnFinish(const CoachState& coach) { return coach.CurrentTopic == coach.LastVisibleTopic; }
+
+std::optional<std::int32_t> NextTopic(const CoachState& coach) {
   std::int32_t t = coach.CurrentTopic + 1;
-  while (t < coach.TopicCount - 1 && Hidden(coach, t)) ++t;
-  if (t > coach.LastVisibleTopic || !IsStep(coach, coach.CurrentStep)) return;
-  RunNextAction(program, window);
-  MoveTo(program, window, t);
+  while (t < coach.TopicCount() - 1 && coach.TopicAt(t).hidden) ++t;
+  if (t > coach.LastVisibleTopic || !coach.IsStep(coach.CurrentStep)) return std::nullopt;
+  return t;
 }
 
-void GoBack(Program& program, frmCoach& window) {
-  CoachState& coach = program.coach;
-  const std::int32_t back = EntryOf<std::int32_t>(coach.TopicBack, coach.CurrentTopic, 0);
-  if (back == 0) return;
+std::optional<std::int32_t> BackTopic(const CoachState& coach) {
+  const std::int32_t back = coach.TopicAt(coach.CurrentTopic).back;
+  if (back == 0) return std::nullopt;
   std::int64_t t = static_cast<std::int64_t>(coach.CurrentTopic) + back;
   // A Back that points outside the task goes nowhere.
-  if (!IsTopic(coach, t)) return;
-  while (Hidden(coach, t) && t >= 1) --t;
-  if (t < coach.FirstVisibleTopic || !IsStep(coach, coach.CurrentStep)) return;
+  if (!coach.IsTopic(t)) return std::nullopt;
+  // Topic 0 ends the search even when hidden.
+  while (coach.TopicAt(t).hidden && t >= 1) --t;
+  if (t < coach.FirstVisibleTopic || !coach.IsStep(coach.CurrentStep)) return std::nullopt;
+  return static_cast<std::int32_t>(t);
+}
+
+// Only a loaded step whose start lies in the task can be shown; hidden or
+// not, its start is shown.
+std::optional<std::int32_t> StepStart(const CoachState& coach, std::int16_t step) {
+  if (!coach.IsStep(step) || !coach.IsTopic(coach.steps[step].startTopic)) return std::nullopt;
+  return coach.steps[step].startTopic;
+}
+
+void ShowCurrentTopic(Program& program, CoachView& view) {
+  CoachState& coach = program.coach;
+  view.ShowTopicAction(LeavePreviousTopic(program));
+  SetUpTopicControls(program, view);
+  coach.CurrentStep = StepAfterMove(coach);
+  view.ShowPaneArrangement(
+      ArrangeTopicPane(coach, coach.TopicAt(coach.CurrentTopic).optionSet, view));
+  MarkStepLabels(program, view, coach.CurrentStep);
+}
+
+void SetUpTopicControls(Program& program, CoachView& view) {
+  CoachState& coach = program.coach;
+  const Settings& ini = program.settings;
+  coach.DontShowChecked = 0;
+  const TopicPage page =
+      PageOf(coach, ini.ReadIniString(TopicSection(coach.CurrentTopic), "DoItButton"));
+  view.ShowTopicPage(page, ini.ReadIniString(kCoachTexts, page.nextCaptionKey),
+                     ini.ReadIniString(kCoachTexts, page.nextToolTipKey));
+  const TopicActionLook action = PrepareTopicAction(program);
+  view.ShowTopicAction(action);
+  if (action.option) SelectOption(program, view, *action.option);
+}
+
+void GoNext(Program& program, CoachView& view) {
+  if (OnFinish(program.coach)) program.platform.EndNow();
+  const std::optional<std::int32_t> target = NextTopic(program.coach);
+  if (!target) return;
+  RunNextAction(program);
+  MoveTo(program, view, *target);
+}
+
+void GoBack(Program& program, CoachView& view) {
+  const std::optional<std::int32_t> target = BackTopic(program.coach);
+  if (!target) return;
   RecordHideOnBack(program);
-  MoveTo(program, window, static_cast<std::int32_t>(t));
+  MoveTo(program, view, *target);
 }
 
 void RecordHideOnBack(Program& program) {
   CoachState& coach = program.coach;
-  if (coach.DontShowChecked != 0) WriteHideTopic(program, coach.CurrentTopic, 1);
+  if (coach.DontShowChecked != 0) WriteHideTopic(program, coach.CurrentTopic, true);
   FindVisibleTopicRange(coach);
 }
 
-void SetDontShow(Program& program, frmCoach& window) {
+void SetDontShow(Program& program, CoachView& view) {
   CoachState& coach = program.coach;
   coach.DontShowChecked = coach.DontShowChecked != 0 ? 0 : 1;
-  window.ShowDontShowBox(coach.DontShowChecked != 0);
-  WriteHideTopic(program, coach.CurrentTopic, coach.DontShowChecked);
+  view.ShowDontShowTicked(coach.DontShowChecked != 0);
+  WriteHideTopic(program, coach.CurrentTopic, coach.DontShowChecked != 0);
   FindVisibleTopicRange(coach);
 }
 
-void SelectStep(Program& program, frmCoach& window, std::int16_t step) {
-  CoachState& coach = program.coach;
-  // Only a loaded step whose start lies in the task can be shown.
-  if (!IsStep(coach, step) || !IsTopic(coach, coach.StepStartTopic[step])) return;
-  coach.CurrentStep = step;
-  MoveTo(program, window, coach.StepStartTopic[step]);
+void SelectStep(Program& program, CoachView& view, std::int16_t step) {
+  const std::optional<std::int32_t> start = StepStart(program.coach, step);
+  if (!start) return;
+  program.coach.CurrentStep = step;
+  MoveTo(program, view, *start);
 }
 
-void MarkStepLabels(Program& program, frmCoach& window, int hovered) {
-  const CoachState& coach = program.coach;
-  for (int i = 1; i < coach.StepCount; ++i) {
-    if (i == hovered)
-      window.StepText(i).SetForeColor(kStepMarked);
-    else if (i != coach.CurrentStep)
-      window.StepText(i).SetForeColor(kStepPlain);
-  }
+// The choice takes effect when an action reads SelectedOption.
+void SelectOption(Program& program, CoachView& view, std::int32_t option) {
+  program.coach.SelectedOption = static_cast<std::int16_t>(option);
+  view.ShowOptionMarks(static_cast<int>(option), program.coach.MaxOptionButtons);
+}
+
+void MarkStepLabels(Program& program, CoachView& view, int hovered) {
+  view.ShowStepMarks(StepMarksOf(program.coach, hovered));
 }
 
 }  // namespace vantor

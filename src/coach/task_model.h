@@ -1,32 +1,53 @@
 // The coached task: its steps, topics and option sets as the settings file
 // describes them, the user's place in it, and the moves of Next, Back, the
-// step labels and the don't-show box.
+// step labels, the options and the don't-show box. The functions of the
+// task value decide what the page shows and where a move goes; the
+// operations make the move and hand the page to the window.
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
-#include "coach/frm_coach.h"
+#include "coach/coach_state.h"
+#include "coach/coach_view.h"
 #include "program.h"
+#include "settings/settings.h"
 
 namespace vantor {
 
 // Loading, once, by the coach window's load, in this order.
-void LoadSteps(Program& program, frmCoach& window);
-void LoadTopics(Program& program);
-void LoadOptionButtonSets(Program& program);
+void LoadSteps(CoachState& coach, const Settings& ini);
+void LoadTopics(CoachState& coach, const Settings& ini);
+void LoadOptionButtonSets(CoachState& coach, const Settings& ini);
 void FindVisibleTopicRange(CoachState& coach);
 
+// What the task shows and where the moves go, from the position alone.
+// `doItText` is the current topic's "DoItButton", read as it is shown.
+TopicPage PageOf(const CoachState& coach, const std::string& doItText);
+// The step to mark after a move: at most one step on from the marked one.
+std::int16_t StepAfterMove(const CoachState& coach);
+std::vector<StepMark> StepMarksOf(const CoachState& coach, int hovered);
+// Finish: Next on the last visible topic ends the program.
+bool OnFinish(const CoachState& coach);
+// Where Next, Back and a step label go; nullopt where they go nowhere.
+std::optional<std::int32_t> NextTopic(const CoachState& coach);
+std::optional<std::int32_t> BackTopic(const CoachState& coach);
+std::optional<std::int32_t> StepStart(const CoachState& coach, std::int16_t step);
+
 // After every change of the current topic.
-void ShowCurrentTopic(Program& program, frmCoach& window);
-void SetUpTopicControls(Program& program, frmCoach& window);
+void ShowCurrentTopic(Program& program, CoachView& view);
+void SetUpTopicControls(Program& program, CoachView& view);
 
 // The user's moves.
-void GoNext(Program& program, frmCoach& window);
-void GoBack(Program& program, frmCoach& window);
+void GoNext(Program& program, CoachView& view);
+void GoBack(Program& program, CoachView& view);
 void RecordHideOnBack(Program& program);
-void SetDontShow(Program& program, frmCoach& window);
-void SelectStep(Program& program, frmCoach& window, std::int16_t step);
+void SetDontShow(Program& program, CoachView& view);
+void SelectStep(Program& program, CoachView& view, std::int16_t step);
+void SelectOption(Program& program, CoachView& view, std::int32_t option);
 // `hovered` is a step number, or -1 when the pointer is on no step label.
-void MarkStepLabels(Program& program, frmCoach& window, int hovered);
+void MarkStepLabels(Program& program, CoachView& view, int hovered);
 
 }  // namespace vantor

@@ -4,17 +4,14 @@
 
 #include <cstdint>
 
-#include "coach/frm_coach.h"
-#include "program.h"
+#include "coach/coach_state.h"
+#include "coach/coach_view.h"
 
 namespace vantor {
 
-constexpr int kFullPaneHeight = 370;
-inline constexpr const char* kFullPaneBackground = "!mvback37.bmp";
-inline constexpr const char* kShortPaneBackground = "!mvbackWH.bmp";
-
 // `set` is an option set number, or -1 for none; a set that was not loaded
-// counts as none.
-void ArrangeTopicPane(Program& program, frmCoach& window, std::int16_t set);
+// counts as none. Gives one row for each of the task's option rows.
+PaneArrangement ArrangeTopicPane(const CoachState& coach, std::int16_t set,
+                                 OptionRowSurface& surface);
 
 }  // namespace vantor

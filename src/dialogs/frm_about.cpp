@@ -44,10 +44,10 @@ frmAbout::frmAbout(Program& program) : Form(program.platform, AboutDesign()), pr
 
 void frmAbout::Form_Load() {
   const Settings& ini = program_.settings;
-  Get<Label>("lbl_Version").SetCaption(AboutVersionLine(program_.platform.ProgramVersion()));
+  VersionLabel().SetCaption(AboutVersionLine(program_.platform.ProgramVersion()));
   const bool fromCoach = program_.AboutOpener && program_.AboutOpener->Name() == "frmCoach";
   SetCaption(ini.ReadIniString(fromCoach ? "frmCoach Text" : "frmRUNAVI Text", "Title"));
-  Get<Button>("btn_OK").SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
+  OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
 }
 
 void frmAbout::btn_OK_Click() { Unload(); }

@@ -19,6 +19,9 @@ class frmAbout : public Form {
   explicit frmAbout(Program& program);
 
  private:
+  Label VersionLabel() { return Get<Label>("lbl_Version"); }
+  Button OkButton() { return Get<Button>("btn_OK"); }
+
   void Form_Load() override;
   void btn_OK_Click();
 

@@ -49,16 +49,16 @@ frmChoice::frmChoice(Program& program) : Form(program.platform, ChoiceDesign()),
 void frmChoice::Form_Load() {
   const Settings& ini = program_.settings;
   SetCaption(ini.ReadIniString("frmChoice Text", "Title"));
-  Get<Label>("lbl_Question").SetCaption(ini.ReadIniString("frmChoice Text", "Question"));
-  Get<OptionButton>("Option1").SetCaption(ini.ReadIniString("frmCoach Text", "Title"));
-  Get<OptionButton>("Option2").SetCaption(ini.ReadIniString("frmRUNAVI Text", "Title"));
-  Get<Button>("btn_OK").SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
-  Get<Button>("btn_Cancel").SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
-  Get<OptionButton>("Option1").SetValue(true);
+  Question().SetCaption(ini.ReadIniString("frmChoice Text", "Question"));
+  CoachChoice().SetCaption(ini.ReadIniString("frmCoach Text", "Title"));
+  VideoChoice().SetCaption(ini.ReadIniString("frmRUNAVI Text", "Title"));
+  OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
+  CancelButton().SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
+  CoachChoice().SetValue(true);
 }
 
 void frmChoice::btn_OK_Click() {
-  program_.startup.LaunchMode = Get<OptionButton>("Option1").Value() ? kModeCoach : kModeVideo;
+  program_.startup.LaunchMode = CoachChoice().Value() ? kModeCoach : kModeVideo;
   Unload();
 }
 

@@ -17,6 +17,12 @@ class frmChoice : public Form {
   explicit frmChoice(Program& program);
 
  private:
+  Label Question() { return Get<Label>("lbl_Question"); }
+  OptionButton CoachChoice() { return Get<OptionButton>("Option1"); }
+  OptionButton VideoChoice() { return Get<OptionButton>("Option2"); }
+  Button OkButton() { return Get<Button>("btn_OK"); }
+  Button CancelButton() { return Get<Button>("btn_Cancel"); }
+
   void Form_Load() override;
   void btn_OK_Click();
   void btn_Cancel_Click();

@@ -43,22 +43,22 @@ frmScanning::frmScanning(Program& program)
 void frmScanning::Form_Load() {
   const Settings& ini = program_.settings;
   SetCaption(ini.ReadIniString("frmScanning Text", "Title"));
-  Get<Label>("lbl_Message").SetCaption(ini.ReadIniString("frmScanning Text", "PreviewScanMessage"));
-  Get<Timer>("CheckScanProgress").Start(kScanTickMs);
+  Message().SetCaption(ini.ReadIniString("frmScanning Text", "PreviewScanMessage"));
+  ProgressTimer().Start(kScanTickMs);
 }
 
 void frmScanning::CheckScanProgress_Timer() {
   // A scan whose end cannot be read would keep the window up for ever:
   // an unreadable answer closes it like a finished scan.
   if (program_.HelpObject.PreviewDone().value_or(true)) {
-    Get<Timer>("CheckScanProgress").Stop();
+    ProgressTimer().Stop();
     Unload();
     return;
   }
   std::int16_t& frame = program_.scan.ScanFrame;
   // A frame number from outside the animation starts it afresh.
   if (frame < 0 || frame >= kScanFrames) frame = 0;
-  Get<Picture>("Image1").SetPicture(DesignPicture(FrameHolder(frame)));
+  Frame().SetPicture(DesignPicture(FrameHolder(frame)));
   frame = static_cast<std::int16_t>((frame + 1) % kScanFrames);
 }
 

@@ -17,6 +17,10 @@ class frmScanning : public Form {
   explicit frmScanning(Program& program);
 
  private:
+  Label Message() { return Get<Label>("lbl_Message"); }
+  Timer ProgressTimer() { return Get<Timer>("CheckScanProgress"); }
+  Picture Frame() { return Get<Picture>("Image1"); }
+
   void Form_Load() override;
   void CheckScanProgress_Timer();
 

@@ -68,8 +68,8 @@ frmGetPath::frmGetPath(Program& program)
 
 void frmGetPath::Form_Load() {
   const Settings& ini = program_.settings;
-  Get<Button>("btn_OK").SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
-  Get<Button>("btn_Cancel").SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
+  OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
+  CancelButton().SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
   // Nothing is picked until OK accepts a folder: the close box cancels.
   program_.videosource.PickedFolder.clear();
 
@@ -77,7 +77,7 @@ void frmGetPath::Form_Load() {
   driveRoots_ = drives.DriveRoots();
   std::vector<std::string> texts;
   for (const std::string& root : driveRoots_) texts.push_back(DriveText(drives, root));
-  Get<ListControl>("Drive1").SetItems(texts);
+  DriveList().SetItems(texts);
   OpenFolder(StartFolder());
 }
 
@@ -101,23 +101,23 @@ bool frmGetPath::OpenFolder(const std::string& folder) {
   folders_ = FolderListEntries(openFolder_, drives.Folders(openFolder_));
   std::vector<std::string> texts;
   for (const FolderListEntry& entry : folders_) texts.push_back(entry.text);
-  ListControl dirs = Get<ListControl>("Dir1");
+  ListControl dirs = FolderList();
   dirs.SetItems(texts);
   dirs.SetListIndex(OpenFolderIndex(openFolder_));
-  Get<Label>("txt_Path").SetCaption(LowerCase(std::string(TrimBlanks(openFolder_))));
-  Get<ListControl>("Drive1").SetListIndex(DriveIndexOf(openFolder_));
+  PathText().SetCaption(LowerCase(std::string(TrimBlanks(openFolder_))));
+  DriveList().SetListIndex(DriveIndexOf(openFolder_));
   ShowFilesIn(openFolder_);
   return true;
 }
 
 std::string frmGetPath::HighlightedFolder() {
-  const int index = Get<ListControl>("Dir1").ListIndex();
+  const int index = FolderList().ListIndex();
   if (index < 0 || index >= static_cast<int>(folders_.size())) return openFolder_;
   return folders_[static_cast<std::size_t>(index)].path;
 }
 
 void frmGetPath::ShowFilesIn(const std::string& folder) {
-  Get<ListControl>("File1").SetItems(program_.platform.DrivesAndFolders().NormalFiles(folder, "*"));
+  FileList().SetItems(program_.platform.DrivesAndFolders().NormalFiles(folder, "*"));
 }
 
 int frmGetPath::DriveIndexOf(const std::string& folder) const {
@@ -131,13 +131,13 @@ int frmGetPath::DriveIndexOf(const std::string& folder) const {
 // goes back to the drive of the open folder. Another drive opens at its
 // root.
 void frmGetPath::Drive1_Change() {
-  const int index = Get<ListControl>("Drive1").ListIndex();
+  const int index = DriveList().ListIndex();
   if (index < 0 || index >= static_cast<int>(driveRoots_.size())) return;
   const std::string& root = driveRoots_[static_cast<std::size_t>(index)];
   if (index == DriveIndexOf(openFolder_)) return;
   if (OpenFolder(root)) return;
   program_.platform.MessageBox(kDriveNotAvailable, program_.platform.AppTitle(), MB_Ok);
-  Get<ListControl>("Drive1").SetListIndex(DriveIndexOf(openFolder_));
+  DriveList().SetListIndex(DriveIndexOf(openFolder_));
 }
 
 void frmGetPath::Dir1_Click() { ShowFilesIn(HighlightedFolder()); }
@@ -154,7 +154,7 @@ void frmGetPath::btn_OK_Click() {
   if (openFolder_.empty()) return Unload();
   // A highlighted folder is opened first; the next OK accepts it.
   if (!SameWithoutCase(HighlightedFolder(), openFolder_)) return OpenHighlightedFolder();
-  const std::string shown = Get<Label>("txt_Path").Caption();
+  const std::string shown = PathText().Caption();
   program_.videosource.PickedFolder =
       LowerCase(std::string(TrimBlanks(NormalizeFolderPath(program_, shown))));
   Unload();

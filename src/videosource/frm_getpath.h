@@ -29,6 +29,13 @@ class frmGetPath : public Form {
   explicit frmGetPath(Program& program);
 
  private:
+  Button OkButton() { return Get<Button>("btn_OK"); }
+  Button CancelButton() { return Get<Button>("btn_Cancel"); }
+  ListControl DriveList() { return Get<ListControl>("Drive1"); }
+  ListControl FolderList() { return Get<ListControl>("Dir1"); }
+  ListControl FileList() { return Get<ListControl>("File1"); }
+  Label PathText() { return Get<Label>("txt_Path"); }
+
   void Form_Load() override;
   void Drive1_Change();
   void Dir1_Click();

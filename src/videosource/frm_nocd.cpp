@@ -42,11 +42,11 @@ frmNoCD::frmNoCD(Program& program) : Form(program.platform, NoCDDesign()), progr
 void frmNoCD::Form_Load() {
   const Settings& ini = program_.settings;
   SetCaption(ini.ReadIniString("frmNoCD Text", "Title"));
-  Get<Label>("lbl_NotFound").SetCaption(ini.ReadIniString("frmNoCD Text", "NotFoundLabel"));
-  Get<Label>("lbl_FilesOnCD").SetCaption(ini.ReadIniString("frmNoCD Text", "FilesOnCDLabel"));
-  Get<Label>("lbl_InsertCD").SetCaption(ini.ReadIniString("frmNoCD Text", "InsertCDLabel"));
-  Get<Button>("btn_OK").SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
-  Get<Button>("btn_Cancel").SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
+  NotFoundLabel().SetCaption(ini.ReadIniString("frmNoCD Text", "NotFoundLabel"));
+  FilesOnCDLabel().SetCaption(ini.ReadIniString("frmNoCD Text", "FilesOnCDLabel"));
+  InsertCDLabel().SetCaption(ini.ReadIniString("frmNoCD Text", "InsertCDLabel"));
+  OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
+  CancelButton().SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
   OKPressed = 0;
 
   // Only drives that are still CD-ROM drives: one may have gone since the
@@ -55,18 +55,16 @@ void frmNoCD::Form_Load() {
   std::vector<std::string> cds;
   for (const std::string& root : program_.videosource.CDDrives)
     if (drives.KindOf(root) == DriveKind::CdRom) cds.push_back(root);
-  ListControl box = Get<ListControl>("cmb_CDLetter");
+  ListControl box = DriveBox();
   box.SetItems(cds);
   const std::string& answer = program_.videosource.NoCDAnswer;
   box.SetCaption(!answer.empty() ? answer : cds.empty() ? std::string() : cds.front());
 }
 
-void frmNoCD::SetAnswerText(const std::string& text) {
-  Get<ListControl>("cmb_CDLetter").SetCaption(text);
-}
+void frmNoCD::SetAnswerText(const std::string& text) { DriveBox().SetCaption(text); }
 
 void frmNoCD::btn_OK_Click() {
-  program_.videosource.NoCDAnswer = Get<ListControl>("cmb_CDLetter").Caption();
+  program_.videosource.NoCDAnswer = DriveBox().Caption();
   OKPressed = -1;
   Unload();
 }

@@ -27,6 +27,13 @@ class frmNoCD : public Form {
   void SetAnswerText(const std::string& text);
 
  private:
+  Label NotFoundLabel() { return Get<Label>("lbl_NotFound"); }
+  Label FilesOnCDLabel() { return Get<Label>("lbl_FilesOnCD"); }
+  Label InsertCDLabel() { return Get<Label>("lbl_InsertCD"); }
+  Button OkButton() { return Get<Button>("btn_OK"); }
+  Button CancelButton() { return Get<Button>("btn_Cancel"); }
+  ListControl DriveBox() { return Get<ListControl>("cmb_CDLetter"); }
+
   void Form_Load() override;
   void Form_Unload() override;
   void btn_OK_Click();

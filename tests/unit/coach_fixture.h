@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "coach/coach_geometry.h"
 #include "coach/frm_coach.h"
 #include "sim_fixture.h"
 
@@ -102,14 +103,14 @@ class CoachTest : public SimTest {
   // Which step labels (1 to 5) are green.
   std::vector<int> GreenSteps() {
     std::vector<int> green;
-    for (int i = 1; i < 6; ++i)
+    for (int i = 1; i < kMaxSteps; ++i)
       if (C("btn_StepText", i).design.foreColor == 0x008000) green.push_back(i);
     return green;
   }
   // Index of the option shown as chosen, -1 for none, -2 for several.
   int MarkedOption() {
     int marked = -1;
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < kMaxOptionButtons; ++i)
       if (C("btn_Option", i).picture == "ico_opt_on") marked = marked == -1 ? i : -2;
     return marked;
   }

@@ -27,7 +27,7 @@ TEST_F(CoachLayoutTest, SixStepsStandOneGapApart) {
   const std::vector<int> tops = {NumberTop(0), NumberTop(1), NumberTop(2),
                                  NumberTop(3), NumberTop(4), NumberTop(5)};
   EXPECT_EQ(tops, (std::vector<int>{-12, 50, 112, 174, 236, 298}));
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(C("btn_StepNum", i).design.bounds.height, 37);
+  for (int i = 0; i < kMaxSteps; ++i) EXPECT_EQ(C("btn_StepNum", i).design.bounds.height, 37);
   // 12-point names (the caption bar is 19 pixels) measure 19 pixels: the
   // name is 47.5, rounded to 48, high and starts 23 pixels above the
   // number's foot.

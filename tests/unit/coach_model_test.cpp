@@ -80,7 +80,7 @@ TEST_F(CoachTest, TickedBoxAndBackWriteHideTopicTwiceAndStayHidden) {
   later.settings.LocateSettingsFile();
   frmCoach again(later);
   again.Load();
-  EXPECT_EQ(later.coach.TopicHidden[5], 1);
+  EXPECT_EQ(later.coach.topics[5].hidden, true);
 }
 
 TEST_F(CoachTest, UntickingTheBoxWritesZeroAndShowsTheTopicAgain) {
@@ -90,7 +90,7 @@ TEST_F(CoachTest, UntickingTheBoxWritesZeroAndShowsTheTopicAgain) {
   Window().Click("chk_DontShow");
   EXPECT_EQ(Ini("coachTopic3", "HideTopic"), "0");
   EXPECT_EQ(C("chk_DontShow").picture, "ico_chk_off");
-  EXPECT_EQ(program.coach.TopicHidden[3], 0);
+  EXPECT_EQ(program.coach.topics[3].hidden, false);
 }
 
 TEST_F(CoachTest, DoItFollowsTheTopicsText) {
@@ -127,11 +127,11 @@ TEST_F(CoachTest, HoverMarksFollowThePointer) {
 
 TEST_F(CoachTest, ATaskOfOneStepShowsAndMarksNoStepLabel) {
   OpenCoach(ScanTask().Set("coachStep1", "BUTTON", ""));
-  EXPECT_EQ(program.coach.StepCount, 1);
-  for (int i = 0; i < 6; ++i) EXPECT_FALSE(C("btn_StepNum", i).visible);
+  EXPECT_EQ(program.coach.StepCount(), 1);
+  for (int i = 0; i < kMaxSteps; ++i) EXPECT_FALSE(C("btn_StepNum", i).visible);
   Window().MouseMove("btn_StepText", 1);
   EXPECT_THAT(GreenSteps(), IsEmpty());
-  for (int i = 1; i < 6; ++i) EXPECT_EQ(C("btn_StepText", i).design.foreColor, 0x808080u);
+  for (int i = 1; i < kMaxSteps; ++i) EXPECT_EQ(C("btn_StepText", i).design.foreColor, 0x808080u);
 }
 
 TEST_F(CoachTest, AMovePastAWholeHiddenStepMovesTheMarkByOne) {
@@ -156,7 +156,7 @@ TEST_F(CoachTest, StepsBeyondTheSixLabelsAreNotLoaded) {
     ini.Set("coachStep" + std::to_string(s), "BUTTON", "S" + std::to_string(s))
         .Set("coachStep" + std::to_string(s), "StartTopic", std::to_string(s + 3));
   OpenCoach(ini);
-  EXPECT_EQ(program.coach.StepCount, 6);
+  EXPECT_EQ(program.coach.StepCount(), 6);
   EXPECT_EQ(C("btn_StepText", 5).text, "S5");
   NextTo(9);
   EXPECT_EQ(program.coach.CurrentStep, 5);
@@ -169,7 +169,7 @@ TEST_F(CoachTest, OptionRowsAndSetsAreHeldToTheWindow) {
   EXPECT_EQ(program.coach.MaxOptionButtons, 9);
   Next();
   EXPECT_EQ(C("MediaView").design.bounds.height, 370);
-  for (int i = 0; i < 9; ++i) EXPECT_FALSE(C("btn_Option", i).visible);
+  for (int i = 0; i < kMaxOptionButtons; ++i) EXPECT_FALSE(C("btn_Option", i).visible);
 }
 
 TEST_F(CoachTest, ABackThatPointsOutsideTheTaskGoesNowhere) {
@@ -203,8 +203,8 @@ TEST_F(CoachTest, TheLongestTaskLoadsWholeAndATopicPastItIsLeftOut) {
 
 TEST_F(CoachTest, ATaskWithoutStepsOrTopicsOpensEmptyAndFinishes) {
   OpenCoach(IniText().Set("frmCoach Text", "FinishButton", "Finish"));
-  EXPECT_EQ(program.coach.TopicCount, 0);
-  EXPECT_EQ(program.coach.StepCount, 0);
+  EXPECT_EQ(program.coach.TopicCount(), 0);
+  EXPECT_EQ(program.coach.StepCount(), 0);
   EXPECT_EQ(C("MediaView").pane.topic, "");
   EXPECT_EQ(C("btn_Next").text, "Finish");
   Window().Click("btn_StepText", 1);

@@ -1,0 +1,78 @@
+// What the coach's logic decides a page shows, and the window that shows
+// it. The task model, the scanning actions and the option rows' arrangement
+// compute these looks; the coach window applies them and is the only code
+// that writes to the coach's controls.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/form_host.h"
+
+namespace vantor {
+
+inline constexpr const char* kFullPaneBackground = "!mvback37.bmp";
+inline constexpr const char* kShortPaneBackground = "!mvbackWH.bmp";
+
+// The controls of the current topic. The don't-show box always arrives
+// unticked; a Do It that is shown is enabled.
+struct TopicPage {
+  std::string topicId;
+  bool dontShowOffered = false;
+  bool doItShown = false;
+  std::string doItToolTip;
+  const char* nextCaptionKey = "";  // keys of [frmCoach Text]
+  const char* nextToolTipKey = "";
+  bool backEnabled = false;
+};
+
+// How a step label looks after a move or a hover; Keep leaves its colour.
+enum class StepMark { Keep, Marked, Plain };
+
+// What a fixed topic's action asks of the window; nullopt leaves it as is.
+struct TopicActionLook {
+  std::optional<bool> doItEnabled;
+  std::optional<bool> selectionWait;   // the selection poll runs
+  std::optional<std::int32_t> option;  // the option to select
+};
+
+// One option row under the pane. A hidden row keeps its picture's place.
+struct OptionRow {
+  bool shown = false;
+  std::string caption;
+  Bounds picture;
+  Bounds label;
+};
+struct PaneArrangement {
+  int paneHeight = 0;
+  const char* background = kFullPaneBackground;
+  std::vector<OptionRow> rows;
+};
+
+// What arranging the option rows needs of the window: text measured in the
+// option captions' font, and where each row's picture and caption stand.
+class OptionRowSurface {
+ public:
+  virtual ~OptionRowSurface() = default;
+  virtual TextSize MeasureOptionText(const std::string& text) = 0;
+  virtual Bounds OptionPictureBounds(int row) = 0;
+  virtual Bounds OptionLabelBounds(int row) = 0;
+};
+
+class CoachView : public OptionRowSurface {
+ public:
+  virtual void ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
+                             const std::string& nextToolTip) = 0;
+  virtual void ShowTopicAction(const TopicActionLook& look) = 0;
+  virtual void ShowDontShowTicked(bool ticked) = 0;
+  // Marks row `marked` as chosen among the first `rows` rows; any other
+  // number leaves them all unmarked.
+  virtual void ShowOptionMarks(int marked, int rows) = 0;
+  // One mark per loaded step, by step number.
+  virtual void ShowStepMarks(const std::vector<StepMark>& marks) = 0;
+  virtual void ShowPaneArrangement(const PaneArrangement& arrangement) = 0;
+};
+
+}  // namespace vantor

@@ -1,0 +1,84 @@
+// The coach window's side of each page: it applies what the task model,
+// the scanning actions and the option rows' arrangement decided.
+#include "coach/frm_coach.h"
+#include "coach/frm_coach_design.h"
+
+namespace vantor {
+
+void frmCoach::ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
+                             const std::string& nextToolTip) {
+  DontShowBox().SetVisible(page.dontShowOffered);
+  DontShowLabel().SetVisible(page.dontShowOffered);
+  ShowDontShowTicked(false);
+  Button doIt = DoItButton();
+  doIt.SetVisible(page.doItShown);
+  // Its caption stays the window's; the topic gives the tool tip.
+  if (page.doItShown) {
+    doIt.SetEnabled(true);
+    doIt.SetToolTip(page.doItToolTip);
+  }
+  NextButton().SetCaption(nextCaption);
+  NextButton().SetToolTip(nextToolTip);
+  BackButton().SetEnabled(page.backEnabled);
+  Pane().SetTopic(page.topicId);
+}
+
+void frmCoach::ShowTopicAction(const TopicActionLook& look) {
+  if (look.doItEnabled) DoItButton().SetEnabled(*look.doItEnabled);
+  if (look.selectionWait) {
+    if (*look.selectionWait)
+      SelectionTimer().Start(kSelectionPollMs);
+    else
+      SelectionTimer().Stop();
+  }
+}
+
+void frmCoach::ShowDontShowTicked(bool ticked) {
+  DontShowBox().SetPicture(DesignPicture(ticked ? "ico_chk_on" : "ico_chk_off"));
+}
+
+// Hidden rows' pictures change too, so that a row shown later is right.
+void frmCoach::ShowOptionMarks(int marked, int rows) {
+  const std::string& on = DesignPicture("ico_opt_on");
+  const std::string& off = DesignPicture("ico_opt_off");
+  for (int i = 0; i < rows; ++i) OptionImage(i).SetPicture(i == marked ? on : off);
+}
+
+void frmCoach::ShowStepMarks(const std::vector<StepMark>& marks) {
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    if (marks[i] != StepMark::Keep)
+      StepText(static_cast<int>(i))
+          .SetForeColor(marks[i] == StepMark::Marked ? kStepMarked : kStepPlain);
+  }
+}
+
+void frmCoach::ShowPaneArrangement(const PaneArrangement& arrangement) {
+  for (std::size_t i = 0; i < arrangement.rows.size(); ++i) {
+    const OptionRow& row = arrangement.rows[i];
+    Picture picture = OptionImage(static_cast<int>(i));
+    Label label = OptionLabel(static_cast<int>(i));
+    if (row.shown) picture.SetBounds(row.picture);
+    picture.SetVisible(row.shown);
+    label.SetCaption(row.caption);
+    label.SetBounds(row.label);
+    label.SetVisible(row.shown);
+  }
+  TopicPane pane = Pane();
+  Bounds bounds = pane.GetBounds();
+  bounds.height = arrangement.paneHeight;
+  pane.SetBounds(bounds);
+  pane.SetBackgroundBitmap(arrangement.background);
+}
+
+// Measured on the panel in the captions' font, not bold.
+TextSize frmCoach::MeasureOptionText(const std::string& text) {
+  Font font = DesignTable().controls[Find("lbl_Option", 0)].font;
+  font.bold = false;
+  return Host().MeasureText(font, text);
+}
+
+Bounds frmCoach::OptionPictureBounds(int row) { return OptionImage(row).GetBounds(); }
+
+Bounds frmCoach::OptionLabelBounds(int row) { return OptionLabel(row).GetBounds(); }
+
+}  // namespace vantor
