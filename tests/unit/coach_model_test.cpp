@@ -195,8 +195,8 @@ TEST_F(CoachTest, TheLongestTaskLoadsWholeAndATopicPastItIsLeftOut) {
   WriteIni(text);
   coach = std::make_unique<frmCoach>(program);
   coach->Load();
-  EXPECT_EQ(program.coach.TopicCount, 32767);
-  EXPECT_EQ(program.coach.TopicIDs[32766], "T32766");
+  EXPECT_EQ(program.coach.TopicCount(), 32767);
+  EXPECT_EQ(program.coach.topics[32766].id, "T32766");
   EXPECT_EQ(program.coach.LastVisibleTopic, 32765);
   EXPECT_EQ(C("MediaView").pane.topic, "T0");
 }
