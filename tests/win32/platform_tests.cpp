@@ -123,6 +123,37 @@ TEST_CASE(SettingsFileChangesAreSeenAtTheNextRead) {
   CHECK_EQ(platform.ProfileString("General", "Host", ini), "");
 }
 
+// Translators' editors save the file as UTF-16 or with a UTF-8 mark; the
+// program must read such a file as the profile functions do, in the ANSI
+// code page ("Caf\xE9" holds the one letter outside ASCII).
+TEST_CASE(SettingsFilesWithAByteOrderMarkReadAsTheProfileFunctionsReadThem) {
+  Win32Platform& platform = ThePlatform();
+  const std::string ini = TempIni();
+  const std::string text = "[General]\r\nTitle=Caf\xC3\xA9 Coach\r\nCount=7\r\n";  // UTF-8
+  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0) - 1, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+  std::string little = "\xFF\xFE", big = "\xFE\xFF";
+  for (wchar_t c : wide) {
+    little += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    big += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+  }
+  FILETIME time{};
+  time.dwHighDateTime = 0x01d00000;
+  for (const std::string& bytes : {little, big, "\xEF\xBB\xBF" + text}) {
+    time.dwLowDateTime += 10000000;
+    WriteAsHost(ini, bytes, time);
+    PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);
+    platform.DoEvents();
+    char real[256] = "";
+    GetPrivateProfileStringA("General", "Title", "", real, sizeof real, ini.c_str());
+    CHECK_EQ(platform.ProfileString("General", "Title", ini), std::string(real));
+    CHECK_EQ(platform.ProfileString("General", "Title", ini).size(),
+             10u);  // one byte for the letter
+    CHECK_EQ(platform.ProfileInt("General", "Count", -1, ini), 7);
+  }
+  DeleteFileA(ini.c_str());
+}
+
 TEST_CASE(ScreenInTwips) {
   Win32Platform& platform = ThePlatform();
   HDC screen = GetDC(nullptr);
