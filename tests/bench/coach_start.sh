@@ -41,14 +41,7 @@ for ((run = 0; run < RUNS; run++)); do
     memory[$label]+=" $(kv working_set_kb "$line")"
   done
 done
-echo "runs: bare${ms[bare]} /${memory[bare]} KB"
-# shellcheck disable=SC2086 # the runs are words
-base_ms="$(median ${ms[bare]})" base_kb="$(median ${memory[bare]})"
+time_and_memory_rows "coach start (ms)" "coach working set (KB)"
 for label in "${BENCH_LABELS[@]}"; do
-  echo "runs: $label${ms[$label]} /${memory[$label]} KB"
-  # shellcheck disable=SC2086
-  row "coach start (ms)" "$label" "$(median ${ms[$label]})" "$base_ms"
-  # shellcheck disable=SC2086
-  row "coach working set (KB)" "$label" "$(median ${memory[$label]})" "$base_kb"
   row "vantor.exe (bytes)" "$label" "$(stat -c %s "${BENCH_EXE[$label]}")" 1048576
 done

@@ -42,16 +42,7 @@ for ((run = 0; run < RUNS; run++)); do
     memory[$label]+=" $(kv working_set_kb "$line")"
   done
 done
-echo "runs: bare${ms[bare]} /${memory[bare]} KB"
-# shellcheck disable=SC2086 # the runs are words
-base_ms="$(median ${ms[bare]})" base_kb="$(median ${memory[bare]})"
-for label in "${BENCH_LABELS[@]}"; do
-  echo "runs: $label${ms[$label]} /${memory[$label]} KB"
-  # shellcheck disable=SC2086
-  row "video start to first frame (ms)" "$label" "$(median ${ms[$label]})" "$base_ms"
-  # shellcheck disable=SC2086
-  row "video working set (KB)" "$label" "$(median ${memory[$label]})" "$base_kb"
-done
+time_and_memory_rows "video start to first frame (ms)" "video working set (KB)"
 
 # --- Clip change ---------------------------------------------------------------------------
 for label in "${BENCH_LABELS[@]}"; do

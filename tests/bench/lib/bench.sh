@@ -31,6 +31,23 @@ row() {
   printf 'bench\t%s\t%s\t%s\t%s\t%s\n' "$1" "$2" "$3" "$4" "$(ratio "$3" "$4")"
 }
 
+# time_and_memory_rows <time measure> <memory measure>: the medians of the
+# runs gathered in ms[...] and memory[...] (keys bare and each label), each
+# beside the bare program's, as table rows.
+time_and_memory_rows() {
+  echo "runs: bare${ms[bare]} /${memory[bare]} KB"
+  local label base_ms base_kb
+  # shellcheck disable=SC2086 # the runs are words
+  base_ms="$(median ${ms[bare]})" base_kb="$(median ${memory[bare]})"
+  for label in "${BENCH_LABELS[@]}"; do
+    echo "runs: $label${ms[$label]} /${memory[$label]} KB"
+    # shellcheck disable=SC2086
+    row "$1" "$label" "$(median ${ms[$label]})" "$base_ms"
+    # shellcheck disable=SC2086
+    row "$2" "$label" "$(median ${memory[$label]})" "$base_kb"
+  done
+}
+
 # installs_for_labels: one copy of the install folder $INSTALL per build,
 # each with that build's vantor.exe; INSTALL_EXE[label] is its Windows path.
 declare -A INSTALL_EXE
