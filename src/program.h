@@ -29,6 +29,9 @@ struct StartupState {
 // Placement record shared by start-up and the placement operations.
 struct PlacementState {
   WindowPlacement FoundPlacement;
+  // A tool window's placement is in screen coordinates, any other's in
+  // workspace coordinates.
+  bool FoundIsToolWindow = false;
 };
 
 class Program {

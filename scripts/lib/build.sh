@@ -9,6 +9,7 @@ VANTOR_PACKAGES=(
   cmake ninja-build g++ libgtest-dev python3
   g++-mingw-w64-i686 wine wine32 wine64 xvfb
   fonts-liberation fonts-wine imagemagick x11-apps
+  clang libclang-rt-dev
 )
 
 vantor_install_packages() {

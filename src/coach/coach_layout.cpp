@@ -5,6 +5,7 @@
 
 #include "coach/frm_coach.h"
 #include "common/numbers.h"
+#include "placement/placement.h"
 
 namespace vantor {
 namespace {
@@ -21,13 +22,6 @@ constexpr int kLargestButtonWidth = 96;
 constexpr int kWidestStepName = 125;
 constexpr int kWrappedStepName = 115;
 
-int Px(double value) { return static_cast<int>(RoundHalfEven(value)); }
-
-// Twips per pixel as the screen reports them, not as assumed.
-int TwipsPerPixel(int screenTwips, int screenPixels) {
-  return screenPixels > 0 ? Px(static_cast<double>(screenTwips) / screenPixels) : 15;
-}
-
 int CoachStepGap(int stepCount, int stepTextHeight) {
   const int free = kPanelHeight - (stepCount - 1) * stepTextHeight;
   return Px(static_cast<double>(free) / (stepCount + 3));
@@ -42,9 +36,7 @@ int CoachStepNameWidth(int measuredWidth) {
 }  // namespace
 
 void frmCoach::LayOutCoachWindow() {
-  Platform& os = program_.platform;
-  const int twipsX = TwipsPerPixel(os.ScreenWidthTwips(), os.SystemMetrics(SM_CxScreen));
-  const int twipsY = TwipsPerPixel(os.ScreenHeightTwips(), os.SystemMetrics(SM_CyScreen));
+  const TwipsPerPixel twips = MeasureTwipsPerPixel(program_.platform);
   LayOutStepList();
 
   Button next = NextButton();
@@ -57,14 +49,10 @@ void frmCoach::LayOutCoachWindow() {
 
   Pane().SetBounds({kPaneLeft, 0, kPaneWidth, kBandTop});
   const int panelWidth = kPaneLeft + kPaneWidth;
-  // Whatever frame the system draws, the client area comes out exact.
-  SetWidth(
-      Px((panelWidth + (static_cast<double>(Width()) / twipsX - Host().ClientWidth())) * twipsX));
+  SetWidth(OuterTwipsForClient(Width(), Host().ClientWidth(), panelWidth, twips.x));
   Get<Picture>("Picture1").SetBounds({0, 0, panelWidth, kPanelHeight});
   Get<Picture>("Picture2").SetBounds({0, kBarTop, panelWidth, barHeight});
-  SetHeight(
-      Px((static_cast<double>(Height()) / twipsY - Host().ClientHeight() + barHeight + kBarTop) *
-         twipsY));
+  SetHeight(OuterTwipsForClient(Height(), Host().ClientHeight(), kBarTop + barHeight, twips.y));
 
   const int boxSize = 14;
   const int boxTop = Px(kBandTop + (kBandHeight - boxSize) / 2.0);

@@ -85,9 +85,7 @@ void frmCoach::Form_Load() {
 }
 
 void frmCoach::Form_Unload() {
-  // A window that was not moved keeps the position it was given.
-  if (Left() != CoachStartLeft || Top() != CoachStartTop)
-    SaveFormPosition(program_, *this, "CoachPosition");
+  SaveFormPositionIfMoved(program_, *this, "CoachPosition", CoachStartLeft, CoachStartTop);
   program_.platform.EndNow();
 }
 

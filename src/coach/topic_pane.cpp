@@ -7,8 +7,6 @@
 namespace vantor {
 namespace {
 
-int Px(double value) { return static_cast<int>(RoundHalfEven(value)); }
-
 void HideOptionRow(frmCoach& window, int i) {
   window.OptionLabel(i).SetCaption("");
   window.OptionLabel(i).SetVisible(false);

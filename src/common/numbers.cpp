@@ -23,4 +23,19 @@ std::int16_t Measure16(double value) {
   return ToInt16(value).value_or(value < 0 ? INT16_MIN : INT16_MAX);
 }
 
+int Px(double value) { return static_cast<int>(RoundHalfEven(value)); }
+
+int TwipsPerPixelOf(double twips, double pixels) {
+  return pixels > 0 ? Px(twips / pixels) : kDesignTwipsPerPixel;
+}
+
+int TwipsToPixels(double twips, int twipsPerPixel) {
+  return Px(twips / (twipsPerPixel > 0 ? twipsPerPixel : kDesignTwipsPerPixel));
+}
+
+int OuterTwipsForClient(int outerTwips, int clientPixels, int wantedPixels, int twipsPerPixel) {
+  const double framePixels = static_cast<double>(outerTwips) / twipsPerPixel - clientPixels;
+  return Px((framePixels + wantedPixels) * twipsPerPixel);
+}
+
 }  // namespace vantor

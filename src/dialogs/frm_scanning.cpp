@@ -17,6 +17,7 @@ FormSpec ScanningDesign() {
 
   const Bounds picture{24, 44, 32, 32};
   ControlSpec message = DesignRow("lbl_Message", ControlKind::Label, {72, 44, 188, 64});
+  message.id = kScanningMessageId;
   ControlSpec image = DesignRow("Image1", ControlKind::Image, picture);
   ControlSpec timer = DesignRow("CheckScanProgress", ControlKind::Timer, {});
   timer.interval = kScanTickMs;

@@ -8,6 +8,8 @@
 namespace vantor {
 
 constexpr int kScanFrames = 8;
+// The message's control ID, by which a test finds the window.
+constexpr int kScanningMessageId = 601;
 constexpr int kScanTickMs = 200;
 
 class frmScanning : public Form {

@@ -1,17 +1,9 @@
 #include "placement/placement.h"
 
-#include <algorithm>
-
 #include "common/numbers.h"
 
 namespace vantor {
 namespace {
-
-int Twips(double value) { return static_cast<int>(RoundHalfEven(value)); }
-
-int Factor(int twips, int pixels) {
-  return static_cast<int>(RoundHalfEven(static_cast<double>(twips) / std::max(pixels, 1)));
-}
 
 void ShowAs(Form& form, int showMode) {
   if (showMode == kShowModeless) form.Show();
@@ -20,8 +12,8 @@ void ShowAs(Form& form, int showMode) {
 }  // namespace
 
 TwipsPerPixel MeasureTwipsPerPixel(Platform& platform) {
-  return {Factor(platform.ScreenWidthTwips(), platform.SystemMetrics(SM_CxScreen)),
-          Factor(platform.ScreenHeightTwips(), platform.SystemMetrics(SM_CyScreen))};
+  return {TwipsPerPixelOf(platform.ScreenWidthTwips(), platform.SystemMetrics(SM_CxScreen)),
+          TwipsPerPixelOf(platform.ScreenHeightTwips(), platform.SystemMetrics(SM_CyScreen))};
 }
 
 std::string SignedText(std::int32_t value) {
@@ -35,10 +27,25 @@ WindowHandle FindWindowTitled(Platform& platform, const std::string& title) {
 }
 
 bool ReadFoundPlacement(Program& program, WindowHandle window) {
-  WindowPlacement& found = program.placement.FoundPlacement;
-  found = WindowPlacement{};
-  found.length = 44;
-  return program.platform.GetWindowPlacement(window, found);
+  PlacementState& state = program.placement;
+  state.FoundPlacement = WindowPlacement{};
+  state.FoundPlacement.length = 44;
+  state.FoundIsToolWindow = program.platform.IsToolWindow(window);
+  return program.platform.GetWindowPlacement(window, state.FoundPlacement);
+}
+
+// Windows gives the normal rectangle in workspace coordinates, measured from
+// the work area's corner, unless the window is a tool window: with the
+// taskbar on the left or at the top the two differ by the taskbar's size.
+Rect FoundNormalOnScreen(Program& program) {
+  Rect r = program.placement.FoundPlacement.normal;
+  if (program.placement.FoundIsToolWindow) return r;
+  const Rect work = program.platform.WorkArea();
+  r.left += work.left;
+  r.right += work.left;
+  r.top += work.top;
+  r.bottom += work.top;
+  return r;
 }
 
 void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,
@@ -69,9 +76,9 @@ void RestoreFormPosition(Program& program, Form& form, const std::string& sectio
 void CenterForm(Program& program, Form& form, int flags, bool onTop, int showMode) {
   Platform& os = program.platform;
   form.Hide();
-  form.SetLeft(Twips(os.ScreenWidthTwips() / 2.0 - form.Width() / 2.0));
+  form.SetLeft(Px(os.ScreenWidthTwips() / 2.0 - form.Width() / 2.0));
   if (os.SystemMetrics(SM_CxScreen) >= 700)
-    form.SetTop(Twips(os.ScreenHeightTwips() / 2.0 - form.Height() / 2.0));
+    form.SetTop(Px(os.ScreenHeightTwips() / 2.0 - form.Height() / 2.0));
   else
     form.SetTop(0);
   if (showMode == kShowModal)
@@ -98,9 +105,9 @@ void PlaceFormBesideWindow(Program& program, Form& form, const std::string& sect
     return;
   }
   const TwipsPerPixel tpp = MeasureTwipsPerPixel(os);
-  const Rect& r = program.placement.FoundPlacement.normal;
+  const Rect r = FoundNormalOnScreen(program);
   form.SetLeft(tpp.x * r.right);
-  form.SetTop(Twips(((r.bottom - r.top) / 8.0 + r.top) * tpp.y));
+  form.SetTop(Px(((r.bottom - r.top) / 8.0 + r.top) * tpp.y));
   FitFormToWorkArea(program, form);
   ShowAs(form, showMode);
   if (flags & kApplyZOrder) SetFormTopmost(program, form, onTop);
@@ -118,18 +125,27 @@ void FitFormToWorkArea(Program& program, Form& form) {
   if (form.Top() + form.Height() > bottomLimit) form.SetTop(bottomLimit - form.Height());
 }
 
+// A minimised or maximised window is saved with its normal rectangle: the
+// place the user gave it, not the taskbar's corner or the whole work area.
 void SaveFormPosition(Program& program, Form& form, const std::string& section) {
   const Settings& ini = program.settings;
-  ini.WriteIniString(section, "left", SignedText(form.Left()));
-  ini.WriteIniString(section, "top", SignedText(form.Top()));
-  ini.WriteIniString(section, "width", SignedText(form.Width()));
-  ini.WriteIniString(section, "height", SignedText(form.Height()));
+  const TwipsRect normal = form.NormalRect();
+  ini.WriteIniString(section, "left", SignedText(normal.left));
+  ini.WriteIniString(section, "top", SignedText(normal.top));
+  ini.WriteIniString(section, "width", SignedText(normal.width));
+  ini.WriteIniString(section, "height", SignedText(normal.height));
   ini.WriteIniString(section, "windowstate", SignedText(form.WindowState()));
+}
+
+void SaveFormPositionIfMoved(Program& program, Form& form, const std::string& section,
+                             int startLeft, int startTop) {
+  const TwipsRect normal = form.NormalRect();
+  if (normal.left != startLeft || normal.top != startTop) SaveFormPosition(program, form, section);
 }
 
 void SaveWindowPlacement(Program& program, const std::string& section) {
   const TwipsPerPixel tpp = MeasureTwipsPerPixel(program.platform);
-  const Rect& r = program.placement.FoundPlacement.normal;
+  const Rect r = FoundNormalOnScreen(program);
   const Settings& ini = program.settings;
   ini.WriteIniString(section, "left", SignedText(r.left * tpp.x));
   ini.WriteIniString(section, "top", SignedText(r.top * tpp.y));

@@ -40,6 +40,8 @@ WindowHandle FindWindowTitled(Platform& platform, const std::string& title);
 // Reads the placement of another program's window into FoundPlacement
 // (length field set to 44 first). False when it cannot be read.
 bool ReadFoundPlacement(Program& program, WindowHandle window);
+// FoundPlacement's normal rectangle in screen pixels.
+Rect FoundNormalOnScreen(Program& program);
 
 void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,
                          bool onTop, int showMode);
@@ -47,6 +49,10 @@ void CenterForm(Program& program, Form& form, int flags, bool onTop, int showMod
 void PlaceFormBesideWindow(Program& program, Form& form, const std::string& section, int flags,
                            bool onTop, int showMode, const std::string& hostTitle);
 void SaveFormPosition(Program& program, Form& form, const std::string& section);
+// The unload handlers' save: only when the window's normal rectangle no
+// longer stands where the window was placed at its load.
+void SaveFormPositionIfMoved(Program& program, Form& form, const std::string& section,
+                             int startLeft, int startTop);
 void SaveWindowPlacement(Program& program, const std::string& section);
 void FitFormToWorkArea(Program& program, Form& form);
 void SetFormTopmost(Program& program, Form& form, bool onTop);

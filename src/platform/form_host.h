@@ -35,6 +35,15 @@ struct Bounds {
   int height = 0;
 };
 
+// A window's own place and outer size, in twips.
+struct TwipsRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
+};
+
 constexpr Color kDefaultColor = 0xFFFFFFFFu;  // "use the system's colour"
 
 struct ControlSpec {
@@ -129,8 +138,11 @@ class FormHost {
   virtual int ClientWidth() const = 0;
   virtual int ClientHeight() const = 0;
   virtual int WindowState() const = 0;  // 0 normal, 1 minimised, 2 maximised
-  virtual void Show() = 0;              // modeless
-  virtual void ShowModal() = 0;         // returns once the window is destroyed
+  // Where the window stands when it is neither minimised nor maximised: the
+  // same as Left/Top/Width/Height while it is normal.
+  virtual TwipsRect NormalRect() const = 0;
+  virtual void Show() = 0;       // modeless
+  virtual void ShowModal() = 0;  // returns once the window is destroyed
   virtual void Hide() = 0;
   virtual bool IsVisible() const = 0;
   virtual void Destroy() = 0;  // also ends a running ShowModal

@@ -66,6 +66,9 @@ class Platform {
   virtual WindowHandle FindTopLevelWindow(const std::string& exactTitle) = 0;
   virtual bool IsWindowVisible(WindowHandle window) = 0;
   virtual void ShowWindow(WindowHandle window, int showCmd) = 0;
+  // A tool window's placement record is in screen coordinates; every other
+  // top-level window's is measured from the work area's corner.
+  virtual bool IsToolWindow(WindowHandle window) = 0;
   // Fills `placement`; the caller sets its length field first.
   virtual bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) = 0;
   virtual bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
@@ -76,7 +79,8 @@ class Platform {
   // An automation object by its registered identifier; nullptr when it
   // cannot be created (not registered, its server failing).
   virtual std::unique_ptr<AutomationObject> CreateObject(const std::string& progId) = 0;
-  // OpenTopic(window, topic) of zthelp.dll in the program's folder, and its
+  // OpenTopic(window, topic) of zthelp.dll (in the program's folder, else
+  // where the system finds a library, never the current folder), and its
   // 16-bit result; nullopt when the library or the function is missing.
   virtual std::optional<std::int16_t> OpenTopic(WindowHandle window, std::int32_t topic) = 0;
 

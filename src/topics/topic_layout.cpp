@@ -103,17 +103,29 @@ class LineFiller {
   }
 
   // The most characters of `text` that are at most `room` pixels wide.
-  std::size_t FittingPrefix(FontKind font, std::string_view text, int room) const {
+  // Every character is at least a pixel wide, so no more than `room` of
+  // them fit: the search never measures more than a line's worth, which
+  // keeps a help title with one endless word from taking minutes.
+  // Lines of one long word hold about as many characters each, so the
+  // count of the line before is tried first.
+  std::size_t FittingPrefix(FontKind font, std::string_view text, int room) {
+    const auto fitting = [&](std::size_t count) {
+      return measure_(font, text.substr(0, count)).width <= room;
+    };
+    if (lastFit_ > 0 && lastFit_ < text.size() && fitting(lastFit_) && !fitting(lastFit_ + 1))
+      return lastFit_;
     std::size_t fits = 0;
-    std::size_t tooMany = text.size() + 1;
+    const std::size_t mostThatFit = static_cast<std::size_t>(std::max(room, 0));
+    std::size_t tooMany = std::min(text.size(), mostThatFit) + 1;
     while (tooMany - fits > 1) {
       const std::size_t middle = fits + (tooMany - fits) / 2;
-      if (measure_(font, text.substr(0, middle)).width <= room) {
+      if (fitting(middle)) {
         fits = middle;
       } else {
         tooMany = middle;
       }
     }
+    lastFit_ = fits;
     return fits;
   }
 
@@ -164,9 +176,10 @@ class LineFiller {
   int y_;
   TopicLayout& out_;
   std::vector<Piece> line_;
-  int x_ = 0;        // from `left_`
-  int lastEnd_ = 0;  // where the line's last piece ends
-  int height_ = 0;   // of the line so far
+  int x_ = 0;                // from `left_`
+  int lastEnd_ = 0;          // where the line's last piece ends
+  int height_ = 0;           // of the line so far
+  std::size_t lastFit_ = 0;  // characters of a word that fitted the last line
 };
 
 }  // namespace

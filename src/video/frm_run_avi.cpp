@@ -53,8 +53,7 @@ void frmRunAVI::Form_Load() {
 
 void frmRunAVI::Form_Unload() {
   CloseAllClips(program_);
-  // A window that was not moved keeps the position it was given.
-  if (Left() != StartLeft || Top() != StartTop) SaveFormPosition(program_, *this, "AVIPosition");
+  SaveFormPositionIfMoved(program_, *this, "AVIPosition", StartLeft, StartTop);
   program_.platform.EndNow();
 }
 

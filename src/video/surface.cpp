@@ -12,8 +12,7 @@ namespace vantor {
 namespace {
 
 int SizeFromWord(const std::string& word) {
-  const double value = std::clamp(ValueOfText(word), 0.0, 32767.0);
-  return static_cast<int>(RoundHalfEven(value));
+  return Px(std::clamp(ValueOfText(word), 0.0, 32767.0));
 }
 
 }  // namespace

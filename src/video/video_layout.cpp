@@ -55,12 +55,9 @@ void frmRunAVI::LayOutVideoWindow() {
   Panel().SetBounds({0, 0, kPanelWidth, kPanelHeight});
   Background().SetBounds({0, kStripHeight, kPanelWidth, kPanelHeight - kStripHeight});
   Bar().SetBounds({0, kPanelHeight, kPanelWidth, kBarHeight});
-  // Whatever frame the system draws, the client area comes out exact.
-  SetWidth(static_cast<int>(RoundHalfEven(
-      (static_cast<double>(Width()) / twips.x + kPanelWidth - Host().ClientWidth()) * twips.x)));
-  SetHeight(static_cast<int>(RoundHalfEven((static_cast<double>(Height()) / twips.y -
-                                            Host().ClientHeight() + kPanelHeight + kBarHeight) *
-                                           twips.y)));
+  SetWidth(OuterTwipsForClient(Width(), Host().ClientWidth(), kPanelWidth, twips.x));
+  SetHeight(
+      OuterTwipsForClient(Height(), Host().ClientHeight(), kPanelHeight + kBarHeight, twips.y));
 
   const int client = Host().ClientWidth();
   PlayButton().SetBounds(

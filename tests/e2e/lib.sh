@@ -67,11 +67,12 @@ expect_near() {
 
 # --- An install folder for the case ---------------------------------------------
 
-# Makes a fresh install folder C:\e2e\<case> with vantor.exe and the
-# zthelp.ini read from stdin. Sets INSTALL (Unix), INSTALL_WIN, VANTOR_WIN
-# (the Windows path of its vantor.exe) and INI_WIN.
+# Makes a fresh install folder C:\e2e\<case> (or a folder below it, when
+# given) with vantor.exe and the zthelp.ini read from stdin. Sets INSTALL
+# (Unix), INSTALL_WIN, VANTOR_WIN (the Windows path of its vantor.exe) and
+# INI_WIN.
 new_install() {
-  INSTALL="$(install_dir_new "e2e/$CASE_NAME")"
+  INSTALL="$(install_dir_new "e2e/$CASE_NAME${1:+/$1}")"
   INSTALL_WIN="$(to_winpath "$INSTALL")"
   VANTOR_WIN="$INSTALL_WIN\\vantor.exe"
   INI_WIN="$INSTALL_WIN\\zthelp.ini"
@@ -88,6 +89,42 @@ ini_get() {
   vd ini-get "$INI_WIN" "$1" "$2"
 }
 
+# ini_set <section> <key> <value>: sets a key of the install's zthelp.ini in
+# place (adds it, and its section, when missing), keeping CRLF line ends.
+ini_set() {
+  local file="$INSTALL/zthelp.ini"
+  # The value goes through the environment: awk -v would read its
+  # backslashes as escapes.
+  SECTION="$1" KEY="$2" VALUE="$3" awk '
+    BEGIN { section = ENVIRON["SECTION"]; key = ENVIRON["KEY"]; value = ENVIRON["VALUE"] }
+    function put() { printf "%s=%s\r\n", key, value; done = 1 }
+    { sub(/\r$/, "") }
+    /^\[/ {
+      if (inside && !done) put()
+      inside = tolower($0) == tolower("[" section "]")
+    }
+    inside && !done && tolower($0) ~ "^" tolower(key) "[ \t]*=" { put(); next }
+    { printf "%s\r\n", $0 }
+    END {
+      if (!done) {
+        if (!inside) printf "[%s]\r\n", section
+        put()
+      }
+    }' "$file" >"$file.new" && mv "$file.new" "$file"
+}
+
+# ini_value <section> <key>: a value of the install's zthelp.ini as the
+# file holds it (the profile functions read it the same way for the simple
+# values the cases use; ini_get asks them, at 0.15 s a call).
+ini_value() {
+  awk -v section="$1" -v key="$2" '
+    { sub(/\r$/, "") }
+    /^\[/ { inside = tolower($0) == tolower("[" section "]"); next }
+    inside && tolower($0) ~ "^" tolower(key) "[ \t]*=" {
+      sub(/^[^=]*=[ \t]*/, ""); sub(/[ \t]+$/, ""); print; exit
+    }' "$INSTALL/zthelp.ini"
+}
+
 # --- Running the program ----------------------------------------------------------
 
 BACKGROUND_PIDS=()
@@ -99,7 +136,7 @@ _end_background() {
     kill "$pid" 2>/dev/null
   done
 }
-trap '_end_background; _cd_restore' EXIT
+trap '_end_background; _cd_restore; _host_restore; _ini_writable' EXIT
 
 # launch [args...]: runs the case's vantor.exe with that command line to its
 # end and prints the driver's report ("exit=N elapsed_ms=M windows=K" and a
@@ -254,6 +291,29 @@ host_log() {
   tr -d '\r' <"$HOST_DIR/host-calls.log" 2>/dev/null
 }
 
+# host_unregistered [library missing]: the help object is not registered
+# from now on; with an argument it is registered from a copy of its library
+# that is then deleted. Either way the build's registration is restored when
+# the case ends, for the cases after it.
+host_unregistered() {
+  local server="$VANTOR_WIN_BIN/standins/helpobject.dll"
+  HOST_UNREGISTERED=1
+  if [[ -n "${1:-}" ]]; then
+    mkdir -p "$CASE_TMP/gone"
+    cp "$server" "$CASE_TMP/gone/"
+    server="$CASE_TMP/gone/helpobject.dll"
+    wine regsvr32 /s "$(to_winpath "$server")" >/dev/null 2>&1 || fail "could not register the copy"
+    rm "$server"
+  else
+    wine regsvr32 /s /u "$(to_winpath "$server")" >/dev/null 2>&1 || fail "could not unregister"
+  fi
+}
+
+_host_restore() {
+  [[ -n "${HOST_UNREGISTERED:-}" ]] && prefix_register_host
+  return 0
+}
+
 # --- The clip search and the video window after it ---------------------------------
 
 # clip_search_ini <volumeString> [[General] line]: the settings of a clip
@@ -293,6 +353,90 @@ video_window_opens() {
   vd close "$title" || fail "$1: could not close the video window"
   finish_vantor
   expect_eq "$1: exit code" 0 "$(kv exit "$(report "$CASE_TMP/run.txt")")"
+}
+
+# --- Broken input: what a run ends in, and a settings file left alone ------------
+
+# keep_ini: notes the install's zthelp.ini as it is now, or that there is
+# none, for ini_kept.
+keep_ini() {
+  rm -f "$CASE_TMP/ini-kept"
+  [[ ! -e "$INSTALL/zthelp.ini" ]] || cp "$INSTALL/zthelp.ini" "$CASE_TMP/ini-kept"
+}
+
+# ini_kept <what>: zthelp.ini is byte for byte what keep_ini noted (and
+# still missing if it was missing).
+ini_kept() {
+  if [[ -e "$CASE_TMP/ini-kept" ]]; then
+    cmp -s "$CASE_TMP/ini-kept" "$INSTALL/zthelp.ini" || fail "$1: zthelp.ini was changed"
+  else
+    [[ ! -e "$INSTALL/zthelp.ini" ]] || fail "$1: a zthelp.ini was written"
+  fi
+  echo "ok: $1: zthelp.ini unchanged"
+}
+
+# ini_read_only: the install's zthelp.ini can be read but not written, until
+# ini_writable or the end of the case. Root writes past the permission
+# bits, and so does Wine run as root: there the file is made immutable.
+ini_read_only() {
+  chmod a-w "$INSTALL/zthelp.ini"
+  if [[ "$(id -u)" == 0 ]]; then
+    chattr +i "$INSTALL/zthelp.ini" || fail "the settings file could not be made read-only"
+    READ_ONLY_INI="$INSTALL/zthelp.ini"
+  fi
+}
+
+ini_writable() {
+  _ini_writable
+  chmod u+w "$INSTALL/zthelp.ini"
+}
+
+_ini_writable() {
+  [[ -n "${READ_ONLY_INI:-}" ]] && chattr -i "$READ_ONLY_INI" 2>/dev/null
+  READ_ONLY_INI=""
+  return 0
+}
+
+# outcome <what> <windows> <steps> [args...]: runs the install's vantor.exe
+# with that command line and acts as a user who wants out. <steps> are
+# words done in order, each on the window (of any title) that holds control
+# <id>: "close:<id>" its close box; "click:<id>" that button of it;
+# "post:<id>" the same without waiting for the click's handling (for a
+# button that opens a modal window); "move:<id>" moves the window to
+# 100, 80; "wait:<id>" only waits for it. No steps: the program must end by
+# itself. Then the program must have ended within 10 s with exit code 0 and
+# shown exactly <windows> windows, and no window of any program may be left
+# on the screen: a crash, a hang, an error box or a system error dialog
+# fails the case. Prints "outcome: <what>: <titles shown> (<ms>)" and
+# leaves those titles, joined by "|", in OUTCOME_TITLES.
+outcome() {
+  local what="$1" windows="$2" step verb id report="$CASE_TMP/outcome.txt"
+  local -a steps
+  read -r -a steps <<<"$3"
+  shift 3
+  start_vantor "$report" "$@"
+  for step in "${steps[@]}"; do
+    verb="${step%%:*}" id="${step#*:}"
+    vd wait-window "*" 10000 --with "$id" >/dev/null || fail "$what: no window holds control $id"
+    case "$verb" in
+      close) vd close "*" --with "$id" >/dev/null ;;
+      click) vd click "*" "$id" >/dev/null ;;
+      post) vd click "*" "$id" --post >/dev/null ;;
+      move) vd move "*" 100 80 --with "$id" >/dev/null ;;
+      wait) true ;;
+      *) fail "outcome: unknown step $step" ;;
+    esac || fail "$what: $step could not be done"
+  done
+  finish_vantor
+  local line
+  line="$(report "$report")"
+  expect_eq "$what: exit code" 0 "$(kv exit "$line")"
+  expect_eq "$what: windows shown" "$windows" "$(kv windows "$line")"
+  local left
+  left="$(vd list)"
+  [[ -z "$left" ]] || fail "$what: windows left open: $left"
+  OUTCOME_TITLES="$(sed -n 's/^window=//p' <<<"$line" | paste -sd '|')"
+  echo "outcome: $what: $OUTCOME_TITLES ($(kv elapsed_ms "$line") ms)"
 }
 
 # --- Screenshots --------------------------------------------------------------------

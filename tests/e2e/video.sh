@@ -22,44 +22,6 @@ GREY=0x808080 GREEN=0x008000
 # names the clip, so it tells the clips apart while they move.
 CAPTION_REGION=0,210,320,30
 
-# --- The settings file ----------------------------------------------------------
-
-# ini_set <section> <key> <value>: sets a key of the install's zthelp.ini in
-# place (adds it, and its section, when missing), keeping CRLF line ends.
-ini_set() {
-  local file="$INSTALL/zthelp.ini"
-  # The value goes through the environment: awk -v would read its
-  # backslashes as escapes.
-  SECTION="$1" KEY="$2" VALUE="$3" awk '
-    BEGIN { section = ENVIRON["SECTION"]; key = ENVIRON["KEY"]; value = ENVIRON["VALUE"] }
-    function put() { printf "%s=%s\r\n", key, value; done = 1 }
-    { sub(/\r$/, "") }
-    /^\[/ {
-      if (inside && !done) put()
-      inside = tolower($0) == tolower("[" section "]")
-    }
-    inside && !done && tolower($0) ~ "^" tolower(key) "[ \t]*=" { put(); next }
-    { printf "%s\r\n", $0 }
-    END {
-      if (!done) {
-        if (!inside) printf "[%s]\r\n", section
-        put()
-      }
-    }' "$file" >"$file.new" && mv "$file.new" "$file"
-}
-
-# ini_value <section> <key>: a value of the install's zthelp.ini as the
-# file holds it (the profile functions read it the same way for the simple
-# values the cases use; ini_get asks them, at 0.15 s a call).
-ini_value() {
-  awk -v section="$1" -v key="$2" '
-    { sub(/\r$/, "") }
-    /^\[/ { inside = tolower($0) == tolower("[" section "]"); next }
-    inside && tolower($0) ~ "^" tolower(key) "[ \t]*=" {
-      sub(/^[^=]*=[ \t]*/, ""); sub(/[ \t]+$/, ""); print; exit
-    }' "$INSTALL/zthelp.ini"
-}
-
 # --- An installation with the sample clips ------------------------------------------
 
 # video_install [folder]: the sample installation (sample/zthelp.ini) with

@@ -35,6 +35,33 @@ TEST_F(CoachTest, ClosingSavesThePositionOnlyAfterAMove) {
             std::to_string(window.Left()));
 }
 
+TEST_F(CoachTest, AMinimisedOrMaximisedCoachSavesWhereItStoodNormally) {
+  for (int state : {1, 2}) {
+    OpenCoach();
+    const int left = coach->Left(), top = coach->Top();
+    Window().SetWindowState(state);
+    EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
+    EXPECT_EQ(Ini("CoachPosition", "left"), "");
+
+    OpenCoach();
+    coach->SetLeft(left + 300);
+    Window().SetWindowState(state);
+    EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
+    EXPECT_EQ(Ini("CoachPosition", "left"), std::to_string(left + 300));
+    EXPECT_EQ(Ini("CoachPosition", "top"), std::to_string(top));
+    EXPECT_EQ(Ini("CoachPosition", "windowstate"), std::to_string(state));
+  }
+}
+
+TEST_F(CoachTest, AMovedCoachClosesQuietlyWhenItsPlaceCannotBeWritten) {
+  OpenCoach();
+  coach->SetLeft(coach->Left() + 300);
+  sim.writesFail = true;
+  EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
+  EXPECT_TRUE(sim.messageBoxes.empty());
+  EXPECT_EQ(Ini("CoachPosition", "left"), "");
+}
+
 TEST_F(CoachTest, LoadingLaysOutAndPlacesTheHiddenWindowBeforeTheFirstTopic) {
   OpenCoach();
   const std::vector<std::string>& trace = Window().trace();

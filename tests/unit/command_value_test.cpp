@@ -41,6 +41,8 @@ TEST(ValueOfText, ReadsHexadecimalAndOctalPrefixes) {
   EXPECT_EQ(ValueOfText("&hff"), 255);
   EXPECT_EQ(ValueOfText("&O17"), 15);
   EXPECT_EQ(ValueOfText("&o19"), 1);  // 9 is no octal digit
+  EXPECT_EQ(ValueOfText("&O7"), 7);
+  EXPECT_EQ(ValueOfText("&O18"), 1);  // nor is 8
   EXPECT_EQ(ValueOfText("&H"), 0);
   EXPECT_EQ(ValueOfText("&X1"), 0);
 }

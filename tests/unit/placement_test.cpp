@@ -194,5 +194,80 @@ TEST_F(PlacementTest, SavedWindowPlacementReadsBackUnchanged) {
   EXPECT_EQ(form.Height(), 4500);
 }
 
+// With the taskbar on the left or at the top, Windows measures another
+// window's normal rectangle from the work area's corner.
+TEST_F(PlacementTest, SeatingBesideTheHostCountsFromTheWorkAreasCorner) {
+  sim.workArea = {100, 0, 1024, 768};
+  const WindowHandle orvex = sim.AddWindow("Orvex", {100, 50, 700, 450});
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  EXPECT_EQ(program.placement.FoundPlacement.normal.right, 600);
+  EXPECT_EQ(form.Left(), 10500);
+  EXPECT_EQ(form.Top(), 1500);
+
+  sim.workArea = {0, 40, 1024, 768};
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  EXPECT_EQ(form.Left(), 10500);
+  EXPECT_EQ(form.Top(), 1500);
+
+  // A tool window's rectangle is already in screen coordinates.
+  sim.Window(orvex).toolWindow = true;
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  EXPECT_EQ(form.Top(), 1500);
+}
+
+TEST_F(PlacementTest, TheSeatsTopIsRoundedHalvesToEven) {
+  // One eighth of 404 is 50.5: (50.5 + 51) x 15 = 1522.5, kept at 1522.
+  sim.AddWindow("Orvex", {100, 51, 700, 455});
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  EXPECT_EQ(form.Top(), 1522);
+  // One eighth of 402 is 50.25: (50.25 + 51) x 15 = 1518.75, up to 1519.
+  sim.Window(sim.FindTopLevelWindow("Orvex")).rect.bottom = 453;
+  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  EXPECT_EQ(form.Top(), 1519);
+}
+
+TEST_F(PlacementTest, FittingMovesAWindowOnlyOnceItCrossesALimit) {
+  const int right = 15360 - 3000, bottom = 11520 - 2000;
+  Store(right, bottom, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), right);
+  EXPECT_EQ(form.Top(), bottom);
+  Store(right + 1, bottom + 1, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), right);
+  EXPECT_EQ(form.Top(), bottom);
+  Store(0, 0, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), 0);
+  EXPECT_EQ(form.Top(), 0);
+  Store(-1, -1, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), 0);
+  EXPECT_EQ(form.Top(), 0);
+}
+
+TEST_F(PlacementTest, AWorkAreaOffTheLeftEdgeLimitsByItsWidthFromTheScreensOrigin) {
+  sim.workArea = {100, 0, 1024, 768};
+  const int right = (1024 - 100) * 15 - 3000;
+  Store(right, 0, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), right);
+  Store(right + 1, 0, 3000, 2000);
+  Restore();
+  EXPECT_EQ(form.Left(), right);
+  Store(0, 0, 3000, 2000);  // under the taskbar, as the top limit allows too
+  Restore();
+  EXPECT_EQ(form.Left(), 0);
+}
+
+TEST_F(PlacementTest, AScreenOfExactlySevenHundredPixelsCentresVertically) {
+  sim.SetScreen(700, 500);
+  CenterForm(program, form, 0, true, kShowModeless);
+  EXPECT_EQ(form.Top(), 7500 / 2 - 1000);
+  sim.SetScreen(699, 500);
+  CenterForm(program, form, 0, true, kShowModeless);
+  EXPECT_EQ(form.Top(), 0);
+}
+
 }  // namespace
 }  // namespace vantor

@@ -190,6 +190,32 @@ TEST_F(StartupTest, ARunningVideoWindowHandsOverItsPlaceAndIsClosed) {
   EXPECT_EQ(sim.appTitle, "How-To Videos");
 }
 
+TEST_F(StartupTest, AHandedOverPlaceCountsFromTheWorkAreasCorner) {
+  WriteIni(kTitles);
+  sim.previousInstance = true;
+  sim.workArea = {60, 40, 1024, 768};  // taskbars on the left and at the top
+  sim.AddWindow("How-To Videos", {100, 80, 500, 380});
+  EXPECT_FALSE(Start("1000"));
+  EXPECT_EQ(Ini("AVIPosition", "left"), "1500");
+  EXPECT_EQ(Ini("AVIPosition", "top"), "1200");
+  EXPECT_EQ(Ini("AVIPosition", "width"), "6000");
+  EXPECT_EQ(windows.loaded, "video");
+  EXPECT_EQ(windows.selectedAtLoad, 0);  // 1000 is the first clip
+}
+
+// A settings file the program may not write (under Program Files, without
+// redirection): the writes fail quietly and the user goes on.
+TEST_F(StartupTest, WritesThatFailLeaveTheFileAndStillOpenTheWindow) {
+  WriteIni(kTitles);
+  sim.previousInstance = true;
+  sim.writesFail = true;
+  sim.AddWindow("How-To Videos", {100, 80, 500, 380});
+  EXPECT_FALSE(Start("1003"));
+  EXPECT_EQ(windows.loaded, "video");
+  EXPECT_EQ(Ini("AVIPosition", "left"), "");
+  EXPECT_EQ(Ini("General", "MoviesLastFoundAt"), "");
+}
+
 TEST_F(StartupTest, AVideoWindowWhosePlacementCannotBeReadIsClosedWithoutSaving) {
   WriteIni(kTitles);
   sim.previousInstance = true;

@@ -104,6 +104,24 @@ TEST(TopicLayout, AWordWiderThanALineBreaksBetweenCharacters) {
   EXPECT_EQ(huge.height, 8 + 50 * 12 + 5);
 }
 
+// A help title may hold one word of megabytes; breaking it must measure
+// about a line's worth of text per line, not the rest of the word.
+TEST(TopicLayout, BreakingAnEndlessWordMeasuresLittleMoreThanALinePerLine) {
+  long long measured = 0;
+  const Measure counting = [&](FontKind font, std::string_view text) {
+    measured += static_cast<long long>(text.size());
+    return FixedMeasure(font, text);
+  };
+  const std::string word(200000, 'x');
+  const HelpTitle title = HelpTitle::Parse("@topic t\n" + word);
+  const TopicLayout layout = LayOutTopic(*title.Find("t"), PaneFor(60), counting, kStyle);
+  ASSERT_EQ(layout.pieces.size(), 20000u);
+  EXPECT_EQ(layout.pieces.back().text, "xxxxxxxxxx");
+  // The whole word once, then per line of 10 characters two trials (10
+  // fit, 11 do not) and the line itself.
+  EXPECT_LE(measured, 200000 + 20000LL * (10 + 11 + 10) + 1000);
+}
+
 TEST(TopicLayout, ATopicWithoutTextTakesNoRoom) {
   EXPECT_EQ(LayOut("", 300).height, 0);
   EXPECT_TRUE(LayOut("# only a comment\n", 300).pieces.empty());

@@ -117,6 +117,24 @@ TEST_F(VideoWindowTest, ADoubleClickOnTheBarShowsTheAboutBoxUnderTheWindowsTitle
   EXPECT_EQ(caption, "How-to Videos");
 }
 
+TEST_F(VideoWindowTest, AMinimisedOrMaximisedWindowSavesWhereItStoodNormally) {
+  for (int state : {1, 2}) {
+    OpenVideo();
+    const int left = video->Left(), top = video->Top();
+    Window().SetWindowState(state);
+    EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
+    EXPECT_EQ(Ini("AVIPosition", "left"), "");
+
+    OpenVideo();
+    video->SetLeft(left + 300);
+    Window().SetWindowState(state);
+    EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
+    EXPECT_EQ(Ini("AVIPosition", "left"), std::to_string(left + 300));
+    EXPECT_EQ(Ini("AVIPosition", "top"), std::to_string(top));
+    EXPECT_EQ(Ini("AVIPosition", "windowstate"), std::to_string(state));
+  }
+}
+
 TEST_F(VideoWindowTest, QuittingClosesTheClipsAndSavesThePositionOnlyAfterAMove) {
   program.startup.SelectedClip = 0;
   OpenVideo();

@@ -1,6 +1,7 @@
 // A form's window and controls as the design table makes them: sizes in
 // twips and pixels, window classes and styles, properties and painting.
 #include "check.h"
+#include "common/numbers.h"
 #include "fixtures.h"
 
 namespace vantor::win32::test {
@@ -12,7 +13,7 @@ constexpr Color kGreen = Rgb(0, 128, 0);
 
 int TwipsPerPixel() {
   HDC screen = GetDC(nullptr);
-  const int perPixel = 1440 / GetDeviceCaps(screen, LOGPIXELSX);
+  const int perPixel = TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(screen, LOGPIXELSX));
   ReleaseDC(nullptr, screen);
   return perPixel;
 }
@@ -31,10 +32,11 @@ TEST_CASE(WindowSizeAndPositionInTwips) {
     auto form = ThePlatform().CreateForm(MakeForm("Geometry", {}, border, 4065, 1890), events);
     HWND window = WindowOf(*form);
     const int perPixel = TwipsPerPixel();
+    // The client area follows the design's scale, as its controls do.
     RECT client;
     GetClientRect(window, &client);
-    CHECK_EQ(client.right, 4065 / perPixel);
-    CHECK_EQ(client.bottom, 1890 / perPixel);
+    CHECK_EQ(client.right, 271);
+    CHECK_EQ(client.bottom, 126);
     const LONG style = StyleOf(window);
     CHECK(!(style & (WS_THICKFRAME | WS_MAXIMIZEBOX)));
     CHECK_EQ((style & WS_MINIMIZEBOX) != 0, border == BorderStyle::FixedSingle);
@@ -189,9 +191,8 @@ TEST_CASE(FontsAndMeasuring) {
   ControlSpec label = Make("lbl", ControlKind::Label, {0, 0, 200, 30}, "AA");
   label.font = Font{"Arial", 12, true, false};
   auto form = ThePlatform().CreateForm(MakeForm("Fonts", {label}), events);
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  // At the design's 96 pixels per inch whatever the screen's.
+  const int dpi = kDesignPixelsPerInch;
   const auto logFont = [&] {
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(ControlWindow(*form, 1000), WM_GETFONT, 0, 0)),

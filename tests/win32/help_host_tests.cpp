@@ -51,13 +51,14 @@ std::unique_ptr<AutomationObject> NewHelpObject() {
 
 // Runs a program to its end; its exit code, or -1 when it did not start or
 // end within 10 s.
-int RunToEnd(const std::string& commandLine) {
+int RunToEnd(const std::string& commandLine, const std::string& currentFolder = "") {
   std::string command = commandLine;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup,
+                      &process)) {
     return -1;
   }
   DWORD code = static_cast<DWORD>(-1);
@@ -194,7 +195,7 @@ TEST_CASE(AHelpObjectWhoseServerIsGoneIsNotCreated) {
   RegDeleteKeyA(HKEY_CLASSES_ROOT, progId.c_str());
 }
 
-// bin/ holds no zthelp.dll, and the program never looks for one elsewhere.
+// Neither bin/ nor the system's search path holds a zthelp.dll.
 TEST_CASE(NoTopicOpenerWithoutZthelpBesideTheProgram) {
   HostFolder host;
   Recorder events;
@@ -226,6 +227,32 @@ TEST_CASE(TopicOpenerBesideTheProgramGetsTheWindowAndTopic) {
   host.Copy(standins + "helpobject.dll", wrongLibrary + "\\zthelp.dll");
   CHECK_EQ(RunToEnd("\"" + wrongLibrary + "\\" + program + "\" --open-topic"), kNoTopicOpener);
   CHECK_EQ(host.Log(), log);
+}
+
+// Without one beside it, the program takes the zthelp.dll that the system's
+// search finds (here on PATH), but never one in the current folder.
+TEST_CASE(TopicOpenerOnTheSearchPathButNeverFromTheCurrentFolder) {
+  HostFolder host;
+  const std::string standins = ThePlatform().ProgramFolder() + "\\standins\\";
+  const std::string self = SelfPath();
+  const std::string program = self.substr(self.rfind('\\') + 1);
+  const std::string bare = host.NewFolder("bare");
+  host.Copy(self, bare + "\\" + program);
+  const std::string run = "\"" + bare + "\\" + program + "\" --open-topic";
+
+  const std::string planted = host.NewFolder("planted");
+  host.Copy(standins + "zthelp.dll", planted + "\\zthelp.dll");
+  CHECK_EQ(RunToEnd(run, planted), kNoTopicOpener);
+  CHECK_EQ(host.Log(), "");
+
+  const std::string onPath = host.NewFolder("onpath");
+  host.Copy(standins + "zthelp.dll", onPath + "\\zthelp.dll");
+  char oldPath[32768];
+  const DWORD length = GetEnvironmentVariableA("PATH", oldPath, sizeof oldPath);
+  SetEnvironmentVariableA("PATH", (onPath + ";" + std::string(oldPath, length)).c_str());
+  CHECK_EQ(RunToEnd(run), 0);
+  SetEnvironmentVariableA("PATH", oldPath);
+  CHECK_EQ(host.Log().substr(0, 15), "OpenTopic hwnd=");
 }
 
 }  // namespace vantor::win32::test

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "check.h"
+#include "common/numbers.h"
 #include "fixtures.h"
 
 namespace vantor::win32::test {
@@ -125,8 +126,8 @@ TEST_CASE(SettingsFileChangesAreSeenAtTheNextRead) {
 TEST_CASE(ScreenInTwips) {
   Win32Platform& platform = ThePlatform();
   HDC screen = GetDC(nullptr);
-  const int perPixelX = 1440 / GetDeviceCaps(screen, LOGPIXELSX);
-  const int perPixelY = 1440 / GetDeviceCaps(screen, LOGPIXELSY);
+  const int perPixelX = TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(screen, LOGPIXELSX));
+  const int perPixelY = TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(screen, LOGPIXELSY));
   ReleaseDC(nullptr, screen);
   CHECK_EQ(platform.ScreenWidthTwips(), GetSystemMetrics(SM_CXSCREEN) * perPixelX);
   CHECK_EQ(platform.ScreenHeightTwips(), GetSystemMetrics(SM_CYSCREEN) * perPixelY);

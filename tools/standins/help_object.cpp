@@ -149,6 +149,12 @@ HRESULT HelpObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARAMS* 
   if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
   const Member* member = MemberOf(id);
   if (!member) return DISP_E_MEMBERNOTFOUND;
+  // A scanning application in trouble (its scanner gone, say) fails every
+  // call; the state file's Fail=1 makes the double answer that way.
+  if (ReadState("Fail", 0) == 1) {
+    AppendLog(std::string("fail ") + member->name);
+    return E_FAIL;
+  }
   DISPPARAMS none{nullptr, nullptr, 0, 0};
   const DISPPARAMS& given = parameters ? *parameters : none;
 

@@ -71,7 +71,12 @@ class SimFormHost : public FormHost {
   int ClientWidth() const override;
   int ClientHeight() const override;
   int WindowState() const override { return windowState_; }
-  void SetWindowState(int state) { windowState_ = state; }
+  // Minimises (1), maximises (2) or restores (0) the window as Windows does:
+  // a minimised window stands at -32000 pixels as a small caption, a
+  // maximised one fills the work area with its borders outside it, and the
+  // normal rectangle is kept for the restore.
+  void SetWindowState(int state);
+  TwipsRect NormalRect() const override;
   void Show() override;
   void ShowModal() override;
   void Hide() override;
@@ -125,6 +130,7 @@ class SimFormHost : public FormHost {
   WindowHandle handle_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   int windowState_ = 0;
+  TwipsRect normal_;  // while minimised or maximised
   bool visible_ = false;
   bool destroyed_ = false;
   bool shownModal_ = false;

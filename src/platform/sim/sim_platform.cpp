@@ -102,6 +102,7 @@ std::int32_t SimPlatform::ProfileInt(const std::string& section, const std::stri
 
 bool SimPlatform::WriteProfileString(const std::string& section, const std::string& key,
                                      const std::string& value, const std::string& path) {
+  if (writesFail) return false;
   std::string& text = files_[Lower(path)];
   text = ini::WriteString(text, section, key, value);
   indexes_.erase(Lower(path));
@@ -147,7 +148,18 @@ bool SimPlatform::GetWindowPlacement(WindowHandle window, WindowPlacement& place
   if (it == others_.end() || it->second.placementFails || placement.length != 44) return false;
   placement.showCmd = it->second.visible ? 1 : 0;
   placement.normal = it->second.rect;
+  if (!it->second.toolWindow) {
+    placement.normal.left -= workArea.left;
+    placement.normal.right -= workArea.left;
+    placement.normal.top -= workArea.top;
+    placement.normal.bottom -= workArea.top;
+  }
   return true;
+}
+
+bool SimPlatform::IsToolWindow(WindowHandle window) {
+  auto it = others_.find(window);
+  return it != others_.end() && it->second.toolWindow;
 }
 
 bool SimPlatform::PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t,

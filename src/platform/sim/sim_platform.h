@@ -27,6 +27,7 @@ struct OtherWindow {
   Rect rect;
   bool visible = true;
   bool placementFails = false;
+  bool toolWindow = false;
   std::vector<std::uint32_t> messages;  // posted to it, in order
   std::vector<int> showCommands;
 };
@@ -43,6 +44,8 @@ class SimPlatform : public Platform {
   bool FileExists(const std::string& path) const;
   std::string ReadFile(const std::string& path) const;
   std::vector<std::string> writes;  // "section/key=value", in order
+  // Every write fails, as on a settings file the user may not change.
+  bool writesFail = false;
 
   std::string commandLine;
   std::string programFolder = "C:\\Program Files\\Vantor";
@@ -111,6 +114,9 @@ class SimPlatform : public Platform {
   WindowHandle FindTopLevelWindow(const std::string& exactTitle) override;
   bool IsWindowVisible(WindowHandle window) override;
   void ShowWindow(WindowHandle window, int showCmd) override;
+  bool IsToolWindow(WindowHandle window) override;
+  // Answers as Windows does: the normal rectangle measured from the work
+  // area's corner, except for a tool window.
   bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) override;
   bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
                    std::intptr_t lParam) override;

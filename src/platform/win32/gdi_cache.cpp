@@ -1,9 +1,7 @@
 #include "platform/win32/gdi_cache.h"
 
-#include <cmath>
-
+#include "common/numbers.h"
 #include "common/phase_log.h"
-#include "platform/win32/screen.h"
 
 namespace vantor::win32 {
 
@@ -16,8 +14,8 @@ GdiCache::~GdiCache() {
 }
 
 HFONT GdiCache::FontFor(const Font& font) {
-  const int height =
-      -static_cast<int>(std::lround(font.pointSize * LogicalPixels(LOGPIXELSY) / 72.0));
+  // At the design's scale, like the controls that show the text.
+  const int height = -Px(font.pointSize * kDesignPixelsPerInch / 72.0);
   const auto key = std::make_tuple(font.name, height, font.bold, font.italic);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;

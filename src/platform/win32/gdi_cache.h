@@ -18,7 +18,8 @@ class GdiCache {
   GdiCache(const GdiCache&) = delete;
   GdiCache& operator=(const GdiCache&) = delete;
 
-  // The font at its point size on this screen (height -pt * LOGPIXELSY / 72).
+  // The font at its point size at the design's 96 pixels per inch (height
+  // -pt * 96 / 72), the scale every window is laid out at.
   HFONT FontFor(const Font& font);
   HBRUSH BrushFor(COLORREF color);
   // The bitmap resource of that name; null when the name is empty or the

@@ -1,5 +1,7 @@
 #include "platform/win32/screen.h"
 
+#include "common/numbers.h"
+
 namespace vantor::win32 {
 
 int LogicalPixels(int index) {
@@ -9,6 +11,6 @@ int LogicalPixels(int index) {
   return dpi > 0 ? dpi : 96;
 }
 
-int TwipsPerPixel(int index) { return 1440 / LogicalPixels(index); }
+int TwipsPerPixel(int index) { return TwipsPerPixelOf(kTwipsPerInch, LogicalPixels(index)); }
 
 }  // namespace vantor::win32

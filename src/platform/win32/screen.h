@@ -7,7 +7,8 @@ namespace vantor::win32 {
 
 // Pixels per logical inch, LOGPIXELSX or LOGPIXELSY.
 int LogicalPixels(int index);
-// Twips per pixel in that direction: 1440 / the pixels per inch, whole.
+// Twips per pixel in that direction: 1440 / the pixels per inch, rounded
+// by the program's rule.
 int TwipsPerPixel(int index);
 
 }  // namespace vantor::win32

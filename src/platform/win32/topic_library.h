@@ -1,6 +1,7 @@
-// The help system's zthelp.dll and its OpenTopic, taken only from the
-// program's own folder: a library of that name anywhere else on the search
-// path is not the host's.
+// The help system's zthelp.dll and its OpenTopic: from the program's own
+// folder, else from where Windows finds a library by its plain name (the host
+// may install it with itself or in the system folder), never from the
+// current folder.
 #pragma once
 
 #include <cstdint>
@@ -15,7 +16,8 @@ namespace vantor::win32 {
 // system may have windows of its own open that live in it.
 class TopicLibrary {
  public:
-  // OpenTopic(window, topic) of `folder`\zthelp.dll; nullopt when the
+  // OpenTopic(window, topic) of `folder`\zthelp.dll, or of the zthelp.dll
+  // that the system's search finds; nullopt when the
   // library or the function is missing. Until it is found, every call looks
   // again, since the help system may be installed while the program runs.
   std::optional<std::int16_t> OpenTopic(const std::string& folder, HWND window, std::int32_t topic);

@@ -102,10 +102,17 @@ void TopicView::LayOut() {
   layout_ = {};
   HDC dc = GetDC(window_);
   HGDIOBJ oldFont = SelectObject(dc, FontOf(FontKind::Body));
+  // A long topic is measured word by word: the font is selected and its
+  // height read only when the font changes.
+  FontKind selected = FontKind::Body;
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
   const topics::Measure measure = [&](FontKind font, std::string_view text) {
-    SelectObject(dc, FontOf(font));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
+    if (font != selected) {
+      SelectObject(dc, FontOf(font));
+      GetTextMetricsA(dc, &metrics);
+      selected = font;
+    }
     SIZE extent{};
     const std::wstring wide = Widen(text);
     GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);

@@ -3,8 +3,8 @@
 #include "platform/win32/win32_form_host.h"
 
 #include <algorithm>
-#include <cmath>
 
+#include "common/numbers.h"
 #include "platform/win32/control_factory.h"
 #include "platform/win32/fail_fast.h"
 #include "platform/win32/message_loop.h"
@@ -12,14 +12,6 @@
 #include "platform/win32/window_procs.h"
 
 namespace vantor::win32 {
-
-namespace {
-
-int TwipsToPixels(int twips, int twipsPerPixel) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
-}
-
-}  // namespace
 
 Win32FormHost::Win32FormHost(App& app, const FormSpec& design, FormEvents& events)
     : app_(app), events_(events), backColor_(design.backColor) {
@@ -66,8 +58,10 @@ void Win32FormHost::CreateFormWindow(const FormSpec& design) {
   } else {
     exStyle |= WS_EX_DLGMODALFRAME;
   }
-  RECT outer{0, 0, TwipsToPixels(design.clientWidthTwips, TwipsPerPixel(LOGPIXELSX)),
-             TwipsToPixels(design.clientHeightTwips, TwipsPerPixel(LOGPIXELSY))};
+  // The controls' pixel bounds are drawn at the design's scale, so the client
+  // area is too: the window keeps its layout whatever the screen's DPI.
+  RECT outer{0, 0, TwipsToPixels(design.clientWidthTwips, kDesignTwipsPerPixel),
+             TwipsToPixels(design.clientHeightTwips, kDesignTwipsPerPixel)};
   AdjustWindowRectEx(&outer, style, FALSE, exStyle);
   const char* windowClass = design.border == BorderStyle::FixedSingle ? kFormClass : kDialogClass;
   CreateWindowExA(exStyle, windowClass, design.caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -216,6 +210,24 @@ int Win32FormHost::WindowState() const {
   if (IsIconic(window_)) return 1;
   if (IsZoomed(window_)) return 2;
   return 0;
+}
+
+// Windows keeps the normal rectangle in workspace coordinates, measured
+// from the work area's corner; our windows are no tool windows, so the
+// work area's corner takes it back to the screen.
+TwipsRect Win32FormHost::NormalRect() const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!window_ || !GetWindowPlacement(window_, &placement)) {
+    return {Left(), Top(), Width(), Height()};
+  }
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT& r = placement.rcNormalPosition;
+  const int x = TwipsPerPixel(LOGPIXELSX);
+  const int y = TwipsPerPixel(LOGPIXELSY);
+  return {(r.left + work.left) * x, (r.top + work.top) * y, (r.right - r.left) * x,
+          (r.bottom - r.top) * y};
 }
 
 void Win32FormHost::Show() {

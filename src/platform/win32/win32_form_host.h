@@ -35,6 +35,7 @@ class Win32FormHost final : public FormHost {
   int ClientWidth() const override;
   int ClientHeight() const override;
   int WindowState() const override;
+  TwipsRect NormalRect() const override;
   void Show() override;
   void ShowModal() override;
   void Hide() override;

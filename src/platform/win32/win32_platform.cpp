@@ -129,6 +129,10 @@ void Win32Platform::ShowWindow(WindowHandle window, int showCmd) {
   ::ShowWindow(ToHwnd(window), showCmd);
 }
 
+bool Win32Platform::IsToolWindow(WindowHandle window) {
+  return (GetWindowLongA(ToHwnd(window), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
+}
+
 bool Win32Platform::GetWindowPlacement(WindowHandle window, WindowPlacement& placement) {
   WINDOWPLACEMENT wp{};
   wp.length = placement.length;

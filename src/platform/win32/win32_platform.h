@@ -48,6 +48,7 @@ class Win32Platform final : public Platform {
   WindowHandle FindTopLevelWindow(const std::string& exactTitle) override;
   bool IsWindowVisible(WindowHandle window) override;
   void ShowWindow(WindowHandle window, int showCmd) override;
+  bool IsToolWindow(WindowHandle window) override;
   bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) override;
   bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
                    std::intptr_t lParam) override;

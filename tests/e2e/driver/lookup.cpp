@@ -22,7 +22,10 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
   if (search->visibleOnly && !IsWindowVisible(window)) return TRUE;
   char text[512];
   int length = GetWindowTextA(window, text, sizeof text);
-  if (std::string(text, length > 0 ? length : 0) != *search->title) return TRUE;
+  // "*" stands for any title, for a window known by a control it holds.
+  if (*search->title != "*" && std::string(text, length > 0 ? length : 0) != *search->title) {
+    return TRUE;
+  }
   if (search->withControl != 0 && !FindControl(window, search->withControl)) return TRUE;
   search->found = window;
   return FALSE;

@@ -61,6 +61,7 @@ constexpr Verb kVerbs[] = {
     {"dblclick-item", "dblclick-item <title> <id> <text>: double-click that list box item", 3,
      DoubleClickItem},
     {"close", "close <title>: the window's close box", 1, Close},
+    {"minimize", "minimize <title>: the window's minimise box", 1, Minimize},
     {"move", "move <title> <x> <y>: move the window's outer top-left corner there", 3, Move},
     {"activate", "activate <title>: bring the window to the foreground", 1, Activate},
     {"window",
@@ -69,6 +70,8 @@ constexpr Verb kVerbs[] = {
      5, StandInWindow},
     {"ini-get", "ini-get <file> <section> <key>: a value as GetPrivateProfileStringA reads it", 3,
      IniGet},
+    {"hold", "hold <file> <ms>: keep the file open for that long, sharing it with no one", 2,
+     HoldFile},
     {"run",
      "run [--timeout ms] <exe> [args...]: start a program, wait for it, report its exit code, "
      "time and the windows it showed",

@@ -1,6 +1,6 @@
 // Reads a settings value the way the program reads it: through the
 // profile functions, so that blanks and line ends are judged as Windows
-// judges them.
+// judges them. Holds a file open as another program may, sharing nothing.
 
 #include <windows.h>
 
@@ -23,6 +23,21 @@ int IniGet(const Args& args) {
     return kFailed;
   }
   std::printf("%s\n", value);
+  return kOk;
+}
+
+int HoldFile(const Args& args) {
+  HANDLE file = CreateFileA(args.positional[0].c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    std::fprintf(stderr, "vdriver: cannot open %s (%lu)\n", args.positional[0].c_str(),
+                 GetLastError());
+    return kFailed;
+  }
+  std::printf("ready\n");
+  std::fflush(stdout);
+  Sleep(static_cast<DWORD>(args.IntAt(1, 0)));
+  CloseHandle(file);
   return kOk;
 }
 

@@ -56,6 +56,7 @@ int DoubleClick(const Args& args);
 int Hover(const Args& args);
 int Close(const Args& args);
 int Move(const Args& args);
+int Minimize(const Args& args);
 int Activate(const Args& args);
 
 int Items(const Args& args);
@@ -65,6 +66,7 @@ int DoubleClickItem(const Args& args);
 
 int StandInWindow(const Args& args);
 int IniGet(const Args& args);
+int HoldFile(const Args& args);
 int Run(const Args& args);
 int Processes(const Args& args);
 

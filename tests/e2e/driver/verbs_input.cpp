@@ -187,6 +187,13 @@ int Close(const Args& args) {
   return PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0) ? kOk : kFailed;
 }
 
+// The minimise box: SC_MINIMIZE, as a click on it sends.
+int Minimize(const Args& args) {
+  HWND top;
+  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
+  return PostMessageA(top, WM_SYSCOMMAND, SC_MINIMIZE, 0) ? kOk : kFailed;
+}
+
 // Where a user drags the window by its caption: the size stays, and the
 // window's program hears of the move as it would of a drag.
 int Move(const Args& args) {
