@@ -33,19 +33,23 @@ struct WindowPlacement {
 // Opaque handle of a top-level window of any process; 0 is "none".
 using WindowHandle = std::intptr_t;
 
-// Mouse pointer shapes the program uses (values as the framework numbers them).
-enum class Pointer { Default = 0, Hourglass = 11, ArrowHourglass = 13 };
+// Mouse pointer shapes the program uses.
+enum class Pointer { Default, Hourglass, ArrowHourglass };
 
-// System metric indices the program asks for.
-enum SystemMetric : int {
-  SM_CxScreen = 0,
-  SM_CyScreen = 1,
-  SM_CyCaption = 4,
+// The screen as it stands now. Read afresh whenever it is needed: the user
+// may change the resolution or move the taskbar while the program runs.
+struct Screen {
+  int widthPx = 0;
+  int heightPx = 0;
+  // Twips per pixel across and down: 1440 / the logical pixels per inch,
+  // rounded by the program's rule. Typically 15 or 12.
+  int twipsPerPixelX = 15;
+  int twipsPerPixelY = 15;
+  int captionHeightPx = 0;  // height of a window's caption bar
+  Rect workArea;            // the desktop less the taskbars, in pixels
+  int WidthTwips() const { return widthPx * twipsPerPixelX; }
+  int HeightTwips() const { return heightPx * twipsPerPixelY; }
 };
-
-// Window messages and show commands the program sends to other windows.
-constexpr std::uint32_t WM_Close = 16;
-constexpr int SW_ShowNormal = 1;
 
 // A font as the framework describes it.
 struct Font {

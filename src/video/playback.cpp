@@ -164,8 +164,8 @@ void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered) {
 
 void ReportMciError(Program& program, std::int16_t code, const std::string& /*command*/) {
   const auto text = program.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
-  program.platform.MessageBox(text.value_or("Unknown MCI Error"),
-                              program.settings.ReadIniString(kTextSection, "Title"), MB_Ok);
+  program.platform.ShowMessage(text.value_or("Unknown MCI Error"),
+                               program.settings.ReadIniString(kTextSection, "Title"));
 }
 
 }  // namespace vantor

@@ -12,10 +12,7 @@ constexpr Color kGold = Rgb(255, 204, 0);
 constexpr Color kGreen = Rgb(0, 128, 0);
 
 int TwipsPerPixel() {
-  HDC screen = GetDC(nullptr);
-  const int perPixel = TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(screen, LOGPIXELSX));
-  ReleaseDC(nullptr, screen);
-  return perPixel;
+  return TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSX));
 }
 
 BOOL CALLBACK FindToolTips(HWND window, LPARAM found) {
@@ -52,7 +49,7 @@ TEST_CASE(WindowSizeAndPositionInTwips) {
     CHECK_EQ(form->Top(), 1200);
     CHECK_EQ(form->Width(), 6000);
     CHECK_EQ(form->Height(), 4500);
-    CHECK_EQ(form->WindowState(), 0);
+    CHECK(form->WindowState() == WindowState::Normal);
     form->SetCaption("Renamed");
     CHECK_EQ(form->Caption(), "Renamed");
   }

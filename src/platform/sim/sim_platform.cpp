@@ -112,17 +112,8 @@ bool SimPlatform::WriteProfileString(const std::string& section, const std::stri
 
 void SimPlatform::EndNow() { throw ProgramEnded{}; }
 
-int SimPlatform::SystemMetrics(int index) {
-  switch (index) {
-    case SM_CxScreen:
-      return screenWidthPx_;
-    case SM_CyScreen:
-      return screenHeightPx_;
-    case SM_CyCaption:
-      return captionHeight;
-    default:
-      return 0;
-  }
+Screen SimPlatform::CurrentScreen() {
+  return {screenWidthPx_, screenHeightPx_, twipsPerPixel_, twipsPerPixel_, captionHeight, workArea};
 }
 
 WindowHandle SimPlatform::FindTopLevelWindow(const std::string& exactTitle) {
@@ -136,11 +127,11 @@ bool SimPlatform::IsWindowVisible(WindowHandle window) {
   return it != others_.end() && it->second.visible;
 }
 
-void SimPlatform::ShowWindow(WindowHandle window, int showCmd) {
+void SimPlatform::RestoreAndShow(WindowHandle window) {
   auto it = others_.find(window);
   if (it == others_.end()) return;
-  it->second.showCommands.push_back(showCmd);
-  it->second.visible = showCmd != 0;
+  it->second.requests.push_back("restored");
+  it->second.visible = true;
 }
 
 bool SimPlatform::GetWindowPlacement(WindowHandle window, WindowPlacement& placement) {
@@ -162,11 +153,10 @@ bool SimPlatform::IsToolWindow(WindowHandle window) {
   return it != others_.end() && it->second.toolWindow;
 }
 
-bool SimPlatform::PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t,
-                              std::intptr_t) {
+bool SimPlatform::AskToClose(WindowHandle window) {
   auto it = others_.find(window);
   if (it == others_.end()) return false;
-  it->second.messages.push_back(message);
+  it->second.requests.push_back("closed");
   return true;
 }
 
@@ -194,9 +184,8 @@ std::optional<std::int16_t> SimPlatform::OpenTopic(WindowHandle window, std::int
   return 0;
 }
 
-int SimPlatform::MessageBox(const std::string& text, const std::string& caption, int) {
+void SimPlatform::ShowMessage(const std::string& text, const std::string& caption) {
   messageBoxes.push_back(caption + "|" + text);
-  return ID_Ok;
 }
 
 void SimPlatform::RunModal(SimFormHost& form) {

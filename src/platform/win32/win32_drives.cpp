@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/win32.h"
 
 namespace vantor::win32 {
@@ -54,12 +55,11 @@ std::string Joined(const std::string& folder, const std::string& name) {
 void EachEntry(const std::string& folder, const std::string& pattern,
                const std::function<void(const WIN32_FIND_DATAA&)>& visit) {
   WIN32_FIND_DATAA found{};
-  HANDLE search = FindFirstFileA(Joined(folder, pattern).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+  const FileSearch search(Joined(folder, pattern).c_str(), found);
+  if (!search.Valid()) return;
   do {
     visit(found);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  } while (search.Next(found));
 }
 
 bool NameLess(const std::string& a, const std::string& b) {
