@@ -130,6 +130,22 @@ class StartedProcess {
   PROCESS_INFORMATION info_{};
 };
 
+// An open registry key (RegCloseKey); null holds nothing.
+class RegistryKey {
+ public:
+  RegistryKey() = default;
+  ~RegistryKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  RegistryKey(const RegistryKey&) = delete;
+  RegistryKey& operator=(const RegistryKey&) = delete;
+  HKEY* Out() { return &key_; }  // for RegCreateKeyExA and the like to fill
+  operator HKEY() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
 // A file search begun by FindFirstFileA (FindClose).
 class FileSearch {
  public:
