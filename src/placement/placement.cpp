@@ -22,6 +22,20 @@ int StoredWindowState(WindowState state) {
   return 0;
 }
 
+// Windows gives the normal rectangle in workspace coordinates, measured from
+// the work area's corner, unless the window is a tool window: with the
+// taskbar on the left or at the top the two differ by the taskbar's size.
+Rect FoundNormalOnScreen(Program& program) {
+  Rect r = program.placement.FoundPlacement.normal;
+  if (program.placement.FoundIsToolWindow) return r;
+  const Rect work = program.platform.CurrentScreen().workArea;
+  r.left += work.left;
+  r.right += work.left;
+  r.top += work.top;
+  r.bottom += work.top;
+  return r;
+}
+
 // No window of the program is ever made topmost: every caller only wants
 // its window in the normal band.
 void PutInNormalBand(Form& form) { form.Host().SetNotTopmost(); }
@@ -49,20 +63,6 @@ bool ReadFoundPlacement(Program& program, WindowHandle window) {
   state.FoundPlacement.length = 44;
   state.FoundIsToolWindow = program.platform.IsToolWindow(window);
   return program.platform.GetWindowPlacement(window, state.FoundPlacement);
-}
-
-// Windows gives the normal rectangle in workspace coordinates, measured from
-// the work area's corner, unless the window is a tool window: with the
-// taskbar on the left or at the top the two differ by the taskbar's size.
-Rect FoundNormalOnScreen(Program& program) {
-  Rect r = program.placement.FoundPlacement.normal;
-  if (program.placement.FoundIsToolWindow) return r;
-  const Rect work = program.platform.CurrentScreen().workArea;
-  r.left += work.left;
-  r.right += work.left;
-  r.top += work.top;
-  r.bottom += work.top;
-  return r;
 }
 
 void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,

@@ -40,8 +40,6 @@ WindowHandle FindWindowTitled(Platform& platform, const std::string& title);
 // Reads the placement of another program's window into FoundPlacement
 // (length field set to 44 first). False when it cannot be read.
 bool ReadFoundPlacement(Program& program, WindowHandle window);
-// FoundPlacement's normal rectangle in screen pixels.
-Rect FoundNormalOnScreen(Program& program);
 
 // With kApplyZOrder a window is put into the normal z-order band: no window
 // of the program is ever made topmost.

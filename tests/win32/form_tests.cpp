@@ -3,6 +3,7 @@
 #include "check.h"
 #include "common/numbers.h"
 #include "fixtures.h"
+#include "platform/win32/win32_form_host.h"
 
 namespace vantor::win32::test {
 
@@ -113,6 +114,25 @@ TEST_CASE(ControlsBecomeChildWindows) {
   CHECK_EQ(form->GetBounds(4).top, 8);
   form->SetText(99, "no such control");
   CHECK_EQ(form->Text(99), "");
+}
+
+TEST_CASE(DialogButtonsCarryTheSystemsNumbersUnlessGivenTheirOwn) {
+  Recorder events;
+  ControlSpec ok = Make("btn_OK", ControlKind::Button, {10, 10, 75, 25}, "OK");
+  ok.dialogButton = DialogButton::Ok;
+  ControlSpec cancel = Make("btn_Cancel", ControlKind::Button, {90, 10, 75, 25}, "Cancel");
+  cancel.dialogButton = DialogButton::Cancel;
+  ControlSpec fixed = Make("btn_Fixed", ControlKind::Button, {10, 40, 75, 25}, "Fixed");
+  fixed.dialogButton = DialogButton::Ok;
+  fixed.id = 77;
+  auto form = ThePlatform().CreateForm(
+      MakeForm("Dialog buttons",
+               {Make("lbl", ControlKind::Label, {10, 70, 75, 20}, "label"), ok, cancel, fixed}),
+      events);
+  CHECK_EQ(WindowText(ControlWindow(*form, IDOK)), "OK");
+  CHECK_EQ(WindowText(ControlWindow(*form, IDCANCEL)), "Cancel");
+  CHECK_EQ(WindowText(ControlWindow(*form, 77)), "Fixed");
+  CHECK_EQ(WindowText(ControlWindow(*form, 1000)), "label");  // the first row
 }
 
 TEST_CASE(OptionButtonRunsAreGroups) {

@@ -122,24 +122,29 @@ WindowHandle SimPlatform::FindTopLevelWindow(const std::string& exactTitle) {
   return 0;
 }
 
-bool SimPlatform::IsWindowVisible(WindowHandle window) {
+OtherWindow* SimPlatform::Other(WindowHandle window) {
   auto it = others_.find(window);
-  return it != others_.end() && it->second.visible;
+  return it == others_.end() ? nullptr : &it->second;
+}
+
+bool SimPlatform::IsWindowVisible(WindowHandle window) {
+  const OtherWindow* other = Other(window);
+  return other && other->visible;
 }
 
 void SimPlatform::RestoreAndShow(WindowHandle window) {
-  auto it = others_.find(window);
-  if (it == others_.end()) return;
-  it->second.requests.push_back("restored");
-  it->second.visible = true;
+  if (OtherWindow* other = Other(window)) {
+    other->requests.push_back("restored");
+    other->visible = true;
+  }
 }
 
 bool SimPlatform::GetWindowPlacement(WindowHandle window, WindowPlacement& placement) {
-  auto it = others_.find(window);
-  if (it == others_.end() || it->second.placementFails || placement.length != 44) return false;
-  placement.showCmd = it->second.visible ? 1 : 0;
-  placement.normal = it->second.rect;
-  if (!it->second.toolWindow) {
+  const OtherWindow* other = Other(window);
+  if (!other || other->placementFails || placement.length != 44) return false;
+  placement.showCmd = other->visible ? 1 : 0;
+  placement.normal = other->rect;
+  if (!other->toolWindow) {
     placement.normal.left -= workArea.left;
     placement.normal.right -= workArea.left;
     placement.normal.top -= workArea.top;
@@ -149,15 +154,14 @@ bool SimPlatform::GetWindowPlacement(WindowHandle window, WindowPlacement& place
 }
 
 bool SimPlatform::IsToolWindow(WindowHandle window) {
-  auto it = others_.find(window);
-  return it != others_.end() && it->second.toolWindow;
+  const OtherWindow* other = Other(window);
+  return other && other->toolWindow;
 }
 
 bool SimPlatform::AskToClose(WindowHandle window) {
-  auto it = others_.find(window);
-  if (it == others_.end()) return false;
-  it->second.requests.push_back("closed");
-  return true;
+  OtherWindow* other = Other(window);
+  if (other) other->requests.push_back("closed");
+  return other != nullptr;
 }
 
 std::unique_ptr<FormHost> SimPlatform::CreateForm(const FormSpec& design, FormEvents& events) {

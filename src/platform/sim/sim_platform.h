@@ -132,6 +132,8 @@ class SimPlatform : public Platform {
   // The settings of a file as the program reads them, made at its first
   // read and dropped when the file changes, as the real program keeps them.
   const ini::Index& SettingsOf(const std::string& lowerPath, const std::string& text);
+  // Another program's window; null when there is none by that handle.
+  OtherWindow* Other(WindowHandle window);
 
   std::map<std::string, std::string> files_;   // by lower-case path
   std::map<std::string, ini::Index> indexes_;  // by lower-case path

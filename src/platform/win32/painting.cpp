@@ -9,11 +9,15 @@ COLORREF ColorOr(Color color, int systemColor) {
   return color == kDefaultColor ? GetSysColor(systemColor) : static_cast<COLORREF>(color);
 }
 
+namespace {
+
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return SIZE{0, 0};
   return SIZE{info.bmWidth, info.bmHeight};
 }
+
+}  // namespace
 
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   const SIZE size = BitmapSize(bitmap);
