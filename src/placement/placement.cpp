@@ -26,7 +26,7 @@ int StoredWindowState(WindowState state) {
 // the work area's corner, unless the window is a tool window: with the
 // taskbar on the left or at the top the two differ by the taskbar's size.
 Rect FoundNormalOnScreen(Program& program) {
-  Rect r = program.placement.FoundPlacement.normal;
+  Rect r = program.placement.FoundPlacement;
   if (program.placement.FoundIsToolWindow) return r;
   const Rect work = program.platform.CurrentScreen().workArea;
   r.left += work.left;
@@ -59,10 +59,10 @@ WindowHandle FindWindowTitled(Platform& platform, const std::string& title) {
 
 bool ReadFoundPlacement(Program& program, WindowHandle window) {
   PlacementState& state = program.placement;
-  state.FoundPlacement = WindowPlacement{};
-  state.FoundPlacement.length = 44;
+  const std::optional<Rect> normal = program.platform.NormalPlacement(window);
+  state.FoundPlacement = normal.value_or(Rect{});
   state.FoundIsToolWindow = program.platform.IsToolWindow(window);
-  return program.platform.GetWindowPlacement(window, state.FoundPlacement);
+  return normal.has_value();
 }
 
 void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,

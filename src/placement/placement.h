@@ -37,8 +37,8 @@ std::string SignedText(std::int32_t value);
 // names no window.
 WindowHandle FindWindowTitled(Platform& platform, const std::string& title);
 
-// Reads the placement of another program's window into FoundPlacement
-// (length field set to 44 first). False when it cannot be read.
+// Reads the normal rectangle of another program's window into
+// FoundPlacement. False when it cannot be read.
 bool ReadFoundPlacement(Program& program, WindowHandle window);
 
 // With kApplyZOrder a window is put into the normal z-order band: no window

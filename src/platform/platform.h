@@ -59,11 +59,11 @@ class Platform {
   virtual bool IsWindowVisible(WindowHandle window) = 0;
   // Brings a hidden or minimised window back to its normal place and shows it.
   virtual void RestoreAndShow(WindowHandle window) = 0;
-  // A tool window's placement record is in screen coordinates; every other
-  // top-level window's is measured from the work area's corner.
+  // Where a window stands when it is neither minimised nor maximised, as
+  // the system keeps it: in screen pixels for a tool window, measured from
+  // the work area's corner for every other. nullopt when it cannot be read.
   virtual bool IsToolWindow(WindowHandle window) = 0;
-  // Fills `placement`; the caller sets its length field first.
-  virtual bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) = 0;
+  virtual std::optional<Rect> NormalPlacement(WindowHandle window) = 0;
   // Asks the window to close, as its close box would, without waiting for
   // it to go; false when there is no such window.
   virtual bool AskToClose(WindowHandle window) = 0;

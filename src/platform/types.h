@@ -20,16 +20,6 @@ struct Rect {
   std::int32_t bottom = 0;
 };
 
-// The Windows WINDOWPLACEMENT record: every field 32-bit, length 44.
-struct WindowPlacement {
-  std::uint32_t length = 0;
-  std::uint32_t flags = 0;
-  std::uint32_t showCmd = 0;
-  std::int32_t minX = 0, minY = 0;
-  std::int32_t maxX = 0, maxY = 0;
-  Rect normal;
-};
-
 // Opaque handle of a top-level window of any process; 0 is "none".
 using WindowHandle = std::intptr_t;
 

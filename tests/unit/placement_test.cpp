@@ -133,7 +133,7 @@ TEST_F(PlacementTest, SeatsBesideTheHostWindowOnTheFirstRun) {
   EXPECT_EQ(form.Left(), 10500);
   EXPECT_EQ(form.Top(), 1500);
   EXPECT_TRUE(host().IsVisible());
-  EXPECT_EQ(program.placement.FoundPlacement.normal.right, 700);
+  EXPECT_EQ(program.placement.FoundPlacement.right, 700);
 }
 
 TEST_F(PlacementTest, SeatingIsFittedToTheWorkArea) {
@@ -185,7 +185,7 @@ TEST_F(PlacementTest, SavingWritesSignedTextAndTheStateWhichIsNeverReadBack) {
 }
 
 TEST_F(PlacementTest, SavedWindowPlacementReadsBackUnchanged) {
-  program.placement.FoundPlacement.normal = {100, 80, 500, 380};
+  program.placement.FoundPlacement = {100, 80, 500, 380};
   SaveWindowPlacement(program, "AVIPosition");
   EXPECT_EQ(Ini("AVIPosition", "left"), "1500");
   EXPECT_EQ(Ini("AVIPosition", "width"), "6000");
@@ -203,7 +203,7 @@ TEST_F(PlacementTest, SeatingBesideTheHostCountsFromTheWorkAreasCorner) {
   const WindowHandle orvex = sim.AddWindow("Orvex", {100, 50, 700, 450});
   PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
                         "Orvex");
-  EXPECT_EQ(program.placement.FoundPlacement.normal.right, 600);
+  EXPECT_EQ(program.placement.FoundPlacement.right, 600);
   EXPECT_EQ(form.Left(), 10500);
   EXPECT_EQ(form.Top(), 1500);
 

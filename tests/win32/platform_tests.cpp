@@ -1,10 +1,12 @@
 // The Platform operations over the real Windows functions.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "check.h"
 #include "common/numbers.h"
 #include "fixtures.h"
+#include "platform/win32/screen.h"
 
 namespace vantor::win32::test {
 
@@ -146,14 +148,15 @@ TEST_CASE(TopLevelWindowsByTitle) {
   CHECK_EQ(platform.FindTopLevelWindow("Backend Test"), WindowHandle{0});
   CHECK(platform.IsWindowVisible(found));
 
-  WindowPlacement placement;
-  placement.length = 44;
-  CHECK(platform.GetWindowPlacement(found, placement));
+  const std::optional<Rect> normal = platform.NormalPlacement(found);
+  CHECK(normal.has_value());
   RECT r;
   GetWindowRect(WindowOf(*form), &r);
-  CHECK_EQ(placement.normal.left, r.left);
-  CHECK_EQ(placement.normal.right, r.right);
-  CHECK_EQ(placement.normal.bottom, r.bottom);
+  const RECT work = WorkAreaNow();  // the placement counts from its corner
+  CHECK_EQ(normal->left + work.left, r.left);
+  CHECK_EQ(normal->right + work.left, r.right);
+  CHECK_EQ(normal->bottom + work.top, r.bottom);
+  CHECK(!platform.NormalPlacement(WindowHandle{0}).has_value());
 
   CHECK(platform.AskToClose(found));
   platform.DoEvents();

@@ -139,18 +139,17 @@ void SimPlatform::RestoreAndShow(WindowHandle window) {
   }
 }
 
-bool SimPlatform::GetWindowPlacement(WindowHandle window, WindowPlacement& placement) {
+std::optional<Rect> SimPlatform::NormalPlacement(WindowHandle window) {
   const OtherWindow* other = Other(window);
-  if (!other || other->placementFails || placement.length != 44) return false;
-  placement.showCmd = other->visible ? 1 : 0;
-  placement.normal = other->rect;
+  if (!other || other->placementFails) return std::nullopt;
+  Rect normal = other->rect;
   if (!other->toolWindow) {
-    placement.normal.left -= workArea.left;
-    placement.normal.right -= workArea.left;
-    placement.normal.top -= workArea.top;
-    placement.normal.bottom -= workArea.top;
+    normal.left -= workArea.left;
+    normal.right -= workArea.left;
+    normal.top -= workArea.top;
+    normal.bottom -= workArea.top;
   }
-  return true;
+  return normal;
 }
 
 bool SimPlatform::IsToolWindow(WindowHandle window) {

@@ -114,7 +114,7 @@ class SimPlatform : public Platform {
   bool IsToolWindow(WindowHandle window) override;
   // Answers as Windows does: the normal rectangle measured from the work
   // area's corner, except for a tool window.
-  bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) override;
+  std::optional<Rect> NormalPlacement(WindowHandle window) override;
   bool AskToClose(WindowHandle window) override;
   void AppActivate(const std::string& title) override { activated.push_back(title); }
   std::unique_ptr<AutomationObject> CreateObject(const std::string& progId) override;

@@ -119,20 +119,12 @@ bool Win32Platform::IsToolWindow(WindowHandle window) {
   return (GetWindowLongA(ToHwnd(window), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
 }
 
-bool Win32Platform::GetWindowPlacement(WindowHandle window, WindowPlacement& placement) {
-  WINDOWPLACEMENT wp{};
-  wp.length = placement.length;
-  if (!::GetWindowPlacement(ToHwnd(window), &wp)) return false;
-  placement.length = wp.length;
-  placement.flags = wp.flags;
-  placement.showCmd = wp.showCmd;
-  placement.minX = wp.ptMinPosition.x;
-  placement.minY = wp.ptMinPosition.y;
-  placement.maxX = wp.ptMaxPosition.x;
-  placement.maxY = wp.ptMaxPosition.y;
-  placement.normal = {wp.rcNormalPosition.left, wp.rcNormalPosition.top, wp.rcNormalPosition.right,
-                      wp.rcNormalPosition.bottom};
-  return true;
+std::optional<Rect> Win32Platform::NormalPlacement(WindowHandle window) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;  // 44
+  if (!GetWindowPlacement(ToHwnd(window), &placement)) return std::nullopt;
+  const RECT& r = placement.rcNormalPosition;
+  return Rect{r.left, r.top, r.right, r.bottom};
 }
 
 // Posted, not sent: a window of another process that is busy must not hold

@@ -46,7 +46,7 @@ class Win32Platform final : public Platform {
   bool IsWindowVisible(WindowHandle window) override;
   void RestoreAndShow(WindowHandle window) override;
   bool IsToolWindow(WindowHandle window) override;
-  bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) override;
+  std::optional<Rect> NormalPlacement(WindowHandle window) override;
   bool AskToClose(WindowHandle window) override;
   void AppActivate(const std::string& title) override;
 
