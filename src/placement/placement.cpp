@@ -43,8 +43,7 @@ void PutInNormalBand(Form& form) { form.Host().SetNotTopmost(); }
 }  // namespace
 
 TwipsPerPixel MeasureTwipsPerPixel(Platform& platform) {
-  const Screen screen = platform.CurrentScreen();
-  return {screen.twipsPerPixelX, screen.twipsPerPixelY};
+  return platform.CurrentScreen().twipsPerPixel;
 }
 
 std::string SignedText(std::int32_t value) {
@@ -133,8 +132,8 @@ void PlaceFormBesideWindow(Program& program, Form& form, const std::string& sect
 void FitFormToWorkArea(Program& program, Form& form) {
   const Screen screen = program.platform.CurrentScreen();
   const Rect& work = screen.workArea;
-  const int rightLimit = (work.right - work.left) * screen.twipsPerPixelX;
-  const int bottomLimit = (work.bottom - work.top) * screen.twipsPerPixelY;
+  const int rightLimit = (work.right - work.left) * screen.twipsPerPixel.x;
+  const int bottomLimit = (work.bottom - work.top) * screen.twipsPerPixel.y;
   if (form.Top() < 0) form.SetTop(0);
   if (form.Left() < 0) form.SetLeft(0);
   if (form.Left() + form.Width() > rightLimit) form.SetLeft(rightLimit - form.Width());

@@ -21,11 +21,6 @@ constexpr int kShowModeless = -1;  // the framework's True
 constexpr int kShowModal = 1;
 constexpr int kLeaveHidden = 0;
 
-struct TwipsPerPixel {
-  int x = 15;
-  int y = 15;
-};
-
 // Measured now from the screen, never assumed.
 TwipsPerPixel MeasureTwipsPerPixel(Platform& platform);
 

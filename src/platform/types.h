@@ -26,19 +26,23 @@ using WindowHandle = std::intptr_t;
 // Mouse pointer shapes the program uses.
 enum class Pointer { Default, Hourglass, ArrowHourglass };
 
+// Twips per pixel across and down: 1440 / the logical pixels per inch,
+// rounded by the program's rule. Typically 15 or 12.
+struct TwipsPerPixel {
+  int x = 15;
+  int y = 15;
+};
+
 // The screen as it stands now. Read afresh whenever it is needed: the user
 // may change the resolution or move the taskbar while the program runs.
 struct Screen {
   int widthPx = 0;
   int heightPx = 0;
-  // Twips per pixel across and down: 1440 / the logical pixels per inch,
-  // rounded by the program's rule. Typically 15 or 12.
-  int twipsPerPixelX = 15;
-  int twipsPerPixelY = 15;
+  TwipsPerPixel twipsPerPixel;
   int captionHeightPx = 0;  // height of a window's caption bar
   Rect workArea;            // the desktop less the taskbars, in pixels
-  int WidthTwips() const { return widthPx * twipsPerPixelX; }
-  int HeightTwips() const { return heightPx * twipsPerPixelY; }
+  int WidthTwips() const { return widthPx * twipsPerPixel.x; }
+  int HeightTwips() const { return heightPx * twipsPerPixel.y; }
 };
 
 // A font as the framework describes it.

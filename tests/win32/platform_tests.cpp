@@ -126,11 +126,11 @@ TEST_CASE(SettingsFileChangesAreSeenAtTheNextRead) {
 TEST_CASE(ScreenInTwips) {
   const Screen screen = ThePlatform().CurrentScreen();
   const WindowDC dc(nullptr);
-  CHECK_EQ(screen.twipsPerPixelX, TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(dc, LOGPIXELSX)));
-  CHECK_EQ(screen.twipsPerPixelY, TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(dc, LOGPIXELSY)));
+  CHECK_EQ(screen.twipsPerPixel.x, TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(dc, LOGPIXELSX)));
+  CHECK_EQ(screen.twipsPerPixel.y, TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(dc, LOGPIXELSY)));
   CHECK_EQ(screen.widthPx, GetSystemMetrics(SM_CXSCREEN));
   CHECK_EQ(screen.heightPx, GetSystemMetrics(SM_CYSCREEN));
-  CHECK_EQ(screen.WidthTwips(), screen.widthPx * screen.twipsPerPixelX);
+  CHECK_EQ(screen.WidthTwips(), screen.widthPx * screen.twipsPerPixel.x);
   CHECK_EQ(screen.captionHeightPx, GetSystemMetrics(SM_CYCAPTION));
   const Rect work = screen.workArea;
   CHECK(work.right > work.left && work.bottom > work.top);

@@ -113,7 +113,8 @@ bool SimPlatform::WriteProfileString(const std::string& section, const std::stri
 void SimPlatform::EndNow() { throw ProgramEnded{}; }
 
 Screen SimPlatform::CurrentScreen() {
-  return {screenWidthPx_, screenHeightPx_, twipsPerPixel_, twipsPerPixel_, captionHeight, workArea};
+  return {
+      screenWidthPx_, screenHeightPx_, {twipsPerPixel_, twipsPerPixel_}, captionHeight, workArea};
 }
 
 WindowHandle SimPlatform::FindTopLevelWindow(const std::string& exactTitle) {

@@ -10,7 +10,7 @@ int TwipsPerPixelOfDpi(int dpi) { return TwipsPerPixelOf(kTwipsPerInch, dpi > 0 
 
 }  // namespace
 
-TwipsScale TwipsPerPixelNow() {
+TwipsPerPixel TwipsPerPixelNow() {
   const WindowDC screen(nullptr);
   return {TwipsPerPixelOfDpi(GetDeviceCaps(screen, LOGPIXELSX)),
           TwipsPerPixelOfDpi(GetDeviceCaps(screen, LOGPIXELSY))};
@@ -23,17 +23,15 @@ RECT WorkAreaNow() {
 }
 
 Screen ScreenNow() {
-  const TwipsScale scale = TwipsPerPixelNow();
   const RECT work = WorkAreaNow();
   return {GetSystemMetrics(SM_CXSCREEN),
           GetSystemMetrics(SM_CYSCREEN),
-          scale.x,
-          scale.y,
+          TwipsPerPixelNow(),
           GetSystemMetrics(SM_CYCAPTION),
           {work.left, work.top, work.right, work.bottom}};
 }
 
-TwipsRect InTwips(const RECT& pixels, TwipsScale scale) {
+TwipsRect InTwips(const RECT& pixels, TwipsPerPixel scale) {
   return {pixels.left * scale.x, pixels.top * scale.y, (pixels.right - pixels.left) * scale.x,
           (pixels.bottom - pixels.top) * scale.y};
 }

@@ -8,19 +8,13 @@
 
 namespace vantor::win32 {
 
-struct TwipsScale {
-  int x = 15;
-  int y = 15;
-};
-
-// Twips per pixel across and down: 1440 / the logical pixels per inch,
-// rounded by the program's rule.
-TwipsScale TwipsPerPixelNow();
+// Twips per pixel of the screen now.
+TwipsPerPixel TwipsPerPixelNow();
 // The desktop less the taskbars, in screen pixels.
 RECT WorkAreaNow();
 // Everything the program asks of the screen, in one record.
 Screen ScreenNow();
 // A rectangle in pixels as a place and size in twips, at `scale`.
-TwipsRect InTwips(const RECT& pixels, TwipsScale scale);
+TwipsRect InTwips(const RECT& pixels, TwipsPerPixel scale);
 
 }  // namespace vantor::win32

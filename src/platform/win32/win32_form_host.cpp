@@ -200,7 +200,7 @@ int Win32FormHost::ClientHeight() const {
 
 void Win32FormHost::Move(int left, int top, int width, int height) {
   if (!window_) return;
-  const TwipsScale scale = TwipsPerPixelNow();
+  const TwipsPerPixel scale = TwipsPerPixelNow();
   MoveWindow(window_, TwipsToPixels(left, scale.x), TwipsToPixels(top, scale.y),
              TwipsToPixels(width, scale.x), TwipsToPixels(height, scale.y), TRUE);
 }
