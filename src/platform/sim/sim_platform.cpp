@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "settings/ini_file.h"
+#include "settings/ini_text.h"
 
 namespace vantor::sim {
 namespace {
