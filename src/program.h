@@ -26,11 +26,11 @@ struct StartupState {
   std::int16_t LoadedClip = -1;
 };
 
-// Placement record shared by start-up and the placement operations.
+// The placement of another program's window, as start-up and the placement
+// operations read it: the normal rectangle, in screen coordinates for a tool
+// window and in workspace coordinates for any other.
 struct PlacementState {
-  WindowPlacement FoundPlacement;
-  // A tool window's placement is in screen coordinates, any other's in
-  // workspace coordinates.
+  Rect FoundPlacement;
   bool FoundIsToolWindow = false;
 };
 

@@ -76,7 +76,7 @@ void frmCoach::LayOutStepList() {
                  false};
   const int textHeight = Px(surface.MeasureText(measuring, "AA").height);
   const int gap = CoachStepGap(stepCount, textHeight);
-  measuring.pointSize = program_.platform.SystemMetrics(SM_CyCaption) > 20 ? 10 : 12;
+  measuring.pointSize = program_.platform.CurrentScreen().captionHeightPx > 20 ? 10 : 12;
   const int nameHeight = Px(surface.MeasureText(measuring, "AA").height);
 
   for (int i = 0; i < stepCount && i < kMaxSteps; ++i) {

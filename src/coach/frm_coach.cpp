@@ -13,7 +13,6 @@ namespace vantor {
 namespace {
 
 constexpr std::int32_t kCoachHelpTopic = 82;
-constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 
 }  // namespace
 
@@ -62,10 +61,10 @@ void frmCoach::Form_Load() {
 
   const std::string hostTitle = program_.settings.ReadIniString("General", "CallingAppName");
   const WindowHandle host = FindWindowTitled(os, hostTitle);
-  if (host > 0 && !os.IsWindowVisible(host)) os.ShowWindow(host, kShowNormal);
+  if (host > 0 && !os.IsWindowVisible(host)) os.RestoreAndShow(host);
   LayOutCoachWindow();
   phases::Mark("coach: host window, layout");
-  PlaceFormBesideWindow(program_, *this, "CoachPosition", kApplyPosition | kApplyZOrder, false,
+  PlaceFormBesideWindow(program_, *this, "CoachPosition", kApplyPosition | kApplyZOrder,
                         kShowModeless, hostTitle);
   phases::Mark("coach: placement");
 

@@ -64,7 +64,7 @@ void WriteOutputType(HelpHostObject& help, std::int16_t option) {
 void ShowScanProgress(Program& program) {
   frmScanning scanning(program);
   scanning.Load();
-  CenterForm(program, scanning, kApplyZOrder, true, kShowModal);
+  CenterForm(program, scanning, kApplyZOrder, kShowModal);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ FormSpec AboutDesign() {
   ControlSpec ok = DesignRow("btn_OK", ControlKind::Button, {163, 93, 75, 23});
   ok.isDefault = true;
   ok.isCancel = true;
-  ok.id = 1;  // IDOK
+  ok.dialogButton = DialogButton::Ok;
 
   design.controls = {picture, version, copyright, ok};
   return design;
@@ -56,7 +56,7 @@ void OpenAboutBox(Program& program, Form& opener) {
   program.AboutOpener = &opener;
   frmAbout box(program);
   box.Load();
-  CenterForm(program, box, kApplyZOrder, true, kShowModal);
+  CenterForm(program, box, kApplyZOrder, kShowModal);
 }
 
 }  // namespace vantor

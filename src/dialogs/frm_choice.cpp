@@ -26,14 +26,14 @@ FormSpec ChoiceDesign() {
 
   ControlSpec ok = DesignRow("btn_OK", ControlKind::Button, {52, 92, 75, 25});
   ok.isDefault = true;
-  ok.id = 1;  // IDOK
+  ok.dialogButton = DialogButton::Ok;
 
   ControlSpec cancel = ok;
   cancel.name = "btn_Cancel";
   cancel.bounds.left = 144;
   cancel.isDefault = false;
   cancel.isCancel = true;
-  cancel.id = 2;  // IDCANCEL
+  cancel.dialogButton = DialogButton::Cancel;
 
   design.controls = {question, option1, option2, ok, cancel};
   return design;

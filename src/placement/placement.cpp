@@ -9,11 +9,41 @@ void ShowAs(Form& form, int showMode) {
   if (showMode == kShowModeless) form.Show();
 }
 
+// The placement sections keep a window's state as a number.
+int StoredWindowState(WindowState state) {
+  switch (state) {
+    case WindowState::Minimised:
+      return 1;
+    case WindowState::Maximised:
+      return 2;
+    case WindowState::Normal:
+      break;
+  }
+  return 0;
+}
+
+// Windows gives the normal rectangle in workspace coordinates, measured from
+// the work area's corner, unless the window is a tool window: with the
+// taskbar on the left or at the top the two differ by the taskbar's size.
+Rect FoundNormalOnScreen(Program& program) {
+  Rect r = program.placement.FoundPlacement;
+  if (program.placement.FoundIsToolWindow) return r;
+  const Rect work = program.platform.CurrentScreen().workArea;
+  r.left += work.left;
+  r.right += work.left;
+  r.top += work.top;
+  r.bottom += work.top;
+  return r;
+}
+
+// No window of the program is ever made topmost: every caller only wants
+// its window in the normal band.
+void PutInNormalBand(Form& form) { form.Host().SetNotTopmost(); }
+
 }  // namespace
 
 TwipsPerPixel MeasureTwipsPerPixel(Platform& platform) {
-  return {TwipsPerPixelOf(platform.ScreenWidthTwips(), platform.SystemMetrics(SM_CxScreen)),
-          TwipsPerPixelOf(platform.ScreenHeightTwips(), platform.SystemMetrics(SM_CyScreen))};
+  return platform.CurrentScreen().twipsPerPixel;
 }
 
 std::string SignedText(std::int32_t value) {
@@ -28,28 +58,14 @@ WindowHandle FindWindowTitled(Platform& platform, const std::string& title) {
 
 bool ReadFoundPlacement(Program& program, WindowHandle window) {
   PlacementState& state = program.placement;
-  state.FoundPlacement = WindowPlacement{};
-  state.FoundPlacement.length = 44;
+  const std::optional<Rect> normal = program.platform.NormalPlacement(window);
+  state.FoundPlacement = normal.value_or(Rect{});
   state.FoundIsToolWindow = program.platform.IsToolWindow(window);
-  return program.platform.GetWindowPlacement(window, state.FoundPlacement);
-}
-
-// Windows gives the normal rectangle in workspace coordinates, measured from
-// the work area's corner, unless the window is a tool window: with the
-// taskbar on the left or at the top the two differ by the taskbar's size.
-Rect FoundNormalOnScreen(Program& program) {
-  Rect r = program.placement.FoundPlacement.normal;
-  if (program.placement.FoundIsToolWindow) return r;
-  const Rect work = program.platform.WorkArea();
-  r.left += work.left;
-  r.right += work.left;
-  r.top += work.top;
-  r.bottom += work.top;
-  return r;
+  return normal.has_value();
 }
 
 void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,
-                         bool onTop, int showMode) {
+                         int showMode) {
   form.Hide();
   const Settings& ini = program.settings;
   const std::int32_t left = ini.ReadIniInt(section, "left", -1);
@@ -57,7 +73,7 @@ void RestoreFormPosition(Program& program, Form& form, const std::string& sectio
   const std::int32_t width = ini.ReadIniInt(section, "width", -1);
   const std::int32_t height = ini.ReadIniInt(section, "height", -1);
   if (width < 0) {
-    CenterForm(program, form, flags, onTop, showMode);
+    CenterForm(program, form, flags, showMode);
     return;
   }
   if (flags & kApplyPosition) {
@@ -70,15 +86,15 @@ void RestoreFormPosition(Program& program, Form& form, const std::string& sectio
   }
   FitFormToWorkArea(program, form);
   ShowAs(form, showMode);
-  if (flags & kApplyZOrder) SetFormTopmost(program, form, onTop);
+  if (flags & kApplyZOrder) PutInNormalBand(form);
 }
 
-void CenterForm(Program& program, Form& form, int flags, bool onTop, int showMode) {
-  Platform& os = program.platform;
+void CenterForm(Program& program, Form& form, int flags, int showMode) {
+  const Screen screen = program.platform.CurrentScreen();
   form.Hide();
-  form.SetLeft(Px(os.ScreenWidthTwips() / 2.0 - form.Width() / 2.0));
-  if (os.SystemMetrics(SM_CxScreen) >= 700)
-    form.SetTop(Px(os.ScreenHeightTwips() / 2.0 - form.Height() / 2.0));
+  form.SetLeft(Px(screen.WidthTwips() / 2.0 - form.Width() / 2.0));
+  if (screen.widthPx >= 700)
+    form.SetTop(Px(screen.HeightTwips() / 2.0 - form.Height() / 2.0));
   else
     form.SetTop(0);
   if (showMode == kShowModal)
@@ -86,22 +102,22 @@ void CenterForm(Program& program, Form& form, int flags, bool onTop, int showMod
   else
     ShowAs(form, showMode);
   // A modal window is gone by now; the z-order step would reach nothing.
-  if ((flags & kApplyZOrder) && form.IsLoaded()) SetFormTopmost(program, form, onTop);
+  if ((flags & kApplyZOrder) && form.IsLoaded()) PutInNormalBand(form);
 }
 
 void PlaceFormBesideWindow(Program& program, Form& form, const std::string& section, int flags,
-                           bool onTop, int showMode, const std::string& hostTitle) {
+                           int showMode, const std::string& hostTitle) {
   Platform& os = program.platform;
   form.Hide();
   // Any stored width that is not negative counts as a stored placement,
   // also one too large for a 16-bit field.
   if (program.settings.ReadIniInt(section, "width", -1) >= 0) {
-    RestoreFormPosition(program, form, section, flags, onTop, showMode);
+    RestoreFormPosition(program, form, section, flags, showMode);
     return;
   }
   const WindowHandle host = FindWindowTitled(os, hostTitle);
   if (host == 0 || !ReadFoundPlacement(program, host)) {
-    RestoreFormPosition(program, form, section, flags, onTop, showMode);
+    RestoreFormPosition(program, form, section, flags, showMode);
     return;
   }
   const TwipsPerPixel tpp = MeasureTwipsPerPixel(os);
@@ -110,15 +126,14 @@ void PlaceFormBesideWindow(Program& program, Form& form, const std::string& sect
   form.SetTop(Px(((r.bottom - r.top) / 8.0 + r.top) * tpp.y));
   FitFormToWorkArea(program, form);
   ShowAs(form, showMode);
-  if (flags & kApplyZOrder) SetFormTopmost(program, form, onTop);
+  if (flags & kApplyZOrder) PutInNormalBand(form);
 }
 
 void FitFormToWorkArea(Program& program, Form& form) {
-  Platform& os = program.platform;
-  const TwipsPerPixel tpp = MeasureTwipsPerPixel(os);
-  const Rect work = os.WorkArea();
-  const int rightLimit = (work.right - work.left) * tpp.x;
-  const int bottomLimit = (work.bottom - work.top) * tpp.y;
+  const Screen screen = program.platform.CurrentScreen();
+  const Rect& work = screen.workArea;
+  const int rightLimit = (work.right - work.left) * screen.twipsPerPixel.x;
+  const int bottomLimit = (work.bottom - work.top) * screen.twipsPerPixel.y;
   if (form.Top() < 0) form.SetTop(0);
   if (form.Left() < 0) form.SetLeft(0);
   if (form.Left() + form.Width() > rightLimit) form.SetLeft(rightLimit - form.Width());
@@ -134,7 +149,7 @@ void SaveFormPosition(Program& program, Form& form, const std::string& section) 
   ini.WriteIniString(section, "top", SignedText(normal.top));
   ini.WriteIniString(section, "width", SignedText(normal.width));
   ini.WriteIniString(section, "height", SignedText(normal.height));
-  ini.WriteIniString(section, "windowstate", SignedText(form.WindowState()));
+  ini.WriteIniString(section, "windowstate", SignedText(StoredWindowState(form.WindowState())));
 }
 
 void SaveFormPositionIfMoved(Program& program, Form& form, const std::string& section,
@@ -151,12 +166,6 @@ void SaveWindowPlacement(Program& program, const std::string& section) {
   ini.WriteIniString(section, "top", SignedText(r.top * tpp.y));
   ini.WriteIniString(section, "width", SignedText((r.right - r.left) * tpp.x));
   ini.WriteIniString(section, "height", SignedText((r.bottom - r.top) * tpp.y));
-}
-
-void SetFormTopmost(Program&, Form& form, bool /*onTop*/) {
-  // No window of the program is ever made topmost: every caller only wants
-  // its window in the normal band, whatever it asks for.
-  form.Host().SetNotTopmost();
 }
 
 }  // namespace vantor

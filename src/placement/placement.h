@@ -21,11 +21,6 @@ constexpr int kShowModeless = -1;  // the framework's True
 constexpr int kShowModal = 1;
 constexpr int kLeaveHidden = 0;
 
-struct TwipsPerPixel {
-  int x = 15;
-  int y = 15;
-};
-
 // Measured now from the screen, never assumed.
 TwipsPerPixel MeasureTwipsPerPixel(Platform& platform);
 
@@ -37,17 +32,17 @@ std::string SignedText(std::int32_t value);
 // names no window.
 WindowHandle FindWindowTitled(Platform& platform, const std::string& title);
 
-// Reads the placement of another program's window into FoundPlacement
-// (length field set to 44 first). False when it cannot be read.
+// Reads the normal rectangle of another program's window into
+// FoundPlacement. False when it cannot be read.
 bool ReadFoundPlacement(Program& program, WindowHandle window);
-// FoundPlacement's normal rectangle in screen pixels.
-Rect FoundNormalOnScreen(Program& program);
 
+// With kApplyZOrder a window is put into the normal z-order band: no window
+// of the program is ever made topmost.
 void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,
-                         bool onTop, int showMode);
-void CenterForm(Program& program, Form& form, int flags, bool onTop, int showMode);
+                         int showMode);
+void CenterForm(Program& program, Form& form, int flags, int showMode);
 void PlaceFormBesideWindow(Program& program, Form& form, const std::string& section, int flags,
-                           bool onTop, int showMode, const std::string& hostTitle);
+                           int showMode, const std::string& hostTitle);
 void SaveFormPosition(Program& program, Form& form, const std::string& section);
 // The unload handlers' save: only when the window's normal rectangle no
 // longer stands where the window was placed at its load.
@@ -55,6 +50,5 @@ void SaveFormPositionIfMoved(Program& program, Form& form, const std::string& se
                              int startLeft, int startTop);
 void SaveWindowPlacement(Program& program, const std::string& section);
 void FitFormToWorkArea(Program& program, Form& form);
-void SetFormTopmost(Program& program, Form& form, bool onTop);
 
 }  // namespace vantor

@@ -150,7 +150,7 @@ class Form : private FormEvents {
   void SetTop(int twips) { Host().Move(Left(), twips, Width(), Height()); }
   void SetWidth(int twips) { Host().Move(Left(), Top(), twips, Height()); }
   void SetHeight(int twips) { Host().Move(Left(), Top(), Width(), twips); }
-  int WindowState() const { return Host().WindowState(); }
+  vantor::WindowState WindowState() const { return Host().WindowState(); }
   TwipsRect NormalRect() const { return Host().NormalRect(); }
   void Show() { Host().Show(); }
   void ShowModal() { Host().ShowModal(); }

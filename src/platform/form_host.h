@@ -46,6 +46,11 @@ struct TwipsRect {
 
 constexpr Color kDefaultColor = 0xFFFFFFFFu;  // "use the system's colour"
 
+// A dialog's own OK or Cancel button. The backend gives it the control ID
+// that the system reserves for that button, so that tools which press a
+// dialog's OK or Cancel find it.
+enum class DialogButton { None, Ok, Cancel };
+
 struct ControlSpec {
   std::string name;  // e.g. "btn_OK", "lbl_Option"
   int index = -1;    // element of a control array; -1 for a single control
@@ -65,7 +70,8 @@ struct ControlSpec {
   bool isDefault = false;  // pressed by Enter
   bool isCancel = false;   // pressed by Escape
   int interval = 0;        // timers, milliseconds
-  int id = 0;              // Win32 control ID; 0 lets the backend number it
+  DialogButton dialogButton = DialogButton::None;
+  int id = 0;  // fixed control ID; 0 lets the backend number it
 };
 
 // What a topic pane is told to show. The background is a bitmap file name;
@@ -100,6 +106,10 @@ struct FormSpec {
   Color backColor = kDefaultColor;
   std::vector<ControlSpec> controls;
 };
+
+// Whether a window is shown at its normal place, as a taskbar button or over
+// the whole work area.
+enum class WindowState { Normal, Minimised, Maximised };
 
 // Position of a control in its form's design table.
 using ControlId = int;
@@ -137,7 +147,7 @@ class FormHost {
   // The inner size in pixels, as the system reports it now.
   virtual int ClientWidth() const = 0;
   virtual int ClientHeight() const = 0;
-  virtual int WindowState() const = 0;  // 0 normal, 1 minimised, 2 maximised
+  virtual vantor::WindowState WindowState() const = 0;
   // Where the window stands when it is neither minimised nor maximised: the
   // same as Left/Top/Width/Height while it is normal.
   virtual TwipsRect NormalRect() const = 0;

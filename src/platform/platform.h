@@ -21,11 +21,6 @@ struct VersionInfo {
   int revision = 0;
 };
 
-// Message box flags and answers, as Windows numbers them.
-constexpr int MB_Ok = 0x0;
-constexpr int MB_IconExclamation = 0x30;
-constexpr int ID_Ok = 1;
-
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -56,23 +51,22 @@ class Platform {
   // The drives and folders of this computer.
   virtual Drives& DrivesAndFolders() = 0;
 
-  // The screen and the desktop.
-  virtual int ScreenWidthTwips() = 0;
-  virtual int ScreenHeightTwips() = 0;
-  virtual int SystemMetrics(int index) = 0;
-  virtual Rect WorkArea() = 0;  // SystemParametersInfoA(SPI_GETWORKAREA)
+  // The screen and the desktop, as they stand now.
+  virtual Screen CurrentScreen() = 0;
 
   // Top-level windows of any process.
   virtual WindowHandle FindTopLevelWindow(const std::string& exactTitle) = 0;
   virtual bool IsWindowVisible(WindowHandle window) = 0;
-  virtual void ShowWindow(WindowHandle window, int showCmd) = 0;
-  // A tool window's placement record is in screen coordinates; every other
-  // top-level window's is measured from the work area's corner.
+  // Brings a hidden or minimised window back to its normal place and shows it.
+  virtual void RestoreAndShow(WindowHandle window) = 0;
+  // Where a window stands when it is neither minimised nor maximised, as
+  // the system keeps it: in screen pixels for a tool window, measured from
+  // the work area's corner for every other. nullopt when it cannot be read.
   virtual bool IsToolWindow(WindowHandle window) = 0;
-  // Fills `placement`; the caller sets its length field first.
-  virtual bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) = 0;
-  virtual bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
-                           std::intptr_t lParam) = 0;
+  virtual std::optional<Rect> NormalPlacement(WindowHandle window) = 0;
+  // Asks the window to close, as its close box would, without waiting for
+  // it to go; false when there is no such window.
+  virtual bool AskToClose(WindowHandle window) = 0;
   // Activates the application whose window has this title, without waiting.
   virtual void AppActivate(const std::string& title) = 0;
 
@@ -86,7 +80,8 @@ class Platform {
 
   // Windows of this program.
   virtual std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) = 0;
-  virtual int MessageBox(const std::string& text, const std::string& caption, int flags) = 0;
+  // A message with an OK button only; returns once the user has closed it.
+  virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
 
   // The multimedia layer the video window plays its clips through.
   virtual Multimedia& MultimediaLayer() = 0;

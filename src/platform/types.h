@@ -20,32 +20,30 @@ struct Rect {
   std::int32_t bottom = 0;
 };
 
-// The Windows WINDOWPLACEMENT record: every field 32-bit, length 44.
-struct WindowPlacement {
-  std::uint32_t length = 0;
-  std::uint32_t flags = 0;
-  std::uint32_t showCmd = 0;
-  std::int32_t minX = 0, minY = 0;
-  std::int32_t maxX = 0, maxY = 0;
-  Rect normal;
-};
-
 // Opaque handle of a top-level window of any process; 0 is "none".
 using WindowHandle = std::intptr_t;
 
-// Mouse pointer shapes the program uses (values as the framework numbers them).
-enum class Pointer { Default = 0, Hourglass = 11, ArrowHourglass = 13 };
+// Mouse pointer shapes the program uses.
+enum class Pointer { Default, Hourglass, ArrowHourglass };
 
-// System metric indices the program asks for.
-enum SystemMetric : int {
-  SM_CxScreen = 0,
-  SM_CyScreen = 1,
-  SM_CyCaption = 4,
+// Twips per pixel across and down: 1440 / the logical pixels per inch,
+// rounded by the program's rule. Typically 15 or 12.
+struct TwipsPerPixel {
+  int x = 15;
+  int y = 15;
 };
 
-// Window messages and show commands the program sends to other windows.
-constexpr std::uint32_t WM_Close = 16;
-constexpr int SW_ShowNormal = 1;
+// The screen as it stands now. Read afresh whenever it is needed: the user
+// may change the resolution or move the taskbar while the program runs.
+struct Screen {
+  int widthPx = 0;
+  int heightPx = 0;
+  TwipsPerPixel twipsPerPixel;
+  int captionHeightPx = 0;  // height of a window's caption bar
+  Rect workArea;            // the desktop less the taskbars, in pixels
+  int WidthTwips() const { return widthPx * twipsPerPixel.x; }
+  int HeightTwips() const { return heightPx * twipsPerPixel.y; }
+};
 
 // A font as the framework describes it.
 struct Font {

@@ -4,114 +4,21 @@
 #include <vector>
 
 #include "common/text.h"
+#include "settings/ini_lines.h"
 
 namespace vantor::ini {
 namespace {
+
+using lines::ForEachLine;
+using lines::Line;
+using lines::LineKind;
+using lines::ParsedLine;
+using lines::ParseLine;
 
 // A string read fills a 256-character buffer: 255 characters and the end.
 constexpr std::size_t kStringLimit = 255;
 // An integer read first reads the value as a string into 30 characters.
 constexpr std::size_t kIntegerTextLimit = 29;
-// Lines that a write adds end the way Windows ends them.
-constexpr std::string_view kLineEnd = "\r\n";
-
-// One line of the text: [begin, end) is its content, `next` the start of the
-// line after it (end + the length of its line end, which is CR LF, LF or CR).
-struct Line {
-  std::size_t begin = 0;
-  std::size_t end = 0;
-  std::size_t next = 0;
-};
-
-// Calls `visit` with each line of the text in order.
-template <class Visit>
-void ForEachLine(std::string_view text, Visit visit) {
-  std::size_t begin = 0;
-  while (begin < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", begin);
-    if (end == std::string_view::npos) {
-      visit(Line{begin, text.size(), text.size()});
-      break;
-    }
-    std::size_t next = end + 1;
-    if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    visit(Line{begin, end, next});
-    begin = next;
-  }
-}
-
-std::vector<Line> SplitLines(std::string_view text) {
-  std::vector<Line> lines;
-  ForEachLine(text, [&lines](const Line& line) { lines.push_back(line); });
-  return lines;
-}
-
-enum class LineKind { Other, Section, Key };
-
-struct ParsedLine {
-  LineKind kind = LineKind::Other;
-  std::string_view name;   // section or key name, without blanks around it
-  std::string_view value;  // key value, without blanks around it
-  std::size_t equals = 0;  // position of the key's '=' within the line
-};
-
-// A section header runs from '[' to the last ']' of the line, so that text
-// after the bracket is ignored; comments start with ';'; a key line is any
-// other line with an '='. Blank lines and lines without '=' hold nothing.
-ParsedLine ParseLine(std::string_view line) {
-  ParsedLine parsed;
-  const std::string_view content = TrimBlanks(line);
-  if (content.empty() || content.front() == ';') return parsed;
-  if (content.front() == '[') {
-    const std::size_t close = content.rfind(']');
-    if (close != std::string_view::npos) {
-      parsed.kind = LineKind::Section;
-      parsed.name = TrimBlanks(content.substr(1, close - 1));
-      return parsed;
-    }
-  }
-  const std::size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return parsed;
-  parsed.kind = LineKind::Key;
-  parsed.name = TrimBlanks(line.substr(0, equals));
-  parsed.value = TrimBlanks(line.substr(equals + 1));
-  parsed.equals = equals;
-  return parsed;
-}
-
-constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
-// Where a key is, or would go. Only the first section of a name counts: a
-// later section of the same name is never searched.
-struct Location {
-  std::size_t sectionLine = kNone;
-  std::size_t keyLine = kNone;
-  std::size_t lastKeyLine = kNone;  // of the section, when the key is missing
-  ParsedLine key;
-};
-
-Location Find(std::string_view text, const std::vector<Line>& lines, std::string_view section,
-              std::string_view key) {
-  Location found;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string_view line = text.substr(lines[i].begin, lines[i].end - lines[i].begin);
-    const ParsedLine parsed = ParseLine(line);
-    if (found.sectionLine == kNone) {
-      if (parsed.kind == LineKind::Section && SameWithoutCase(parsed.name, section))
-        found.sectionLine = i;
-      continue;
-    }
-    if (parsed.kind == LineKind::Section) break;
-    if (parsed.kind != LineKind::Key) continue;
-    if (SameWithoutCase(parsed.name, key)) {
-      found.keyLine = i;
-      found.key = parsed;
-      return found;
-    }
-    found.lastKeyLine = i;
-  }
-  return found;
-}
 
 // A value in matching double or single quotes loses them; the quotes
 // protect blanks at either end of it.
@@ -171,6 +78,31 @@ std::string LowerName(std::string_view section, std::string_view key) {
 
 }  // namespace
 
+namespace lines {
+
+ParsedLine ParseLine(std::string_view line) {
+  ParsedLine parsed;
+  const std::string_view content = TrimBlanks(line);
+  if (content.empty() || content.front() == ';') return parsed;
+  if (content.front() == '[') {
+    const std::size_t close = content.rfind(']');
+    if (close != std::string_view::npos) {
+      parsed.kind = LineKind::Section;
+      parsed.name = TrimBlanks(content.substr(1, close - 1));
+      return parsed;
+    }
+  }
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return parsed;
+  parsed.kind = LineKind::Key;
+  parsed.name = TrimBlanks(line.substr(0, equals));
+  parsed.value = TrimBlanks(line.substr(equals + 1));
+  parsed.equals = equals;
+  return parsed;
+}
+
+}  // namespace lines
+
 Index::Index(std::string_view text) {
   // Only the first section of a name is ever searched, and in it only the
   // first key of a name: what comes later under the same names is left out.
@@ -204,46 +136,6 @@ std::int32_t Index::ReadInt(std::string_view section, std::string_view key,
   const std::optional<std::string> value = ReadString(section, key);
   if (!value || value->empty()) return fallback;
   return ToInteger(std::string_view(*value).substr(0, kIntegerTextLimit));
-}
-
-std::optional<std::string> ReadString(const std::string& text, const std::string& section,
-                                      const std::string& key) {
-  return Index(text).ReadString(section, key);
-}
-
-std::int32_t ReadInt(const std::string& text, const std::string& section, const std::string& key,
-                     std::int32_t fallback) {
-  return Index(text).ReadInt(section, key, fallback);
-}
-
-std::string WriteString(const std::string& text, const std::string& section, const std::string& key,
-                        const std::string& value) {
-  const std::string_view sectionName = TrimBlanks(section);
-  const std::string_view keyName = TrimBlanks(key);
-  if (sectionName.empty() || keyName.empty()) return text;
-  const std::vector<Line> lines = SplitLines(text);
-  const Location found = Find(text, lines, sectionName, keyName);
-
-  if (found.keyLine != kNone) {
-    // The key's own spelling and everything up to its '=' stay as they are.
-    const Line& line = lines[found.keyLine];
-    return text.substr(0, line.begin + found.key.equals + 1) + value + text.substr(line.end);
-  }
-
-  const std::string entry = std::string(keyName) + "=" + value + std::string(kLineEnd);
-  if (found.sectionLine != kNone) {
-    const std::size_t after = found.lastKeyLine != kNone ? found.lastKeyLine : found.sectionLine;
-    const Line& line = lines[after];
-    if (line.next == line.end) {
-      // The last line of a file without a final line end.
-      return text + std::string(kLineEnd) + entry;
-    }
-    return text.substr(0, line.next) + entry + text.substr(line.next);
-  }
-
-  std::string result = text;
-  if (!result.empty() && result.back() != '\n' && result.back() != '\r') result += kLineEnd;
-  return result + "[" + std::string(sectionName) + "]" + std::string(kLineEnd) + entry;
 }
 
 }  // namespace vantor::ini

@@ -1,7 +1,7 @@
-// A reader and writer of INI text with the results of the Windows profile
-// functions on well-formed files. The program reads its settings file
-// through Index (docs/settings.md); the simulation's profile store and the
-// settings checker read and write through the functions below.
+// The program's reader of INI text, with the results of the Windows profile
+// functions on well-formed files: the settings file is read through Index
+// (docs/settings.md). Single reads and the write over a whole text, which
+// the program never needs, are in ini_text.h.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +20,8 @@ class Index {
   Index() = default;
   explicit Index(std::string_view text);
 
-  // As ReadString and ReadInt below over the text the index was made of.
+  // As GetPrivateProfileStringA (empty default, 256-character buffer) and
+  // GetPrivateProfileIntA over the text the index was made of.
   std::optional<std::string> ReadString(std::string_view section, std::string_view key) const;
   std::int32_t ReadInt(std::string_view section, std::string_view key, std::int32_t fallback) const;
 
@@ -29,21 +30,5 @@ class Index {
   // neither can hold), to the value as it reads.
   std::unordered_map<std::string, std::string> values_;
 };
-
-// GetPrivateProfileStringA(section, key, "", buffer, 256, file) over the
-// file's text: the value with Windows' trimming and quote rules, cut to
-// 255 characters; nullopt when the section or key is missing.
-std::optional<std::string> ReadString(const std::string& text, const std::string& section,
-                                      const std::string& key);
-
-// GetPrivateProfileIntA over the file's text.
-std::int32_t ReadInt(const std::string& text, const std::string& section, const std::string& key,
-                     std::int32_t fallback);
-
-// WritePrivateProfileStringA over the file's text: returns the new text.
-// Replaces the first matching key's value, or appends the key to the first
-// matching section, or appends the section; every other line stays as it was.
-std::string WriteString(const std::string& text, const std::string& section, const std::string& key,
-                        const std::string& value);
 
 }  // namespace vantor::ini

@@ -21,7 +21,7 @@ void ChooseLaunchMode(Program& program) {
     {
       frmChoice choice(program);
       choice.Load();
-      CenterForm(program, choice, kApplyZOrder, true, kShowModal);
+      CenterForm(program, choice, kApplyZOrder, kShowModal);
     }
     os.DoEvents();
     if (program.startup.LaunchMode == kModeNone) os.EndNow();
@@ -54,7 +54,7 @@ void MeetRunningInstance(Program& program, const std::string& coachTitle,
   // Without the old window's rectangle there is nothing worth remembering;
   // a zero-sized placement would only spoil the next restore.
   if (ReadFoundPlacement(program, video)) SaveWindowPlacement(program, "AVIPosition");
-  os.PostMessage(video, WM_Close, 0, 0);
+  os.AskToClose(video);
 }
 
 void OpenVideoWindow(Program& program, StartupWindows& windows, const std::string& videoTitle) {

@@ -45,8 +45,7 @@ void frmRunAVI::Form_Load() {
   MarkClipLabels(program_, *this, selected);
   SetPlayState(program_, *this, "stop");
   SelectClip(program_, *this, selected);
-  RestoreFormPosition(program_, *this, "AVIPosition", kApplyPosition | kApplyZOrder, true,
-                      kShowModeless);
+  RestoreFormPosition(program_, *this, "AVIPosition", kApplyPosition | kApplyZOrder, kShowModeless);
   StartLeft = Left();
   StartTop = Top();
 }
@@ -65,12 +64,12 @@ void frmRunAVI::LoadClipList() {
 
   video.ClipCount = 0;
   WidestClipLabel_ = 0;
-  ListFontSize_ = os.SystemMetrics(SM_CyCaption) <= 20 ? 12 : 10;
+  ListFontSize_ = os.CurrentScreen().captionHeightPx <= 20 ? 12 : 10;
   listFont_ = {"Arial", static_cast<double>(ListFontSize_), true, false};
   std::string text = ini.ReadIniString(ClipSection(0), "BUTTON");
   // No first entry is what a missing settings file looks like.
   if (text.empty()) {
-    os.MessageBox(kMissingSettings, ini.ReadIniString(kTexts, "Title"), MB_Ok);
+    os.ShowMessage(kMissingSettings, ini.ReadIniString(kTexts, "Title"));
     os.EndNow();
   }
   ListTextHeight_ = Measure16(Host().MeasureText(listFont_, text).height);

@@ -29,11 +29,19 @@ bool Exchange(Program& program, const std::string& command, int replyLength,
   return video.MciResult == 0;
 }
 
+// The layer's text for the error, with the video window's title; the
+// command that failed is not shown.
+void ReportMciError(Program& program, std::int16_t code) {
+  const auto text = program.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
+  program.platform.ShowMessage(text.value_or("Unknown MCI Error"),
+                               program.settings.ReadIniString(kTextSection, "Title"));
+}
+
 // Sends one command; a failure is reported and the caller carries on.
 bool Send(Program& program, const std::string& command, int replyLength = 0,
           std::string* reply = nullptr) {
   if (Exchange(program, command, replyLength, reply)) return true;
-  ReportMciError(program, program.video.MciResult, program.video.MciCommand);
+  ReportMciError(program, program.video.MciResult);
   return false;
 }
 
@@ -60,7 +68,7 @@ void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
   SetPlayState(program, view, "play");
   if (!Exchange(program, "Play VidClip", 0)) {
     SetPlayState(program, view, "stop");
-    ReportMciError(program, program.video.MciResult, program.video.MciCommand);
+    ReportMciError(program, program.video.MciResult);
     return;
   }
   program.startup.LoadedClip = program.startup.SelectedClip;
@@ -160,12 +168,6 @@ void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered) {
     // The chosen clip keeps the mark it had under the mouse while it is
     // playing or paused.
   }
-}
-
-void ReportMciError(Program& program, std::int16_t code, const std::string& /*command*/) {
-  const auto text = program.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
-  program.platform.MessageBox(text.value_or("Unknown MCI Error"),
-                              program.settings.ReadIniString(kTextSection, "Title"), MB_Ok);
 }
 
 }  // namespace vantor

@@ -50,7 +50,6 @@ void CloseAllClips(Program& program);
 void PollClipStatus(Program& program, VideoView& view);
 void SetPlayState(Program& program, VideoView& view, const std::string& state);
 void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered);
-void ReportMciError(Program& program, std::int16_t code, const std::string& command);
 
 // The width and height a "Where ... destination" reply gives: its third and
 // fourth words, each read as the leading number of the word (0 when there

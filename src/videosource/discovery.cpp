@@ -42,7 +42,7 @@ std::string ClipFolderOnCD(Program& program, const std::string& root) {
 // Shows a dialog centred and modal, then lets pending events run so that
 // the dialog's answer is complete before it is read.
 void ShowCentredModal(Program& program, Form& dialog) {
-  CenterForm(program, dialog, kApplyZOrder, true, kShowModal);
+  CenterForm(program, dialog, kApplyZOrder, kShowModal);
   // A modal show ends when the dialog is gone; should it ever come back
   // with the dialog still there, closing it gives the close box's answer.
   if (dialog.IsLoaded()) dialog.Unload();

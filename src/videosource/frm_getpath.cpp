@@ -136,7 +136,7 @@ void frmGetPath::Drive1_Change() {
   const std::string& root = driveRoots_[static_cast<std::size_t>(index)];
   if (index == DriveIndexOf(openFolder_)) return;
   if (OpenFolder(root)) return;
-  program_.platform.MessageBox(kDriveNotAvailable, program_.platform.AppTitle(), MB_Ok);
+  program_.platform.ShowMessage(kDriveNotAvailable, program_.platform.AppTitle());
   DriveList().SetListIndex(DriveIndexOf(openFolder_));
 }
 

@@ -17,7 +17,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "settings/ini_file.h"
+#include "settings/ini_text.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ namespace {
 TEST_F(CoachTest, LoadingShowsAHiddenHostWindowAndTheBusyPointerMeanwhile) {
   const WindowHandle host = sim.AddWindow("Orvex Scan", {100, 100, 500, 400}, false);
   OpenCoach(ScanTask().Set("General", "CallingAppName", "Orvex Scan"));
-  EXPECT_EQ(sim.Window(host).showCommands, std::vector<int>{1});
+  EXPECT_EQ(sim.Window(host).requests, std::vector<std::string>{"restored"});
   EXPECT_EQ(sim.pointers, (std::vector<Pointer>{Pointer::ArrowHourglass, Pointer::ArrowHourglass,
                                                 Pointer::Default}));
   EXPECT_TRUE(Window().IsVisible());
@@ -36,7 +36,8 @@ TEST_F(CoachTest, ClosingSavesThePositionOnlyAfterAMove) {
 }
 
 TEST_F(CoachTest, AMinimisedOrMaximisedCoachSavesWhereItStoodNormally) {
-  for (int state : {1, 2}) {
+  for (auto [state, stored] :
+       {std::pair{WindowState::Minimised, "1"}, std::pair{WindowState::Maximised, "2"}}) {
     OpenCoach();
     const int left = coach->Left(), top = coach->Top();
     Window().SetWindowState(state);
@@ -49,7 +50,7 @@ TEST_F(CoachTest, AMinimisedOrMaximisedCoachSavesWhereItStoodNormally) {
     EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
     EXPECT_EQ(Ini("CoachPosition", "left"), std::to_string(left + 300));
     EXPECT_EQ(Ini("CoachPosition", "top"), std::to_string(top));
-    EXPECT_EQ(Ini("CoachPosition", "windowstate"), std::to_string(state));
+    EXPECT_EQ(Ini("CoachPosition", "windowstate"), stored);
   }
 }
 

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "settings/ini_text.h"
+
 namespace vantor::ini {
 namespace {
 

@@ -31,9 +31,7 @@ class PlacementTest : public SimTest {
     WriteIni("[Pos]\nleft=" + std::to_string(left) + "\ntop=" + std::to_string(top) +
              "\nwidth=" + std::to_string(width) + "\nheight=" + std::to_string(height) + "\n");
   }
-  void Restore(int flags = 6) {
-    RestoreFormPosition(program, form, "Pos", flags, true, kShowModeless);
-  }
+  void Restore(int flags = 6) { RestoreFormPosition(program, form, "Pos", flags, kShowModeless); }
   PlainForm form;
 };
 
@@ -52,13 +50,13 @@ TEST_F(PlacementTest, SignedTextPutsABlankBeforeNonNegativeValues) {
 
 TEST_F(PlacementTest, CentresOnTheScreenAndOnSmallScreensAtTheTop) {
   sim.SetScreen(800, 600);
-  CenterForm(program, form, 0, true, kShowModeless);
+  CenterForm(program, form, 0, kShowModeless);
   EXPECT_EQ(form.Left(), 12000 / 2 - 3000 / 2);
   EXPECT_EQ(form.Top(), 9000 / 2 - 2000 / 2);
   EXPECT_TRUE(host().IsVisible());
 
   sim.SetScreen(640, 480);
-  CenterForm(program, form, 0, true, kLeaveHidden);
+  CenterForm(program, form, 0, kLeaveHidden);
   EXPECT_EQ(form.Left(), 9600 / 2 - 3000 / 2);
   EXPECT_EQ(form.Top(), 0);
   EXPECT_FALSE(host().IsVisible());
@@ -66,13 +64,13 @@ TEST_F(PlacementTest, CentresOnTheScreenAndOnSmallScreensAtTheTop) {
 
 TEST_F(PlacementTest, ModalCentringShowsModalAndSkipsTheZOrderOfAClosedWindow) {
   sim.OnModal("frmPlain", [&](sim::SimFormHost&) { form.Unload(); });
-  CenterForm(program, form, kApplyZOrder, true, kShowModal);
+  CenterForm(program, form, kApplyZOrder, kShowModal);
   EXPECT_TRUE(host().shownModal());
   EXPECT_EQ(host().notTopmostCalls(), 0);
 
   PlainForm other(sim);
   other.Load();
-  CenterForm(program, other, kApplyZOrder, true, kShowModeless);
+  CenterForm(program, other, kApplyZOrder, kShowModeless);
   EXPECT_EQ(sim.FindForm("frmPlain")->notTopmostCalls(), 1);
 }
 
@@ -130,16 +128,18 @@ TEST_F(PlacementTest, AWindowWiderThanTheWorkAreaEndsWithANegativeLeft) {
 
 TEST_F(PlacementTest, SeatsBesideTheHostWindowOnTheFirstRun) {
   sim.AddWindow("Orvex", {100, 50, 700, 450});
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Orvex");
   EXPECT_EQ(form.Left(), 10500);
   EXPECT_EQ(form.Top(), 1500);
   EXPECT_TRUE(host().IsVisible());
-  EXPECT_EQ(program.placement.FoundPlacement.normal.right, 700);
+  EXPECT_EQ(program.placement.FoundPlacement.right, 700);
 }
 
 TEST_F(PlacementTest, SeatingIsFittedToTheWorkArea) {
   sim.AddWindow("Orvex", {300, 600, 900, 1000});
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Orvex");
   EXPECT_EQ(form.Left(), 15360 - 3000);
   EXPECT_EQ(form.Top(), 11520 - 2000);
 }
@@ -147,29 +147,32 @@ TEST_F(PlacementTest, SeatingIsFittedToTheWorkArea) {
 TEST_F(PlacementTest, SeatingFallsBackToTheStoredPlaceOrTheCentre) {
   sim.AddWindow("Orvex", {100, 50, 700, 450});
   Store(1500, 1200, 0, 0);  // a stored width of 0 counts as stored
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Orvex");
   EXPECT_EQ(form.Left(), 1500);
 
   WriteIni("");
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Not there");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Not there");
   EXPECT_EQ(form.Left(), 15360 / 2 - 1500);
 
   const WindowHandle broken = sim.AddWindow("Broken", {100, 50, 700, 450});
   sim.Window(broken).placementFails = true;
   form.Host().Move(0, 0, 3000, 2000);
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Broken");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Broken");
   EXPECT_EQ(form.Left(), 15360 / 2 - 1500);
 }
 
 TEST_F(PlacementTest, AnEmptyHostTitleNamesNoWindow) {
   sim.AddWindow("", {100, 50, 700, 450});
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless, "");
   EXPECT_EQ(form.Left(), 15360 / 2 - 1500);
 }
 
 TEST_F(PlacementTest, SavingWritesSignedTextAndTheStateWhichIsNeverReadBack) {
   form.Host().Move(1500, -300, 3000, 2000);
-  sim.FindForm("frmPlain")->SetWindowState(2);
+  sim.FindForm("frmPlain")->SetWindowState(WindowState::Maximised);
   SaveFormPosition(program, form, "Pos");
   EXPECT_EQ(sim.writes,
             (std::vector<std::string>{"Pos/left= 1500", "Pos/top=-300", "Pos/width= 3000",
@@ -178,16 +181,15 @@ TEST_F(PlacementTest, SavingWritesSignedTextAndTheStateWhichIsNeverReadBack) {
   Restore();
   EXPECT_EQ(form.Left(), 1500);
   EXPECT_EQ(form.Top(), 0);
-  EXPECT_EQ(form.WindowState(), 2);  // restoring does not touch the state
+  EXPECT_EQ(form.WindowState(), WindowState::Maximised);  // restoring does not touch the state
 }
 
 TEST_F(PlacementTest, SavedWindowPlacementReadsBackUnchanged) {
-  program.placement.FoundPlacement.normal = {100, 80, 500, 380};
+  program.placement.FoundPlacement = {100, 80, 500, 380};
   SaveWindowPlacement(program, "AVIPosition");
   EXPECT_EQ(Ini("AVIPosition", "left"), "1500");
   EXPECT_EQ(Ini("AVIPosition", "width"), "6000");
-  RestoreFormPosition(program, form, "AVIPosition", kApplySize | kApplyPosition, true,
-                      kShowModeless);
+  RestoreFormPosition(program, form, "AVIPosition", kApplySize | kApplyPosition, kShowModeless);
   EXPECT_EQ(form.Left(), 1500);
   EXPECT_EQ(form.Top(), 1200);
   EXPECT_EQ(form.Width(), 6000);
@@ -199,30 +201,35 @@ TEST_F(PlacementTest, SavedWindowPlacementReadsBackUnchanged) {
 TEST_F(PlacementTest, SeatingBesideTheHostCountsFromTheWorkAreasCorner) {
   sim.workArea = {100, 0, 1024, 768};
   const WindowHandle orvex = sim.AddWindow("Orvex", {100, 50, 700, 450});
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
-  EXPECT_EQ(program.placement.FoundPlacement.normal.right, 600);
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Orvex");
+  EXPECT_EQ(program.placement.FoundPlacement.right, 600);
   EXPECT_EQ(form.Left(), 10500);
   EXPECT_EQ(form.Top(), 1500);
 
   sim.workArea = {0, 40, 1024, 768};
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Orvex");
   EXPECT_EQ(form.Left(), 10500);
   EXPECT_EQ(form.Top(), 1500);
 
   // A tool window's rectangle is already in screen coordinates.
   sim.Window(orvex).toolWindow = true;
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Orvex");
   EXPECT_EQ(form.Top(), 1500);
 }
 
 TEST_F(PlacementTest, TheSeatsTopIsRoundedHalvesToEven) {
   // One eighth of 404 is 50.5: (50.5 + 51) x 15 = 1522.5, kept at 1522.
   sim.AddWindow("Orvex", {100, 51, 700, 455});
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Orvex");
   EXPECT_EQ(form.Top(), 1522);
   // One eighth of 402 is 50.25: (50.25 + 51) x 15 = 1518.75, up to 1519.
   sim.Window(sim.FindTopLevelWindow("Orvex")).rect.bottom = 453;
-  PlaceFormBesideWindow(program, form, "Pos", 6, false, kShowModeless, "Orvex");
+  PlaceFormBesideWindow(program, form, "Pos", kApplyPosition | kApplyZOrder, kShowModeless,
+                        "Orvex");
   EXPECT_EQ(form.Top(), 1519);
 }
 
@@ -262,10 +269,10 @@ TEST_F(PlacementTest, AWorkAreaOffTheLeftEdgeLimitsByItsWidthFromTheScreensOrigi
 
 TEST_F(PlacementTest, AScreenOfExactlySevenHundredPixelsCentresVertically) {
   sim.SetScreen(700, 500);
-  CenterForm(program, form, 0, true, kShowModeless);
+  CenterForm(program, form, 0, kShowModeless);
   EXPECT_EQ(form.Top(), 7500 / 2 - 1000);
   sim.SetScreen(699, 500);
-  CenterForm(program, form, 0, true, kShowModeless);
+  CenterForm(program, form, 0, kShowModeless);
   EXPECT_EQ(form.Top(), 0);
 }
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/ini_file.h"
+#include "settings/ini_text.h"
 
 namespace vantor::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "coach_fixture.h"
-#include "settings/ini_file.h"
+#include "settings/ini_text.h"
 #include "topics/help_title.h"
 
 namespace vantor::testing {

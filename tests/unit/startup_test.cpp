@@ -170,7 +170,7 @@ TEST_F(StartupTest, OnlyAVideoWindowRunningStillOpensACoachHere) {
   EXPECT_FALSE(Start("7"));
   EXPECT_EQ(windows.loaded, "coach");
   EXPECT_TRUE(sim.activated.empty());
-  EXPECT_TRUE(sim.Window(video).messages.empty());
+  EXPECT_TRUE(sim.Window(video).requests.empty());
 }
 
 TEST_F(StartupTest, ARunningVideoWindowHandsOverItsPlaceAndIsClosed) {
@@ -182,7 +182,7 @@ TEST_F(StartupTest, ARunningVideoWindowHandsOverItsPlaceAndIsClosed) {
   EXPECT_EQ(Ini("AVIPosition", "top"), "1200");
   EXPECT_EQ(Ini("AVIPosition", "width"), "6000");
   EXPECT_EQ(Ini("AVIPosition", "height"), "4500");
-  EXPECT_EQ(sim.Window(video).messages, std::vector<std::uint32_t>{16});
+  EXPECT_EQ(sim.Window(video).requests, std::vector<std::string>{"closed"});
   EXPECT_EQ(windows.loaded, "video");
   EXPECT_EQ(windows.selectedAtLoad, 3);
   EXPECT_EQ(program.startup.LoadedClip, -1);
@@ -223,14 +223,14 @@ TEST_F(StartupTest, AVideoWindowWhosePlacementCannotBeReadIsClosedWithoutSaving)
   sim.Window(video).placementFails = true;
   EXPECT_FALSE(Start("9"));
   EXPECT_EQ(Ini("AVIPosition", "width"), "");
-  EXPECT_EQ(sim.Window(video).messages, std::vector<std::uint32_t>{16});
+  EXPECT_EQ(sim.Window(video).requests, std::vector<std::string>{"closed"});
 }
 
 TEST_F(StartupTest, EmptyTitlesNeverMatchAnotherProgramsUntitledWindow) {
   sim.previousInstance = true;
   const WindowHandle untitled = sim.AddWindow("", {0, 0, 10, 10});
   EXPECT_FALSE(Start("9"));
-  EXPECT_TRUE(sim.Window(untitled).messages.empty());
+  EXPECT_TRUE(sim.Window(untitled).requests.empty());
   EXPECT_FALSE(Start("7"));
   EXPECT_TRUE(sim.activated.empty());
 }
@@ -245,7 +245,7 @@ TEST_F(StartupTest, LowModesOpenTheVideoWindowWithoutAClipAndLeaveARunningOneAlo
   EXPECT_FALSE(Start("letters"));
   EXPECT_EQ(program.startup.LaunchMode, 0);
   EXPECT_LT(windows.selectedAtLoad, 0);
-  EXPECT_TRUE(sim.Window(video).messages.empty());
+  EXPECT_TRUE(sim.Window(video).requests.empty());
 }
 
 TEST_F(StartupTest, NoClipFolderEndsWithoutWritingIt) {

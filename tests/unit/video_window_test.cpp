@@ -118,7 +118,8 @@ TEST_F(VideoWindowTest, ADoubleClickOnTheBarShowsTheAboutBoxUnderTheWindowsTitle
 }
 
 TEST_F(VideoWindowTest, AMinimisedOrMaximisedWindowSavesWhereItStoodNormally) {
-  for (int state : {1, 2}) {
+  for (auto [state, stored] :
+       {std::pair{WindowState::Minimised, "1"}, std::pair{WindowState::Maximised, "2"}}) {
     OpenVideo();
     const int left = video->Left(), top = video->Top();
     Window().SetWindowState(state);
@@ -131,7 +132,7 @@ TEST_F(VideoWindowTest, AMinimisedOrMaximisedWindowSavesWhereItStoodNormally) {
     EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
     EXPECT_EQ(Ini("AVIPosition", "left"), std::to_string(left + 300));
     EXPECT_EQ(Ini("AVIPosition", "top"), std::to_string(top));
-    EXPECT_EQ(Ini("AVIPosition", "windowstate"), std::to_string(state));
+    EXPECT_EQ(Ini("AVIPosition", "windowstate"), stored);
   }
 }
 

@@ -22,10 +22,10 @@ std::string MakeFolder() {
   GetTempPathA(MAX_PATH, temp);
   const std::string folder = std::string(temp) + "vantor-drives-test";
   CreateDirectoryA(folder.c_str(), nullptr);
-  CloseHandle(CreateFileA((folder + "\\intro.avi").c_str(), GENERIC_WRITE, 0, nullptr,
-                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  CloseHandle(CreateFileA((folder + "\\secret.id").c_str(), GENERIC_WRITE, 0, nullptr,
-                          CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
+  KernelHandle(CreateFileA((folder + "\\intro.avi").c_str(), GENERIC_WRITE, 0, nullptr,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  KernelHandle(CreateFileA((folder + "\\secret.id").c_str(), GENERIC_WRITE, 0, nullptr,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
   CreateDirectoryA((folder + "\\movies").c_str(), nullptr);
   CreateDirectoryA((folder + "\\hidden").c_str(), nullptr);
   SetFileAttributesA((folder + "\\hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);

@@ -85,10 +85,7 @@ void Pump(int ms) {
 COLORREF PixelAt(HWND window, int x, int y) {
   UpdateWindow(GetAncestor(window, GA_ROOT));
   Pump(50);
-  HDC dc = GetDC(window);
-  const COLORREF color = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
-  return color;
+  return GetPixel(WindowDC(window), x, y);
 }
 
 std::vector<COLORREF> Capture(HWND window) {
@@ -96,19 +93,15 @@ std::vector<COLORREF> Capture(HWND window) {
   Pump(50);
   RECT client;
   GetClientRect(window, &client);
-  HDC dc = GetDC(window);
-  HDC copy = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  HGDIOBJ old = SelectObject(copy, bitmap);
+  const WindowDC dc(window);
+  const MemoryDC copy(dc);
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+  const SelectedObject drawnOn(copy, bitmap);
   BitBlt(copy, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
   std::vector<COLORREF> pixels;
   for (int y = 0; y < client.bottom; ++y) {
     for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(copy, x, y));
   }
-  SelectObject(copy, old);
-  DeleteObject(bitmap);
-  DeleteDC(copy);
-  ReleaseDC(window, dc);
   return pixels;
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/form_host.h"
 #include "platform/win32/app.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/win32.h"
 #include "platform/win32/win32_platform.h"
 

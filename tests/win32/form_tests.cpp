@@ -3,6 +3,7 @@
 #include "check.h"
 #include "common/numbers.h"
 #include "fixtures.h"
+#include "platform/win32/win32_form_host.h"
 
 namespace vantor::win32::test {
 
@@ -12,10 +13,7 @@ constexpr Color kGold = Rgb(255, 204, 0);
 constexpr Color kGreen = Rgb(0, 128, 0);
 
 int TwipsPerPixel() {
-  HDC screen = GetDC(nullptr);
-  const int perPixel = TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(screen, LOGPIXELSX));
-  ReleaseDC(nullptr, screen);
-  return perPixel;
+  return TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(WindowDC(nullptr), LOGPIXELSX));
 }
 
 BOOL CALLBACK FindToolTips(HWND window, LPARAM found) {
@@ -52,7 +50,7 @@ TEST_CASE(WindowSizeAndPositionInTwips) {
     CHECK_EQ(form->Top(), 1200);
     CHECK_EQ(form->Width(), 6000);
     CHECK_EQ(form->Height(), 4500);
-    CHECK_EQ(form->WindowState(), 0);
+    CHECK(form->WindowState() == WindowState::Normal);
     form->SetCaption("Renamed");
     CHECK_EQ(form->Caption(), "Renamed");
   }
@@ -116,6 +114,25 @@ TEST_CASE(ControlsBecomeChildWindows) {
   CHECK_EQ(form->GetBounds(4).top, 8);
   form->SetText(99, "no such control");
   CHECK_EQ(form->Text(99), "");
+}
+
+TEST_CASE(DialogButtonsCarryTheSystemsNumbersUnlessGivenTheirOwn) {
+  Recorder events;
+  ControlSpec ok = Make("btn_OK", ControlKind::Button, {10, 10, 75, 25}, "OK");
+  ok.dialogButton = DialogButton::Ok;
+  ControlSpec cancel = Make("btn_Cancel", ControlKind::Button, {90, 10, 75, 25}, "Cancel");
+  cancel.dialogButton = DialogButton::Cancel;
+  ControlSpec fixed = Make("btn_Fixed", ControlKind::Button, {10, 40, 75, 25}, "Fixed");
+  fixed.dialogButton = DialogButton::Ok;
+  fixed.id = 77;
+  auto form = ThePlatform().CreateForm(
+      MakeForm("Dialog buttons",
+               {Make("lbl", ControlKind::Label, {10, 70, 75, 20}, "label"), ok, cancel, fixed}),
+      events);
+  CHECK_EQ(WindowText(ControlWindow(*form, IDOK)), "OK");
+  CHECK_EQ(WindowText(ControlWindow(*form, IDCANCEL)), "Cancel");
+  CHECK_EQ(WindowText(ControlWindow(*form, 77)), "Fixed");
+  CHECK_EQ(WindowText(ControlWindow(*form, 1000)), "label");  // the first row
 }
 
 TEST_CASE(OptionButtonRunsAreGroups) {

@@ -55,18 +55,16 @@ int RunToEnd(const std::string& commandLine, const std::string& currentFolder = 
   std::string command = commandLine;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
+  StartedProcess process;
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup,
-                      &process)) {
+                      process.Out())) {
     return -1;
   }
   DWORD code = static_cast<DWORD>(-1);
-  if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) {
-    GetExitCodeProcess(process.hProcess, &code);
+  if (WaitForSingleObject(process.Process(), 10000) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.Process(), &code);
   }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   return static_cast<int>(code);
 }
 

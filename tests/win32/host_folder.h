@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/win32.h"
 
 namespace vantor::win32::test {
@@ -49,15 +50,14 @@ class HostFolder {
       std::ofstream file(path, std::ios::binary | std::ios::trunc);
       file << "[HelpObject]\r\n" << lines;
     }
-    HANDLE handle = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const KernelHandle handle(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     ULARGE_INTEGER stamp{{now.dwLowDateTime, now.dwHighDateTime}};
     stamp.QuadPart += ++versions_ * 10'000'000ULL;
     const FILETIME later{stamp.LowPart, stamp.HighPart};
     SetFileTime(handle, nullptr, nullptr, &later);
-    CloseHandle(handle);
   }
 
   // host-calls.log, one "\n"-ended line per call; empty when there is none.

@@ -1,10 +1,12 @@
 // The Platform operations over the real Windows functions.
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "check.h"
 #include "common/numbers.h"
 #include "fixtures.h"
+#include "platform/win32/screen.h"
 
 namespace vantor::win32::test {
 
@@ -21,12 +23,11 @@ std::string TempIni() {
 // Writes the file as the scanning application would, behind the program's
 // back, and gives it that last-write time.
 void WriteAsHost(const std::string& path, const std::string& text, const FILETIME& written) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  const KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD put = 0;
   WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &put, nullptr);
   SetFileTime(file, nullptr, nullptr, &written);
-  CloseHandle(file);
 }
 
 FILETIME LastWritten(const std::string& path) {
@@ -112,10 +113,9 @@ TEST_CASE(SettingsFileChangesAreSeenAtTheNextRead) {
   const FILETIME afterWrite = LastWritten(ini);
   CHECK_EQ(platform.ProfileInt("General", "Count", -1, ini), 1);
   CHECK(platform.WriteProfileString("General", "Count", "2", ini));
-  HANDLE file = CreateFileA(ini.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  SetFileTime(file, nullptr, nullptr, &afterWrite);
-  CloseHandle(file);
+  SetFileTime(KernelHandle(CreateFileA(ini.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)),
+              nullptr, nullptr, &afterWrite);
   CHECK_EQ(platform.ProfileInt("General", "Count", -1, ini), 2);
 
   DeleteFileA(ini.c_str());
@@ -155,16 +155,17 @@ TEST_CASE(SettingsFilesWithAByteOrderMarkReadAsTheProfileFunctionsReadThem) {
 }
 
 TEST_CASE(ScreenInTwips) {
-  Win32Platform& platform = ThePlatform();
-  HDC screen = GetDC(nullptr);
-  const int perPixelX = TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(screen, LOGPIXELSX));
-  const int perPixelY = TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  CHECK_EQ(platform.ScreenWidthTwips(), GetSystemMetrics(SM_CXSCREEN) * perPixelX);
-  CHECK_EQ(platform.ScreenHeightTwips(), GetSystemMetrics(SM_CYSCREEN) * perPixelY);
-  CHECK_EQ(platform.SystemMetrics(SM_CyCaption), GetSystemMetrics(SM_CYCAPTION));
-  const Rect work = platform.WorkArea();
+  const Screen screen = ThePlatform().CurrentScreen();
+  const WindowDC dc(nullptr);
+  CHECK_EQ(screen.twipsPerPixel.x, TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(dc, LOGPIXELSX)));
+  CHECK_EQ(screen.twipsPerPixel.y, TwipsPerPixelOf(kTwipsPerInch, GetDeviceCaps(dc, LOGPIXELSY)));
+  CHECK_EQ(screen.widthPx, GetSystemMetrics(SM_CXSCREEN));
+  CHECK_EQ(screen.heightPx, GetSystemMetrics(SM_CYSCREEN));
+  CHECK_EQ(screen.WidthTwips(), screen.widthPx * screen.twipsPerPixel.x);
+  CHECK_EQ(screen.captionHeightPx, GetSystemMetrics(SM_CYCAPTION));
+  const Rect work = screen.workArea;
   CHECK(work.right > work.left && work.bottom > work.top);
+  CHECK(work.right - work.left <= screen.widthPx && work.bottom - work.top <= screen.heightPx);
 }
 
 TEST_CASE(TopLevelWindowsByTitle) {
@@ -178,24 +179,27 @@ TEST_CASE(TopLevelWindowsByTitle) {
   CHECK_EQ(platform.FindTopLevelWindow("Backend Test"), WindowHandle{0});
   CHECK(platform.IsWindowVisible(found));
 
-  WindowPlacement placement;
-  placement.length = 44;
-  CHECK(platform.GetWindowPlacement(found, placement));
+  const std::optional<Rect> normal = platform.NormalPlacement(found);
+  CHECK(normal.has_value());
   RECT r;
   GetWindowRect(WindowOf(*form), &r);
-  CHECK_EQ(placement.normal.left, r.left);
-  CHECK_EQ(placement.normal.right, r.right);
-  CHECK_EQ(placement.normal.bottom, r.bottom);
+  const RECT work = WorkAreaNow();  // the placement counts from its corner
+  CHECK_EQ(normal->left + work.left, r.left);
+  CHECK_EQ(normal->right + work.left, r.right);
+  CHECK_EQ(normal->bottom + work.top, r.bottom);
+  CHECK(!platform.NormalPlacement(WindowHandle{0}).has_value());
 
-  CHECK(platform.PostMessage(found, WM_Close, 0, 0));
+  CHECK(platform.AskToClose(found));
   platform.DoEvents();
   CHECK_EQ(events.closeRequests, 1);
   CHECK(IsWindow(WindowOf(*form)));
 
-  platform.ShowWindow(found, SW_HIDE);
+  ShowWindow(WindowOf(*form), SW_MINIMIZE);
+  ShowWindow(WindowOf(*form), SW_HIDE);
   CHECK(!platform.IsWindowVisible(found));
-  platform.ShowWindow(found, SW_ShowNormal);
+  platform.RestoreAndShow(found);
   CHECK(platform.IsWindowVisible(found));
+  CHECK(form->WindowState() == WindowState::Normal);
 }
 
 TEST_CASE(BusyPointerOverTheProgramsWindows) {
@@ -225,18 +229,16 @@ TEST_CASE(EndNowExitsWithZeroAndAnEscapedExceptionWithThree) {
     std::string command = std::string("\"") + path + "\" " + argument;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
+    StartedProcess process;
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+                        &startup, process.Out())) {
       CHECK(!"the test program could not start itself");
       continue;
     }
-    CHECK_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
+    CHECK_EQ(WaitForSingleObject(process.Process(), 10000), WAIT_OBJECT_0);
     DWORD code = 99;
-    GetExitCodeProcess(process.hProcess, &code);
+    GetExitCodeProcess(process.Process(), &code);
     CHECK_EQ(static_cast<int>(code), expected);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
   }
 }
 

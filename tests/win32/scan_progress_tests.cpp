@@ -66,7 +66,7 @@ TEST_CASE(ScanProgressAnimatesUntilThePreviewIsDone) {
   {
     frmScanning scanning(program);
     scanning.Load();
-    CenterForm(program, scanning, kApplyZOrder, true, kShowModal);
+    CenterForm(program, scanning, kApplyZOrder, kShowModal);
   }
   const DWORD elapsed = GetTickCount() - start;
 

@@ -30,11 +30,10 @@ int DarkOnScreen(HWND window, RECT area) {
   UpdateWindow(GetAncestor(window, GA_ROOT));
   Pump(50);
   MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-  HDC screen = GetDC(nullptr);
+  const WindowDC screen(nullptr);
   std::vector<COLORREF> pixels;
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x) pixels.push_back(GetPixel(screen, x, y));
-  ReleaseDC(nullptr, screen);
   return DarkPixels(pixels);
 }
 

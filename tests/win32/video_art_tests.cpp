@@ -17,15 +17,14 @@ struct LoadedPicture {
 // Loaded as the window's picture cache loads a resource picture.
 LoadedPicture LoadPicture(const std::string& name) {
   LoadedPicture loaded;
-  HANDLE picture =
-      LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+  const GdiObject<HBITMAP> picture(static_cast<HBITMAP>(LoadImageA(
+      GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (picture == nullptr) return loaded;
   DIBSECTION section = {};
   loaded.found = GetObjectA(picture, sizeof section, &section) == sizeof section;
   loaded.width = section.dsBm.bmWidth;
   loaded.height = section.dsBm.bmHeight;
   loaded.bitsPerPixel = section.dsBm.bmBitsPixel;
-  DeleteObject(picture);
   return loaded;
 }
 

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "platform/win32/scoped.h"
+
 namespace vantor::standins {
 
 namespace {
@@ -52,14 +54,13 @@ void WriteState(const char* key, std::int32_t value) {
 }
 
 void AppendLog(const std::string& line) {
-  HANDLE log = CreateFileA(HostFile("host-calls.log").c_str(), FILE_APPEND_DATA,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (log == INVALID_HANDLE_VALUE) return;
+  const vantor::win32::KernelHandle log(CreateFileA(
+      HostFile("host-calls.log").c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!log.Valid()) return;
   const std::string text = line + "\r\n";
   DWORD written = 0;
   WriteFile(log, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(log);
 }
 
 }  // namespace vantor::standins

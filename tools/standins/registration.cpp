@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host_files.h"
+#include "platform/win32/scoped.h"
 #include "server.h"
 
 namespace {
@@ -15,15 +16,14 @@ constexpr char kDescription[] = "Kestrin help object (test double)";
 
 // Sets a key's value (the default value when `name` is null).
 bool SetValue(const std::string& key, const char* name, const std::string& value) {
-  HKEY handle = nullptr;
+  vantor::win32::RegistryKey handle;
   if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_SET_VALUE, nullptr, &handle, nullptr) != ERROR_SUCCESS) {
+                      KEY_SET_VALUE, nullptr, handle.Out(), nullptr) != ERROR_SUCCESS) {
     return false;
   }
   const LONG status =
       RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                      static_cast<DWORD>(value.size()) + 1);
-  RegCloseKey(handle);
   return status == ERROR_SUCCESS;
 }
 

@@ -129,28 +129,27 @@ EnterResult SimDrives::TryEnter(const std::string& folder) {
                                                    : EnterResult::NoSuchFolder;
 }
 
-std::vector<std::string> SimDrives::Folders(const std::string& folder) {
+std::vector<std::string> SimDrives::Listed(const std::string& folder,
+                                           const std::function<bool(const Entry&)>& wanted) const {
   std::vector<std::string> names;
   const std::string key = Key(folder);
   const Drive* drive = DriveOf(key);
   if (!drive || !drive->ready) return names;
   for (const auto& [path, entry] : entries_)
-    if (entry.folder && entry.normal && ParentOf(path) == key) names.push_back(entry.name);
+    if (entry.normal && ParentOf(path) == key && wanted(entry)) names.push_back(entry.name);
   return names;
+}
+
+std::vector<std::string> SimDrives::Folders(const std::string& folder) {
+  return Listed(folder, [](const Entry& entry) { return entry.folder; });
 }
 
 std::vector<std::string> SimDrives::NormalFiles(const std::string& folder,
                                                 const std::string& pattern) {
-  std::vector<std::string> names;
-  const std::string key = Key(folder);
-  const Drive* drive = DriveOf(key);
-  if (!drive || !drive->ready) return names;
   const std::string wanted = Lower(pattern);
-  for (const auto& [path, entry] : entries_)
-    if (!entry.folder && entry.normal && ParentOf(path) == key &&
-        Matches(wanted.c_str(), Lower(entry.name).c_str()))
-      names.push_back(entry.name);
-  return names;
+  return Listed(folder, [&](const Entry& entry) {
+    return !entry.folder && Matches(wanted.c_str(), Lower(entry.name).c_str());
+  });
 }
 
 std::vector<std::string> SimDrives::DriveRoots() {

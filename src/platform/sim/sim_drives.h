@@ -6,6 +6,7 @@
 // with. The settings files of SimPlatform are kept apart from these.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -59,6 +60,10 @@ class SimDrives : public Drives {
   static std::string ParentOf(const std::string& key);
   void Add(const std::string& path, bool folder, bool normal);
   const Drive* DriveOf(const std::string& key) const;
+  // The names of the normal entries right under a folder of a ready drive
+  // that `wanted` accepts, in the order of their keys.
+  std::vector<std::string> Listed(const std::string& folder,
+                                  const std::function<bool(const Entry&)>& wanted) const;
 
   std::map<char, Drive> drives_;
   std::map<std::string, Entry> entries_;  // by key; roots are not entries

@@ -128,26 +128,26 @@ void SimFormHost::Move(int left, int top, int width, int height) {
   height_ = height;
 }
 
-void SimFormHost::SetWindowState(int state) {
+void SimFormHost::SetWindowState(vantor::WindowState state) {
   if (state == windowState_) return;
-  if (windowState_ == 0) normal_ = {left_, top_, width_, height_};
+  if (windowState_ == vantor::WindowState::Normal) normal_ = {left_, top_, width_, height_};
   windowState_ = state;
   const int tpp = desktop_.twipsPerPixel();
   const Rect work = desktop_.workArea;
   const int border = desktop_.frameBorder;
   switch (state) {
-    case 1:
+    case vantor::WindowState::Minimised:
       left_ = top_ = -32000 * tpp;
       width_ = 160 * tpp;
       height_ = (desktop_.captionHeight + 2 * border) * tpp;
       break;
-    case 2:
+    case vantor::WindowState::Maximised:
       left_ = (work.left - border) * tpp;
       top_ = (work.top - border) * tpp;
       width_ = (work.right - work.left + 2 * border) * tpp;
       height_ = (work.bottom - work.top + 2 * border) * tpp;
       break;
-    default:
+    case vantor::WindowState::Normal:
       left_ = normal_.left;
       top_ = normal_.top;
       width_ = normal_.width;
@@ -156,7 +156,8 @@ void SimFormHost::SetWindowState(int state) {
 }
 
 TwipsRect SimFormHost::NormalRect() const {
-  return windowState_ == 0 ? TwipsRect{left_, top_, width_, height_} : normal_;
+  return windowState_ == vantor::WindowState::Normal ? TwipsRect{left_, top_, width_, height_}
+                                                     : normal_;
 }
 
 void SimFormHost::ShowModal() {

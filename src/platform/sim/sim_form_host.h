@@ -70,12 +70,12 @@ class SimFormHost : public FormHost {
   void Move(int left, int top, int width, int height) override;
   int ClientWidth() const override;
   int ClientHeight() const override;
-  int WindowState() const override { return windowState_; }
-  // Minimises (1), maximises (2) or restores (0) the window as Windows does:
+  vantor::WindowState WindowState() const override { return windowState_; }
+  // Minimises, maximises or restores the window as Windows does:
   // a minimised window stands at -32000 pixels as a small caption, a
   // maximised one fills the work area with its borders outside it, and the
   // normal rectangle is kept for the restore.
-  void SetWindowState(int state);
+  void SetWindowState(vantor::WindowState state);
   TwipsRect NormalRect() const override;
   void Show() override;
   void ShowModal() override;
@@ -129,7 +129,7 @@ class SimFormHost : public FormHost {
   std::vector<SimControl> controls_;
   WindowHandle handle_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-  int windowState_ = 0;
+  vantor::WindowState windowState_ = vantor::WindowState::Normal;
   TwipsRect normal_;  // while minimised or maximised
   bool visible_ = false;
   bool destroyed_ = false;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "settings/ini_file.h"
+#include "settings/ini_text.h"
 
 namespace vantor::sim {
 namespace {
@@ -112,17 +112,9 @@ bool SimPlatform::WriteProfileString(const std::string& section, const std::stri
 
 void SimPlatform::EndNow() { throw ProgramEnded{}; }
 
-int SimPlatform::SystemMetrics(int index) {
-  switch (index) {
-    case SM_CxScreen:
-      return screenWidthPx_;
-    case SM_CyScreen:
-      return screenHeightPx_;
-    case SM_CyCaption:
-      return captionHeight;
-    default:
-      return 0;
-  }
+Screen SimPlatform::CurrentScreen() {
+  return {
+      screenWidthPx_, screenHeightPx_, {twipsPerPixel_, twipsPerPixel_}, captionHeight, workArea};
 }
 
 WindowHandle SimPlatform::FindTopLevelWindow(const std::string& exactTitle) {
@@ -131,43 +123,45 @@ WindowHandle SimPlatform::FindTopLevelWindow(const std::string& exactTitle) {
   return 0;
 }
 
+OtherWindow* SimPlatform::Other(WindowHandle window) {
+  auto it = others_.find(window);
+  return it == others_.end() ? nullptr : &it->second;
+}
+
 bool SimPlatform::IsWindowVisible(WindowHandle window) {
-  auto it = others_.find(window);
-  return it != others_.end() && it->second.visible;
+  const OtherWindow* other = Other(window);
+  return other && other->visible;
 }
 
-void SimPlatform::ShowWindow(WindowHandle window, int showCmd) {
-  auto it = others_.find(window);
-  if (it == others_.end()) return;
-  it->second.showCommands.push_back(showCmd);
-  it->second.visible = showCmd != 0;
-}
-
-bool SimPlatform::GetWindowPlacement(WindowHandle window, WindowPlacement& placement) {
-  auto it = others_.find(window);
-  if (it == others_.end() || it->second.placementFails || placement.length != 44) return false;
-  placement.showCmd = it->second.visible ? 1 : 0;
-  placement.normal = it->second.rect;
-  if (!it->second.toolWindow) {
-    placement.normal.left -= workArea.left;
-    placement.normal.right -= workArea.left;
-    placement.normal.top -= workArea.top;
-    placement.normal.bottom -= workArea.top;
+void SimPlatform::RestoreAndShow(WindowHandle window) {
+  if (OtherWindow* other = Other(window)) {
+    other->requests.push_back("restored");
+    other->visible = true;
   }
-  return true;
+}
+
+std::optional<Rect> SimPlatform::NormalPlacement(WindowHandle window) {
+  const OtherWindow* other = Other(window);
+  if (!other || other->placementFails) return std::nullopt;
+  Rect normal = other->rect;
+  if (!other->toolWindow) {
+    normal.left -= workArea.left;
+    normal.right -= workArea.left;
+    normal.top -= workArea.top;
+    normal.bottom -= workArea.top;
+  }
+  return normal;
 }
 
 bool SimPlatform::IsToolWindow(WindowHandle window) {
-  auto it = others_.find(window);
-  return it != others_.end() && it->second.toolWindow;
+  const OtherWindow* other = Other(window);
+  return other && other->toolWindow;
 }
 
-bool SimPlatform::PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t,
-                              std::intptr_t) {
-  auto it = others_.find(window);
-  if (it == others_.end()) return false;
-  it->second.messages.push_back(message);
-  return true;
+bool SimPlatform::AskToClose(WindowHandle window) {
+  OtherWindow* other = Other(window);
+  if (other) other->requests.push_back("closed");
+  return other != nullptr;
 }
 
 std::unique_ptr<FormHost> SimPlatform::CreateForm(const FormSpec& design, FormEvents& events) {
@@ -194,9 +188,8 @@ std::optional<std::int16_t> SimPlatform::OpenTopic(WindowHandle window, std::int
   return 0;
 }
 
-int SimPlatform::MessageBox(const std::string& text, const std::string& caption, int) {
+void SimPlatform::ShowMessage(const std::string& text, const std::string& caption) {
   messageBoxes.push_back(caption + "|" + text);
-  return ID_Ok;
 }
 
 void SimPlatform::RunModal(SimFormHost& form) {

@@ -28,8 +28,8 @@ struct OtherWindow {
   bool visible = true;
   bool placementFails = false;
   bool toolWindow = false;
-  std::vector<std::uint32_t> messages;  // posted to it, in order
-  std::vector<int> showCommands;
+  // What the program asked of it, in order: "closed", "restored".
+  std::vector<std::string> requests;
 };
 
 class SimPlatform : public Platform {
@@ -107,24 +107,20 @@ class SimPlatform : public Platform {
   void SetPointer(Pointer pointer) override { pointers.push_back(pointer); }
   void DoEvents() override { ++doEventsCalls; }
   [[noreturn]] void EndNow() override;
-  int ScreenWidthTwips() override { return screenWidthPx_ * twipsPerPixel_; }
-  int ScreenHeightTwips() override { return screenHeightPx_ * twipsPerPixel_; }
-  int SystemMetrics(int index) override;
-  Rect WorkArea() override { return workArea; }
+  Screen CurrentScreen() override;
   WindowHandle FindTopLevelWindow(const std::string& exactTitle) override;
   bool IsWindowVisible(WindowHandle window) override;
-  void ShowWindow(WindowHandle window, int showCmd) override;
+  void RestoreAndShow(WindowHandle window) override;
   bool IsToolWindow(WindowHandle window) override;
   // Answers as Windows does: the normal rectangle measured from the work
   // area's corner, except for a tool window.
-  bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) override;
-  bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
-                   std::intptr_t lParam) override;
+  std::optional<Rect> NormalPlacement(WindowHandle window) override;
+  bool AskToClose(WindowHandle window) override;
   void AppActivate(const std::string& title) override { activated.push_back(title); }
   std::unique_ptr<AutomationObject> CreateObject(const std::string& progId) override;
   std::optional<std::int16_t> OpenTopic(WindowHandle window, std::int32_t topic) override;
   std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) override;
-  int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+  void ShowMessage(const std::string& text, const std::string& caption) override;
   Multimedia& MultimediaLayer() override { return mci; }
 
   // Used by SimFormHost.
@@ -136,6 +132,8 @@ class SimPlatform : public Platform {
   // The settings of a file as the program reads them, made at its first
   // read and dropped when the file changes, as the real program keeps them.
   const ini::Index& SettingsOf(const std::string& lowerPath, const std::string& text);
+  // Another program's window; null when there is none by that handle.
+  OtherWindow* Other(WindowHandle window);
 
   std::map<std::string, std::string> files_;   // by lower-case path
   std::map<std::string, ini::Index> indexes_;  // by lower-case path

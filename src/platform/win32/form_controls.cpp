@@ -2,6 +2,7 @@
 // control's window; the design values that Windows does not keep (colours,
 // font, picture, timer) are kept in the control's record.
 #include "platform/win32/control_factory.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/win32_form_host.h"
 
 namespace vantor::win32 {
@@ -17,10 +18,7 @@ void Win32FormHost::SetText(ControlId id, const std::string& text) {
 std::string Win32FormHost::Text(ControlId id) const {
   const Control* control = Find(id);
   if (!control) return {};
-  if (!control->window) return control->design.caption;
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(control->window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(control->window, text.data(), text.size())));
-  return text;
+  return control->window ? WindowText(control->window) : control->design.caption;
 }
 
 // See-through labels and images are drawn again by the see-through labels
@@ -225,8 +223,8 @@ void Win32FormHost::BringToFront(ControlId id) {
 // The height of an empty text is the height of one line, as the framework
 // measures it.
 TextSize Win32FormHost::MeasureText(const Font& font, const std::string& text) const {
-  HDC dc = GetDC(window_);
-  HGDIOBJ old = SelectObject(dc, app_.Gdi().FontFor(font));
+  const WindowDC dc(window_);
+  const SelectedObject selected(dc, app_.Gdi().FontFor(font));
   TextSize result;
   if (text.empty()) {
     TEXTMETRICA metrics{};
@@ -237,8 +235,6 @@ TextSize Win32FormHost::MeasureText(const Font& font, const std::string& text) c
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     result = {size.cx, size.cy};
   }
-  SelectObject(dc, old);
-  ReleaseDC(window_, dc);
   return result;
 }
 

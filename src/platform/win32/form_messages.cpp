@@ -7,6 +7,7 @@
 
 #include "platform/win32/message_loop.h"
 #include "platform/win32/painting.h"
+#include "platform/win32/scoped.h"
 
 namespace vantor::win32 {
 
@@ -216,8 +217,7 @@ void Win32FormHost::OnTimerTick(int windowId) {
 
 void Win32FormHost::PaintControl(ControlId id, HWND window) {
   const ControlSpec& design = controls_[id].design;
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
+  const PaintDC dc(window);
   RECT area;
   GetClientRect(window, &area);
   switch (design.kind) {
@@ -247,7 +247,6 @@ void Win32FormHost::PaintControl(ControlId id, HWND window) {
     default:
       break;
   }
-  EndPaint(window, &paint);
 }
 
 // What shows through a control without a background of its own: its

@@ -5,14 +5,6 @@
 
 namespace vantor::win32 {
 
-GdiCache::~GdiCache() {
-  for (auto& [key, font] : fonts_) DeleteObject(font);
-  for (auto& [color, brush] : brushes_) DeleteObject(brush);
-  for (auto& [name, bitmap] : pictures_) {
-    if (bitmap) DeleteObject(bitmap);
-  }
-}
-
 HFONT GdiCache::FontFor(const Font& font) {
   // At the design's scale, like the controls that show the text.
   const int height = -Px(font.pointSize * kDesignPixelsPerInch / 72.0);
@@ -24,7 +16,7 @@ HFONT GdiCache::FontFor(const Font& font) {
                            FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
   phases::Add("fonts created", phases::NowMs() - started);
-  fonts_.emplace(key, made);
+  fonts_.emplace(key, GdiObject<HFONT>(made));
   return made;
 }
 
@@ -32,7 +24,7 @@ HBRUSH GdiCache::BrushFor(COLORREF color) {
   auto found = brushes_.find(color);
   if (found != brushes_.end()) return found->second;
   HBRUSH made = CreateSolidBrush(color);
-  brushes_.emplace(color, made);
+  brushes_.emplace(color, GdiObject<HBRUSH>(made));
   return made;
 }
 
@@ -44,7 +36,7 @@ HBITMAP GdiCache::Picture(const std::string& name) {
   auto* made = static_cast<HBITMAP>(
       LoadImageA(instance_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   phases::Add("pictures loaded", phases::NowMs() - started);
-  pictures_.emplace(name, made);
+  pictures_.emplace(name, GdiObject<HBITMAP>(made));
   return made;
 }
 

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "platform/types.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/win32.h"
 
 namespace vantor::win32 {
@@ -14,7 +15,6 @@ namespace vantor::win32 {
 class GdiCache {
  public:
   explicit GdiCache(HINSTANCE instance) : instance_(instance) {}
-  ~GdiCache();
   GdiCache(const GdiCache&) = delete;
   GdiCache& operator=(const GdiCache&) = delete;
 
@@ -28,9 +28,9 @@ class GdiCache {
 
  private:
   HINSTANCE instance_;
-  std::map<std::tuple<std::string, int, bool, bool>, HFONT> fonts_;
-  std::map<COLORREF, HBRUSH> brushes_;
-  std::map<std::string, HBITMAP> pictures_;
+  std::map<std::tuple<std::string, int, bool, bool>, GdiObject<HFONT>> fonts_;
+  std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
+  std::map<std::string, GdiObject<HBITMAP>> pictures_;
 };
 
 }  // namespace vantor::win32

@@ -4,6 +4,7 @@
 #include "platform/win32/win32_form_host.h"
 
 namespace vantor::win32 {
+namespace {
 
 void Dispatch(App& app, MSG& message) {
   app.NoteEvent();
@@ -14,6 +15,8 @@ void Dispatch(App& app, MSG& message) {
   TranslateMessage(&message);
   DispatchMessageA(&message);
 }
+
+}  // namespace
 
 void RunMessageLoop(App& app, const std::function<bool()>& done) {
   MSG message;

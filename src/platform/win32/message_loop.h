@@ -10,8 +10,6 @@
 
 namespace vantor::win32 {
 
-void Dispatch(App& app, MSG& message);
-
 // Runs the loop until `done` answers true (checked before each wait). A
 // WM_QUIT ends it early and is posted again for the loop outside.
 void RunMessageLoop(App& app, const std::function<bool()>& done);

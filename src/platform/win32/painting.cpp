@@ -1,6 +1,7 @@
 #include "platform/win32/painting.h"
 
 #include "platform/form_host.h"
+#include "platform/win32/scoped.h"
 
 namespace vantor::win32 {
 
@@ -8,33 +9,33 @@ COLORREF ColorOr(Color color, int systemColor) {
   return color == kDefaultColor ? GetSysColor(systemColor) : static_cast<COLORREF>(color);
 }
 
+namespace {
+
 SIZE BitmapSize(HBITMAP bitmap) {
   BITMAP info{};
   if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return SIZE{0, 0};
   return SIZE{info.bmWidth, info.bmHeight};
 }
 
+}  // namespace
+
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   const SIZE size = BitmapSize(bitmap);
   if (size.cx == 0) return;
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, bitmap);
+  const MemoryDC source(dc);
+  const SelectedObject drawn(source, bitmap);
   BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCCOPY);
-  SelectObject(source, old);
-  DeleteDC(source);
 }
 
 void DrawBitmapStretched(HDC dc, HBITMAP bitmap, const RECT& target) {
   const SIZE size = BitmapSize(bitmap);
   if (size.cx == 0) return;
-  HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, bitmap);
+  const MemoryDC source(dc);
+  const SelectedObject drawn(source, bitmap);
   const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
   StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top,
              source, 0, 0, size.cx, size.cy, SRCCOPY);
   SetStretchBltMode(dc, oldMode);
-  SelectObject(source, old);
-  DeleteDC(source);
 }
 
 void DrawGraphicalButton(const DRAWITEMSTRUCT& item, COLORREF back, HBITMAP picture, HFONT font,
@@ -52,14 +53,13 @@ void DrawGraphicalButton(const DRAWITEMSTRUCT& item, COLORREF back, HBITMAP pict
     DrawBitmap(dc, picture, (face.left + face.right - size.cx) / 2 + shift,
                (face.top + face.bottom - size.cy) / 2 + shift);
   } else if (!caption.empty()) {
-    HGDIOBJ oldFont = SelectObject(dc, font);
+    const SelectedObject selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     RECT text = inner;
     OffsetRect(&text, shift, shift);
     DrawTextA(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(dc, oldFont);
   }
   if (item.itemState & ODS_FOCUS) {
     RECT focus = face;
@@ -69,12 +69,11 @@ void DrawGraphicalButton(const DRAWITEMSTRUCT& item, COLORREF back, HBITMAP pict
 }
 
 void DrawLabelText(HDC dc, const RECT& place, const std::string& text, COLORREF color, HFONT font) {
-  HGDIOBJ old = SelectObject(dc, font);
+  const SelectedObject selected(dc, font);
   SetTextColor(dc, color);
   SetBkMode(dc, TRANSPARENT);
   RECT box = place;
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_LEFT | DT_WORDBREAK);
-  SelectObject(dc, old);
 }
 
 }  // namespace vantor::win32

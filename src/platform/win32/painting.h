@@ -13,7 +13,6 @@ namespace vantor::win32 {
 // The colour to draw: the design colour, or the system colour for "default".
 COLORREF ColorOr(Color color, int systemColor);
 
-SIZE BitmapSize(HBITMAP bitmap);
 // At its own size with its top left corner at (x, y).
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 void DrawBitmapStretched(HDC dc, HBITMAP bitmap, const RECT& target);

@@ -1,24 +1,9 @@
 #include "platform/win32/profile_cache.h"
 
+#include "platform/win32/whole_file.h"
+
 namespace vantor::win32 {
 namespace {
-
-// The whole file as bytes; false when it cannot be opened or read. Others
-// may go on reading and writing it meanwhile, as with the profile functions.
-bool ReadWholeFile(const std::string& path, std::string& text) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  text.clear();
-  char chunk[65536];
-  DWORD got = 0;
-  bool ok = true;
-  while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0)
-    text.append(chunk, got);
-  CloseHandle(file);
-  return ok;
-}
 
 // The file's text in the ANSI code page, as the profile functions hand it
 // to the program: a file that starts with a byte-order mark is UTF-16

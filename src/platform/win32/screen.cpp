@@ -1,16 +1,39 @@
 #include "platform/win32/screen.h"
 
 #include "common/numbers.h"
+#include "platform/win32/scoped.h"
 
 namespace vantor::win32 {
+namespace {
 
-int LogicalPixels(int index) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, index);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
+int TwipsPerPixelOfDpi(int dpi) { return TwipsPerPixelOf(kTwipsPerInch, dpi > 0 ? dpi : 96); }
+
+}  // namespace
+
+TwipsPerPixel TwipsPerPixelNow() {
+  const WindowDC screen(nullptr);
+  return {TwipsPerPixelOfDpi(GetDeviceCaps(screen, LOGPIXELSX)),
+          TwipsPerPixelOfDpi(GetDeviceCaps(screen, LOGPIXELSY))};
 }
 
-int TwipsPerPixel(int index) { return TwipsPerPixelOf(kTwipsPerInch, LogicalPixels(index)); }
+RECT WorkAreaNow() {
+  RECT area{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
+}
+
+Screen ScreenNow() {
+  const RECT work = WorkAreaNow();
+  return {GetSystemMetrics(SM_CXSCREEN),
+          GetSystemMetrics(SM_CYSCREEN),
+          TwipsPerPixelNow(),
+          GetSystemMetrics(SM_CYCAPTION),
+          {work.left, work.top, work.right, work.bottom}};
+}
+
+TwipsRect InTwips(const RECT& pixels, TwipsPerPixel scale) {
+  return {pixels.left * scale.x, pixels.top * scale.y, (pixels.right - pixels.left) * scale.x,
+          (pixels.bottom - pixels.top) * scale.y};
+}
 
 }  // namespace vantor::win32

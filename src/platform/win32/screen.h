@@ -1,14 +1,20 @@
-// The screen's resolution, which sets the size of a twip in pixels.
+// The screen as it stands now: its size, the work area, and its resolution,
+// which sets the size of a twip in pixels.
 #pragma once
 
+#include "platform/form_host.h"
+#include "platform/types.h"
 #include "platform/win32/win32.h"
 
 namespace vantor::win32 {
 
-// Pixels per logical inch, LOGPIXELSX or LOGPIXELSY.
-int LogicalPixels(int index);
-// Twips per pixel in that direction: 1440 / the pixels per inch, rounded
-// by the program's rule.
-int TwipsPerPixel(int index);
+// Twips per pixel of the screen now.
+TwipsPerPixel TwipsPerPixelNow();
+// The desktop less the taskbars, in screen pixels.
+RECT WorkAreaNow();
+// Everything the program asks of the screen, in one record.
+Screen ScreenNow();
+// A rectangle in pixels as a place and size in twips, at `scale`.
+TwipsRect InTwips(const RECT& pixels, TwipsPerPixel scale);
 
 }  // namespace vantor::win32

@@ -5,6 +5,8 @@
 
 #include "common/phase_log.h"
 #include "platform/win32/painting.h"
+#include "platform/win32/scoped.h"
+#include "platform/win32/whole_file.h"
 #include "topics/background_path.h"
 
 namespace vantor::win32 {
@@ -26,19 +28,11 @@ std::wstring Widen(std::string_view text) {
   return wide;
 }
 
-// A missing or unreadable file reads as an empty title. Read with the
-// system's own calls: the C++ streams would bring their whole locale
-// machinery into the program.
+// A missing file reads as an empty title; an unreadable one as much as
+// could be read.
 topics::HelpTitle ReadTitle(const std::string& path) {
-  if (path.empty()) return {};
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
   std::string text;
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) text.append(chunk, got);
-  CloseHandle(file);
+  if (!path.empty()) ReadWholeFile(path, text);
   return topics::HelpTitle::Parse(text);
 }
 
@@ -52,11 +46,7 @@ SIZE WindowSizeOf(HWND window) {
 
 TopicView::TopicView(HWND window, GdiCache& gdi) : window_(window), gdi_(gdi) {}
 
-TopicView::~TopicView() {
-  for (auto& [path, bitmap] : backgrounds_) {
-    if (bitmap) DeleteObject(bitmap);
-  }
-}
+TopicView::~TopicView() = default;
 
 void TopicView::Show(const TopicPaneState& state) {
   const bool newTitle = !titleRead_ || state.title != state_.title;
@@ -100,18 +90,18 @@ void TopicView::LayOut() {
   const SIZE size = WindowSizeOf(window_);
   laidOutFor_ = size;
   layout_ = {};
-  HDC dc = GetDC(window_);
-  HGDIOBJ oldFont = SelectObject(dc, FontOf(FontKind::Body));
+  const WindowDC dc(window_);
+  SelectedObject font(dc, FontOf(FontKind::Body));
   // A long topic is measured word by word: the font is selected and its
   // height read only when the font changes.
   FontKind selected = FontKind::Body;
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc, &metrics);
-  const topics::Measure measure = [&](FontKind font, std::string_view text) {
-    if (font != selected) {
-      SelectObject(dc, FontOf(font));
+  const topics::Measure measure = [&](FontKind kind, std::string_view text) {
+    if (kind != selected) {
+      font.Select(FontOf(kind));
       GetTextMetricsA(dc, &metrics);
-      selected = font;
+      selected = kind;
     }
     SIZE extent{};
     const std::wstring wide = Widen(text);
@@ -125,8 +115,6 @@ void TopicView::LayOut() {
       layout_ = topics::LayOutTopic(*topic, size.cx - GetSystemMetrics(SM_CXVSCROLL), measure);
     }
   }
-  SelectObject(dc, oldFont);
-  ReleaseDC(window_, dc);
 
   // Windows shows the bar while the page is shorter than the range.
   const bool scrolls = layout_.height > size.cy;
@@ -213,26 +201,22 @@ void TopicView::Paint(HDC dc) {
   RECT client{};
   GetClientRect(window_, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
-  HDC canvas = CreateCompatibleDC(dc);
-  HBITMAP surface = CreateCompatibleBitmap(dc, client.right, client.bottom);
-  HGDIOBJ oldBitmap = SelectObject(canvas, surface);
+  const MemoryDC canvas(dc);
+  const GdiObject<HBITMAP> surface(CreateCompatibleBitmap(dc, client.right, client.bottom));
+  const SelectedObject drawnOn(canvas, surface);
   FillRect(canvas, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   DrawBitmap(canvas, Background(), 0, 0);
   SetBkMode(canvas, TRANSPARENT);
   SetTextColor(canvas, kTextColor);
-  HGDIOBJ oldFont = SelectObject(canvas, FontOf(FontKind::Body));
+  SelectedObject font(canvas, FontOf(FontKind::Body));
   for (const topics::Piece& piece : layout_.pieces) {
     const int y = piece.y - scroll_;
     if (y >= client.bottom) break;
-    SelectObject(canvas, FontOf(piece.font));
+    font.Select(FontOf(piece.font));
     const std::wstring text = Widen(piece.text);
     TextOutW(canvas, piece.x, y, text.c_str(), static_cast<int>(text.size()));
   }
-  SelectObject(canvas, oldFont);
   BitBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
-  SelectObject(canvas, oldBitmap);
-  DeleteObject(surface);
-  DeleteDC(canvas);
 }
 
 HBITMAP TopicView::Background() {
@@ -244,7 +228,7 @@ HBITMAP TopicView::Background() {
   auto* loaded = static_cast<HBITMAP>(
       LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
   phases::Add("topic background loaded", phases::NowMs() - started);
-  backgrounds_.emplace(path, loaded);
+  backgrounds_.emplace(path, GdiObject<HBITMAP>(loaded));
   return loaded;
 }
 

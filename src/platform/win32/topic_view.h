@@ -9,6 +9,7 @@
 
 #include "platform/form_host.h"
 #include "platform/win32/gdi_cache.h"
+#include "platform/win32/scoped.h"
 #include "platform/win32/win32.h"
 #include "topics/help_title.h"
 #include "topics/topic_layout.h"
@@ -48,7 +49,7 @@ class TopicView {
   bool titleRead_ = false;
   topics::HelpTitle title_;
   // By file path; null for a file that could not be loaded.
-  std::map<std::string, HBITMAP> backgrounds_;
+  std::map<std::string, GdiObject<HBITMAP>> backgrounds_;
   topics::TopicLayout layout_;
   SIZE laidOutFor_{-1, -1};  // the window size the layout was made for
   int lineHeight_ = 0;       // of the body font: one step of the scroll arrows

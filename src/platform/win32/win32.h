@@ -1,6 +1,6 @@
 // The Windows headers as the backend includes them. The Platform interface
-// has members named like some of the ANSI/Unicode switch macros of
-// <windows.h>; the macros go so that those members keep their names here.
+// has a member named like one of the ANSI/Unicode switch macros of
+// <windows.h>; the macro goes so that the member keeps its name here.
 #pragma once
 
 #ifndef NOMINMAX
@@ -10,6 +10,4 @@
 // <windows.h> must come first.
 #include <commctrl.h>
 
-#undef MessageBox
-#undef PostMessage
 #undef WriteProfileString

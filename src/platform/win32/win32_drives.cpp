@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <functional>
 
+#include "platform/win32/scoped.h"
 #include "platform/win32/win32.h"
 
 namespace vantor::win32 {
 namespace {
+
+// Entries the listings leave out, as the file dialogs do.
+constexpr DWORD kHiddenOrSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 // While it lives, a drive without a disc fails quietly instead of asking
 // the user to insert one; the error mode that was in force comes back after.
@@ -54,12 +58,11 @@ std::string Joined(const std::string& folder, const std::string& name) {
 void EachEntry(const std::string& folder, const std::string& pattern,
                const std::function<void(const WIN32_FIND_DATAA&)>& visit) {
   WIN32_FIND_DATAA found{};
-  HANDLE search = FindFirstFileA(Joined(folder, pattern).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+  const FileSearch search(Joined(folder, pattern).c_str(), found);
+  if (!search.Valid()) return;
   do {
     visit(found);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  } while (search.Next(found));
 }
 
 bool NameLess(const std::string& a, const std::string& b) {
@@ -119,10 +122,8 @@ std::vector<std::string> Win32Drives::Folders(const std::string& folder) {
   EachEntry(folder, "*", [&](const WIN32_FIND_DATAA& found) {
     const DWORD a = found.dwFileAttributes;
     const std::string name = found.cFileName;
-    if ((a & FILE_ATTRIBUTE_DIRECTORY) && !(a & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) &&
-        name != "." && name != "..") {
+    if ((a & FILE_ATTRIBUTE_DIRECTORY) && !(a & kHiddenOrSystem) && name != "." && name != "..")
       names.push_back(name);
-    }
   });
   std::sort(names.begin(), names.end(), NameLess);
   return names;
@@ -133,9 +134,8 @@ std::vector<std::string> Win32Drives::NormalFiles(const std::string& folder,
   QuietDriveErrors quiet;
   std::vector<std::string> names;
   EachEntry(folder, pattern, [&](const WIN32_FIND_DATAA& found) {
-    constexpr DWORD kNotNormal =
-        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-    if (!(found.dwFileAttributes & kNotNormal)) names.push_back(found.cFileName);
+    if (!(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | kHiddenOrSystem)))
+      names.push_back(found.cFileName);
   });
   std::sort(names.begin(), names.end(), NameLess);
   return names;

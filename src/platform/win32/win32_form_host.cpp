@@ -12,6 +12,24 @@
 #include "platform/win32/window_procs.h"
 
 namespace vantor::win32 {
+namespace {
+
+// A fixed ID, else the one the system reserves for a dialog's OK or Cancel
+// button, else one of our own above the system's.
+int WindowIdOf(const ControlSpec& design, std::size_t row) {
+  if (design.id != 0) return design.id;
+  switch (design.dialogButton) {
+    case DialogButton::Ok:
+      return IDOK;
+    case DialogButton::Cancel:
+      return IDCANCEL;
+    case DialogButton::None:
+      break;
+  }
+  return 1000 + static_cast<int>(row);
+}
+
+}  // namespace
 
 Win32FormHost::Win32FormHost(App& app, const FormSpec& design, FormEvents& events)
     : app_(app), events_(events), backColor_(design.backColor) {
@@ -19,7 +37,7 @@ Win32FormHost::Win32FormHost(App& app, const FormSpec& design, FormEvents& event
   for (std::size_t i = 0; i < design.controls.size(); ++i) {
     Control control;
     control.design = design.controls[i];
-    control.windowId = control.design.id != 0 ? control.design.id : 1000 + static_cast<int>(i);
+    control.windowId = WindowIdOf(control.design, i);
     byWindowId_[control.windowId] = static_cast<ControlId>(i);
     controls_.push_back(std::move(control));
   }
@@ -154,35 +172,18 @@ void Win32FormHost::SetCaption(const std::string& text) {
   if (window_) SetWindowTextA(window_, text.c_str());
 }
 
-std::string Win32FormHost::Caption() const {
-  if (!window_) return {};
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), text.size())));
+std::string WindowText(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), text.size())));
   return text;
 }
 
-int Win32FormHost::Left() const {
-  RECT r{};
-  if (window_) GetWindowRect(window_, &r);
-  return r.left * TwipsPerPixel(LOGPIXELSX);
-}
+std::string Win32FormHost::Caption() const { return window_ ? WindowText(window_) : std::string(); }
 
-int Win32FormHost::Top() const {
+TwipsRect Win32FormHost::OuterRect() const {
   RECT r{};
   if (window_) GetWindowRect(window_, &r);
-  return r.top * TwipsPerPixel(LOGPIXELSY);
-}
-
-int Win32FormHost::Width() const {
-  RECT r{};
-  if (window_) GetWindowRect(window_, &r);
-  return (r.right - r.left) * TwipsPerPixel(LOGPIXELSX);
-}
-
-int Win32FormHost::Height() const {
-  RECT r{};
-  if (window_) GetWindowRect(window_, &r);
-  return (r.bottom - r.top) * TwipsPerPixel(LOGPIXELSY);
+  return InTwips(r, TwipsPerPixelNow());
 }
 
 int Win32FormHost::ClientWidth() const {
@@ -199,17 +200,15 @@ int Win32FormHost::ClientHeight() const {
 
 void Win32FormHost::Move(int left, int top, int width, int height) {
   if (!window_) return;
-  const int x = TwipsPerPixel(LOGPIXELSX);
-  const int y = TwipsPerPixel(LOGPIXELSY);
-  MoveWindow(window_, TwipsToPixels(left, x), TwipsToPixels(top, y), TwipsToPixels(width, x),
-             TwipsToPixels(height, y), TRUE);
+  const TwipsPerPixel scale = TwipsPerPixelNow();
+  MoveWindow(window_, TwipsToPixels(left, scale.x), TwipsToPixels(top, scale.y),
+             TwipsToPixels(width, scale.x), TwipsToPixels(height, scale.y), TRUE);
 }
 
-int Win32FormHost::WindowState() const {
-  if (!window_) return 0;
-  if (IsIconic(window_)) return 1;
-  if (IsZoomed(window_)) return 2;
-  return 0;
+vantor::WindowState Win32FormHost::WindowState() const {
+  if (window_ && IsIconic(window_)) return vantor::WindowState::Minimised;
+  if (window_ && IsZoomed(window_)) return vantor::WindowState::Maximised;
+  return vantor::WindowState::Normal;
 }
 
 // Windows keeps the normal rectangle in workspace coordinates, measured
@@ -218,16 +217,11 @@ int Win32FormHost::WindowState() const {
 TwipsRect Win32FormHost::NormalRect() const {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
-  if (!window_ || !GetWindowPlacement(window_, &placement)) {
-    return {Left(), Top(), Width(), Height()};
-  }
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  const RECT& r = placement.rcNormalPosition;
-  const int x = TwipsPerPixel(LOGPIXELSX);
-  const int y = TwipsPerPixel(LOGPIXELSY);
-  return {(r.left + work.left) * x, (r.top + work.top) * y, (r.right - r.left) * x,
-          (r.bottom - r.top) * y};
+  if (!window_ || !GetWindowPlacement(window_, &placement)) return OuterRect();
+  const RECT work = WorkAreaNow();
+  RECT normal = placement.rcNormalPosition;
+  OffsetRect(&normal, work.left, work.top);
+  return InTwips(normal, TwipsPerPixelNow());
 }
 
 void Win32FormHost::Show() {

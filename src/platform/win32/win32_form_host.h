@@ -17,6 +17,9 @@
 
 namespace vantor::win32 {
 
+// The text of a window: a caption, or a control's text.
+std::string WindowText(HWND window);
+
 class Win32FormHost final : public FormHost {
  public:
   // Creates the window, hidden, with all its controls.
@@ -27,14 +30,14 @@ class Win32FormHost final : public FormHost {
 
   void SetCaption(const std::string& text) override;
   std::string Caption() const override;
-  int Left() const override;
-  int Top() const override;
-  int Width() const override;
-  int Height() const override;
+  int Left() const override { return OuterRect().left; }
+  int Top() const override { return OuterRect().top; }
+  int Width() const override { return OuterRect().width; }
+  int Height() const override { return OuterRect().height; }
   void Move(int left, int top, int width, int height) override;
   int ClientWidth() const override;
   int ClientHeight() const override;
-  int WindowState() const override;
+  vantor::WindowState WindowState() const override;
   TwipsRect NormalRect() const override;
   void Show() override;
   void ShowModal() override;
@@ -101,6 +104,8 @@ class Win32FormHost final : public FormHost {
     HWND previouslyActive = nullptr;
   };
 
+  // The window's place and outer size in twips, at the screen's scale now.
+  TwipsRect OuterRect() const;
   void CreateFormWindow(const FormSpec& design);
   void CreateControl(ControlId id, std::vector<bool>& created);
   bool StartsGroup(ControlId id) const;

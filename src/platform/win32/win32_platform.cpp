@@ -101,21 +101,7 @@ void Win32Platform::DoEvents() { DispatchPending(app_); }
 
 void Win32Platform::EndNow() { ExitProcess(0); }
 
-int Win32Platform::ScreenWidthTwips() {
-  return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixel(LOGPIXELSX);
-}
-
-int Win32Platform::ScreenHeightTwips() {
-  return GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixel(LOGPIXELSY);
-}
-
-int Win32Platform::SystemMetrics(int index) { return GetSystemMetrics(index); }
-
-Rect Win32Platform::WorkArea() {
-  RECT area{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  return {area.left, area.top, area.right, area.bottom};
-}
+Screen Win32Platform::CurrentScreen() { return ScreenNow(); }
 
 WindowHandle Win32Platform::FindTopLevelWindow(const std::string& exactTitle) {
   return reinterpret_cast<WindowHandle>(FindWindowA(nullptr, exactTitle.c_str()));
@@ -125,40 +111,32 @@ bool Win32Platform::IsWindowVisible(WindowHandle window) {
   return ::IsWindowVisible(ToHwnd(window)) != FALSE;
 }
 
-void Win32Platform::ShowWindow(WindowHandle window, int showCmd) {
-  ::ShowWindow(ToHwnd(window), showCmd);
+void Win32Platform::RestoreAndShow(WindowHandle window) {
+  ShowWindow(ToHwnd(window), SW_SHOWNORMAL);
 }
 
 bool Win32Platform::IsToolWindow(WindowHandle window) {
   return (GetWindowLongA(ToHwnd(window), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
 }
 
-bool Win32Platform::GetWindowPlacement(WindowHandle window, WindowPlacement& placement) {
-  WINDOWPLACEMENT wp{};
-  wp.length = placement.length;
-  if (!::GetWindowPlacement(ToHwnd(window), &wp)) return false;
-  placement.length = wp.length;
-  placement.flags = wp.flags;
-  placement.showCmd = wp.showCmd;
-  placement.minX = wp.ptMinPosition.x;
-  placement.minY = wp.ptMinPosition.y;
-  placement.maxX = wp.ptMaxPosition.x;
-  placement.maxY = wp.ptMaxPosition.y;
-  placement.normal = {wp.rcNormalPosition.left, wp.rcNormalPosition.top, wp.rcNormalPosition.right,
-                      wp.rcNormalPosition.bottom};
-  return true;
+std::optional<Rect> Win32Platform::NormalPlacement(WindowHandle window) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;  // 44
+  if (!GetWindowPlacement(ToHwnd(window), &placement)) return std::nullopt;
+  const RECT& r = placement.rcNormalPosition;
+  return Rect{r.left, r.top, r.right, r.bottom};
 }
 
-bool Win32Platform::PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
-                                std::intptr_t lParam) {
-  return PostMessageA(ToHwnd(window), message, static_cast<WPARAM>(wParam),
-                      static_cast<LPARAM>(lParam)) != FALSE;
+// Posted, not sent: a window of another process that is busy must not hold
+// up this start.
+bool Win32Platform::AskToClose(WindowHandle window) {
+  return PostMessageA(ToHwnd(window), WM_CLOSE, 0, 0) != FALSE;
 }
 
 void Win32Platform::AppActivate(const std::string& title) {
   HWND window = FindWindowA(nullptr, title.c_str());
   if (!window) return;
-  if (IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
+  if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
   SetForegroundWindow(window);
 }
 
@@ -174,10 +152,10 @@ std::unique_ptr<FormHost> Win32Platform::CreateForm(const FormSpec& design, Form
   return std::make_unique<Win32FormHost>(app_, design, events);
 }
 
-int Win32Platform::MessageBox(const std::string& text, const std::string& caption, int flags) {
+void Win32Platform::ShowMessage(const std::string& text, const std::string& caption) {
   HWND active = GetActiveWindow();
   HWND owner = app_.FormOf(active) ? active : nullptr;
-  return MessageBoxA(owner, text.c_str(), caption.c_str(), static_cast<UINT>(flags));
+  MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK);
 }
 
 }  // namespace vantor::win32

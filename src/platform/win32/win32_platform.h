@@ -40,18 +40,14 @@ class Win32Platform final : public Platform {
   void DoEvents() override;
   [[noreturn]] void EndNow() override;
 
-  int ScreenWidthTwips() override;
-  int ScreenHeightTwips() override;
-  int SystemMetrics(int index) override;
-  Rect WorkArea() override;
+  Screen CurrentScreen() override;
 
   WindowHandle FindTopLevelWindow(const std::string& exactTitle) override;
   bool IsWindowVisible(WindowHandle window) override;
-  void ShowWindow(WindowHandle window, int showCmd) override;
+  void RestoreAndShow(WindowHandle window) override;
   bool IsToolWindow(WindowHandle window) override;
-  bool GetWindowPlacement(WindowHandle window, WindowPlacement& placement) override;
-  bool PostMessage(WindowHandle window, std::uint32_t message, std::intptr_t wParam,
-                   std::intptr_t lParam) override;
+  std::optional<Rect> NormalPlacement(WindowHandle window) override;
+  bool AskToClose(WindowHandle window) override;
   void AppActivate(const std::string& title) override;
 
   // Needs the thread in a COM apartment (ComApartment).
@@ -59,7 +55,7 @@ class Win32Platform final : public Platform {
   std::optional<std::int16_t> OpenTopic(WindowHandle window, std::int32_t topic) override;
 
   std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) override;
-  int MessageBox(const std::string& text, const std::string& caption, int flags) override;
+  void ShowMessage(const std::string& text, const std::string& caption) override;
 
   Multimedia& MultimediaLayer() override { return mci_; }
 

@@ -27,9 +27,9 @@ int IniGet(const Args& args) {
 }
 
 int HoldFile(const Args& args) {
-  HANDLE file = CreateFileA(args.positional[0].c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
+  const KernelHandle file(CreateFileA(args.positional[0].c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
     std::fprintf(stderr, "vdriver: cannot open %s (%lu)\n", args.positional[0].c_str(),
                  GetLastError());
     return kFailed;
@@ -37,7 +37,6 @@ int HoldFile(const Args& args) {
   std::printf("ready\n");
   std::fflush(stdout);
   Sleep(static_cast<DWORD>(args.IntAt(1, 0)));
-  CloseHandle(file);
   return kOk;
 }
 

@@ -62,7 +62,7 @@ void EndProcess(HANDLE process) {
   WaitForSingleObject(process, 5000);
 }
 
-bool StartProcess(const Args& args, PROCESS_INFORMATION& process) {
+bool StartProcess(const Args& args, StartedProcess& process) {
   const std::string& program = args.positional[0];
   std::string commandLine = "\"" + program + "\"";
   for (std::size_t i = 1; i < args.positional.size(); ++i) commandLine += " " + args.positional[i];
@@ -71,11 +71,10 @@ bool StartProcess(const Args& args, PROCESS_INFORMATION& process) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+                      folder.empty() ? nullptr : folder.c_str(), &startup, process.Out())) {
     std::fprintf(stderr, "vdriver: cannot start %s (%lu)\n", program.c_str(), GetLastError());
     return false;
   }
-  CloseHandle(process.hThread);
   return true;
 }
 
@@ -88,32 +87,31 @@ int LaunchIdle(const Args& args) {
   }
   const std::string& title = args.options.at("title");
   const long timeoutMs = args.IntOption("timeout", kDefaultTimeoutMs);
-  PROCESS_INFORMATION process{};
+  StartedProcess process;
   const DWORD start = GetTickCount();
   if (!StartProcess(args, process)) return kFailed;
 
-  const DWORD idle = WaitForInputIdle(process.hProcess, static_cast<DWORD>(timeoutMs));
+  const DWORD idle = WaitForInputIdle(process.Process(), static_cast<DWORD>(timeoutMs));
   const long idleMs = static_cast<long>(GetTickCount() - start);
   long shownMs = -1;
   while (static_cast<long>(GetTickCount() - start) < timeoutMs) {
-    if (VisibleWindowOf(process.dwProcessId, title)) {
+    if (VisibleWindowOf(process.Id(), title)) {
       shownMs = static_cast<long>(GetTickCount() - start);
       break;
     }
-    if (WaitForSingleObject(process.hProcess, kPollMs) == WAIT_OBJECT_0) break;
+    if (WaitForSingleObject(process.Process(), kPollMs) == WAIT_OBJECT_0) break;
   }
   if (idle != 0 || shownMs < 0) {
     std::fprintf(stderr, "vdriver: \"%s\" was not shown and idle within %ld ms\n", title.c_str(),
                  timeoutMs);
-    EndProcess(process.hProcess);
-    CloseHandle(process.hProcess);
+    EndProcess(process.Process());
     return kTimedOut;
   }
   Sleep(kSettleMs);
   std::printf("ready_ms=%ld idle_ms=%ld shown_ms=%ld working_set_kb=%ld\n",
-              idleMs > shownMs ? idleMs : shownMs, idleMs, shownMs, WorkingSetKb(process.hProcess));
-  EndProcess(process.hProcess);
-  CloseHandle(process.hProcess);
+              idleMs > shownMs ? idleMs : shownMs, idleMs, shownMs,
+              WorkingSetKb(process.Process()));
+  EndProcess(process.Process());
   return kOk;
 }
 

@@ -12,8 +12,8 @@
 namespace vdriver {
 
 int Processes(const Args&) {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) {
+  const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot.Valid()) {
     std::fprintf(stderr, "vdriver: no process snapshot (%lu)\n", GetLastError());
     return kFailed;
   }
@@ -24,7 +24,6 @@ int Processes(const Args&) {
     if (entry.th32ProcessID == self) continue;
     std::printf("pid=%lu name=%s\n", entry.th32ProcessID, entry.szExeFile);
   }
-  CloseHandle(snapshot);
   return kOk;
 }
 

@@ -62,28 +62,26 @@ int Run(const Args& args) {
 
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
+  StartedProcess process;
   DWORD started = GetTickCount();
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+                      folder.empty() ? nullptr : folder.c_str(), &startup, process.Out())) {
     std::fprintf(stderr, "vdriver: cannot start %s (%lu)\n", program.c_str(), GetLastError());
     return kFailed;
   }
-  CloseHandle(process.hThread);
 
-  Watch watch{process.dwProcessId, {}};
+  Watch watch{process.Id(), {}};
   long timeoutMs = args.IntOption("timeout", kDefaultTimeoutMs);
   bool ended = false;
   while (!ended && static_cast<long>(GetTickCount() - started) < timeoutMs) {
     EnumWindows(NoteWindow, reinterpret_cast<LPARAM>(&watch));
-    ended = WaitForSingleObject(process.hProcess, 5) == WAIT_OBJECT_0;
+    ended = WaitForSingleObject(process.Process(), 5) == WAIT_OBJECT_0;
   }
   DWORD elapsed = GetTickCount() - started;
-  if (!ended) TerminateProcess(process.hProcess, 1);
+  if (!ended) TerminateProcess(process.Process(), 1);
 
   DWORD exitCode = 0;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hProcess);
+  GetExitCodeProcess(process.Process(), &exitCode);
   if (ended) {
     std::printf("exit=%lu elapsed_ms=%lu windows=%zu\n", exitCode, elapsed, watch.seen.size());
   } else {

@@ -36,14 +36,12 @@ LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return 0;
     case WM_PAINT: {
       // The title in the middle makes the window recognisable on screenshots.
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
+      const PaintDC dc(window);
       RECT client;
       GetClientRect(window, &client);
       char title[256];
       GetWindowTextA(window, title, sizeof title);
       DrawTextA(dc, title, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-      EndPaint(window, &paint);
       return 0;
     }
     default:

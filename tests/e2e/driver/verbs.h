@@ -8,7 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/scoped.h"
+
 namespace vdriver {
+
+using vantor::win32::GdiObject;
+using vantor::win32::KernelHandle;
+using vantor::win32::MemoryDC;
+using vantor::win32::PaintDC;
+using vantor::win32::SelectedObject;
+using vantor::win32::StartedProcess;
+using vantor::win32::WindowDC;
 
 enum ExitCode { kOk = 0, kFailed = 1, kTimedOut = 2 };
 
@@ -81,7 +91,7 @@ int LaunchIdle(const Args& args);
 // Starting and ending the programs that the launch verbs time: the program
 // and its arguments are the verb's positional arguments; it starts in its
 // own folder.
-bool StartProcess(const Args& args, PROCESS_INFORMATION& process);
+bool StartProcess(const Args& args, StartedProcess& process);
 long WorkingSetKb(HANDLE process);
 void EndProcess(HANDLE process);
 

@@ -81,11 +81,12 @@ Capture CaptureScreen(const RECT& rect) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const WindowDC screen(nullptr);
+  const MemoryDC memory(screen);
+  const GdiObject<HBITMAP> bitmap(
+      CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (bitmap && bits) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
+    const SelectedObject drawnOn(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     GdiFlush();
     const auto* rgb = static_cast<const std::uint32_t*>(bits);
@@ -94,11 +95,7 @@ Capture CaptureScreen(const RECT& rect) {
       const std::uint32_t value = rgb[i] & 0xFFFFFF;  // 0x00RRGGBB in a DIB
       capture.pixels[i] = ((value & 0xFF) << 16) | (value & 0xFF00) | (value >> 16);
     }
-    SelectObject(memory, old);
   }
-  if (bitmap) DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
   return capture;
 }
 
@@ -232,9 +229,7 @@ int Pixel(const Args& args) {
   if (!RequireSurface(args, top, control)) return kFailed;
   POINT point{static_cast<LONG>(args.IntAt(2, 0)), static_cast<LONG>(args.IntAt(3, 0))};
   ClientToScreen(control, &point);
-  HDC screen = GetDC(nullptr);
-  const COLORREF color = GetPixel(screen, point.x, point.y);
-  ReleaseDC(nullptr, screen);
+  const COLORREF color = GetPixel(WindowDC(nullptr), point.x, point.y);
   if (color == CLR_INVALID) {
     std::fprintf(stderr, "vdriver: no pixel at %ld,%ld of the screen\n", point.x, point.y);
     return kFailed;
@@ -323,7 +318,7 @@ int LaunchFrame(const Args& args) {
     std::fprintf(stderr, "vdriver: launch-frame needs --title and --class or --id\n");
     return kFailed;
   }
-  PROCESS_INFORMATION process{};
+  StartedProcess process;
   const DWORD start = GetTickCount();
   if (!StartProcess(args, process)) return kFailed;
   const long timeoutMs = args.IntOption("timeout", kDefaultWaitMs);
@@ -340,9 +335,8 @@ int LaunchFrame(const Args& args) {
   });
   const long windowMs = static_cast<long>(GetTickCount() - start);
   const long frameMs = shown ? WaitForFrame(surface, {}, nullptr, start, timeoutMs) : -1;
-  const long workingSetKb = WorkingSetKb(process.hProcess);
-  if (args.Has("end")) EndProcess(process.hProcess);
-  CloseHandle(process.hProcess);
+  const long workingSetKb = WorkingSetKb(process.Process());
+  if (args.Has("end")) EndProcess(process.Process());
   if (!shown) {
     std::fprintf(stderr, "vdriver: no window \"%s\" with its surface\n", title.c_str());
     return kTimedOut;

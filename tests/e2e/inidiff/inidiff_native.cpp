@@ -1,7 +1,7 @@
 // inidiff-native: the case table through the program's own INI reader and
 // writer, over the file's text in memory.
 #include "case_runner.h"
-#include "settings/ini_file.h"
+#include "settings/ini_text.h"
 
 namespace {
 
