@@ -67,8 +67,8 @@ void ShowScanProgress(Program& program) {
   CenterForm(program, scanning, kApplyZOrder, kShowModal);
 }
 
-}  // namespace
-
+// The option of topic 6 that an output type of the scanning application
+// stands for.
 std::int32_t OptionForOutputType(std::int32_t outputType) {
   switch (outputType) {
     case 0:
@@ -83,6 +83,8 @@ std::int32_t OptionForOutputType(std::int32_t outputType) {
       return 4;
   }
 }
+
+}  // namespace
 
 TopicActionLook LeavePreviousTopic(Program& program) {
   ScanActionState& scan = program.scan;

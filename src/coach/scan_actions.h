@@ -17,10 +17,6 @@ constexpr std::int32_t kKindOfPageTopic = 6;
 constexpr std::int32_t kColoursTopic = 7;
 constexpr std::int32_t kOutputTopic = 8;
 
-// The option of topic 6 that an output type of the scanning application
-// stands for.
-std::int32_t OptionForOutputType(std::int32_t outputType);
-
 // First step of showing a topic: records what the topic just left chose.
 TopicActionLook LeavePreviousTopic(Program& program);
 // Last step of setting up a topic's controls: what the topic shows of the

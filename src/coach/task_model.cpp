@@ -35,6 +35,10 @@ void MoveTo(Program& program, CoachView& view, std::int32_t topic) {
   ShowCurrentTopic(program, view);
 }
 
+// Parts of showing a topic and of Back, defined with them below.
+void SetUpTopicControls(Program& program, CoachView& view);
+void RecordHideOnBack(Program& program);
+
 }  // namespace
 
 void LoadSteps(CoachState& coach, const Settings& ini) {
@@ -175,6 +179,8 @@ void ShowCurrentTopic(Program& program, CoachView& view) {
   MarkStepLabels(program, view, coach.CurrentStep);
 }
 
+namespace {
+
 void SetUpTopicControls(Program& program, CoachView& view) {
   CoachState& coach = program.coach;
   const Settings& ini = program.settings;
@@ -187,6 +193,8 @@ void SetUpTopicControls(Program& program, CoachView& view) {
   view.ShowTopicAction(action);
   if (action.option) SelectOption(program, view, *action.option);
 }
+
+}  // namespace
 
 void GoNext(Program& program, CoachView& view) {
   if (OnFinish(program.coach)) program.platform.EndNow();
@@ -203,11 +211,15 @@ void GoBack(Program& program, CoachView& view) {
   MoveTo(program, view, *target);
 }
 
+namespace {
+
 void RecordHideOnBack(Program& program) {
   CoachState& coach = program.coach;
   if (coach.DontShowChecked != 0) WriteHideTopic(program, coach.CurrentTopic, true);
   FindVisibleTopicRange(coach);
 }
+
+}  // namespace
 
 void SetDontShow(Program& program, CoachView& view) {
   CoachState& coach = program.coach;

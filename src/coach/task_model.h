@@ -38,12 +38,10 @@ std::optional<std::int32_t> StepStart(const CoachState& coach, std::int16_t step
 
 // After every change of the current topic.
 void ShowCurrentTopic(Program& program, CoachView& view);
-void SetUpTopicControls(Program& program, CoachView& view);
 
 // The user's moves.
 void GoNext(Program& program, CoachView& view);
 void GoBack(Program& program, CoachView& view);
-void RecordHideOnBack(Program& program);
 void SetDontShow(Program& program, CoachView& view);
 void SelectStep(Program& program, CoachView& view, std::int16_t step);
 void SelectOption(Program& program, CoachView& view, std::int32_t option);

@@ -3,6 +3,7 @@
 #include "common/text.h"
 #include "placement/placement.h"
 #include "settings/settings.h"
+#include "video/frm_run_avi_design.h"
 #include "videosource/discovery.h"
 
 namespace vantor {
@@ -10,8 +11,6 @@ namespace vantor {
 namespace {
 
 constexpr char kTextSection[] = "frmRUNAVI Text";
-constexpr Color kHoveredClipColor = 0x008000;
-constexpr Color kClipColor = 0x808080;
 // Reply buffers: the shared read buffer for a mode word, a longer one for
 // the four numbers of a rectangle.
 constexpr int kModeReplyLength = 255;
@@ -153,7 +152,7 @@ void SetPlayState(Program& program, VideoView& view, const std::string& state) {
     // one under the mouse. Only entries of the list have a label to grey.
     const std::int16_t selected = program.startup.SelectedClip;
     if (state == "stop" && selected >= 0 && selected < program.video.ClipCount)
-      view.SetClipLabelColor(selected, kClipColor);
+      view.SetClipLabelColor(selected, kClipPlain);
   }
   program.video.PlayState = state;
 }
@@ -162,9 +161,9 @@ void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered) {
   const bool stopped = program.video.PlayState == "stop";
   for (std::int16_t i = 0; i < program.video.ClipCount; ++i) {
     if (i == hovered)
-      view.SetClipLabelColor(i, kHoveredClipColor);
+      view.SetClipLabelColor(i, kClipMarked);
     else if (stopped || i != program.startup.SelectedClip)
-      view.SetClipLabelColor(i, kClipColor);
+      view.SetClipLabelColor(i, kClipPlain);
     // The chosen clip keeps the mark it had under the mouse while it is
     // playing or paused.
   }
