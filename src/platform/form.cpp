@@ -18,6 +18,7 @@ void Control::SetBackColor(Color color) { Host().SetBackColor(id_, color); }
 void Control::SetFont(const Font& font) { Host().SetFont(id_, font); }
 void Control::SetToolTip(const std::string& text) { Host().SetToolTip(id_, text); }
 void Control::SetFocus() { Host().SetFocus(id_); }
+void Control::PaintNow() { Host().PaintNow(id_); }
 WindowHandle Control::Handle() const { return Host().ControlHandle(id_); }
 
 void OptionButton::SetValue(bool selected) { Host().SetValue(Id(), selected); }

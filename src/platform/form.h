@@ -55,6 +55,7 @@ class Control {
   void SetFont(const Font& font);
   void SetToolTip(const std::string& text);
   void SetFocus();
+  void PaintNow();
   WindowHandle Handle() const;
 
  protected:

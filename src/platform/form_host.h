@@ -183,6 +183,10 @@ class FormHost {
   virtual void SetFocus(ControlId id) = 0;
   // Puts the control above its siblings, so that it gets the mouse first.
   virtual void BringToFront(ControlId id) = 0;
+  // Paints what is due on the control now, instead of when the window next
+  // waits for input: a painting due later would wipe what another thread
+  // (the multimedia layer) draws into the control meanwhile.
+  virtual void PaintNow(ControlId id) = 0;
   // Combo boxes and lists: their entries, and the selected one (-1: none).
   virtual void SetItems(ControlId id, const std::vector<std::string>& items) = 0;
   virtual std::vector<std::string> Items(ControlId id) const = 0;

@@ -121,6 +121,11 @@ void frmRunAVI::ApplyPlayLook(const PlayLook& look, const std::string& playToolT
   Surface().SetVisible(look.surfaceVisible);
   ShowInstructions(look.instructionsVisible);
   play.SetToolTip(playToolTip);
+  // Shown again for a clip, or uncovered by the instruction under it, the
+  // surface is painted before the clip's first frame is drawn into it:
+  // painted later, it would wipe that frame until the next one, a tenth of
+  // a second or more on.
+  if (look.surfaceVisible) Surface().PaintNow();
 }
 
 void frmRunAVI::ShowInstructions(bool visible) {

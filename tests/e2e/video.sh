@@ -67,13 +67,15 @@ clip_ms() {
 
 # --- Running the window -----------------------------------------------------------------
 
-RUNS=0
+# How many times open_video has started the program (the benchmark's RUNS
+# is its own count of runs).
+VIDEO_OPENS=0
 
 # open_video <args...>: starts vantor.exe with that command line and waits
 # for the video window; WINDOW holds what the driver reports of it, REPORT
 # the file of the run's report.
 open_video() {
-  REPORT="$CASE_TMP/run$((++RUNS)).txt"
+  REPORT="$CASE_TMP/run$((++VIDEO_OPENS)).txt"
   start_vantor "$REPORT" "$@"
   WINDOW="$(vd wait-window "$VIDEO_TITLE" 10000 --with "$PLAY")" || fail "no video window for $*"
 }
@@ -136,6 +138,35 @@ wait_frame() {
 # caption: the fingerprint of the caption strip of the clip on the surface.
 caption() {
   picture_hash "$SURFACE" --region "$CAPTION_REGION"
+}
+
+# stop_clip: Stop, and waits until the clip has stopped. Wine's clip device
+# answers a Stop of a playing clip with a code that is no multimedia error,
+# though it stops: its message box is closed.
+stop_clip() {
+  vd click "$VIDEO_TITLE" "$STOP" --post >/dev/null || fail "Stop could not be pressed"
+  message_boxes >/dev/null
+  vd wait-disabled "$VIDEO_TITLE" "$STOP" 2000 >/dev/null || fail "the clip did not stop"
+}
+
+# clip_caption <n>: the fingerprint of clip n's caption strip, learnt by
+# playing it: clip n is clicked, and once its strip has stood still for
+# 300 ms (a clip's caption stays the same from its first frame to its
+# last), the clip is stopped. A time to the first frame that waits for this
+# strip cannot take a changed picture of another clip for clip n's.
+clip_caption() {
+  local previous="" now tries
+  vd click "$VIDEO_TITLE" "$(label "$1")" --post >/dev/null || fail "clip $1 could not be clicked"
+  sleep 0.5
+  for ((tries = 0; tries < 20; tries++)); do
+    now="$(caption)"
+    [[ "$now" == "$previous" ]] && break
+    previous="$now"
+    sleep 0.3
+  done
+  ((tries < 20)) || fail "the caption strip of clip $1 does not stand still"
+  stop_clip
+  echo "$now"
 }
 
 # moving <ms>: 1 when the surface shows another picture <ms> later.

@@ -94,6 +94,7 @@ TEST_F(VideoWindowTest, AChosenClipPlaysAtOnceCentredRightOfTheList) {
   // (630 - 320 - 104) / 2 right of the 104-pixel list column, 72.5 down.
   EXPECT_EQ(Numbers(At("Picture3")), (std::vector<int>{207, 72, 320, 240}));
   EXPECT_EQ(sim.mci.WindowOf("VidClip"), video->SurfaceHandle());
+  EXPECT_FALSE(C("Picture3").paintDue) << "the first frame would be painted over";
   // Marked while loading, greyed again by "stop" before the clip started.
   EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGrey, kGrey}));
 }

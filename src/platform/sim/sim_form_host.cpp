@@ -172,6 +172,13 @@ void SimFormHost::Destroy() {
   for (SimControl& c : controls_) c.timerEnabled = false;
 }
 
+void SimFormHost::SetVisible(ControlId id, bool visible) {
+  SimControl& control = At(id);
+  // A control shown again is painted when the window next waits for input.
+  if (visible && !control.visible) control.paintDue = true;
+  control.visible = visible;
+}
+
 void SimFormHost::SetValue(ControlId id, bool selected) {
   SimControl& control = At(id);
   // Option buttons in one container form one group, as on Windows.

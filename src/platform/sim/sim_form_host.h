@@ -18,6 +18,9 @@ struct SimControl {
   std::string picture;
   TopicPaneState pane;
   bool visible = true;
+  // Shown again and not painted since: the window paints it when it next
+  // waits for input.
+  bool paintDue = false;
   bool enabled = true;
   bool value = false;
   bool timerEnabled = false;
@@ -86,7 +89,7 @@ class SimFormHost : public FormHost {
   void SetNotTopmost() override { ++notTopmostCalls_; }
   void SetText(ControlId id, const std::string& text) override { At(id).text = text; }
   std::string Text(ControlId id) const override { return At(id).text; }
-  void SetVisible(ControlId id, bool visible) override { At(id).visible = visible; }
+  void SetVisible(ControlId id, bool visible) override;
   bool Visible(ControlId id) const override { return At(id).visible; }
   void SetEnabled(ControlId id, bool enabled) override { At(id).enabled = enabled; }
   bool Enabled(ControlId id) const override { return At(id).enabled; }
@@ -107,6 +110,7 @@ class SimFormHost : public FormHost {
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId) override {}
   void BringToFront(ControlId id) override { trace_.push_back("front " + At(id).design.name); }
+  void PaintNow(ControlId id) override { At(id).paintDue = false; }
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
   std::vector<std::string> Items(ControlId id) const override { return At(id).items; }
   void SetListIndex(ControlId id, int index) override;

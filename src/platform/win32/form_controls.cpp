@@ -220,6 +220,11 @@ void Win32FormHost::BringToFront(ControlId id) {
     SetWindowPos(control->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void Win32FormHost::PaintNow(ControlId id) {
+  const Control* control = Find(id);
+  if (control && control->window) UpdateWindow(control->window);
+}
+
 // The height of an empty text is the height of one line, as the framework
 // measures it.
 TextSize Win32FormHost::MeasureText(const Font& font, const std::string& text) const {

@@ -68,6 +68,7 @@ class Win32FormHost final : public FormHost {
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId id) override;
   void BringToFront(ControlId id) override;
+  void PaintNow(ControlId id) override;
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
   std::vector<std::string> Items(ControlId id) const override;
   void SetListIndex(ControlId id, int index) override;

@@ -93,8 +93,9 @@ constexpr Verb kVerbs[] = {
      "one flat colour)",
      2, WaitFrame},
     {"click-frame",
-     "click-frame <title> <click id> <surface id> [ms] [--region x,y,w,h]: a posted click timed "
-     "to the next new frame on the surface",
+     "click-frame <title> <click id> <surface id> [ms] [--region x,y,w,h] [--expect hash]: a "
+     "posted click timed to the next new frame on the surface (with --expect: to the first "
+     "frame of that fingerprint)",
      3, ClickFrame},
     {"launch-frame",
      "launch-frame --title t --class c|--id n [--timeout ms] [--end] <exe> [args...]: start a "
@@ -117,8 +118,8 @@ void PrintUsage() {
 // first positional argument of "run" and the launch verbs everything belongs
 // to the program.
 Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
-  static const char* const kValued[] = {"--timeout", "--with",   "--class",
-                                        "--title",   "--region", "--id"};
+  static const char* const kValued[] = {"--timeout", "--with", "--class", "--title",
+                                        "--region",  "--id",   "--expect"};
   Args args;
   for (int i = 2; i < argc; ++i) {
     const char* word = argv[i];

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -192,16 +193,37 @@ void PrintSummary(const Capture& capture, const Summary& summary) {
       static_cast<unsigned>(summary.hash), ShowsFrame(capture, summary) ? 1 : 0);
 }
 
-// Waits until `surface` shows a frame that differs from what its place on
-// the screen showed in `before` (no capture: any frame). Returns the
+// What a frame must be besides a picture: different from what its place
+// on the screen showed before (a changed picture may still be the old
+// clip's, moved or half covered), or exactly the picture of a known
+// fingerprint (the new clip's caption strip, which no other clip shows).
+struct FrameTest {
+  const Capture* before = nullptr;
+  std::optional<std::uint32_t> hash;
+
+  bool Passes(const Capture& capture, const Summary& summary) const {
+    if (!ShowsFrame(capture, summary)) return false;
+    if (hash) return summary.hash == *hash;
+    return !before || DiffersFrom(capture, *before);
+  }
+};
+
+// The fingerprint a verb's --expect gives (hexadecimal, as `picture` prints it).
+std::optional<std::uint32_t> ExpectedHash(const Args& args) {
+  auto found = args.options.find("expect");
+  if (found == args.options.end()) return std::nullopt;
+  return static_cast<std::uint32_t>(std::strtoul(found->second.c_str(), nullptr, 16));
+}
+
+// Waits until `surface` shows a frame that passes `test`. Returns the
 // milliseconds since `start`, or -1.
-long WaitForFrame(HWND surface, const Region& region, const Capture* before, DWORD start,
+long WaitForFrame(HWND surface, const Region& region, const FrameTest& test, DWORD start,
                   long timeoutMs) {
   for (;;) {
     const Capture capture = CaptureClient(surface, region);
     const Summary summary = Summarise(capture.pixels);
     const DWORD now = GetTickCount();
-    const bool frame = ShowsFrame(capture, summary) && (!before || DiffersFrom(capture, *before));
+    const bool frame = test.Passes(capture, summary);
     if (std::getenv("VDRIVER_TRACE_FRAMES")) {
       std::fprintf(stderr, "frame-trace ms=%lu visible=%d dominant_pct=%d hash=%08x frame=%d\n",
                    static_cast<unsigned long>(now - start), capture.visible ? 1 : 0,
@@ -268,7 +290,7 @@ int WaitFrame(const Args& args) {
   if (!RequireSurface(args, top, control)) return kFailed;
   const Region region = RegionOf(args);
   const DWORD start = GetTickCount();
-  const long elapsed = WaitForFrame(control, region, nullptr, start, args.IntAt(2, kDefaultWaitMs));
+  const long elapsed = WaitForFrame(control, region, {}, start, args.IntAt(2, kDefaultWaitMs));
   if (elapsed < 0) {
     const Capture capture = CaptureClient(control, region);
     std::fprintf(stderr, "vdriver: no frame on control %ld; it shows: ", args.IntAt(1, 0));
@@ -283,7 +305,8 @@ int WaitFrame(const Args& args) {
 // A posted mouse click on <click id>, timed to the first frame on <surface
 // id> that differs from what its place showed before the click: a stopped
 // or paused clip stays on the surface until the next one is drawn, and a
-// surface just shown shows what lay under it until it is painted.
+// surface just shown shows what lay under it until it is painted. With
+// --expect, the first frame whose fingerprint is that one instead.
 int ClickFrame(const Args& args) {
   HWND top, target, surface;
   if (!RequireControl(args, top, target)) return kFailed;
@@ -300,7 +323,8 @@ int ClickFrame(const Args& args) {
   const DWORD start = GetTickCount();
   PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, middle);
   PostMessageA(target, WM_LBUTTONUP, 0, middle);
-  const long elapsed = WaitForFrame(surface, region, &before, start, args.IntAt(3, kDefaultWaitMs));
+  const long elapsed = WaitForFrame(surface, region, FrameTest{&before, ExpectedHash(args)}, start,
+                                    args.IntAt(3, kDefaultWaitMs));
   if (elapsed < 0) {
     std::fprintf(stderr, "vdriver: no new frame on control %ld\n", args.IntAt(2, 0));
     return kTimedOut;
@@ -334,7 +358,7 @@ int LaunchFrame(const Args& args) {
     return surface != nullptr;
   });
   const long windowMs = static_cast<long>(GetTickCount() - start);
-  const long frameMs = shown ? WaitForFrame(surface, {}, nullptr, start, timeoutMs) : -1;
+  const long frameMs = shown ? WaitForFrame(surface, {}, {}, start, timeoutMs) : -1;
   const long workingSetKb = WorkingSetKb(process.Process());
   if (args.Has("end")) EndProcess(process.Process());
   if (!shown) {
