@@ -107,31 +107,16 @@ finish_vantor
 SAME_EXCEPT='^id=24[0-9] ' check_window coach "$coach_title" coach-144dpi vd close "$coach_title"
 
 # --- The video window ------------------------------------------------------------------
-video_title="How-To Videos (e2e)"
-open_video() {
-  new_install </dev/null
-  mkdir -p "$INSTALL/clips"
-  cp "$VANTOR_ROOT"/sample/clips/* "$INSTALL/clips/"
-  write_ini <<INI
-[General]
-MoviesLastFoundAt=$INSTALL_WIN\\clips
-[AVI Setup]
-keyFile=vantor-clips.id
-[frmRUNAVI Text]
-Title=$video_title
-QuitButton=Quit
-Instruction1=Click a clip on the left.
-Instruction2=It plays here.
-[AVI0]
-BUTTON=Place the page
-File=place.avi
-[AVI1]
-BUTTON=Preview scan
-File=preview.avi
-INI
-  start_vantor "$CASE_TMP/run.txt" 9
+# shellcheck source=../video.sh
+source "$(dirname "$E2E_LIB")/video.sh"
+# The sample installation with its clips, found where they were last found.
+open_sample_video() {
+  video_install
+  open_video 9
 }
-SAME_EXCEPT='^id=5[13][0-9] ' check_window video "$video_title" video-144dpi vd close "$video_title"
+video_install  # for VIDEO_TITLE
+SAME_EXCEPT='^id=5[13][0-9] ' check_window sample_video "$VIDEO_TITLE" video-144dpi \
+  vd close "$VIDEO_TITLE"
 
 # --- The missing-CD prompt and the folder picker ------------------------------------------
 prompt="Vantor: Clips Not Found"
