@@ -17,18 +17,14 @@ void Settings::LocateSettingsFile() {
 }
 
 std::string Settings::ReadIniString(const std::string& section, const std::string& key) const {
-  const double started = phases::NowMs();
-  std::string value = platform_.ProfileString(section, key, SettingsPath);
-  phases::Add("settings reads", phases::NowMs() - started);
-  return value;
+  return phases::Timed("settings reads",
+                       [&] { return platform_.ProfileString(section, key, SettingsPath); });
 }
 
 std::int32_t Settings::ReadIniInt(const std::string& section, const std::string& key,
                                   std::int32_t fallback) const {
-  const double started = phases::NowMs();
-  const std::int32_t value = platform_.ProfileInt(section, key, fallback, SettingsPath);
-  phases::Add("settings reads", phases::NowMs() - started);
-  return value;
+  return phases::Timed("settings reads",
+                       [&] { return platform_.ProfileInt(section, key, fallback, SettingsPath); });
 }
 
 void Settings::WriteIniString(const std::string& section, const std::string& key,

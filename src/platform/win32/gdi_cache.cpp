@@ -11,11 +11,11 @@ HFONT GdiCache::FontFor(const Font& font) {
   const auto key = std::make_tuple(font.name, height, font.bold, font.italic);
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
-  const double started = phases::NowMs();
-  HFONT made = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE,
-                           FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
-  phases::Add("fonts created", phases::NowMs() - started);
+  HFONT made = phases::Timed("fonts created", [&] {
+    return CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+  });
   fonts_.emplace(key, GdiObject<HFONT>(made));
   return made;
 }
@@ -32,10 +32,10 @@ HBITMAP GdiCache::Picture(const std::string& name) {
   if (name.empty()) return nullptr;
   auto found = pictures_.find(name);
   if (found != pictures_.end()) return found->second;
-  const double started = phases::NowMs();
-  auto* made = static_cast<HBITMAP>(
-      LoadImageA(instance_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  phases::Add("pictures loaded", phases::NowMs() - started);
+  auto* made = phases::Timed("pictures loaded", [&] {
+    return static_cast<HBITMAP>(
+        LoadImageA(instance_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  });
   pictures_.emplace(name, GdiObject<HBITMAP>(made));
   return made;
 }

@@ -224,10 +224,10 @@ HBITMAP TopicView::Background() {
   if (path.empty()) return nullptr;
   auto found = backgrounds_.find(path);
   if (found != backgrounds_.end()) return found->second;
-  const double started = phases::NowMs();
-  auto* loaded = static_cast<HBITMAP>(
-      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-  phases::Add("topic background loaded", phases::NowMs() - started);
+  auto* loaded = phases::Timed("topic background loaded", [&] {
+    return static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                           LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  });
   backgrounds_.emplace(path, GdiObject<HBITMAP>(loaded));
   return loaded;
 }

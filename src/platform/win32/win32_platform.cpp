@@ -121,7 +121,7 @@ bool Win32Platform::IsToolWindow(WindowHandle window) {
 
 std::optional<Rect> Win32Platform::NormalPlacement(WindowHandle window) {
   WINDOWPLACEMENT placement{};
-  placement.length = sizeof placement;  // 44
+  placement.length = sizeof placement;
   if (!GetWindowPlacement(ToHwnd(window), &placement)) return std::nullopt;
   const RECT& r = placement.rcNormalPosition;
   return Rect{r.left, r.top, r.right, r.bottom};
