@@ -267,6 +267,25 @@ TEST_F(PlaybackTest, ThePollNoticesTheEndOfTheClip) {
   EXPECT_TRUE(sim.messageBoxes.empty());
 }
 
+// The first seven letters of the mode word count, in any case.
+TEST_F(PlaybackTest, ThePollEndsTheClipOnAnyWordThatStartsWithStopped) {
+  for (const auto& [reply, ends] : std::vector<std::pair<std::string, bool>>{{"stopped", true},
+                                                                             {"STOPPED", true},
+                                                                             {"Stopped", true},
+                                                                             {"stoppedX", true},
+                                                                             {"stoppe", false},
+                                                                             {"stoppXd", false},
+                                                                             {"playing", false},
+                                                                             {"", false}}) {
+    SCOPED_TRACE(reply);
+    Load(0);
+    sim.mci.modeReply = reply;
+    PollClipStatus(program, view);
+    EXPECT_EQ(program.video.PlayState, ends ? "stop" : "play");
+    EXPECT_EQ(view.timerRunning, !ends);
+  }
+}
+
 TEST_F(PlaybackTest, AFailingPollIsReportedOnEveryTickAndTheTimerStaysOn) {
   Load(0);
   sim.mci.FailCommand("status", sim::mci::kInternal);

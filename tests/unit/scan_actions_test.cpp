@@ -126,16 +126,26 @@ TEST_F(ScanActionsTest, OptionSixOfTopicSixAndOptionFourOfTopicSevenGoTogether) 
   EXPECT_EQ(MarkedOption(), 6);  // option 4 on topic 7 chose 6 on topic 6
 }
 
+// Back on topic 6 after option 2 there: a change of either value on the host
+// marks the option of the host's output type, and is remembered.
 TEST_F(ScanActionsTest, AChangeOnTheHostWinsOverTheLastChoice) {
   OpenCoach();
   NextTo(6);
-  Choose(2);
-  Next();
-  sim.helpHost.paletteType = 7;
-  sim.helpHost.outputType = 5;
-  Back();
-  EXPECT_EQ(MarkedOption(), 5);
-  EXPECT_EQ(program.scan.LastPaletteType, 7);
+  const struct {
+    std::int32_t palette, output;
+    int marked;
+  } returns[] = {{7, 0, 0}, {7, 5, 5}, {3, 2, 1}, {3, 2, 2}};  // palette, output, both, none
+  for (const auto& r : returns) {
+    SCOPED_TRACE(::testing::Message() << r.palette << "/" << r.output);
+    Choose(2);
+    Next();
+    sim.helpHost.paletteType = r.palette;
+    sim.helpHost.outputType = r.output;
+    Back();
+    EXPECT_EQ(MarkedOption(), r.marked);
+    EXPECT_EQ(program.scan.LastPaletteType, r.palette);
+    EXPECT_EQ(program.scan.LastOutputType, r.output);
+  }
 }
 
 TEST_F(ScanActionsTest, RememberedValuesAreZeroDuringTheFirstTopicAndMinusOneAfter) {
