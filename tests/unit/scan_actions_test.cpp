@@ -60,7 +60,7 @@ TEST_F(ScanActionsTest, OutputTypesGoRoundThroughTopicsSixAndEight) {
     frmCoach window(run);
     window.Load();
     sim::SimFormHost& host = *desktop.FindForm("frmCoach");
-    while (run.coach.CurrentTopic < 6) host.Click("btn_Next");
+    StepUntil([&] { return run.coach.CurrentTopic >= 6; }, [&] { host.Click("btn_Next"); });
     EXPECT_EQ(run.coach.SelectedOption, c.atTopic6);
     host.Click("btn_Next");
     host.Click("btn_Next");
@@ -237,11 +237,12 @@ TEST_F(ScanActionsTest, WithoutTheHelpObjectTheWalkGoesOnQuietly) {
   WatchProgressWindow();
   OpenCoach();
   int markedOnTopic6 = -3;
-  while (Topic() < 9) {
-    if (Topic() == 6) markedOnTopic6 = MarkedOption();
-    if (C("btn_DoIt").visible) DoIt();
-    Next();
-  }
+  StepUntil([&] { return Topic() >= 9; },
+            [&] {
+              if (Topic() == 6) markedOnTopic6 = MarkedOption();
+              if (C("btn_DoIt").visible) DoIt();
+              Next();
+            });
   EXPECT_EQ(progressMs, 200);     // Do It on topic 2: closed at the first tick
   EXPECT_EQ(markedOnTopic6, -1);  // no output type to go by
   EXPECT_TRUE(sim.helpHost.calls.empty());
