@@ -10,6 +10,7 @@ source "$E2E_LIB"
 source "$(dirname "$E2E_LIB")/video.sh"
 # shellcheck source=lib/bench.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/bench.sh"
+keep_desktop
 # shellcheck source=lib/growth_task.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/growth_task.sh"
 

@@ -16,6 +16,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/bench.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/lib/growth_task.sh"
 
 [[ -n "${VANTOR_BENCH_PHASES:-}" ]] || { echo "no phase-log build to run"; exit 0; }
+keep_desktop
 
 # phases_of <label> <scene> <log>: the median of each phase over the runs.
 phases_of() {

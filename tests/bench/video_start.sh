@@ -12,6 +12,7 @@ source "$E2E_LIB"
 source "$(dirname "$E2E_LIB")/video.sh"
 # shellcheck source=lib/bench.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/bench.sh"
+keep_desktop
 
 video_install
 installs_for_labels
@@ -44,6 +45,29 @@ for ((run = 0; run < RUNS; run++)); do
   done
 done
 time_and_memory_rows "video start to first frame (ms)" "video working set (KB)"
+
+# The wineserver requests of a start to its first frame, in runs of their
+# own (the clip device's thread draws by the clock, so these move more than
+# the coach's).
+bare_requests=""
+for ((run = 0; run < COUNT_RUNS; run++)); do
+  line="$(counted launch-frame --title "Vantor MCI player" --class VantorMciSurface \
+    --timeout 30000 --end "$player" "$clip1")" || fail "the bare player showed no frame"
+  bare_requests+=" $(kv requests "$line")"
+done
+echo "runs: requests bare$bare_requests"
+for label in "${BENCH_LABELS[@]}"; do
+  counts=""
+  for ((run = 0; run < COUNT_RUNS; run++)); do
+    line="$(counted launch-frame --title "$VIDEO_TITLE" --id "$SURFACE" --timeout 30000 --end \
+      "${INSTALL_EXE[$label]}" 1001)" || fail "$label: no first frame under strace"
+    counts+=" $(kv requests "$line")"
+  done
+  echo "runs: requests $label$counts"
+  # shellcheck disable=SC2086 # the runs are words
+  row "video wineserver requests to first frame" "$label" "$(median $counts)" \
+    "$(median $bare_requests)"
+done
 
 # --- Clip change ---------------------------------------------------------------------------
 for label in "${BENCH_LABELS[@]}"; do

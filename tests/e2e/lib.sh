@@ -178,11 +178,12 @@ report() {
 
 # start_standin <report file> <title> <x> <y> <w> <h> [hidden]: a window of
 # another program with that title and pixel rectangle, living until it gets
-# WM_CLOSE. Returns once the window exists; sets STANDIN_PID.
+# WM_CLOSE or STANDIN_LIFE_MS (default 30 s) have passed. Returns once the
+# window exists; sets STANDIN_PID.
 start_standin() {
   local report="$1"
   shift
-  wine "$VDRIVER" window "$@" --timeout 30000 >"$report" &
+  wine "$VDRIVER" window "$@" --timeout "${STANDIN_LIFE_MS:-30000}" >"$report" &
   STANDIN_PID=$!
   BACKGROUND_PIDS+=("$STANDIN_PID")
   local tries

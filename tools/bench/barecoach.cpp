@@ -1,9 +1,12 @@
 // barecoach: the least a coach window could do, to hold the coach's start
 // against. It creates the scanning application's help object as the coach
 // does, then shows a plain window of the coach's outer size with four push
-// buttons, centred, and waits for input.
+// buttons, centred, and waits for input. With --controls it creates that
+// many child windows instead (the four buttons first, then labels with a
+// text), of which the first --visible are shown: the same number of windows
+// as the coach, each created once in its place and never touched again.
 //
-//   barecoach.exe [--size WIDTHxHEIGHT] [--title TEXT]
+//   barecoach.exe [--size WIDTHxHEIGHT] [--title TEXT] [--controls N [--visible M]]
 //
 // Exit code 0 when the window was closed, 2 for a bad command line. A help
 // object that cannot be created is reported on stderr and does not stop it:
@@ -14,6 +17,7 @@
 #include <ole2.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -26,6 +30,8 @@ struct Options {
   int width = 420;
   int height = 470;
   std::string title = "Vantor bare coach";
+  int controls = 4;
+  int visible = 4;
 };
 
 bool ParseArguments(int argc, char** argv, Options& options) {
@@ -35,11 +41,17 @@ bool ParseArguments(int argc, char** argv, Options& options) {
       if (std::sscanf(argv[++i], "%dx%d", &options.width, &options.height) != 2) return false;
     } else if (arg == "--title" && i + 1 < argc) {
       options.title = argv[++i];
+    } else if (arg == "--controls" && i + 1 < argc) {
+      options.controls = std::atoi(argv[++i]);
+      options.visible = options.controls;
+    } else if (arg == "--visible" && i + 1 < argc) {
+      options.visible = std::atoi(argv[++i]);
     } else {
       return false;
     }
   }
-  return options.width > 0 && options.height > 0;
+  return options.width > 0 && options.height > 0 && options.controls >= 4 &&
+         options.controls <= 1000 && options.visible >= 0 && options.visible <= options.controls;
 }
 
 // Late-bound, as the coach reaches it: ProgID, instance, IDispatch.
@@ -66,13 +78,26 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void AddButtons(HWND window, HINSTANCE instance, int clientWidth, int clientHeight) {
+// Four push buttons along the bottom, then labels in rows above them.
+void AddControls(HWND window, HINSTANCE instance, int clientWidth, int clientHeight,
+                 const Options& options) {
   static const char* const kCaptions[] = {"< Back", "Next >", "Cancel", "Help"};
   const int width = 75, height = 23, gap = 6;
   int left = clientWidth - 4 * (width + gap);
   for (int i = 0; i < 4; ++i, left += width + gap) {
-    CreateWindowExA(0, "BUTTON", kCaptions[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                    left, clientHeight - height - gap, width, height, window,
+    const DWORD shown = i < options.visible ? WS_VISIBLE : 0;
+    CreateWindowExA(0, "BUTTON", kCaptions[i], WS_CHILD | shown | WS_TABSTOP | BS_PUSHBUTTON, left,
+                    clientHeight - height - gap, width, height, window,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance, nullptr);
+  }
+  const int labelWidth = 100, labelHeight = 16, perRow = clientWidth / (labelWidth + gap);
+  for (int i = 4; i < options.controls; ++i) {
+    const int n = i - 4;
+    const DWORD shown = i < options.visible ? WS_VISIBLE : 0;
+    const std::string text = "Label " + std::to_string(n + 1);
+    CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | shown | SS_LEFT,
+                    gap + (n % perRow) * (labelWidth + gap),
+                    gap + (n / perRow) * (labelHeight + gap), labelWidth, labelHeight, window,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + i)), instance, nullptr);
   }
 }
@@ -82,7 +107,9 @@ void AddButtons(HWND window, HINSTANCE instance, int clientWidth, int clientHeig
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Options options;
   if (!ParseArguments(__argc, __argv, options)) {
-    std::fprintf(stderr, "usage: barecoach [--size WIDTHxHEIGHT] [--title TEXT]\n");
+    std::fprintf(
+        stderr,
+        "usage: barecoach [--size WIDTHxHEIGHT] [--title TEXT] [--controls N [--visible M]]\n");
     return 2;
   }
   CoInitialize(nullptr);
@@ -102,7 +129,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                 options.width, options.height, nullptr, nullptr, instance, nullptr);
   RECT client{};
   GetClientRect(window, &client);
-  AddButtons(window, instance, client.right, client.bottom);
+  AddControls(window, instance, client.right, client.bottom, options);
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
 

@@ -6,6 +6,10 @@
 # that scripts/bench turns into its table.
 
 RUNS="${BENCH_RUNS:-7}"
+# Runs per program in which its wineserver requests are counted: a count
+# moves by a few in a thousand from run to run, so three are plenty.
+COUNT_RUNS="${BENCH_COUNT_RUNS:-3}"
+BENCH_LIB="$(dirname "${BASH_SOURCE[0]}")"
 
 # The builds to time: "now" is the tree's own vantor.exe; scripts/bench
 # --before adds another build as "before".
@@ -62,9 +66,50 @@ installs_for_labels() {
   done
 }
 
+# A case's stand-in windows live as long as it runs (minutes), not the 30 s
+# of a test's.
+STANDIN_LIFE_MS=$((6 * 3600 * 1000))
+
+# Wine ends its desktop process a second after the last program on the
+# desktop ends, and the next program to start brings it up again: that start
+# then pays for it (some 25 requests and a wait), and whichever start comes
+# next is measured with or without it. A hidden window of the driver's, for
+# as long as the case runs, keeps the desktop up for every run alike.
+keep_desktop() {
+  start_standin "$CASE_TMP/desktop-keeper.txt" "Vantor benchmark desktop keeper" 0 0 8 8 hidden
+}
+
 # The help object's stand-in and the host's window, as the coach finds them
 # on a user's desktop. The window stays until the case ends.
 host_for_coach() {
   host_doubles SelectionValid=0 PreviewDone=0
   start_standin "$CASE_TMP/host-window.txt" "$(ini_value General CallingAppName)" 0 0 560 700
+}
+
+# counted <launch verb and its arguments...>: one run of the driver's verb
+# with the wineserver requests of the program it starts counted under
+# strace (lib/requests.awk); prints the driver's line with requests= and
+# x_writes= added (both "-" without strace). Slow: the counted runs are
+# never the timed ones.
+counted() {
+  local trace line counts word program=""
+  for word in "$@"; do
+    [[ -z "$program" && "${word,,}" == *.exe ]] && program="${word##*[\\/]}"
+  done
+  if ! command -v strace >/dev/null; then
+    line="$(vd "$@")" || return 1
+    printf '%s requests=- x_writes=-\n' "$line"
+    return 0
+  fi
+  trace="$(mktemp "$CASE_TMP/requests-XXXX.trace")" || return 1
+  line="$(strace -f -y -qq -s 512 -e trace=write,writev,execve,clone,clone3 -o "$trace" \
+    wine "$VDRIVER" "$@" | tr -d '\r')" || return 1
+  counts="$(awk -v PROGRAM="$program" -f "$BENCH_LIB/requests.awk" "$trace" "$trace")"
+  rm -f "$trace"
+  printf '%s %s\n' "$line" "$counts"
+}
+
+# spread <numbers...>: "lowest-highest".
+spread() {
+  printf '%s\n' "$@" | sort -n | awk 'NR == 1 { low = $1 } { high = $1 } END { print low "-" high }'
 }

@@ -103,8 +103,9 @@ constexpr Verb kVerbs[] = {
      "(--end: then end it)",
      1, LaunchFrame},
     {"launch-idle",
-     "launch-idle --title t [--timeout ms] <exe> [args...]: start a program, time it until its "
-     "window t is shown and it waits for input, report its working set, and end it",
+     "launch-idle --title t [--timeout ms] [--settle ms] <exe> [args...]: start a program, time "
+     "it until its window t is shown and it waits for input, report its working set and its "
+     "child windows (all, visible) --settle ms (300) later, and end it",
      1, LaunchIdle},
 };
 
@@ -118,8 +119,8 @@ void PrintUsage() {
 // first positional argument of "run" and the launch verbs everything belongs
 // to the program.
 Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
-  static const char* const kValued[] = {"--timeout", "--with", "--class", "--title",
-                                        "--region",  "--id",   "--expect"};
+  static const char* const kValued[] = {"--timeout", "--with", "--class",  "--title",
+                                        "--region",  "--id",   "--expect", "--settle"};
   Args args;
   for (int i = 2; i < argc; ++i) {
     const char* word = argv[i];

@@ -20,8 +20,9 @@ namespace {
 constexpr long kDefaultTimeoutMs = 10000;
 // Fine enough to tell starts of a tenth of a second apart by a few percent.
 constexpr DWORD kPollMs = 2;
-// The first paint and the last start-up messages are done by then.
-constexpr DWORD kSettleMs = 300;
+// The first paint and the last start-up messages are done by then (--settle
+// gives a program slowed down by a tracer longer).
+constexpr long kSettleMs = 300;
 
 struct Owned {
   DWORD processId;
@@ -46,6 +47,26 @@ HWND VisibleWindowOf(DWORD processId, const std::string& title) {
   Owned owned{processId, &title, nullptr};
   EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&owned));
   return owned.found;
+}
+
+// The child windows of a window, all its descendants, and how many of them
+// are visible (on the screen once their window is).
+struct ChildCount {
+  long all = 0;
+  long visible = 0;
+};
+
+BOOL CALLBACK CountChild(HWND window, LPARAM param) {
+  auto* count = reinterpret_cast<ChildCount*>(param);
+  ++count->all;
+  if (IsWindowVisible(window)) ++count->visible;
+  return TRUE;
+}
+
+ChildCount ChildrenOf(HWND window) {
+  ChildCount count;
+  EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&count));
+  return count;
 }
 
 }  // namespace
@@ -94,8 +115,9 @@ int LaunchIdle(const Args& args) {
   const DWORD idle = WaitForInputIdle(process.Process(), static_cast<DWORD>(timeoutMs));
   const long idleMs = static_cast<long>(GetTickCount() - start);
   long shownMs = -1;
+  HWND shown = nullptr;
   while (static_cast<long>(GetTickCount() - start) < timeoutMs) {
-    if (VisibleWindowOf(process.Id(), title)) {
+    if ((shown = VisibleWindowOf(process.Id(), title))) {
       shownMs = static_cast<long>(GetTickCount() - start);
       break;
     }
@@ -107,10 +129,13 @@ int LaunchIdle(const Args& args) {
     EndProcess(process.Process());
     return kTimedOut;
   }
-  Sleep(kSettleMs);
-  std::printf("ready_ms=%ld idle_ms=%ld shown_ms=%ld working_set_kb=%ld\n",
-              idleMs > shownMs ? idleMs : shownMs, idleMs, shownMs,
-              WorkingSetKb(process.Process()));
+  Sleep(static_cast<DWORD>(args.IntOption("settle", kSettleMs)));
+  const ChildCount children = ChildrenOf(shown);
+  std::printf(
+      "ready_ms=%ld idle_ms=%ld shown_ms=%ld working_set_kb=%ld children=%ld "
+      "visible_children=%ld\n",
+      idleMs > shownMs ? idleMs : shownMs, idleMs, shownMs, WorkingSetKb(process.Process()),
+      children.all, children.visible);
   EndProcess(process.Process());
   return kOk;
 }
