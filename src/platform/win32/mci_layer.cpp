@@ -16,10 +16,6 @@ constexpr UINT kErrorTextBuffer = 512;
 // Every error of the multimedia layer's own numbers lies above this.
 constexpr MCIERROR kMciErrorBase = 256;
 
-MCIERROR Send(const std::string& command, char* reply, UINT replyLength) {
-  return mciSendStringA(command.c_str(), reply, replyLength, nullptr);
-}
-
 // The device alias a "stop <alias>" command names, or "" for any other
 // command.
 std::string StoppedAlias(const std::string& command) {
@@ -30,11 +26,33 @@ std::string StoppedAlias(const std::string& command) {
   return rest.substr(0, rest.find(' '));
 }
 
+}  // namespace
+
+bool MciLayer::Loaded() {
+  if (!tried_) {
+    tried_ = true;
+    if (HMODULE library = LoadLibraryA("winmm.dll")) {
+      sendString_ = reinterpret_cast<SendStringFn>(
+          reinterpret_cast<void (*)()>(GetProcAddress(library, "mciSendStringA")));
+      errorString_ = reinterpret_cast<ErrorStringFn>(
+          reinterpret_cast<void (*)()>(GetProcAddress(library, "mciGetErrorStringA")));
+    }
+  }
+  return sendString_ && errorString_;
+}
+
+// Without the library every command fails as MCI fails for a device it
+// cannot load.
+DWORD MciLayer::Send(const std::string& command, char* reply, UINT replyLength) {
+  if (!Loaded()) return MCIERR_CANNOT_LOAD_DRIVER;
+  return sendString_(command.c_str(), reply, replyLength, nullptr);
+}
+
 // Some AVI devices (Wine's) answer the stop of a clip that has no sound
 // with the sound layer's "invalid handle", a number of no meaning to the
 // multimedia layer, although the clip has stopped. A stop is judged by what
 // it did: when the device then reads "stopped", it succeeded.
-MCIERROR JudgeStop(const std::string& command, MCIERROR code) {
+DWORD MciLayer::JudgeStop(const std::string& command, DWORD code) {
   if (code == 0 || code >= kMciErrorBase) return code;
   const std::string alias = StoppedAlias(command);
   if (alias.empty()) return code;
@@ -42,8 +60,6 @@ MCIERROR JudgeStop(const std::string& command, MCIERROR code) {
   if (Send("status " + alias + " mode", mode, sizeof mode - 1) != 0) return code;
   return std::string(mode).rfind("stopped", 0) == 0 ? 0 : code;
 }
-
-}  // namespace
 
 MciAnswer MciLayer::SendCommand(const std::string& command, int replyLength) {
   MciAnswer answer;
@@ -61,7 +77,7 @@ MciAnswer MciLayer::SendCommand(const std::string& command, int replyLength) {
 
 std::optional<std::string> MciLayer::ErrorText(std::uint32_t code) {
   char text[kErrorTextBuffer] = {};
-  if (!mciGetErrorStringA(code, text, kErrorTextBuffer - 1)) return std::nullopt;
+  if (!Loaded() || !errorString_(code, text, kErrorTextBuffer - 1)) return std::nullopt;
   return std::string(text);
 }
 

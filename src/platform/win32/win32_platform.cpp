@@ -1,5 +1,6 @@
 #include "platform/win32/win32_platform.h"
 
+#include <cstring>
 #include <vector>
 
 #include "platform/win32/automation_client.h"
@@ -73,20 +74,22 @@ std::string Win32Platform::CommandLine() { return ArgumentsOf(GetCommandLineA())
 
 std::string Win32Platform::ProgramFolder() { return FolderOf(ModulePath()); }
 
+// Read from the program's own version resource, as the version library
+// would read it from the file, without loading that library into every
+// start for the one window that shows the version.
 VersionInfo Win32Platform::ProgramVersion() {
-  const std::string path = ModulePath();
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-  if (size == 0) return {};
-  std::vector<char> data(size);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return {};
-  VS_FIXEDFILEINFO* info = nullptr;
-  UINT length = 0;
-  if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info) {
-    return {};
-  }
-  return {HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
-          HIWORD(info->dwFileVersionLS)};
+  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(VS_VERSION_INFO), MAKEINTRESOURCEA(16));
+  HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+  const auto* data = static_cast<const unsigned char*>(loaded ? LockResource(loaded) : nullptr);
+  const DWORD size = found ? SizeofResource(nullptr, found) : 0;
+  // The fixed part follows the record's three words and its name
+  // "VS_VERSION_INFO" in UTF-16, aligned to four bytes.
+  constexpr DWORD kFixedAt = 40;
+  if (!data || size < kFixedAt + sizeof(VS_FIXEDFILEINFO)) return {};
+  VS_FIXEDFILEINFO info;
+  std::memcpy(&info, data + kFixedAt, sizeof info);
+  if (info.dwSignature != 0xFEEF04BD) return {};
+  return {HIWORD(info.dwFileVersionMS), LOWORD(info.dwFileVersionMS), HIWORD(info.dwFileVersionLS)};
 }
 
 bool Win32Platform::PreviousInstanceRunning() { return previousInstance_; }
