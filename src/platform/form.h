@@ -153,6 +153,8 @@ class Form : private FormEvents {
   void SetHeight(int twips) { Host().Move(Left(), Top(), Width(), twips); }
   vantor::WindowState WindowState() const { return Host().WindowState(); }
   void Show() { Host().Show(); }
+  // Paints the whole window now, instead of when it next waits for input.
+  void PaintNow() { Host().PaintNow(kFormItself); }
   void ShowModal() { Host().ShowModal(); }
   void Hide() { Host().Hide(); }
 

@@ -187,7 +187,8 @@ class FormHost {
   virtual void BringToFront(ControlId id) = 0;
   // Paints what is due on the control now, instead of when the window next
   // waits for input: a painting due later would wipe what another thread
-  // (the multimedia layer) draws into the control meanwhile.
+  // (the multimedia layer) draws into the control meanwhile. kFormItself
+  // paints the whole window, every control on it included.
   virtual void PaintNow(ControlId id) = 0;
   // Combo boxes and lists: their entries, and the selected one (-1: none).
   virtual void SetItems(ControlId id, const std::vector<std::string>& items) = 0;

@@ -44,10 +44,17 @@ void frmRunAVI::Form_Load() {
   if (selected >= program_.video.ClipCount) selected = -1;
   MarkClipLabels(program_, *this, selected);
   SetPlayState(program_, *this, "stop");
+  // The clip is opened and placed with the window still hidden, so that the
+  // window appears as it will stay; it plays once the window is shown and
+  // painted, or its first frames would go to a window not yet on the screen.
+  program_.video.HoldPlay = true;
   SelectClip(program_, *this, selected);
+  program_.video.HoldPlay = false;
   RestoreFormPosition(program_, *this, "AVIPosition", kApplyPosition | kApplyZOrder, kShowModeless);
   StartLeft = Left();
   StartTop = Top();
+  PaintNow();
+  PlayHeldClip(program_, *this);
 }
 
 void frmRunAVI::Form_Unload() {

@@ -68,6 +68,16 @@ void ReportUnnamableClip(Program& program, const std::string& path) {
   program.platform.ShowMessage(text, program.settings.ReadIniString(kTextSection, "Title"));
 }
 
+void PlayOpenedClip(Program& program, VideoView& view) {
+  if (!Exchange(program, "Play VidClip", 0)) {
+    SetPlayState(program, view, "stop");
+    ReportMciError(program, program.video.MciResult);
+    return;
+  }
+  program.startup.LoadedClip = program.startup.SelectedClip;
+  view.SetPollTimer(true);
+}
+
 void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
                      WindowHandle surface) {
   if (!NamableClipPath(path)) {
@@ -87,13 +97,11 @@ void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
       CentreSurface(view.PanelBounds(), size.width, size.height, program.video.ListColumnWidth));
 
   SetPlayState(program, view, "play");
-  if (!Exchange(program, "Play VidClip", 0)) {
-    SetPlayState(program, view, "stop");
-    ReportMciError(program, program.video.MciResult);
+  if (program.video.HoldPlay) {
+    program.video.PlayHeld = true;
     return;
   }
-  program.startup.LoadedClip = program.startup.SelectedClip;
-  view.SetPollTimer(true);
+  PlayOpenedClip(program, view);
 }
 
 // The clip file of the selected entry, found again when it has gone.
@@ -133,6 +141,13 @@ void SelectClip(Program& program, VideoView& view, std::int16_t index) {
   const std::string& state = program.video.PlayState;
   if (state == "play" || state == "pause") StopClip(program, view);
   TogglePlayback(program, view);
+}
+
+void PlayHeldClip(Program& program, VideoView& view) {
+  VideoState& video = program.video;
+  if (!video.PlayHeld) return;
+  video.PlayHeld = false;
+  PlayOpenedClip(program, view);
 }
 
 void TogglePlayback(Program& program, VideoView& view) {

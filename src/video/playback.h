@@ -42,6 +42,9 @@ class VideoView {
 };
 
 void SelectClip(Program& program, VideoView& view, std::int16_t index);
+// Plays the clip that was opened while VideoState::HoldPlay was set; does
+// nothing when none was.
+void PlayHeldClip(Program& program, VideoView& view);
 void TogglePlayback(Program& program, VideoView& view);
 void StopClip(Program& program, VideoView& view);
 // Closes every clip the program opened, as the window does when it goes;

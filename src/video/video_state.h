@@ -14,6 +14,11 @@ struct VideoState {
   std::int16_t ClipCount = 0;
   // Pixels at the left of the picture panel that the clip list takes.
   std::int16_t ListColumnWidth = 0;
+  // While the window loads, a chosen clip is opened and placed but not yet
+  // played: it starts once the window is on the screen, so that its first
+  // frame is drawn where it can be seen (PlayHeldClip).
+  bool HoldPlay = false;
+  bool PlayHeld = false;
 };
 
 }  // namespace vantor

@@ -99,6 +99,31 @@ TEST_F(VideoWindowTest, AChosenClipPlaysAtOnceCentredRightOfTheList) {
   EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGrey, kGrey}));
 }
 
+// At start the clip is opened and placed while the window is hidden, and
+// played only once the window is on the screen with nothing left to paint:
+// frames drawn before would never be seen, and a painting due after Play
+// would wipe the first one.
+TEST_F(VideoWindowTest, AtStartTheClipPlaysOnceTheWindowIsShownAndPainted) {
+  program.startup.SelectedClip = 0;
+  std::vector<std::string> seen;
+  sim.mci.onCommand = [&](const std::string& command) {
+    const bool play = command.rfind("Play ", 0) == 0;
+    if (!play && command.rfind("Open ", 0) != 0) return;
+    const bool due = C("Picture3").paintDue || C("Picture1").paintDue;
+    seen.push_back(command.substr(0, 4) + (Window().IsVisible() ? " shown" : " hidden") +
+                   (play && due ? " due" : ""));
+  };
+  OpenVideo();
+  EXPECT_EQ(seen, (std::vector<std::string>{"Open hidden", "Play shown"}));
+  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_FALSE(program.video.PlayHeld);
+  EXPECT_EQ(program.startup.LoadedClip, 0);
+  // A clip chosen later plays at once, the window being on the screen.
+  seen.clear();
+  Window().Click("lbl_RunAVI", 1);
+  EXPECT_EQ(seen, (std::vector<std::string>{"Open shown", "Play shown"}));
+}
+
 TEST_F(VideoWindowTest, ButtonTextsComeFromTheirOwnKeys) {
   OpenVideo();
   EXPECT_EQ(C("btn_quit").text, "Quit");

@@ -105,9 +105,21 @@ void SimFormHost::CloseBox() {
   events_.OnCloseRequest();
 }
 
+// A window coming onto the screen has all of its visible controls to paint.
 void SimFormHost::Show() {
+  if (!visible_) {
+    for (SimControl& control : controls_) control.paintDue = control.paintDue || control.visible;
+  }
   visible_ = true;
   trace_.push_back("show");
+}
+
+void SimFormHost::PaintNow(ControlId id) {
+  if (id != kFormItself) {
+    At(id).paintDue = false;
+    return;
+  }
+  for (SimControl& control : controls_) control.paintDue = false;
 }
 
 void SimFormHost::Hide() {

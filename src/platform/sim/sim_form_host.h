@@ -18,8 +18,8 @@ struct SimControl {
   std::string picture;
   TopicPaneState pane;
   bool visible = true;
-  // Shown again and not painted since: the window paints it when it next
-  // waits for input.
+  // Shown again (or its window shown) and not painted since: the window
+  // paints it when it next waits for input.
   bool paintDue = false;
   bool enabled = true;
   bool value = false;
@@ -113,7 +113,7 @@ class SimFormHost : public FormHost {
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
   void SetFocus(ControlId) override {}
   void BringToFront(ControlId id) override { trace_.push_back("front " + At(id).design.name); }
-  void PaintNow(ControlId id) override { At(id).paintDue = false; }
+  void PaintNow(ControlId id) override;
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
   std::vector<std::string> Items(ControlId id) const override { return At(id).items; }
   void SetListIndex(ControlId id, int index) override;

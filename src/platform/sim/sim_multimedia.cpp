@@ -107,6 +107,7 @@ WindowHandle FakeMciDevice::WindowOf(const std::string& alias) const {
 
 MciAnswer FakeMciDevice::SendCommand(const std::string& command, int replyLength) {
   sent.push_back(SentCommand{command, replyLength});
+  if (onCommand) onCommand(command);
   const auto words = SplitWords(command);
   if (!words) return Fail(mci::kNoClosingQuote);
   if (words->empty()) return Fail(mci::kMissingCommandString);

@@ -50,6 +50,9 @@ class FakeMciDevice final : public Multimedia {
   void FailCommand(const std::string& verb, std::uint32_t code);
 
   std::vector<SentCommand> sent;  // every command, in order
+  // Called with each command as it arrives, before the device acts on it:
+  // a test looks there at what the program shows at that moment.
+  std::function<void(const std::string& command)> onCommand;
   // When set, every "status <alias> mode" of an open device answers this
   // instead of the device's own word (other drivers word it differently).
   std::optional<std::string> modeReply;

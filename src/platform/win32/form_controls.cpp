@@ -221,6 +221,10 @@ void Win32FormHost::BringToFront(ControlId id) {
 }
 
 void Win32FormHost::PaintNow(ControlId id) {
+  if (id == kFormItself) {
+    if (window_) UpdateWindow(window_);
+    return;
+  }
   const Control* control = Find(id);
   if (control && control->window) UpdateWindow(control->window);
 }
