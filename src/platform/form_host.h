@@ -198,8 +198,9 @@ class FormHost {
   // Topic panes: what they show.
   virtual void SetTopicPane(ControlId id, const TopicPaneState& state) = 0;
   virtual TopicPaneState TopicPane(ControlId id) const = 0;
-  // The control's own window, for the multimedia layer to play into.
-  virtual WindowHandle ControlHandle(ControlId id) const = 0;
+  // The control's own window, for the multimedia layer to play into; made
+  // now if the control has not been shown yet.
+  virtual WindowHandle ControlHandle(ControlId id) = 0;
 
   // Size of a text drawn in a font on this window, in pixels.
   virtual TextSize MeasureText(const Font& font, const std::string& text) const = 0;

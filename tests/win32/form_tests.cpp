@@ -75,17 +75,23 @@ TEST_CASE(ControlsBecomeChildWindows) {
            Make("ln", ControlKind::Line, {300, 80, 0, -40}), Make("tmr", ControlKind::Timer, {})}),
       events);
   HWND window = WindowOf(*form);
+  // Until the window is first shown its controls answer from their records
+  // and have no windows.
+  CHECK(ControlWindow(*form, 1) == nullptr);
+  CHECK(form->Visible(0));  // the control's own setting, though the form is hidden
+  CHECK(!form->Visible(1));
+  CHECK(!form->Enabled(2));
+  CHECK_EQ(form->Text(5), "typed");
+  form->Show();
   HWND okWindow = ControlWindow(*form, 1);
   CHECK_EQ(ClassOf(okWindow), "Button");
   CHECK_EQ(StyleOf(okWindow) & 0xF, BS_DEFPUSHBUTTON);
   CHECK_EQ(GetParent(okWindow), window);
-  HWND label = ControlWindow(*form, 1001);
-  CHECK_EQ(ClassOf(label), "Static");
-  CHECK(StyleOf(label) & SS_NOTIFY);
-  CHECK(!(StyleOf(label) & WS_VISIBLE));
+  // Hidden: no window until it is shown (the combo box's own edit field
+  // carries the same number, one level down).
+  CHECK(GetDlgItem(window, 1001) == nullptr);
   CHECK(!form->Visible(1));
   CHECK(!form->Enabled(2));
-  CHECK(form->Visible(0));  // the control's own setting, though the form is hidden
 
   HWND box = ControlWindow(*form, 1003);
   HWND inside = ControlWindow(*form, 1004);
@@ -107,6 +113,11 @@ TEST_CASE(ControlsBecomeChildWindows) {
   CHECK_EQ(form->Text(4), "changed");
   form->SetVisible(1, true);
   CHECK(form->Visible(1));
+  HWND label = GetDlgItem(window, 1001);
+  CHECK_EQ(ClassOf(label), "Static");
+  CHECK(StyleOf(label) & SS_NOTIFY);
+  CHECK(StyleOf(label) & WS_VISIBLE);
+  CHECK_EQ(WindowText(label), "hidden");
   form->SetEnabled(2, true);
   CHECK(form->Enabled(2));
   form->SetBounds(4, {7, 8, 90, 22});
@@ -129,6 +140,7 @@ TEST_CASE(DialogButtonsCarryTheSystemsNumbersUnlessGivenTheirOwn) {
       MakeForm("Dialog buttons",
                {Make("lbl", ControlKind::Label, {10, 70, 75, 20}, "label"), ok, cancel, fixed}),
       events);
+  form->Show();
   CHECK_EQ(WindowText(ControlWindow(*form, IDOK)), "OK");
   CHECK_EQ(WindowText(ControlWindow(*form, IDCANCEL)), "Cancel");
   CHECK_EQ(WindowText(ControlWindow(*form, 77)), "Fixed");
@@ -145,6 +157,7 @@ TEST_CASE(OptionButtonRunsAreGroups) {
                            Make("box", ControlKind::PictureBox, {100, 0, 100, 50}),
                            Make("o4", ControlKind::OptionButton, {0, 0, 80, 18}, "four", "box")}),
       events);
+  form->Show();
   CHECK_EQ(StyleOf(ControlWindow(*form, 1000)) & 0xF, BS_AUTORADIOBUTTON);
   CHECK(StyleOf(ControlWindow(*form, 1000)) & WS_GROUP);
   CHECK(!(StyleOf(ControlWindow(*form, 1001)) & WS_GROUP));
@@ -208,6 +221,7 @@ TEST_CASE(FontsAndMeasuring) {
   ControlSpec label = Make("lbl", ControlKind::Label, {0, 0, 200, 30}, "AA");
   label.font = Font{"Arial", 12, true, false};
   auto form = ThePlatform().CreateForm(MakeForm("Fonts", {label}), events);
+  form->Show();
   // At the design's 96 pixels per inch whatever the screen's.
   const int dpi = kDesignPixelsPerInch;
   const auto logFont = [&] {
@@ -240,8 +254,10 @@ TEST_CASE(ToolTipsOneToolPerControl) {
       MakeForm("Tips", {Make("btn", ControlKind::Button, {0, 0, 80, 25}, "Tip"),
                         Make("lbl", ControlKind::Label, {0, 30, 80, 20}, "Tip")}),
       events);
+  // Set before the controls have windows, given to them when they are made.
   form->SetToolTip(0, "first");
   form->SetToolTip(1, "label tip");
+  form->Show();
   form->SetToolTip(0, "second");
   HWND tips = nullptr;
   EnumThreadWindows(GetCurrentThreadId(), FindToolTips, reinterpret_cast<LPARAM>(&tips));
@@ -256,6 +272,88 @@ TEST_CASE(ToolTipsOneToolPerControl) {
   tool.lpszText = text;
   SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
   CHECK_EQ(std::string(text), "second");
+}
+
+// A control that starts hidden gets its window when first shown, at once
+// with everything set on it meanwhile, between the rows before and after it
+// in the table (which is the tab order), and only once.
+TEST_CASE(AControlShownLaterIsMadeAsItWasSetMeanwhile) {
+  Recorder events;
+  ControlSpec hiddenLabel = Make("lbl_Late", ControlKind::Label, {10, 40, 60, 20}, "design");
+  hiddenLabel.visible = false;
+  ControlSpec hiddenOption = Make("opt", ControlKind::OptionButton, {10, 70, 80, 18}, "option");
+  hiddenOption.visible = false;
+  ControlSpec hiddenBox = Make("box", ControlKind::PictureBox, {100, 40, 100, 60});
+  hiddenBox.visible = false;
+  auto form = ThePlatform().CreateForm(
+      MakeForm("Late controls",
+               {Make("first", ControlKind::Button, {10, 10, 60, 25}, "first"), hiddenLabel,
+                Make("last", ControlKind::Button, {10, 100, 60, 25}, "last"), hiddenOption,
+                hiddenBox, Make("inner", ControlKind::Label, {5, 5, 50, 20}, "inner", "box"),
+                Make("strip", ControlKind::Image, {0, 0, 8, 8})}),
+      events);
+  form->SetText(1, "set before");
+  form->SetBounds(1, {12, 44, 70, 21});
+  form->SetFont(1, Font{"Arial", 12, true, false});
+  form->SetValue(3, true);
+  form->BringToFront(6);
+  form->Show();
+  HWND first = ControlWindow(*form, 1000);
+  HWND last = ControlWindow(*form, 1002);
+  CHECK(first != nullptr && last != nullptr);
+  for (int windowId : {1001, 1003, 1004, 1005}) CHECK(ControlWindow(*form, windowId) == nullptr);
+  CHECK_EQ(form->Text(1), "set before");
+  CHECK(form->Value(3));
+  CHECK_EQ(GetWindow(WindowOf(*form), GW_CHILD), ControlWindow(*form, 1006));  // put in front
+
+  form->SetText(1, "set while hidden");
+  form->SetVisible(1, true);
+  HWND label = ControlWindow(*form, 1001);
+  CHECK(label != nullptr && IsWindowVisible(label));
+  CHECK_EQ(WindowText(label), "set while hidden");
+  const Bounds at = form->GetBounds(1);
+  CHECK_EQ(at.left, 12);
+  CHECK_EQ(at.top, 44);
+  CHECK_EQ(at.width, 70);
+  CHECK_EQ(at.height, 21);
+  LOGFONTA font{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)), sizeof font, &font);
+  CHECK_EQ(font.lfWeight, FW_BOLD);
+  CHECK_EQ(GetWindow(first, GW_HWNDNEXT), label);
+  CHECK_EQ(GetWindow(label, GW_HWNDNEXT), last);
+  CHECK_EQ(GetWindow(WindowOf(*form), GW_CHILD), ControlWindow(*form, 1006));
+
+  form->SetVisible(3, true);
+  HWND option = ControlWindow(*form, 1003);
+  CHECK_EQ(SendMessageA(option, BM_GETCHECK, 0, 0), BST_CHECKED);
+  CHECK_EQ(GetWindow(last, GW_HWNDNEXT), option);  // the last row made so far: at the bottom
+
+  form->SetVisible(4, true);  // the box brings what it holds and shows
+  HWND inner = ControlWindow(*form, 1005);
+  CHECK(inner != nullptr);
+  CHECK_EQ(GetParent(inner), ControlWindow(*form, 1004));
+  CHECK(IsWindowVisible(inner));
+
+  form->SetVisible(1, false);
+  form->SetVisible(1, true);
+  CHECK_EQ(ControlWindow(*form, 1001), label);  // made once
+}
+
+// The window a control plays into is there when asked for, shown or not.
+TEST_CASE(AHiddenControlsWindowIsMadeWhenAskedFor) {
+  Recorder events;
+  ControlSpec surface = Make("surface", ControlKind::PictureBox, {0, 0, 40, 30});
+  surface.visible = false;
+  auto form = ThePlatform().CreateForm(MakeForm("Asked for", {surface}), events);
+  HWND made = reinterpret_cast<HWND>(form->ControlHandle(0));
+  CHECK(IsWindow(made));
+  CHECK(!(StyleOf(made) & WS_VISIBLE));
+  form->Show();
+  CHECK_EQ(ControlWindow(*form, 1000), made);
+  CHECK(!IsWindowVisible(made));
+  form->SetVisible(0, true);
+  CHECK(IsWindowVisible(made));
+  CHECK_EQ(reinterpret_cast<HWND>(form->ControlHandle(0)), made);
 }
 
 }  // namespace vantor::win32::test

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
             "Throwing",
             {vantor::win32::test::Make("b", vantor::ControlKind::Button, {0, 0, 50, 20})}),
         events);
-    SendMessageA(vantor::win32::test::ControlWindow(*form, 1000), BM_CLICK, 0, 0);
+    SendMessageA(reinterpret_cast<HWND>(form->ControlHandle(0)), BM_CLICK, 0, 0);
     return 1;
   }
   if (mode == "--open-topic") {

@@ -63,7 +63,7 @@ TEST_CASE(AModalShowEndsOnAClickFromAnotherThread) {
     };
     dialog = ThePlatform().CreateForm(
         MakeForm("Clicked", {Make("btn", ControlKind::Button, {0, 0, 60, 20}, "b")}), events);
-    HWND button = ControlWindow(*dialog, 1000);
+    HWND button = reinterpret_cast<HWND>(dialog->ControlHandle(0));
     const DWORD mainThread = GetCurrentThreadId();
     std::thread presser([button] {
       Sleep(100);

@@ -118,7 +118,7 @@ class SimFormHost : public FormHost {
   std::vector<std::string> Items(ControlId id) const override { return At(id).items; }
   void SetListIndex(ControlId id, int index) override;
   int ListIndex(ControlId id) const override { return At(id).listIndex; }
-  WindowHandle ControlHandle(ControlId id) const override { return handle_ * 1000 + id + 1; }
+  WindowHandle ControlHandle(ControlId id) override { return handle_ * 1000 + id + 1; }
   TextSize MeasureText(const Font& font, const std::string& text) const override;
 
  private:

@@ -1,6 +1,7 @@
-// The properties of a form's controls: each set goes straight to the
-// control's window; the design values that Windows does not keep (colours,
-// font, picture, timer) are kept in the control's record.
+// The properties of a form's controls: each set is kept in the control's
+// record and goes straight to its window when it has one; a control without
+// a window yet (not shown so far) answers from its record, and gets all of
+// it when its window is made.
 #include "platform/win32/control_factory.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/win32_form_host.h"
@@ -31,6 +32,12 @@ void Win32FormHost::SetVisible(ControlId id, bool visible) {
   Control* control = Find(id);
   if (!control) return;
   control->design.visible = visible;
+  if (!control->window) {
+    // Shown for the first time: made now, visible, where and as it is.
+    if (visible && controlsMade_ && Wanted(id) && EnsureWindow(id) && ShowsUnderLabels(*control))
+      Repaint(*control);
+    return;
+  }
   // A see-through label leaves its place to what lies under it, and the
   // labels over it (or over an image) drew it as part of their own
   // background.
@@ -42,7 +49,8 @@ void Win32FormHost::SetVisible(ControlId id, bool visible) {
 // is on the screen now.
 bool Win32FormHost::Visible(ControlId id) const {
   const Control* control = Find(id);
-  if (!control || !control->window) return false;
+  if (!control) return false;
+  if (!control->window) return control->design.visible;
   return (GetWindowLongA(control->window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
@@ -67,19 +75,23 @@ bool Win32FormHost::Enabled(ControlId id) const {
 // Selecting an option button clears the others of its run, as a click does.
 void Win32FormHost::SetValue(ControlId id, bool selected) {
   Control* control = Find(id);
-  if (!control || !control->window) return;
-  SendMessageA(control->window, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (!control) return;
+  control->checked = selected;
+  if (control->window)
+    SendMessageA(control->window, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
   if (control->design.kind != ControlKind::OptionButton || !selected) return;
   for (ControlId other : RunOf(id)) {
-    if (other != id && controls_[other].window) {
+    if (other == id) continue;
+    controls_[other].checked = false;
+    if (controls_[other].window)
       SendMessageA(controls_[other].window, BM_SETCHECK, BST_UNCHECKED, 0);
-    }
   }
 }
 
 bool Win32FormHost::Value(ControlId id) const {
   const Control* control = Find(id);
-  if (!control || !control->window) return false;
+  if (!control) return false;
+  if (!control->window) return control->checked;
   return SendMessageA(control->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -168,8 +180,9 @@ TopicPaneState Win32FormHost::TopicPane(ControlId id) const {
 
 void Win32FormHost::SetToolTip(ControlId id, const std::string& text) {
   Control* control = Find(id);
-  if (!control || !control->window) return;
-  tips_.Set(app_.Instance(), window_, control->window, text);
+  if (!control) return;
+  control->toolTip = text;
+  if (control->window) tips_.Set(app_.Instance(), window_, control->window, text);
 }
 
 // The controls inside a picture box may take its colour, and a transparent
@@ -215,8 +228,10 @@ void Win32FormHost::SetFocus(ControlId id) {
 }
 
 void Win32FormHost::BringToFront(ControlId id) {
-  const Control* control = Find(id);
-  if (control && control->window)
+  Control* control = Find(id);
+  if (!control) return;
+  control->inFront = true;
+  if (control->window)
     SetWindowPos(control->window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

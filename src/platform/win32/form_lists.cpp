@@ -28,10 +28,11 @@ const ListMessages* MessagesFor(ControlKind kind) {
 
 }  // namespace
 
+// A list keeps its entries in its window: it is made for them.
 void Win32FormHost::SetItems(ControlId id, const std::vector<std::string>& items) {
   const Control* control = Find(id);
   const ListMessages* m = control ? MessagesFor(control->design.kind) : nullptr;
-  if (!m || !control->window) return;
+  if (!m || !EnsureWindow(id)) return;
   SendMessageA(control->window, m->reset, 0, 0);
   for (const std::string& item : items)
     SendMessageA(control->window, m->add, 0, reinterpret_cast<LPARAM>(item.c_str()));
@@ -57,7 +58,7 @@ std::vector<std::string> Win32FormHost::Items(ControlId id) const {
 void Win32FormHost::SetListIndex(ControlId id, int index) {
   const Control* control = Find(id);
   const ListMessages* m = control ? MessagesFor(control->design.kind) : nullptr;
-  if (!m || !control->window) return;
+  if (!m || !EnsureWindow(id)) return;
   // An index outside the entries selects none, whatever the control's own
   // habit with such an index.
   const LRESULT count = SendMessageA(control->window, m->count, 0, 0);
@@ -72,9 +73,8 @@ int Win32FormHost::ListIndex(ControlId id) const {
   return static_cast<int>(SendMessageA(control->window, m->getSelection, 0, 0));
 }
 
-WindowHandle Win32FormHost::ControlHandle(ControlId id) const {
-  const Control* control = Find(id);
-  return control ? reinterpret_cast<WindowHandle>(control->window) : 0;
+WindowHandle Win32FormHost::ControlHandle(ControlId id) {
+  return reinterpret_cast<WindowHandle>(EnsureWindow(id));
 }
 
 }  // namespace vantor::win32

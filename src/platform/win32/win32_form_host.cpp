@@ -54,9 +54,8 @@ Win32FormHost::Win32FormHost(App& app, const FormSpec& design, FormEvents& event
   CreateFormWindow(design);
   if (!window_) return;
   app_.AddForm(this);
-  std::vector<bool> created(controls_.size(), false);
   for (std::size_t i = 0; i < controls_.size(); ++i) {
-    CreateControl(static_cast<ControlId>(i), created);
+    if (controls_[i].design.kind == ControlKind::Timer) ApplyTimer(static_cast<ControlId>(i));
   }
 }
 
@@ -89,17 +88,43 @@ void Win32FormHost::CreateFormWindow(const FormSpec& design) {
 
 // Controls are made in table order, each container before what it holds, so
 // that the table order is the tab order and, among overlapping siblings, an
-// earlier row lies above a later one.
-void Win32FormHost::CreateControl(ControlId id, std::vector<bool>& created) {
-  if (created[id]) return;
-  created[id] = true;
-  Control& control = controls_[id];
-  if (control.container != kFormItself) CreateControl(control.container, created);
-  const ControlSpec& design = control.design;
-  if (design.kind == ControlKind::Timer) {
-    ApplyTimer(id);
-    return;
+// earlier row lies above a later one (a new child window goes below its
+// siblings).
+void Win32FormHost::MakeControls() {
+  if (controlsMade_ || !window_) return;
+  controlsMade_ = true;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const auto id = static_cast<ControlId>(i);
+    if (!controls_[id].window && Wanted(id)) EnsureWindow(id);
   }
+  // Put in front before its window existed: in front now, as it would have
+  // been.
+  for (Control& control : controls_) {
+    if (control.inFront && control.window)
+      SetWindowPos(control.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+bool Win32FormHost::Wanted(ControlId id) const {
+  for (ControlId at = id; at != kFormItself; at = controls_[at].container) {
+    if (!controls_[at].design.visible) return false;
+  }
+  return controls_[id].design.kind != ControlKind::Timer;
+}
+
+HWND Win32FormHost::EnsureWindow(ControlId id) {
+  Control* control = Find(id);
+  if (!control || !window_ || control->design.kind == ControlKind::Timer) return nullptr;
+  if (!control->window) {
+    if (control->container != kFormItself && !EnsureWindow(control->container)) return nullptr;
+    CreateControl(id);
+  }
+  return control->window;
+}
+
+void Win32FormHost::CreateControl(ControlId id) {
+  Control& control = controls_[id];
+  const ControlSpec& design = control.design;
   const WindowRecipe recipe = RecipeFor(design, StartsGroup(id));
   control.design.bounds = StoredBounds(design.kind, design.bounds);
   const Bounds& b = design.bounds;
@@ -112,11 +137,49 @@ void Win32FormHost::CreateControl(ControlId id, std::vector<bool>& created) {
                                 app_.Instance(), this);
   control.window = window;
   if (!window) return;
+  PlaceAmongSiblings(id);
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(app_.Gdi().FontFor(design.font)),
                FALSE);
   // A combo box takes its text only once it exists.
   if (design.kind == ControlKind::ComboBox) SetWindowTextA(window, design.caption.c_str());
   if (recipe.standardControl) SubclassStandardControl(window, this);
+  if (control.checked) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
+  if (!control.toolTip.empty()) tips_.Set(app_.Instance(), window_, window, control.toolTip);
+  if (design.kind == ControlKind::TopicPane && control.pane != TopicPaneState{}) {
+    control.topicView = std::make_unique<TopicView>(window, app_.Gdi());
+    control.topicView->Show(control.pane);
+  }
+  // What it holds and shows comes with it.
+  if (design.kind == ControlKind::PictureBox) {
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+      const auto inner = static_cast<ControlId>(i);
+      if (controls_[inner].container == id && !controls_[inner].window && Wanted(inner))
+        CreateControl(inner);
+    }
+  }
+}
+
+// A new window goes below its siblings. Made after a later row of its
+// table, it goes up to just below the nearest earlier row that has a window
+// (or to the top, below the controls put in front).
+void Win32FormHost::PlaceAmongSiblings(ControlId id) {
+  const ControlId container = controls_[id].container;
+  HWND earlier = nullptr, front = nullptr;
+  bool laterExists = false;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const Control& other = controls_[i];
+    if (static_cast<ControlId>(i) == id || other.container != container || !other.window) continue;
+    if (other.inFront) {
+      front = other.window;
+    } else if (static_cast<ControlId>(i) < id) {
+      earlier = other.window;
+    } else {
+      laterExists = true;
+    }
+  }
+  if (!laterExists) return;
+  HWND after = earlier ? earlier : front ? front : HWND_TOP;
+  SetWindowPos(controls_[id].window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool Win32FormHost::StartsGroup(ControlId id) const {
@@ -230,6 +293,7 @@ TwipsRect Win32FormHost::WorkspaceNormalRect() const {
 
 void Win32FormHost::Show() {
   if (!window_) return;
+  MakeControls();
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   HWND focus = GetFocus();

@@ -20,9 +20,15 @@ namespace vantor::win32 {
 // The text of a window: a caption, or a control's text.
 std::string WindowText(HWND window);
 
+// The controls' windows are made when the window is first shown, each at
+// once with the place, text, font and state the core gave it by then, and
+// only those shown: a control that starts hidden gets its window when it is
+// first shown (or its window is asked for). Until then the record answers
+// for it. So a window's start creates every visible control once, in its
+// final state, and nothing else.
 class Win32FormHost final : public FormHost {
  public:
-  // Creates the window, hidden, with all its controls.
+  // Creates the window, hidden; its controls come with its first showing.
   Win32FormHost(App& app, const FormSpec& design, FormEvents& events);
   ~Win32FormHost() override;
   Win32FormHost(const Win32FormHost&) = delete;
@@ -73,7 +79,7 @@ class Win32FormHost final : public FormHost {
   std::vector<std::string> Items(ControlId id) const override;
   void SetListIndex(ControlId id, int index) override;
   int ListIndex(ControlId id) const override;
-  WindowHandle ControlHandle(ControlId id) const override;
+  WindowHandle ControlHandle(ControlId id) override;
   TextSize MeasureText(const Font& font, const std::string& text) const override;
 
   HWND Window() const { return window_; }
@@ -99,6 +105,10 @@ class Win32FormHost final : public FormHost {
     bool inTimer = false;  // a tick is being handled; a nested one is dropped
     TopicPaneState pane;
     std::unique_ptr<TopicView> topicView;  // topic panes, from their first SetTopicPane
+    // Kept for a control without a window yet, and given to it when made.
+    std::string toolTip;
+    bool checked = false;  // option and check buttons
+    bool inFront = false;  // put above its siblings (BringToFront)
   };
   struct ModalState {
     std::vector<HWND> disabled;  // the program's windows this modal show disabled
@@ -108,7 +118,17 @@ class Win32FormHost final : public FormHost {
   // The window's place and outer size in twips, at the screen's scale now.
   TwipsRect OuterRect() const;
   void CreateFormWindow(const FormSpec& design);
-  void CreateControl(ControlId id, std::vector<bool>& created);
+  // Makes the windows of the controls that are shown, once, at the first
+  // showing of the window.
+  void MakeControls();
+  // The control's window, made now if it has none (with its container's).
+  HWND EnsureWindow(ControlId id);
+  // Makes the window of a control (its container has one), in its place
+  // among its siblings, and then those of the visible controls it holds.
+  void CreateControl(ControlId id);
+  void PlaceAmongSiblings(ControlId id);
+  // Shown by its own setting and, inside a picture box, its container's.
+  bool Wanted(ControlId id) const;
   bool StartsGroup(ControlId id) const;
   std::vector<ControlId> RunOf(ControlId id) const;
   void ApplyTimer(ControlId id);
@@ -143,6 +163,7 @@ class Win32FormHost final : public FormHost {
   std::unordered_map<int, ControlId> byWindowId_;
   ToolTips tips_;
   HWND lastFocus_ = nullptr;
+  bool controlsMade_ = false;
   bool formPressed_ = false;
   ModalState* modal_ = nullptr;
   // Shared with the callers on the stack: false once this object is gone,

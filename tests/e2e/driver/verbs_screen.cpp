@@ -308,10 +308,12 @@ int WaitFrame(const Args& args) {
 // surface just shown shows what lay under it until it is painted. With
 // --expect, the first frame whose fingerprint is that one instead.
 int ClickFrame(const Args& args) {
-  HWND top, target, surface;
+  HWND top, target;
   if (!RequireControl(args, top, target)) return kFailed;
-  if (!RequireControl(args.positional[0], args.IntAt(2, 0), top, surface)) return kFailed;
-  if (!target || !surface || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+  // A surface never shown yet has no window before the click makes it.
+  const int surfaceId = static_cast<int>(args.IntAt(2, 0));
+  HWND surface = FindControl(top, surfaceId);
+  if (!target || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
     std::fprintf(stderr, "vdriver: control %ld cannot be clicked now\n", args.IntAt(1, 0));
     return kFailed;
   }
@@ -323,8 +325,12 @@ int ClickFrame(const Args& args) {
   const DWORD start = GetTickCount();
   PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, middle);
   PostMessageA(target, WM_LBUTTONUP, 0, middle);
-  const long elapsed = WaitForFrame(surface, region, FrameTest{&before, ExpectedHash(args)}, start,
-                                    args.IntAt(3, kDefaultWaitMs));
+  const long waitMs = args.IntAt(3, kDefaultWaitMs);
+  if (!surface)
+    WaitUntil(waitMs, [&] { return (surface = FindControl(top, surfaceId)) != nullptr; });
+  const long elapsed =
+      surface ? WaitForFrame(surface, region, FrameTest{&before, ExpectedHash(args)}, start, waitMs)
+              : -1;
   if (elapsed < 0) {
     std::fprintf(stderr, "vdriver: no new frame on control %ld\n", args.IntAt(2, 0));
     return kTimedOut;

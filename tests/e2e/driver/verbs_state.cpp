@@ -53,10 +53,14 @@ int Enabled(const Args& args) {
   return kOk;
 }
 
+// A control that the window has not shown yet has no window of its own
+// (the program makes it when it first shows it): not visible.
 int Visible(const Args& args) {
-  HWND top, control;
-  if (!RequireControl(args, top, control)) return kFailed;
-  std::printf("%d\n", IsWindowVisible(control) ? 1 : 0);
+  HWND top;
+  const long id = args.IntAt(1, 0);
+  if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
+  HWND control = id == 0 ? top : FindControl(top, static_cast<int>(id));
+  std::printf("%d\n", control && IsWindowVisible(control) ? 1 : 0);
   return kOk;
 }
 
