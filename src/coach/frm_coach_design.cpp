@@ -51,6 +51,8 @@ FormSpec CoachDesign() {
   c.push_back(panel);
   ControlSpec doIt = DesignRow("btn_DoIt", ControlKind::Button, {335, 374, 84, 23}, "Picture1");
   doIt.backColor = kButtonGrey;
+  // Shown by the pages that have an action, so made only for the first one.
+  doIt.visible = false;
   c.push_back(doIt);
   ControlSpec timer = DesignRow("selectCheck", ControlKind::Timer, {}, "Picture1");
   timer.interval = kSelectionPollMs;

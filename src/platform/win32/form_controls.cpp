@@ -247,7 +247,7 @@ void Win32FormHost::PaintNow(ControlId id) {
 // The height of an empty text is the height of one line, as the framework
 // measures it.
 TextSize Win32FormHost::MeasureText(const Font& font, const std::string& text) const {
-  const WindowDC dc(window_);
+  HDC dc = app_.Gdi().MeasuringDC();
   const SelectedObject selected(dc, app_.Gdi().FontFor(font));
   TextSize result;
   if (text.empty()) {

@@ -262,11 +262,13 @@ void Win32FormHost::PaintUnderneath(ControlId id, HDC dc) {
   if (self.container != kFormItself) {
     DrawBitmap(dc, app_.Gdi().Picture(controls_[self.container].design.picture), -at.left, -at.top);
   }
-  // Each label beneath, at its place relative to this control.
+  // Each label beneath, at its place relative to this control. The order
+  // below it is known from the table (see SiblingsBelow); asking the system
+  // for each next window would cost a request to the window server apiece.
   std::vector<std::pair<ControlId, RECT>> beneath;
-  for (HWND w = GetWindow(self.window, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
-    const ControlId below = IdOfWindow(w);
-    if (below == kFormItself || !IsWindowVisible(w)) continue;
+  for (ControlId below : SiblingsBelow(id)) {
+    HWND w = controls_[below].window;
+    if (!w || !IsWindowVisible(w)) continue;
     const ControlSpec& lower = controls_[below].design;
     const bool pictured = lower.kind == ControlKind::Image && !lower.picture.empty();
     if (!lower.transparent && !pictured) continue;
@@ -283,6 +285,24 @@ void Win32FormHost::PaintUnderneath(ControlId id, HDC dc) {
     else
       PaintLabelText(it->first, dc, it->second);
   }
+}
+
+// The siblings beneath a control, top first: those put in front lie above
+// all the others, and otherwise a later row lies beneath an earlier one
+// (PlaceAmongSiblings keeps the windows so).
+std::vector<ControlId> Win32FormHost::SiblingsBelow(ControlId id) const {
+  const Control& self = controls_[id];
+  std::vector<ControlId> below;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const auto other = static_cast<ControlId>(i);
+    const Control& control = controls_[other];
+    if (other == id || control.container != self.container ||
+        control.design.kind == ControlKind::Timer || control.inFront) {
+      continue;
+    }
+    if (self.inFront || other > id) below.push_back(other);
+  }
+  return below;
 }
 
 void Win32FormHost::PaintLabelText(ControlId id, HDC dc, const RECT& place) {

@@ -5,6 +5,8 @@
 
 namespace vantor::win32 {
 
+HDC GdiCache::MeasuringDC() { return measuring_; }
+
 HFONT GdiCache::FontFor(const Font& font) {
   // At the design's scale, like the controls that show the text.
   const int height = -Px(font.pointSize * kDesignPixelsPerInch / 72.0);

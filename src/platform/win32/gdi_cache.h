@@ -25,9 +25,13 @@ class GdiCache {
   // The bitmap resource of that name; null when the name is empty or the
   // program has no such picture.
   HBITMAP Picture(const std::string& name);
+  // A device context like the screen's, for measuring text: a window's own
+  // would be asked of the window server and given back at every measure.
+  HDC MeasuringDC();
 
  private:
   HINSTANCE instance_;
+  MemoryDC measuring_{nullptr};
   std::map<std::tuple<std::string, int, bool, bool>, GdiObject<HFONT>> fonts_;
   std::map<COLORREF, GdiObject<HBRUSH>> brushes_;
   std::map<std::string, GdiObject<HBITMAP>> pictures_;

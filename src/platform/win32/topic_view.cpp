@@ -109,7 +109,7 @@ void TopicView::LayOut() {
   const SIZE size = WindowSizeOf(window_);
   laidOutFor_ = size;
   layout_ = {};
-  const WindowDC dc(window_);
+  HDC dc = gdi_.MeasuringDC();
   SelectedObject font(dc, FontOf(FontKind::Body));
   // A long topic is measured word by word: the font is selected and its
   // height read only when the font changes.

@@ -148,6 +148,7 @@ class Win32FormHost final : public FormHost {
   void OnTimerTick(int windowId);
   void PaintControl(ControlId id, HWND window);
   void PaintUnderneath(ControlId id, HDC dc);
+  std::vector<ControlId> SiblingsBelow(ControlId id) const;
   void PaintLabelText(ControlId id, HDC dc, const RECT& place);
   COLORREF BackColorOf(ControlId id) const;  // kFormItself: the form's own
 
