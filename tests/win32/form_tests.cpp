@@ -258,8 +258,12 @@ TEST_CASE(ToolTipsOneToolPerControl) {
   form->SetToolTip(0, "first");
   form->SetToolTip(1, "label tip");
   form->Show();
-  form->SetToolTip(0, "second");
   HWND tips = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindToolTips, reinterpret_cast<LPARAM>(&tips));
+  CHECK(tips == nullptr);  // made when the pointer first comes over the window
+  PostMessageA(ControlWindow(*form, 1001), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  Pump(50);
+  form->SetToolTip(0, "second");
   EnumThreadWindows(GetCurrentThreadId(), FindToolTips, reinterpret_cast<LPARAM>(&tips));
   CHECK(tips != nullptr);
   CHECK_EQ(GetWindow(tips, GW_OWNER), WindowOf(*form));

@@ -23,9 +23,8 @@ void RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC proc, HIC
 
 }  // namespace
 
+// The common controls are initialised with the first tool tip (tooltips.cpp).
 App::App(HINSTANCE instance) : instance_(instance), gdi_(instance) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
   HICON icon = LoadIconA(instance, "APPICON");
   RegisterWindowClass(instance, kFormClass, FormProc, icon);
   RegisterWindowClass(instance, kDialogClass, FormProc, nullptr);

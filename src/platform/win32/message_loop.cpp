@@ -9,6 +9,8 @@ namespace {
 void Dispatch(App& app, MSG& message) {
   app.NoteEvent();
   if (Win32FormHost* form = app.FormOf(message.hwnd)) {
+    // Before the move reaches the control, so that its tool tip sees it.
+    if (message.message == WM_MOUSEMOVE) form->PointerArrived();
     if (form->HandleDialogKey(message)) return;
     if (IsDialogMessageA(form->Window(), &message)) return;
   }

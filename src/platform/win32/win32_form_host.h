@@ -88,6 +88,8 @@ class Win32FormHost final : public FormHost {
   // would otherwise press the controls numbered IDOK and IDCANCEL. True when
   // the key was consumed.
   bool HandleDialogKey(const MSG& message);
+  // The pointer moved over the window: its tool tips come to life.
+  void PointerArrived() { tips_.PointerArrived(app_.Instance(), window_); }
 
   // From the window procedures.
   void Attach(HWND window) { window_ = window; }
