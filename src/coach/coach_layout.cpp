@@ -42,10 +42,10 @@ void frmCoach::LayOutCoachWindow() {
   const int barHeight = button.height + 12;
 
   Pane().SetBounds(kPaneBounds);
-  SetWidth(OuterTwipsForClient(Width(), Host().ClientWidth(), kPanelWidth, twips.x));
   Panel().SetBounds({0, 0, kPanelWidth, kPanelHeight});
   Bar().SetBounds({0, kBarTop, kPanelWidth, barHeight});
-  SetHeight(OuterTwipsForClient(Height(), Host().ClientHeight(), kBarTop + barHeight, twips.y));
+  SetSize(OuterTwipsForClient(Width(), Host().ClientWidth(), kPanelWidth, twips.x),
+          OuterTwipsForClient(Height(), Host().ClientHeight(), kBarTop + barHeight, twips.y));
 
   DontShowBox().SetBounds({kBoxLeft, kBoxTop, kBoxSize, kBoxSize});
   Bounds label = DontShowLabel().GetBounds();

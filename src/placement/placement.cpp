@@ -95,14 +95,8 @@ void RestoreFormPosition(Program& program, Form& form, const std::string& sectio
     CenterForm(program, form, flags, showMode);
     return;
   }
-  if (flags & kApplyPosition) {
-    form.SetLeft(left);
-    form.SetTop(top);
-  }
-  if (flags & kApplySize) {
-    form.SetWidth(width);
-    form.SetHeight(height);
-  }
+  if (flags & kApplyPosition) form.SetPosition(left, top);
+  if (flags & kApplySize) form.SetSize(width, height);
   FitFormToWorkArea(program, form);
   ShowAs(form, showMode);
   if (flags & kApplyZOrder) PutInNormalBand(form);
@@ -111,11 +105,9 @@ void RestoreFormPosition(Program& program, Form& form, const std::string& sectio
 void CenterForm(Program& program, Form& form, int flags, int showMode) {
   const Screen screen = program.platform.CurrentScreen();
   form.Hide();
-  form.SetLeft(Px(screen.WidthTwips() / 2.0 - form.Width() / 2.0));
-  if (screen.widthPx >= 700)
-    form.SetTop(Px(screen.HeightTwips() / 2.0 - form.Height() / 2.0));
-  else
-    form.SetTop(0);
+  form.SetPosition(
+      Px(screen.WidthTwips() / 2.0 - form.Width() / 2.0),
+      screen.widthPx >= 700 ? Px(screen.HeightTwips() / 2.0 - form.Height() / 2.0) : 0);
   if (showMode == kShowModal)
     form.ShowModal();
   else
@@ -141,8 +133,7 @@ void PlaceFormBesideWindow(Program& program, Form& form, const std::string& sect
   }
   const TwipsPerPixel tpp = MeasureTwipsPerPixel(os);
   const Rect r = FoundNormalOnScreen(program.placement);
-  form.SetLeft(tpp.x * r.right);
-  form.SetTop(Px(((r.bottom - r.top) / 8.0 + r.top) * tpp.y));
+  form.SetPosition(tpp.x * r.right, Px(((r.bottom - r.top) / 8.0 + r.top) * tpp.y));
   FitFormToWorkArea(program, form);
   ShowAs(form, showMode);
   if (flags & kApplyZOrder) PutInNormalBand(form);
@@ -153,10 +144,13 @@ void FitFormToWorkArea(Program& program, Form& form) {
   const Rect& work = screen.workArea;
   const int rightLimit = (work.right - work.left) * screen.twipsPerPixel.x;
   const int bottomLimit = (work.bottom - work.top) * screen.twipsPerPixel.y;
-  if (form.Top() < 0) form.SetTop(0);
-  if (form.Left() < 0) form.SetLeft(0);
-  if (form.Left() + form.Width() > rightLimit) form.SetLeft(rightLimit - form.Width());
-  if (form.Top() + form.Height() > bottomLimit) form.SetTop(bottomLimit - form.Height());
+  int left = form.Left(), top = form.Top();
+  if (top < 0) top = 0;
+  if (left < 0) left = 0;
+  if (left + form.Width() > rightLimit) left = rightLimit - form.Width();
+  if (top + form.Height() > bottomLimit) top = bottomLimit - form.Height();
+  // Moved only when it does not fit.
+  if (left != form.Left() || top != form.Top()) form.SetPosition(left, top);
 }
 
 // A minimised or maximised window is saved with its normal rectangle: the

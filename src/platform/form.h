@@ -151,6 +151,9 @@ class Form : private FormEvents {
   void SetTop(int twips) { Host().Move(Left(), twips, Width(), Height()); }
   void SetWidth(int twips) { Host().Move(Left(), Top(), twips, Height()); }
   void SetHeight(int twips) { Host().Move(Left(), Top(), Width(), twips); }
+  // Both at once: one move of the window instead of two.
+  void SetPosition(int left, int top) { Host().Move(left, top, Width(), Height()); }
+  void SetSize(int width, int height) { Host().Move(Left(), Top(), width, height); }
   vantor::WindowState WindowState() const { return Host().WindowState(); }
   void Show() { Host().Show(); }
   // Paints the whole window now, instead of when it next waits for input.

@@ -55,9 +55,8 @@ void frmRunAVI::LayOutVideoWindow() {
   Panel().SetBounds({0, 0, kPanelWidth, kPanelHeight});
   Background().SetBounds({0, kStripHeight, kPanelWidth, kPanelHeight - kStripHeight});
   Bar().SetBounds({0, kPanelHeight, kPanelWidth, kBarHeight});
-  SetWidth(OuterTwipsForClient(Width(), Host().ClientWidth(), kPanelWidth, twips.x));
-  SetHeight(
-      OuterTwipsForClient(Height(), Host().ClientHeight(), kPanelHeight + kBarHeight, twips.y));
+  SetSize(OuterTwipsForClient(Width(), Host().ClientWidth(), kPanelWidth, twips.x),
+          OuterTwipsForClient(Height(), Host().ClientHeight(), kPanelHeight + kBarHeight, twips.y));
 
   const int client = Host().ClientWidth();
   PlayButton().SetBounds(

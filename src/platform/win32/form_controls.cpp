@@ -1,7 +1,9 @@
 // The properties of a form's controls: each set is kept in the control's
 // record and goes straight to its window when it has one; a control without
 // a window yet (not shown so far) answers from its record, and gets all of
-// it when its window is made.
+// it when its window is made. A set that changes nothing the window shows
+// does not reach it: every call to a window costs requests to the window
+// server, and a repaint paints the control and what lies under it again.
 #include "platform/win32/control_factory.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/win32_form_host.h"
@@ -11,6 +13,11 @@ namespace vantor::win32 {
 void Win32FormHost::SetText(ControlId id, const std::string& text) {
   Control* control = Find(id);
   if (!control) return;
+  // What is typed into a combo box is in its window only.
+  if (control->window && control->design.kind != ControlKind::ComboBox &&
+      control->design.caption == text) {
+    return;
+  }
   control->design.caption = text;
   if (control->window) SetWindowTextA(control->window, text.c_str());
   if (control->design.transparent) Repaint(*control);
@@ -31,6 +38,7 @@ bool Win32FormHost::ShowsUnderLabels(const Control& control) {
 void Win32FormHost::SetVisible(ControlId id, bool visible) {
   Control* control = Find(id);
   if (!control) return;
+  if (control->window && control->design.visible == visible) return;
   control->design.visible = visible;
   if (!control->window) {
     // Shown for the first time: made now, visible, where and as it is.
@@ -57,6 +65,7 @@ bool Win32FormHost::Visible(ControlId id) const {
 void Win32FormHost::SetEnabled(ControlId id, bool enabled) {
   Control* control = Find(id);
   if (!control) return;
+  if (control->window && control->design.enabled == enabled) return;
   control->design.enabled = enabled;
   if (control->design.kind == ControlKind::Timer) {
     ApplyTimer(id);
@@ -99,6 +108,11 @@ void Win32FormHost::SetBounds(ControlId id, const Bounds& bounds) {
   Control* control = Find(id);
   if (!control) return;
   const Bounds b = StoredBounds(control->design.kind, bounds);
+  const Bounds& was = control->design.bounds;
+  if (control->window && b.left == was.left && b.top == was.top && b.width == was.width &&
+      b.height == was.height) {
+    return;
+  }
   control->design.bounds = b;
   if (!control->window) return;
   const SIZE size = WindowSize(control->design.kind, b);
@@ -119,7 +133,7 @@ Bounds Win32FormHost::GetBounds(ControlId id) const {
 
 void Win32FormHost::SetForeColor(ControlId id, Color color) {
   Control* control = Find(id);
-  if (!control) return;
+  if (!control || control->design.foreColor == color) return;
   control->design.foreColor = color;
   Repaint(*control);
 }
@@ -132,7 +146,7 @@ void Win32FormHost::SetBackColor(ControlId id, Color color) {
     return;
   }
   Control* control = Find(id);
-  if (!control) return;
+  if (!control || control->design.backColor == color) return;
   control->design.backColor = color;
   Repaint(*control);
 }
@@ -140,6 +154,11 @@ void Win32FormHost::SetBackColor(ControlId id, Color color) {
 void Win32FormHost::SetFont(ControlId id, const Font& font) {
   Control* control = Find(id);
   if (!control) return;
+  const Font& was = control->design.font;
+  if (control->window && was.name == font.name && was.pointSize == font.pointSize &&
+      was.bold == font.bold && was.italic == font.italic) {
+    return;
+  }
   control->design.font = font;
   if (control->window) {
     SendMessageA(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(app_.Gdi().FontFor(font)),
@@ -150,14 +169,14 @@ void Win32FormHost::SetFont(ControlId id, const Font& font) {
 
 void Win32FormHost::SetPicture(ControlId id, const std::string& picture) {
   Control* control = Find(id);
-  if (!control) return;
+  if (!control || control->design.picture == picture) return;
   control->design.picture = picture;
   Repaint(*control);
 }
 
 void Win32FormHost::SetDisabledPicture(ControlId id, const std::string& picture) {
   Control* control = Find(id);
-  if (!control) return;
+  if (!control || control->design.disabledPicture == picture) return;
   control->design.disabledPicture = picture;
   Repaint(*control);
 }

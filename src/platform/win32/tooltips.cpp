@@ -12,8 +12,7 @@ bool CommonControlsReady() {
     auto init = library ? reinterpret_cast<InitFn>(reinterpret_cast<void (*)()>(
                               GetProcAddress(library, "InitCommonControlsEx")))
                         : nullptr;
-    const INITCOMMONCONTROLSEX controls{sizeof controls,
-                                        ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     return init && init(&controls);
   }();
   return ready;

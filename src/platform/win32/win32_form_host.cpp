@@ -294,8 +294,10 @@ TwipsRect Win32FormHost::WorkspaceNormalRect() const {
 void Win32FormHost::Show() {
   if (!window_) return;
   MakeControls();
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
+  // Shown again while it is up (the coach ends its load so): nothing to do
+  // but what is not so yet.
+  if (!IsWindowVisible(window_)) ShowWindow(window_, SW_SHOW);
+  if (GetForegroundWindow() != window_) SetForegroundWindow(window_);
   HWND focus = GetFocus();
   if (focus != window_ && !IsChild(window_, focus)) RestoreFocus();
 }
