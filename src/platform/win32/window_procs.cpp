@@ -1,37 +1,53 @@
 #include "platform/win32/window_procs.h"
 
+#include <unordered_map>
+
 #include "platform/win32/win32_form_host.h"
 
 namespace vantor::win32 {
 
 namespace {
 
-constexpr char kHostProperty[] = "Vantor.Host";
-constexpr char kProcProperty[] = "Vantor.Proc";
+// Which host each of our windows belongs to, and for a subclassed standard
+// control its own procedure. Kept here rather than in the windows (user
+// data, window properties): under Wine every such set and every property
+// read is a request to the window server, and the procedures look their
+// window up for every message. The program's windows all live on its one
+// thread.
+struct Binding {
+  Win32FormHost* host = nullptr;
+  WNDPROC original = nullptr;
+};
 
-// Our window classes carry their host in GWLP_USERDATA from WM_NCCREATE to
-// WM_NCDESTROY; outside that span the window is left to DefWindowProc.
+std::unordered_map<HWND, Binding>& Bindings() {
+  static std::unordered_map<HWND, Binding> bindings;
+  return bindings;
+}
+
+// Our window classes know their host from WM_NCCREATE to WM_NCDESTROY;
+// outside that span the window is left to DefWindowProc.
 Win32FormHost* HostOf(HWND window, UINT message, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* host =
         static_cast<Win32FormHost*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(host));
+    Bindings()[window].host = host;
     return host;
   }
-  auto* host = reinterpret_cast<Win32FormHost*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  auto found = Bindings().find(window);
+  if (found == Bindings().end()) return nullptr;
+  Win32FormHost* host = found->second.host;
+  if (message == WM_NCDESTROY) Bindings().erase(found);
   return host;
 }
 
 LRESULT CALLBACK StandardControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* host = static_cast<Win32FormHost*>(GetPropA(window, kHostProperty));
-  auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kProcProperty));
-  if (message == WM_NCDESTROY) {
-    RemovePropA(window, kHostProperty);
-    RemovePropA(window, kProcProperty);
-  }
-  const LRESULT result = CallWindowProcA(original, window, message, wParam, lParam);
-  if (message == WM_MOUSEMOVE && host) host->OnStandardControlMouseMove(window, lParam);
+  auto found = Bindings().find(window);
+  if (found == Bindings().end()) return DefWindowProcA(window, message, wParam, lParam);
+  const Binding binding = found->second;
+  if (message == WM_NCDESTROY) Bindings().erase(found);
+  const LRESULT result = CallWindowProcA(binding.original, window, message, wParam, lParam);
+  if (message == WM_MOUSEMOVE && binding.host)
+    binding.host->OnStandardControlMouseMove(window, lParam);
   return result;
 }
 
@@ -51,9 +67,7 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 void SubclassStandardControl(HWND control, Win32FormHost* host) {
-  SetPropA(control, kHostProperty, host);
-  SetPropA(control, kProcProperty,
-           reinterpret_cast<HANDLE>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
+  Bindings()[control] = {host, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(control, GWLP_WNDPROC))};
   SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StandardControlProc));
 }
 
