@@ -101,6 +101,9 @@ void frmCoach::LoadCoachTexts() {
   CancelButton().SetCaption(text("CancelButton"));
   CancelButton().SetToolTip(text("CancelButtonToolTip"));
   DontShowLabel().SetCaption(text("DontShowLabel"));
+  // The picture button and the pane show no text of their own to name them.
+  HelpButton().SetAccessibleName(ini.ReadIniText("frmCoach Text", "HelpButtonName", "Help"));
+  Pane().SetAccessibleName(ini.ReadIniText("frmCoach Text", "TopicPaneName", "Help text"));
 }
 
 void frmCoach::ShowStepNames() {

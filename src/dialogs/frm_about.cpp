@@ -15,6 +15,7 @@ FormSpec AboutDesign() {
 
   ControlSpec picture = DesignRow("Image1", ControlKind::Image, {12, 12, 32, 32});
   picture.picture = "about_picture";
+  picture.labelledBy = "lbl_Version";  // the program's picture, named as the program
 
   ControlSpec version = DesignRow("lbl_Version", ControlKind::Label, {56, 14, 182, 17});
 

@@ -21,6 +21,12 @@ std::string Settings::ReadIniString(const std::string& section, const std::strin
                        [&] { return platform_.ProfileString(section, key, SettingsPath); });
 }
 
+std::string Settings::ReadIniText(const std::string& section, const std::string& key,
+                                  const std::string& fallback) const {
+  std::string text = ReadIniString(section, key);
+  return text.empty() ? fallback : text;
+}
+
 std::int32_t Settings::ReadIniInt(const std::string& section, const std::string& key,
                                   std::int32_t fallback) const {
   return phases::Timed("settings reads",

@@ -24,6 +24,9 @@ class Settings {
   void LocateSettingsFile();
   // Empty when the file, section or key is missing; at most 255 characters.
   std::string ReadIniString(const std::string& section, const std::string& key) const;
+  // A text that has a default of its own: a missing or empty key reads it.
+  std::string ReadIniText(const std::string& section, const std::string& key,
+                          const std::string& fallback) const;
   std::int32_t ReadIniInt(const std::string& section, const std::string& key,
                           std::int32_t fallback) const;
   // The result of the write is ignored: a failed write leaves the old value.

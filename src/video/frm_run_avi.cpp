@@ -88,6 +88,8 @@ void frmRunAVI::LoadWindowTexts() {
   QuitButton().SetCaption(text("QuitButton"));
   QuitButton().SetToolTip(text("QuitButtonToolTip"));
   StopButton().SetToolTip(text("StopButtonToolTip"));
+  // Named by their tool tips; these name them where the tool tips are empty.
+  StopButton().SetAccessibleName(ini.ReadIniText(kTexts, "StopButtonName", "Stop"));
   instructionFont_ = {"Times New Roman", 18, true, true};
   Instruction1().SetFont(instructionFont_);
   Instruction1().SetCaption(text("Instruction1"));
@@ -121,6 +123,9 @@ void frmRunAVI::ApplyPlayLook(const PlayLook& look, const std::string& playToolT
   Surface().SetVisible(look.surfaceVisible);
   ShowInstructions(look.instructionsVisible);
   play.SetToolTip(playToolTip);
+  play.SetAccessibleName(look.showsPause
+                             ? program_.settings.ReadIniText(kTexts, "PauseButtonName", "Pause")
+                             : program_.settings.ReadIniText(kTexts, "PlayButtonName", "Play"));
   // Shown again for a clip, or uncovered by the instruction under it, the
   // surface is painted before the clip's first frame is drawn into it:
   // painted later, it would wipe that frame until the next one, a tenth of
@@ -138,6 +143,11 @@ void frmRunAVI::ShowInstructions(bool visible) {
 // Playback may name any clip; only the window's own labels can be coloured.
 void frmRunAVI::SetClipLabelColor(int index, Color color) {
   if (index >= 0 && index < kClipLabels) ClipLabel(index).SetForeColor(color);
+}
+
+void frmRunAVI::ShowPlayingClip(int index) {
+  for (int i = 0; i < program_.video.ClipCount && i < kClipLabels; ++i)
+    ClipLabel(i).SetSelected(i == index);
 }
 
 void frmRunAVI::HideSurface() { Surface().SetVisible(false); }

@@ -153,6 +153,7 @@ void SetPlayState(Program& program, VideoView& view, const std::string& state) {
     const std::int16_t selected = program.startup.SelectedClip;
     if (state == "stop" && selected >= 0 && selected < program.video.ClipCount)
       view.SetClipLabelColor(selected, kClipPlain);
+    view.ShowPlayingClip(look->stopEnabled ? selected : -1);
   }
   program.video.PlayState = state;
 }

@@ -10,6 +10,7 @@ SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& design, FormEvent
                          WindowHandle handle)
     : desktop_(desktop),
       events_(events),
+      design_(design),
       name_(design.name),
       caption_(design.caption),
       handle_(handle) {
@@ -100,12 +101,99 @@ void SimFormHost::PressEscape() {
     if (c.design.isCancel) return Click(c.design.name, c.design.index);
 }
 
+bool SimFormHost::Usable(ControlId id) const {
+  const SimControl& control = At(id);
+  if (!control.visible || !control.enabled || !TakesFocus(control.design)) return false;
+  for (std::string box = control.design.container; !box.empty();) {
+    const SimControl& holder = At(IdOf(box, -1));
+    if (!holder.visible) return false;
+    box = holder.design.container;
+  }
+  return true;
+}
+
+FocusScene SimFormHost::Scene() const {
+  return {[this](ControlId id) { return Usable(id); },
+          [this](ControlId id) { return At(id).value; }};
+}
+
+void SimFormHost::PressKey(Key key) {
+  if (destroyed_) throw std::logic_error("window " + name_ + " is closed");
+  const FocusScene scene = Scene();
+  if (focus_ != kFormItself) {
+    const ControlSpec& design = At(focus_).design;
+    const KeyAction action = ActionOfKey(design, key);
+    const bool backward = action == KeyAction::FocusPrevious || action == KeyAction::ChoosePrevious;
+    switch (action) {
+      case KeyAction::None:
+        break;
+      case KeyAction::Click:
+        return Click(design.name, design.index);
+      case KeyAction::FocusPrevious:
+      case KeyAction::FocusNext:
+      case KeyAction::ChoosePrevious:
+      case KeyAction::ChooseNext: {
+        const bool choose = action == KeyAction::ChoosePrevious || action == KeyAction::ChooseNext;
+        const ControlId next = NeighbourInArray(design_, focus_, backward, choose, scene);
+        if (next == kFormItself) return;
+        focus_ = next;
+        if (choose) Click(At(next).design.name, At(next).design.index);
+        return;
+      }
+      default:
+        trace_.push_back("scroll " + design.name);
+        return;
+    }
+  }
+  switch (key) {
+    case Key::Tab:
+    case Key::ShiftTab:
+      if (const ControlId next = NextTabStop(design_, focus_, key == Key::ShiftTab, scene);
+          next != kFormItself)
+        focus_ = next;
+      return;
+    case Key::Enter:
+      return PressEnter();
+    case Key::Escape:
+      return PressEscape();
+    default:
+      return;
+  }
+}
+
+std::pair<std::string, int> SimFormHost::Focused() const {
+  if (focus_ == kFormItself) return {"", -1};
+  return {At(focus_).design.name, At(focus_).design.index};
+}
+
+AccessibleFacts SimFormHost::Accessible(const std::string& name, int index) const {
+  const ControlId id = IdOf(name, index);
+  const SimControl& control = At(id);
+  ControlNow now;
+  now.caption = control.text;
+  now.toolTip = control.toolTip;
+  now.name = control.accessibleName;
+  if (const ControlId label = LabelOf(design_, id); label != kFormItself)
+    now.labelCaption = At(label).text;
+  now.visible = control.visible;
+  now.enabled = control.enabled;
+  now.checked = control.value;
+  now.selected = control.selected;
+  now.focused = focus_ == id;
+  return Describe(control.design, now);
+}
+
 void SimFormHost::CloseBox() {
   if (destroyed_) throw std::logic_error("window " + name_ + " is closed");
   events_.OnCloseRequest();
 }
 
+// As the real window does, a window shown with nothing focused gives the
+// focus to the first control in table order that can take it.
 void SimFormHost::Show() {
+  for (ControlId id = 0; focus_ == kFormItself && id < static_cast<ControlId>(controls_.size());
+       ++id)
+    if (Usable(id)) focus_ = id;
   visible_ = true;
   trace_.push_back("show");
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/accessibility.h"
 #include "platform/form_host.h"
 
 namespace vantor::sim {
@@ -15,6 +17,8 @@ struct SimControl {
   ControlSpec design;
   std::string text;
   std::string toolTip;
+  std::string accessibleName;
+  bool selected = false;  // the current entry of a list
   std::string picture;
   TopicPaneState pane;
   bool visible = true;
@@ -47,6 +51,14 @@ class SimFormHost : public FormHost {
   void TypeText(const std::string& name, const std::string& text);
   void PressEnter();   // the default button, as Enter does
   void PressEscape();  // the cancel button, as Escape does
+  // A key as the keyboard gives it to the window: to the focused control
+  // first (Space presses a button, an arrow moves among options), then to
+  // the window (Tab moves the focus, Enter and Escape as above).
+  void PressKey(Key key);
+  // The focused control's name and index; an empty name when none has it.
+  std::pair<std::string, int> Focused() const;
+  // What a screen reader is told of a control.
+  AccessibleFacts Accessible(const std::string& name, int index = -1) const;
   void CloseBox();
   // What a test reads back.
   SimControl& Control(const std::string& name, int index = -1);
@@ -55,7 +67,8 @@ class SimFormHost : public FormHost {
   int notTopmostCalls() const { return notTopmostCalls_; }
   // What happened to the window, in order: "hide", "show", "move",
   // "topic <id>" when a topic pane is given another topic, and
-  // "front <name>" when a control is brought to the front.
+  // "front <name>" when a control is brought to the front, and
+  // "scroll <name>" when a key scrolls a topic pane.
   const std::vector<std::string>& trace() const { return trace_; }
   const std::string& name() const { return name_; }
   // The clock: fires every timer due at `nowMs`, in order. Returns true if
@@ -105,10 +118,14 @@ class SimFormHost : public FormHost {
     At(id).design.disabledPicture = picture;
   }
   void SetToolTip(ControlId id, const std::string& text) override { At(id).toolTip = text; }
+  void SetSelected(ControlId id, bool selected) override { At(id).selected = selected; }
+  void SetAccessibleName(ControlId id, const std::string& name) override {
+    At(id).accessibleName = name;
+  }
   void SetTopicPane(ControlId id, const TopicPaneState& state) override;
   TopicPaneState TopicPane(ControlId id) const override { return At(id).pane; }
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
-  void SetFocus(ControlId) override {}
+  void SetFocus(ControlId id) override { focus_ = id; }
   void BringToFront(ControlId id) override { trace_.push_back("front " + At(id).design.name); }
   void PaintNow(ControlId id) override { At(id).paintDue = false; }
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
@@ -125,11 +142,16 @@ class SimFormHost : public FormHost {
   int FrameWidth() const;
   int FrameHeight() const;
   void Raise(EventKind kind, const std::string& name, int index, int x = 0, int y = 0);
+  // Shown (with every container), enabled and able to take the focus.
+  bool Usable(ControlId id) const;
+  FocusScene Scene() const;
 
   SimPlatform& desktop_;
   FormEvents& events_;
+  FormSpec design_;
   std::string name_;
   std::string caption_;
+  ControlId focus_ = kFormItself;
   std::vector<SimControl> controls_;
   WindowHandle handle_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -13,6 +13,10 @@ void Win32FormHost::SetText(ControlId id, const std::string& text) {
   control->design.caption = text;
   if (control->window) SetWindowTextA(control->window, text.c_str());
   if (control->design.transparent) Repaint(*control);
+  AnnounceChange(id, EVENT_OBJECT_NAMECHANGE);
+  // A label's text is the name of the picture it stands beside.
+  if (const ControlId named = LabelledControl(rules_, id); named != kFormItself)
+    AnnounceChange(named, EVENT_OBJECT_NAMECHANGE);
 }
 
 std::string Win32FormHost::Text(ControlId id) const {
@@ -54,6 +58,7 @@ void Win32FormHost::SetEnabled(ControlId id, bool enabled) {
     ApplyTimer(id);
   } else if (control->window) {
     EnableWindow(control->window, enabled);
+    AnnounceChange(id, EVENT_OBJECT_STATECHANGE);
   }
 }
 
@@ -68,6 +73,12 @@ bool Win32FormHost::Enabled(ControlId id) const {
 void Win32FormHost::SetValue(ControlId id, bool selected) {
   Control* control = Find(id);
   if (!control || !control->window) return;
+  if (!control->standard) {
+    if (control->checked == selected) return;
+    control->checked = selected;
+    AnnounceChange(id, EVENT_OBJECT_STATECHANGE);
+    return;
+  }
   SendMessageA(control->window, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
   if (control->design.kind != ControlKind::OptionButton || !selected) return;
   for (ControlId other : RunOf(id)) {
@@ -80,6 +91,7 @@ void Win32FormHost::SetValue(ControlId id, bool selected) {
 bool Win32FormHost::Value(ControlId id) const {
   const Control* control = Find(id);
   if (!control || !control->window) return false;
+  if (!control->standard) return control->checked;
   return SendMessageA(control->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -155,10 +167,14 @@ void Win32FormHost::SetTopicPane(ControlId id, const TopicPaneState& state) {
   if (!control) return;
   control->pane = state;
   if (control->design.kind != ControlKind::TopicPane || !control->window) return;
+  const bool newText = !control->topicView || state.title != control->topicView->Shown().title ||
+                       state.topic != control->topicView->Shown().topic;
   if (!control->topicView) {
     control->topicView = std::make_unique<TopicView>(control->window, app_.Gdi());
   }
   control->topicView->Show(state);
+  // A new page: a screen reader reads the pane's text again.
+  if (newText) AnnounceChange(id, EVENT_OBJECT_VALUECHANGE);
 }
 
 TopicPaneState Win32FormHost::TopicPane(ControlId id) const {
@@ -170,6 +186,30 @@ void Win32FormHost::SetToolTip(ControlId id, const std::string& text) {
   Control* control = Find(id);
   if (!control || !control->window) return;
   tips_.Set(app_.Instance(), window_, control->window, text);
+  if (control->toolTip == text) return;
+  control->toolTip = text;
+  AnnounceChange(id, EVENT_OBJECT_NAMECHANGE);
+}
+
+void Win32FormHost::SetSelected(ControlId id, bool selected) {
+  Control* control = Find(id);
+  if (!control || control->selected == selected) return;
+  control->selected = selected;
+  AnnounceChange(id, EVENT_OBJECT_STATECHANGE);
+}
+
+void Win32FormHost::SetAccessibleName(ControlId id, const std::string& name) {
+  Control* control = Find(id);
+  if (!control || control->accessibleName == name) return;
+  control->accessibleName = name;
+  AnnounceChange(id, EVENT_OBJECT_NAMECHANGE);
+}
+
+// Windows tells screen readers of its own controls' changes; ours are told
+// here.
+void Win32FormHost::AnnounceChange(ControlId id, DWORD event) {
+  const Control* control = Find(id);
+  if (control && control->ownWindow) Announce(control->window, event);
 }
 
 // The controls inside a picture box may take its colour, and a transparent

@@ -76,4 +76,16 @@ void DrawLabelText(HDC dc, const RECT& place, const std::string& text, COLORREF 
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_LEFT | DT_WORDBREAK);
 }
 
+void DrawTextFocus(HDC dc, const RECT& place, const std::string& text, HFONT font) {
+  RECT box = place;
+  if (!text.empty()) {
+    const SelectedObject selected(dc, font);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
+              DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
+    InflateRect(&box, 1, 1);
+    IntersectRect(&box, &box, &place);
+  }
+  DrawFocusRect(dc, &box);
+}
+
 }  // namespace vantor::win32

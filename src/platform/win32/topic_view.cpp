@@ -8,6 +8,7 @@
 #include "platform/win32/scoped.h"
 #include "platform/win32/whole_file.h"
 #include "topics/background_path.h"
+#include "topics/reading_text.h"
 
 namespace vantor::win32 {
 
@@ -72,7 +73,7 @@ bool TopicView::OnMessage(UINT message, WPARAM wParam) {
       return true;
     }
     case WM_VSCROLL:
-      OnScrollRequest(LOWORD(wParam));
+      Scroll(LOWORD(wParam));
       return true;
     case WM_MOUSEWHEEL:
       OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
@@ -147,7 +148,7 @@ int TopicView::PageStep() const {
   return std::max(lineHeight_, static_cast<int>(laidOutFor_.cy) - lineHeight_);
 }
 
-void TopicView::OnScrollRequest(int request) {
+void TopicView::Scroll(int request) {
   const int page = PageStep();
   switch (request) {
     case SB_LINEUP:
@@ -197,7 +198,7 @@ void TopicView::OnWheel(int delta) {
 
 // The background stays at the pane's top left while the text scrolls over
 // it; beyond the picture, and without one, the pane is white.
-void TopicView::Paint(HDC dc) {
+void TopicView::Paint(HDC dc, bool focused) {
   RECT client{};
   GetClientRect(window_, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
@@ -216,7 +217,14 @@ void TopicView::Paint(HDC dc) {
     const std::wstring text = Widen(piece.text);
     TextOutW(canvas, piece.x, y, text.c_str(), static_cast<int>(text.size()));
   }
+  if (focused) DrawFocusRect(canvas, &client);
   BitBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
+}
+
+// Read from the same text, in the same code page, as the pane draws it.
+std::wstring TopicView::ReadingText() const {
+  const topics::Topic* topic = title_.Find(state_.topic);
+  return topic ? Widen(topics::ReadingText(*topic)) : std::wstring();
 }
 
 HBITMAP TopicView::Background() {

@@ -9,7 +9,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/accessibility.h"
 #include "platform/form_host.h"
+#include "platform/win32/accessible_object.h"
 #include "platform/win32/app.h"
 #include "platform/win32/tooltips.h"
 #include "platform/win32/topic_view.h"
@@ -20,7 +22,7 @@ namespace vantor::win32 {
 // The text of a window: a caption, or a control's text.
 std::string WindowText(HWND window);
 
-class Win32FormHost final : public FormHost {
+class Win32FormHost final : public FormHost, private AccessibleSource {
  public:
   // Creates the window, hidden, with all its controls.
   Win32FormHost(App& app, const FormSpec& design, FormEvents& events);
@@ -63,6 +65,8 @@ class Win32FormHost final : public FormHost {
   void SetPicture(ControlId id, const std::string& picture) override;
   void SetDisabledPicture(ControlId id, const std::string& picture) override;
   void SetToolTip(ControlId id, const std::string& text) override;
+  void SetSelected(ControlId id, bool selected) override;
+  void SetAccessibleName(ControlId id, const std::string& name) override;
   void SetTopicPane(ControlId id, const TopicPaneState& state) override;
   TopicPaneState TopicPane(ControlId id) const override;
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
@@ -78,9 +82,11 @@ class Win32FormHost final : public FormHost {
 
   HWND Window() const { return window_; }
 
-  // Enter and Escape for this window, ahead of the dialog manager, which
-  // would otherwise press the controls numbered IDOK and IDCANCEL. True when
-  // the key was consumed.
+  // The keys for this window, ahead of the dialog manager: the keys of our
+  // own controls (Space, Enter and the arrows), Tab along the design's tab
+  // order, and Enter and Escape, which the dialog manager would otherwise
+  // give to the controls numbered IDOK and IDCANCEL. True when the key was
+  // consumed.
   bool HandleDialogKey(const MSG& message);
 
   // From the window procedures.
@@ -88,6 +94,9 @@ class Win32FormHost final : public FormHost {
   LRESULT OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   void OnStandardControlMouseMove(HWND control, LPARAM lParam);
+  // WM_GETOBJECT of a subclassed standard control; nullopt leaves it to the
+  // control's own procedure.
+  std::optional<LRESULT> OnStandardControlGetObject(HWND control, WPARAM wParam, LPARAM lParam);
 
  private:
   struct Control {
@@ -96,6 +105,14 @@ class Win32FormHost final : public FormHost {
     int windowId = 0;
     ControlId container = kFormItself;
     bool pressed = false;  // our own classes: a button-down awaits its release
+    // Screen readers: our own windows (and the picture buttons, which the
+    // program draws) answer for themselves.
+    bool ownWindow = false;
+    bool standard = false;  // a Windows control class
+    bool checked = false;   // our own windows standing for a check box or an option
+    bool selected = false;
+    std::string toolTip;
+    std::string accessibleName;
     bool inTimer = false;  // a tick is being handled; a nested one is dropped
     TopicPaneState pane;
     std::unique_ptr<TopicView> topicView;  // topic panes, from their first SetTopicPane
@@ -132,11 +149,24 @@ class Win32FormHost final : public FormHost {
   COLORREF BackColorOf(ControlId id) const;  // kFormItself: the form's own
 
   void RestoreFocus();
+  // The control that has the focus, or holds the window that has it.
+  ControlId FocusedControl() const;
+  FocusScene Scene() const;
+  void DoKeyAction(ControlId id, KeyAction action);
+  // Whether the label's text shows the keyboard focus: it or the control
+  // it names has it.
+  bool ShowsFocus(ControlId id) const;
+  void AnnounceChange(ControlId id, DWORD event);
+  bool DescribeWindow(HWND window, AccessibleFacts& facts, std::wstring& value,
+                      std::string& description) override;
+  void DoDefaultAction(HWND window) override;
   void Raise(EventKind kind, ControlId id, int x = 0, int y = 0);
   void RaiseCloseRequest();
 
   App& app_;
   FormEvents& events_;
+  // The design's roles, labels and tab order, for the keys and screen readers.
+  FormSpec rules_;
   HWND window_ = nullptr;
   Color backColor_;
   std::vector<Control> controls_;

@@ -30,6 +30,9 @@ LRESULT CALLBACK StandardControlProc(HWND window, UINT message, WPARAM wParam, L
     RemovePropA(window, kHostProperty);
     RemovePropA(window, kProcProperty);
   }
+  if (message == WM_GETOBJECT && host) {
+    if (auto answer = host->OnStandardControlGetObject(window, wParam, lParam)) return *answer;
+  }
   const LRESULT result = CallWindowProcA(original, window, message, wParam, lParam);
   if (message == WM_MOUSEMOVE && host) host->OnStandardControlMouseMove(window, lParam);
   return result;
