@@ -21,37 +21,6 @@ constexpr ControlId kPane = 1;
 constexpr int kPaneWidth = 200;
 constexpr int kPaneHeight = 120;
 
-// Files of one test in a folder of their own, removed with it.
-class TempFolder {
- public:
-  TempFolder() {
-    static int made = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + "vantor-topics-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++made);
-    CreateDirectoryA(path_.c_str(), nullptr);
-  }
-  ~TempFolder() {
-    for (const std::string& file : files_) DeleteFileA(file.c_str());
-    RemoveDirectoryA(path_.c_str());
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::string File(const std::string& name) const { return path_ + "\\" + name; }
-
-  std::string Write(const std::string& name, const std::string& bytes) {
-    files_.push_back(File(name));
-    std::ofstream(files_.back(), std::ios::binary) << bytes;
-    return files_.back();
-  }
-
- private:
-  std::string path_;
-  std::vector<std::string> files_;
-};
-
 // A 24-bit bitmap file of one colour.
 std::string BitmapFile(int width, int height, COLORREF color) {
   const int stride = (width * 3 + 3) & ~3;

@@ -74,9 +74,9 @@ LRESULT Win32FormHost::OnControlMessage(HWND window, UINT message, WPARAM wParam
     case WM_KILLFOCUS: {
       // The focus is drawn on the control, or on the text that names it.
       Repaint(controls_[id]);
+      // The system itself tells screen readers where the focus went.
       if (const ControlId label = LabelOf(rules_, id); label != kFormItself)
         Repaint(controls_[label]);
-      if (message == WM_SETFOCUS) Announce(window, EVENT_OBJECT_FOCUS);
       return 0;
     }
     case kDefaultActionMessage:
