@@ -152,6 +152,15 @@ TEST_F(CoachAccessTest, EnterOnAStepLabelJumpsToItsStepAndEnterOnAButtonPressesI
   EXPECT_EQ(Topic(), 3);
 }
 
+TEST_F(CoachAccessTest, BackOnTheSecondPageGreysItselfAndPassesTheFocusOnToNext) {
+  OpenAt(1);
+  Window().PressKey(Key::ShiftTab);
+  ASSERT_EQ(Focus(), std::make_pair(std::string("btn_Back"), -1));
+  Window().PressKey(Key::Enter);
+  EXPECT_EQ(Topic(), 0);
+  EXPECT_EQ(Focus(), std::make_pair(std::string("btn_Next"), -1));
+}
+
 TEST_F(CoachAccessTest, KeysOnThePaneScrollIt) {
   OpenAt(0);
   Window().SetFocus(coach->Find("MediaView"));
@@ -208,7 +217,7 @@ TEST_F(VideoAccessTest, TheKeyboardPlaysAndStopsAClipAndTheReaderHearsWhichOne) 
   Window().PressKey(Key::Space);
   EXPECT_EQ(program.video.PlayState, "stop");
   EXPECT_FALSE(Window().Accessible("lbl_RunAVI", 1).state & kStateSelected);
-  Window().PressKey(Key::Tab);  // Stop is greyed now: round to the list
+  // Stop greys itself: the focus moves on, round to the list.
   EXPECT_EQ(Focus(), std::make_pair(std::string("lbl_RunAVI"), 0));
   Window().PressKey(Key::Enter);
   EXPECT_EQ(program.startup.SelectedClip, 0);

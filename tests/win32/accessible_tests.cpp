@@ -334,6 +334,11 @@ TEST_CASE(TabFollowsTheDesignsOrderAndTheKeysActOnOurOwnControls) {
   CHECK(stops == std::vector<int>({kStep0, kPane, kOption1, kBox, kOk, kHelp, kPlay}));
   PressKey(VK_TAB, true);
   CHECK_EQ(FocusedId(), static_cast<int>(kHelp));
+  // A control that goes while it has the focus passes it on.
+  form->SetEnabled(kHelp - 1000, false);
+  CHECK_EQ(FocusedId(), static_cast<int>(kPlay));
+  form->SetVisible(kPlay - 1000, false);
+  CHECK_EQ(FocusedId(), static_cast<int>(kStep0));
 
   // The arrows move the choice round the options, and click each.
   form->SetFocus(kOption1 - 1000);

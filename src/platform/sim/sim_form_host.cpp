@@ -265,6 +265,23 @@ void SimFormHost::SetVisible(ControlId id, bool visible) {
   // A control shown again is painted when the window next waits for input.
   if (visible && !control.visible) control.paintDue = true;
   control.visible = visible;
+  if (!visible) PassFocusOn(id);
+}
+
+void SimFormHost::SetEnabled(ControlId id, bool enabled) {
+  At(id).enabled = enabled;
+  if (!enabled) PassFocusOn(id);
+}
+
+// As the real window does, the focus of a control that goes (or of one
+// inside it) moves on along the tab order.
+void SimFormHost::PassFocusOn(ControlId id) {
+  if (focus_ == kFormItself) return;
+  bool inside = focus_ == id;
+  for (std::string box = At(focus_).design.container; !inside && !box.empty();
+       box = At(IdOf(box, -1)).design.container)
+    inside = IdOf(box, -1) == id;
+  if (inside) focus_ = NextTabStop(design_, id, false, Scene());
 }
 
 void SimFormHost::SetValue(ControlId id, bool selected) {

@@ -104,7 +104,7 @@ class SimFormHost : public FormHost {
   std::string Text(ControlId id) const override { return At(id).text; }
   void SetVisible(ControlId id, bool visible) override;
   bool Visible(ControlId id) const override { return At(id).visible; }
-  void SetEnabled(ControlId id, bool enabled) override { At(id).enabled = enabled; }
+  void SetEnabled(ControlId id, bool enabled) override;
   bool Enabled(ControlId id) const override { return At(id).enabled; }
   void SetValue(ControlId id, bool selected) override;
   bool Value(ControlId id) const override { return At(id).value; }
@@ -144,6 +144,7 @@ class SimFormHost : public FormHost {
   void Raise(EventKind kind, const std::string& name, int index, int x = 0, int y = 0);
   // Shown (with every container), enabled and able to take the focus.
   bool Usable(ControlId id) const;
+  void PassFocusOn(ControlId id);
   FocusScene Scene() const;
 
   SimPlatform& desktop_;

@@ -39,7 +39,9 @@ void Win32FormHost::SetVisible(ControlId id, bool visible) {
   // labels over it (or over an image) drew it as part of their own
   // background.
   if (ShowsUnderLabels(*control)) Repaint(*control);
+  const bool hadFocus = HoldsFocus(*control);
   if (control->window) ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
+  if (!visible && hadFocus) MoveFocusOn(id);
 }
 
 // The control's own setting, as the core set it, whether or not its window
@@ -57,9 +59,24 @@ void Win32FormHost::SetEnabled(ControlId id, bool enabled) {
   if (control->design.kind == ControlKind::Timer) {
     ApplyTimer(id);
   } else if (control->window) {
+    const bool hadFocus = HoldsFocus(*control);
     EnableWindow(control->window, enabled);
     AnnounceChange(id, EVENT_OBJECT_STATECHANGE);
+    if (!enabled && hadFocus) MoveFocusOn(id);
   }
+}
+
+bool Win32FormHost::HoldsFocus(const Control& control) const {
+  HWND focus = GetFocus();
+  return control.window && focus && (focus == control.window || IsChild(control.window, focus));
+}
+
+// A control that goes while it has the keyboard passes it on along the tab
+// order, so that the keys still reach the window: Stop greys itself when
+// pressed, Back on the first page.
+void Win32FormHost::MoveFocusOn(ControlId id) {
+  const ControlId next = NextTabStop(rules_, id, false, Scene());
+  ::SetFocus(next != kFormItself ? controls_[next].window : window_);
 }
 
 bool Win32FormHost::Enabled(ControlId id) const {

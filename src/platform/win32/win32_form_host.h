@@ -151,6 +151,8 @@ class Win32FormHost final : public FormHost, private AccessibleSource {
   void RestoreFocus();
   // The control that has the focus, or holds the window that has it.
   ControlId FocusedControl() const;
+  bool HoldsFocus(const Control& control) const;
+  void MoveFocusOn(ControlId id);
   FocusScene Scene() const;
   void DoKeyAction(ControlId id, KeyAction action);
   // Whether the label's text shows the keyboard focus: it or the control

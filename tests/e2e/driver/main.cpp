@@ -47,7 +47,24 @@ constexpr Verb kVerbs[] = {
      "click <title> <id> [--mouse|--post]: press a button (BM_CLICK; posted with --post), or "
      "post a mouse click to the middle of another control (of any control with --mouse)",
      2, Click},
-    {"key", "key <title> enter|escape|tab|space [--post]: a key press into that window", 2, Key},
+    {"key",
+     "key <title> <key>... [--post]: key presses into that window, one after another; keys are "
+     "enter|escape|tab|shift-tab|space|up|down|left|right|pgup|pgdn|home|end",
+     2, Key},
+    {"focus", "focus <title>: the ID of the control that has the keyboard focus (0: the window)", 1,
+     Focus},
+    {"wait-focus", "wait-focus <title> <id> [ms]: wait until that control has the keyboard focus",
+     2, WaitFocus},
+    {"wait-value",
+     "wait-value <title> <id> <text> [ms]: wait until the value a screen reader reads of the "
+     "control starts with the text",
+     3, WaitValue},
+    {"accessible",
+     "accessible <title>: every control as a screen reader reads it: role, state, default action "
+     "and name",
+     1, Accessible},
+    {"acc-value", "acc-value <title> <id>: the value a screen reader reads of the control (UTF-8)",
+     2, AccessibleValue},
     {"dblclick", "dblclick <title> <id>: a posted double click in the middle of a control", 2,
      DoubleClick},
     {"hover", "hover <title> <id>: the mouse moved over the middle of a control", 2, Hover},
