@@ -205,8 +205,8 @@ TEST_F(VideoAccessTest, TheKeyboardPlaysAndStopsAClipAndTheReaderHearsWhichOne) 
   EXPECT_EQ(program.startup.SelectedClip, 1);
   EXPECT_EQ(program.video.PlayState, "play");
   EXPECT_EQ(Window().Accessible("lbl_RunAVI", 1).state, kItem | kStateSelected | kStateFocused);
-  // No tool tip for the pause picture: the settings' name, by default.
-  EXPECT_EQ(Window().Accessible("btn_Play").name, "Pause");
+  // Named by the pause picture's tool tip while the clip plays.
+  EXPECT_EQ(Window().Accessible("btn_Play").name, "Hold it");
   Window().PressKey(Key::Down);
   Window().PressKey(Key::Down);  // the last clip: the focus stays
   EXPECT_EQ(Focus(), std::make_pair(std::string("lbl_RunAVI"), 2));
