@@ -249,6 +249,29 @@ expect_text() {
   expect_eq "$1" "$4" "$(vd text "$2" "$3")"
 }
 
+# readable <title> [--with id]: the window as a screen reader reads it
+# through oleacc (prints it): every control answers, and every one shown
+# with a text is named by that text (without the "&" of an access key). The
+# text of an edit or a combo box is its value, not its name.
+readable() {
+  local tree line id text name named=0
+  tree="$(vd accessible "$@")" || fail "\"$1\" cannot be read as a screen reader reads it"
+  echo "$tree"
+  ! grep -q ' role=none' <<<"$tree" || fail "a control of \"$1\" answers no screen reader"
+  while IFS= read -r line; do
+    [[ "$(kv visible "$line")" == 1 ]] || continue
+    [[ "$(kv class "$line")" =~ ^(Edit|ComboBox)$ ]] && continue
+    id="$(kv id "$line")" text="${line#* text=}"
+    text="${text//&/}"
+    [[ -n "$text" ]] || continue
+    name="$(grep "^id=$id " <<<"$tree" | sed 's/^[^ ]* [^ ]* [^ ]* [^ ]* name=//')"
+    [[ "$name" == "$text" ]] || fail "\"$1\": control $id is named '$name', not by its text '$text'"
+    named=$((named + 1))
+  done < <(vd controls "$@")
+  ((named > 0)) || fail "\"$1\" shows no control with a text"
+  echo "ok: \"$1\" read as a screen reader reads it, $named controls named by their texts"
+}
+
 # centred_with_client <what> <title> <client width> <client height>: the
 # window stands in the middle of the screen (within a pixel) with a client
 # area of that size in pixels.
