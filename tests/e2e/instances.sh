@@ -12,8 +12,8 @@ burst_install() {
   # Found again where they are, the clips' folder is written as it stands.
   ini_set General MoviesLastFoundAt "$CLIP_FOLDER_WIN"
   host_doubles
-  COACH_TITLE="$(ini_value "frmCoach Text" Title)"
-  CHOICE_TITLE="$(ini_value "frmChoice Text" Title)"
+  # shellcheck disable=SC2034 # for the cases
+  COACH_TITLE="$(ini_value "frmCoach Text" Title)" CHOICE_TITLE="$(ini_value "frmChoice Text" Title)"
   keep_ini
 }
 
@@ -23,6 +23,7 @@ burst_install() {
 # writes the file): that section, when there is one, holds left, top, width
 # and height, once each, as numbers.
 ini_whole() {
+  # shellcheck disable=SC2016 # awk's own variables
   local strip='/^\[/ { skip = tolower($0) ~ /^\[aviposition\]/ } !skip && !/^\r?$/' keys
   cmp -s <(awk "$strip" "$CASE_TMP/ini-kept") <(awk "$strip" "$INSTALL/zthelp.ini") ||
     fail "$1: zthelp.ini changed beyond [AVIPosition]"
