@@ -4,6 +4,8 @@
 # one choice dialog, the first start's; every later start brings it
 # forward and ends with exit code 0. Its Cancel ends the first start and
 # nothing is written.
+# Twenty tries of up to five starts each, slower on a busy machine:
+# e2e-timeout: 150
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 # shellcheck source=../video.sh

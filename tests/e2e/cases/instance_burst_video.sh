@@ -4,6 +4,8 @@
 # which closes before the next opens, so one video window stays; every
 # other start ends with exit code 0; the settings file whole, with the
 # taken-over place in [AVIPosition].
+# Twenty tries of up to five starts each, slower on a busy machine:
+# e2e-timeout: 150
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 # shellcheck source=../video.sh
