@@ -66,16 +66,5 @@ TEST_CASE(AnInstanceThatEndsInItsStartGivesUpItsTurn) {
   CHECK(!second.EarlierInstanceRunning());
 }
 
-TEST_CASE(AClosedWindowIsWaitedForUntilItHasGone) {
-  Win32Instances instances;
-  HWND window = CreateWindowExA(0, "STATIC", "old", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
-  const DWORD start = GetTickCount();
-  CHECK(!instances.AwaitClosed(reinterpret_cast<WindowHandle>(window), 200));
-  CHECK(GetTickCount() - start >= 200);
-  DestroyWindow(window);
-  CHECK(instances.AwaitClosed(reinterpret_cast<WindowHandle>(window), 200));
-}
-
 }  // namespace
 }  // namespace vantor::win32::test
