@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "platform/drives.h"
 
 namespace vantor::sim {
@@ -33,6 +34,11 @@ class SimDrives : public Drives {
   void AddFile(const std::string& path, bool normal = true);
   void AddHiddenFolder(const std::string& path);
   void SetCurrentFolder(const std::string& path) { current_ = path; }
+  // The current folder the process keeps for a drive other than the
+  // current one; it need not exist.
+  void SetCurrentFolderOnDrive(char letter, const std::string& path) {
+    driveFolders_[AsciiLower(letter)] = path;
+  }
 
   DriveKind KindOf(const std::string& root) override;
   std::optional<std::string> VolumeLabel(const std::string& root) override;
@@ -41,6 +47,7 @@ class SimDrives : public Drives {
   std::vector<std::string> NormalFiles(const std::string& folder,
                                        const std::string& pattern) override;
   std::string CurrentFolder() override { return current_; }
+  std::string CurrentFolderOnDrive(char letter) override;
   std::vector<std::string> DriveRoots() override;
 
  private:
@@ -68,6 +75,7 @@ class SimDrives : public Drives {
   std::map<char, Drive> drives_;
   std::map<std::string, Entry> entries_;  // by key; roots are not entries
   std::string current_;
+  std::map<char, std::string> driveFolders_;  // by lower-case letter
 };
 
 }  // namespace vantor::sim
