@@ -12,10 +12,11 @@
 #include <vector>
 
 #include "platform/drives.h"
+#include "platform/file_reader.h"
 
 namespace vantor::sim {
 
-class SimDrives : public Drives {
+class SimDrives : public Drives, public FileReader {
  public:
   // A fresh machine has one fixed drive c: holding the program's folder,
   // which is also the current folder.
@@ -31,6 +32,8 @@ class SimDrives : public Drives {
   // Adds a file and its folders. A file that is not normal is hidden or a
   // system file: folder listings leave it out.
   void AddFile(const std::string& path, bool normal = true);
+  // Adds a normal file with these bytes, which ReadFile gives back.
+  void PutFile(const std::string& path, std::string bytes);
   void AddHiddenFolder(const std::string& path);
   void SetCurrentFolder(const std::string& path) { current_ = path; }
 
@@ -42,6 +45,10 @@ class SimDrives : public Drives {
                                        const std::string& pattern) override;
   std::string CurrentFolder() override { return current_; }
   std::vector<std::string> DriveRoots() override;
+
+  // A file's bytes (none for one added without); nullopt when it is not
+  // there or its drive is not ready.
+  std::optional<std::string> ReadFile(const std::string& path, std::size_t limit) override;
 
  private:
   struct Drive {
@@ -66,7 +73,8 @@ class SimDrives : public Drives {
                                   const std::function<bool(const Entry&)>& wanted) const;
 
   std::map<char, Drive> drives_;
-  std::map<std::string, Entry> entries_;  // by key; roots are not entries
+  std::map<std::string, Entry> entries_;      // by key; roots are not entries
+  std::map<std::string, std::string> bytes_;  // of files, by key
   std::string current_;
 };
 
