@@ -33,10 +33,14 @@ void ReportMissing(Findings& findings, CheckServices& services, const std::strin
                    const std::string& name, const std::string& consequence) {
   const std::string wrong = WrongName(services, folder, name);
   if (!wrong.empty()) {
-    findings.Add(Severity::Error, wrong, 0, "files",
-                 "Vantor reads only " + name + ", and this file is not read: rename it " + name +
-                     " (Windows may hide the \"" + wrong.substr(wrong.find('.')) +
-                     "\" an editor added)");
+    // Windows hides the extension an editor adds ("zthelp.ini.txt").
+    const bool added =
+        wrong.size() > name.size() && SameWithoutCase(wrong.substr(0, name.size()), name);
+    findings.Add(
+        Severity::Error, wrong, 0, "files",
+        "Vantor reads only " + name + ", and this file is not read: rename it " + name +
+            (added ? " (Windows may hide the \"" + wrong.substr(name.size()) + "\" an editor added)"
+                   : ""));
   }
   findings.Add(Severity::Error, name, 0, "files",
                "cannot be read: " + consequence + "; put " + name + " beside vantor.exe");

@@ -125,11 +125,12 @@ const SectionKind* KindOfSection(std::string_view name, int* number) {
 std::string NearSectionName(std::string_view name) {
   if (KindOfSection(name)) return {};
   const Split split = SplitNumber(name);
-  for (const SectionKind& kind : Kinds()) {
+  // A name that ends in a number is first taken for a numbered section.
+  for (const SectionKind& kind : Kinds())
     if (kind.numbered && !split.digits.empty() && Near(split.stem, kind.name))
       return kind.name + PlainNumber(split.digits);
+  for (const SectionKind& kind : Kinds())
     if (!kind.numbered && Near(name, kind.name)) return kind.name;
-  }
   return {};
 }
 

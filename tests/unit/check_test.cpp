@@ -132,6 +132,7 @@ struct Case {
   Install install;
   int status;
   std::vector<Expected> expected;
+  std::vector<std::string> without = {};  // texts no finding may hold
   friend void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 };
 
@@ -289,6 +290,253 @@ std::vector<Case> Cases() {
        {{"zthelp.ini", "NextButton=",
          "warning: [frmCoach Text] NextButton ends in \"; translated\", which is part of the "
          "value, not a comment: the window shows it. Put comments on a line of their own"}}},
+
+      {"SettingsFileSavedAsText",
+       [] {
+         Install install;
+         install.iniName = "zthelp.ini.txt";
+         return install;
+       }(),
+       2,
+       {{"zthelp.ini.txt", "",
+         "error: Vantor reads only zthelp.ini, and this file is not read: rename it zthelp.ini "
+         "(Windows may hide the \".txt\" an editor added)"},
+        {"zthelp.ini", "",
+         "error: cannot be read: every text of Vantor's windows is empty, and the coach has no "
+         "task; put zthelp.ini beside vantor.exe"}}},
+
+      // --- The rest of what authors get wrong. ---
+      {"HelpTitleMissing",
+       Install().Without("Vantor.m14"),
+       1,
+       {{"Vantor.m14", "",
+         "error: cannot be read: every page of the coach shows only its background; put "
+         "Vantor.m14 beside vantor.exe"}}},
+      {"PictureNotABitmap",
+       Install().Change([](sim::SimDrives& drives, sim::FakeMciDevice&) {
+         drives.PutFile("C:\\Vantor\\mvbackWH.bmp", "GIF89a");
+       }),
+       0,
+       {{"mvbackWH.bmp", "",
+         "warning: is not a Windows bitmap, so the topic pane is plain white; save the picture "
+         "as a .bmp file"}}},
+      {"TopicListEndsAtAnEmptyTopicId",
+       Install().Ini("TopicID=final_scan", "TopicID="),
+       1,
+       {{"zthelp.ini", "TopicID=\n",
+         "error: [coachTopic9] TopicID is empty: it ends the topic list, so [coachTopic10] to "
+         "[coachTopic11] are never read and the task ends early (Finish comes on the page "
+         "before); give it a TopicID"}}},
+      {"SeventhStep",
+       Install().Ini("[coachTopic0]", "[coachStep6]\nBUTTON=More\nStartTopic=11\n\n[coachTopic0]"),
+       0,
+       {{"zthelp.ini", "[coachStep6]",
+         "warning: [coachStep6] is never read: the coach has six step labels, [coachStep0] to "
+         "[coachStep5]"}}},
+      {"EleventhClip",
+       Install().Ini("[AVI3]", "[AVI10]\nBUTTON=More\nFile=more.avi\n\n[AVI3]"),
+       0,
+       {{"zthelp.ini", "[AVI10]",
+         "warning: [AVI10] is never read: the video window has ten clip labels, [AVI0] to "
+         "[AVI9]"}}},
+      {"KeyNameWithABlank",
+       Install().Ini("TopicID=check_preview", "Topic ID=check_preview"),
+       1,
+       {{"zthelp.ini", "Topic ID",
+         "error: [coachTopic3] \"Topic ID\" is not a key Vantor reads: write it TopicID"}}},
+      {"HashComment",
+       Install().Ini("Title=Vantor Scan Coach", "Title=Vantor Scan Coach\n#Title=Old title"),
+       0,
+       {{"zthelp.ini", "#Title",
+         "warning: [frmCoach Text] \"#Title\" is a key, not a comment: a comment starts with "
+         "\";\""}}},
+      {"LineWithoutEquals",
+       Install().Ini("TopicID=mark_area\nBack=-1", "TopicID=mark_area\nBack -1"),
+       0,
+       {{"zthelp.ini", "Back -1",
+         "warning: [coachTopic4] this line has no \"=\" and defines nothing: write it as "
+         "name=value, or start a comment with \";\""},
+        {"zthelp.ini", "[coachTopic4]",
+         "warning: [coachTopic4] Back=0: Back is enabled on this page but does nothing; give "
+         "the offset to the page Back goes to (-1 for the one before)"}}},
+      {"KeyBeforeAnySection",
+       Install().Ini("[General]", "Title=Vantor\n[General]"),
+       0,
+       {{"zthelp.ini", "Title=Vantor\n",
+         "warning: Title stands before any section and is never read: move it into its "
+         "section"}}},
+      {"ValueOneCharacterTooLong",
+       Install().Ini("TOOLTIP=Choose colour, grey or black and white for the scan",
+                     "TOOLTIP=" + std::string(256, 'x')),
+       0,
+       {{"zthelp.ini", "TOOLTIP=xx",
+         "warning: [AVI3] TOOLTIP is 256 characters long: Vantor reads only the first 255, up "
+         "to \"" +
+             std::string(20, 'x') + "\"; shorten it"}}},
+      {"ValueOfTheLongestLength",
+       Install().Ini("TOOLTIP=Choose colour, grey or black and white for the scan",
+                     "TOOLTIP=\"" + std::string(255, 'x') + "\""),
+       0,
+       {},
+       {"characters long"}},
+      {"NumberInWords",
+       Install().Ini("TopicID=adjust_frame\nBack=-1", "TopicID=adjust_frame\nBack=minus one"),
+       0,
+       {{"zthelp.ini", "Back=minus one",
+         "warning: [coachTopic5] Back = \"minus one\" is not a whole number: Vantor reads it as "
+         "0; write the number in digits"}}},
+      {"SixteenBitNumberTooLarge",
+       Install().Ini("TopicID=scan_welcome\nBack=0\nHideButton=1",
+                     "TopicID=scan_welcome\nBack=0\nHideButton=32768"),
+       0,
+       {{"zthelp.ini", "HideButton=32768",
+         "warning: [coachTopic0] HideButton = 32768 does not fit in 16 bits, so Vantor takes its "
+         "default instead: keep it within -32768 to 32767"}},
+       {"32767 does not fit"}},
+      {"Utf8WithoutSignature",
+       Install().Ini("Title=Vantor Scan Coach", "Title=Vantor Scan-Assistent f\xC3\xBCr Sie"),
+       1,
+       {{"zthelp.ini", "Scan-Assistent",
+         "error: [frmCoach Text] Title is UTF-8, and the file has no UTF-8 signature: Vantor "
+         "reads it in the system's code page 1252, so every letter beyond ASCII shows as two or "
+         "three wrong ones. Save zthelp.ini in code page 1252 (\"ANSI\"), or as \"UTF-8 with "
+         "signature\""}}},
+      {"LetterTheCodePageLacks",
+       [] {
+         Install install;
+         install.Ini("Title=Vantor Scan Coach",
+                     "Title=\xD0\xA2\xD1\x80\xD0\xB5\xD0\xBD\xD0\xB5\xD1\x80");
+         install.Ini("DontShowLabel=Don't show", "DontShowLabel=Nicht mehr zeigen, sch\xC3\xB6n");
+         install.ini = "\xEF\xBB\xBF" + install.ini;
+         return install;
+       }(),
+       1,
+       {{"zthelp.ini", "Title=\xD0\xA2",
+         "error: [frmCoach Text] Title holds U+0422, a letter that the system's code page 1252 "
+         "lacks: Vantor reads it as \"?\". Write this text with the letters of code page 1252, "
+         "or install on a system whose code page has them"}},
+       {"U+00F6"}},
+      {"BackBeforeTheFirstTopic",
+       Install().Ini("TopicID=place_original\nBack=-1", "TopicID=place_original\nBack=-2"),
+       1,
+       {{"zthelp.ini", "Back=-2",
+         "error: [coachTopic1] Back=-2 points to topic -1, which the task does not have: Back "
+         "does nothing here; give the offset to the page Back goes to (-1 for the one before)"}}},
+      {"BackForward",
+       Install().Ini("TopicID=colour_use\nBack=-1", "TopicID=colour_use\nBack=1"),
+       0,
+       {{"zthelp.ini", "Back=1",
+         "warning: [coachTopic7] Back=1 goes forward, to [coachTopic8]: Back offsets are "
+         "normally negative (-1 for the page before)"}}},
+      {"StepsOutOfOrder",
+       Install().Ini("StartTopic=6", "StartTopic=4"),
+       0,
+       {{"zthelp.ini", "StartTopic=4\n\n[coachStep4]",
+         "warning: [coachStep3] StartTopic=4 does not come after [coachStep2]'s StartTopic (4): "
+         "the steps must follow the topics upward, or the marked step goes astray"}}},
+      {"KindOfOriginalWithTooFewChoices",
+       Install().Ini("OptionButtonText6=A chart, map or logo in a few flat colours\n", ""),
+       1,
+       {{"zthelp.ini", "OptionButtonSet=0",
+         "error: [coachTopic6]: topic 6 marks one of 7 choices (by the output type) for the kind "
+         "of original, but [OptionButtons0] lacks OptionButtonText6; topics 2, 4, 6, 7 and 8 "
+         "act on the scanning application by number, so a topic added or removed before them "
+         "moves the others"}}},
+      {"OutputTopicWithoutDoIt",
+       Install().Ini("DoItButton=Set this output type in ZT Orvex Pro\n", ""),
+       1,
+       {{"zthelp.ini", "[coachTopic8]",
+         "error: [coachTopic8] has no DoItButton: topic 8's Do It is what sets the chosen output "
+         "type in the scanning application; without it nothing is set"}}},
+      {"OptionTextPastMaxOptionButtons",
+       Install().Ini("maxOptionButtons=8", "maxOptionButtons=7"),
+       1,
+       {{"zthelp.ini", "OptionButtonText7=16",
+         "warning: [OptionButtons2] OptionButtonText7 is never shown: [OptionButtons] "
+         "maxOptionButtons is 7; raise it to 8"}}},
+      {"SetPastNumOBSets",
+       Install().Ini("numOBSets=3", "numOBSets=2"),
+       1,
+       {{"zthelp.ini", "[OptionButtons2]",
+         "warning: [OptionButtons2] is never read: [OptionButtons] numOBSets is 2; raise it to "
+         "3"}}},
+      {"OptionRowLeftEmpty",
+       Install().Ini("OptionButtonText2=Show it on screen or send it by e-mail\n", ""),
+       1,
+       {{"zthelp.ini", "[OptionButtons1]",
+         "warning: [OptionButtons1] OptionButtonText2 is missing or empty: its row stays empty "
+         "between the choices"}}},
+      {"HelpTopicRepeated",
+       Install().Title("@topic final_scan", "@topic scan_done\nThe end.\n\n@topic final_scan"),
+       0,
+       {{"Vantor.m14", "@topic scan_done\n=",
+         "warning: \"@topic scan_done\" is repeated (first at line {@topic scan_done\nThe end.}): "
+         "only "
+         "the first is shown; rename or delete this one"}}},
+      {"TextBeforeTheFirstTopic",
+       Install().Title("@topic scan_welcome", "Scan coach help\n\n@topic scan_welcome"),
+       0,
+       {{"Vantor.m14", "Scan coach help",
+         "warning: text before the first \"@topic\" belongs to no topic and is never shown; "
+         "start it with \"@topic <identifier>\" or make it a comment with \"#\""}}},
+      {"ClipNameWithABlank",
+       Install()
+           .Ini("File=place.avi", "File=place clip.avi")
+           .Change([](sim::SimDrives& drives, sim::FakeMciDevice& mci) {
+             drives.PutFile("C:\\Vantor\\clips\\place clip.avi", AviHead("mrle", "\x01"));
+             mci.AddClip("C:\\Vantor\\clips\\place clip.avi", 320, 240, 5000);
+           }),
+       0,
+       {{"zthelp.ini", "File=place clip.avi",
+         "warning: [AVI0] File \"place clip.avi\" has a blank in its name: the multimedia layer "
+         "takes a blank for the end of the name unless it is quoted; rename the clip without "
+         "blanks"}}},
+      {"ClipNameWithAQuote",
+       Install().Ini("File=place.avi", "File=pla\"ce.avi"),
+       1,
+       {{"zthelp.ini", "File=pla",
+         "error: [AVI0] File \"pla\"ce.avi\" holds a character that no file name can hold (\" * "
+         "? < > |): correct the name"}}},
+      {"ClipWithoutFile",
+       Install().Ini("File=place.avi", "File="),
+       1,
+       {{"zthelp.ini", "File=\n",
+         "error: [AVI0] has no File: a click on \"Place the page\" plays nothing; name the clip's "
+         "file"}}},
+      {"ClipFolderOfTheSettingsGone",
+       Install().Ini("CallingAppName=ZT Orvex Pro",
+                     "CallingAppName=ZT Orvex Pro\nMoviesLastFoundAt=D:\\clips"),
+       0,
+       {{"zthelp.ini", "MoviesLastFoundAt",
+         "warning: the clip folder D:\\clips ([General] MoviesLastFoundAt) cannot be entered, so "
+         "the clips were not checked; insert the CD, or name the folder with --clips"}}},
+      {"ClipsWhereTheSettingsSay",
+       Install()
+           .Ini("CallingAppName=ZT Orvex Pro",
+                "CallingAppName=ZT Orvex Pro\nMoviesLastFoundAt=C:\\Vantor")
+           .Ini("File=select.avi", "File=selct.avi"),
+       1,
+       {{"zthelp.ini", "File=selct.avi",
+         "error: [AVI2] File \"selct.avi\" is not in the clip folder C:\\Vantor\\clips: a click "
+         "on the clip brings only messages of the multimedia layer; did you mean "
+         "\"select.avi\"?"}}},
+      {"NoClipFolderKnown",
+       Install()
+           .Without("clips\\vantor-clips.id")
+           .Without("clips\\place.avi")
+           .Without("clips\\preview.avi")
+           .Without("clips\\select.avi")
+           .Without("clips\\output.avi"),
+       0,
+       {{"zthelp.ini", "[General]",
+         "note: [General] MoviesLastFoundAt is empty, so the video window looks for the clips on "
+         "the CD when it first opens; the clips were not checked: vantor-check --clips FOLDER "
+         "checks the clips in FOLDER"}}},
+      {"SemicolonInsideAText",
+       Install().Ini("Instruction1=Pick a clip on the left", "Instruction1=Pick a clip; any clip"),
+       0,
+       {},
+       {"comment"}},
   };
 }
 
@@ -300,11 +548,118 @@ TEST_P(CheckCase, PrintsTheExpectedLines) {
   const std::vector<std::string> lines = Lines(report);
   for (const Expected& e : c.expected)
     EXPECT_THAT(lines, ::testing::Contains(LineText(c.install, e)));
+  for (const std::string& text : c.without)
+    EXPECT_THAT(lines, ::testing::Each(::testing::Not(::testing::HasSubstr(text))));
   EXPECT_EQ(report.status, c.status) << ::testing::PrintToString(lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(Mistakes, CheckCase, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return info.param.name; });
+
+TEST(Check, ClipsInTheFolderGivenAreOpenedThereAndClosed) {
+  sim::FakeMciDevice* device = nullptr;
+  Install install;
+  install.Change([&](sim::SimDrives& drives, sim::FakeMciDevice& mci) {
+    device = &mci;
+    drives.AddDrive('e', DriveKind::CdRom, "SCANCD01");
+    drives.PutFile("E:\\clips\\vantor-clips.id", "");
+    drives.PutFile("E:\\clips\\place.avi", AviHead("mrle", "\x01"));
+    mci.AddClip("E:\\clips\\place.avi", 320, 240, 5000);
+  });
+  check::CheckOptions options;
+  options.clipFolder = "e:";  // a drive alone: the clips are looked for in relativePath on it
+  const std::vector<std::string> lines = Lines(install.Run(options));
+  EXPECT_THAT(lines, ::testing::Contains(::testing::StartsWith(
+                         "zthelp.ini:" + std::to_string(LineOf(install.ini, "File=preview.avi")) +
+                         ": error: [AVI1] File \"preview.avi\" is not in the clip folder "
+                         "e:\\clips")));
+  EXPECT_THAT(lines, ::testing::Not(::testing::Contains(::testing::HasSubstr("place.avi"))));
+}
+
+TEST(Check, VideoFormatIsNamedFromTheAviHeader) {
+  struct Row {
+    std::string head;
+    std::string format;
+  };
+  const Row rows[] = {
+      {SampleFile("clips/place.avi").substr(0, 4096), "mrle, RLE8"},
+      {AviHead("FMP4", "FMP4"), "FMP4"},
+      {AviHead("cvid", "cvid"), "cvid"},
+      {AviHead("    ", std::string(4, '\0')), "uncompressed"},
+      {AviHead("mrle", "\x01").substr(0, 60), "unknown"},  // cut before the format
+      {"RIFF\x04\0\0\0WAVE", "unknown"},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(check::VideoFormatName(check::ReadAviVideo(row.head)), row.format) << row.format;
+  EXPECT_FALSE(check::ReadAviVideo("RIFF\x04\0\0\0WAVE").riffAvi);
+  const check::AviVideo sample = check::ReadAviVideo(SampleFile("clips/place.avi"));
+  EXPECT_EQ(sample.width, 320);
+  EXPECT_EQ(sample.height, 240);
+}
+
+TEST(Check, NearNamesAreALetterOrTwoOff) {
+  struct Row {
+    std::string written;
+    std::string meant;  // empty: taken as some other program's section
+  };
+  const Row rows[] = {
+      {"coachTopc3", "coachTopic3"},
+      {"AVI 0", "AVI0"},
+      {"coachTopic03", "coachTopic3"},
+      {"Genral", "General"},
+      {"frmCoachText", "frmCoach Text"},
+      {"All  Forms Text", "All Forms Text"},
+      {"OptionButton1", "OptionButtons1"},
+      {"coachTopic3", ""},
+      {"HelpObject", ""},
+      {"coachToppic", ""},
+      {"AVI", ""},
+      {"AVIPosition", ""},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(check::NearSectionName(row.written), row.meant) << row.written;
+  // Two letters off a long name is near; three is not.
+  EXPECT_EQ(check::NameDistance("coachTopic", "caochTpic"), 2);
+  EXPECT_EQ(check::NearSectionName("cachTpic1"), "coachTopic1");
+  EXPECT_EQ(check::NearSectionName("cahTpic1"), "");
+}
+
+TEST(Check, FindingsPrintAsCompilersPrintThemAndAsJson) {
+  const std::vector<check::Finding> findings = {
+      {"zthelp.ini", 12, check::Severity::Error, "topic-id", "[coachTopic3] TopicID \"a\\b\""},
+      {"mvback37.bmp", 0, check::Severity::Warning, "pictures", "is missing"},
+      {"Vantor.m14", 3, check::Severity::Note, "title-topic", "tab\there"},
+  };
+  EXPECT_EQ(check::FindingLine(findings[0]),
+            "zthelp.ini:12: error: [coachTopic3] TopicID \"a\\b\"");
+  EXPECT_EQ(check::FindingLine(findings[1]), "mvback37.bmp: warning: is missing");
+  EXPECT_EQ(check::SummaryLine(findings), "1 error, 1 warning, 1 note");
+  EXPECT_EQ(check::SummaryLine({}), "0 errors, 0 warnings, 0 notes");
+  EXPECT_EQ(check::FindingsJson({}, [](const std::string& s) { return s; }), "[]");
+  EXPECT_EQ(check::FindingsJson(findings, [](const std::string& s) { return s; }),
+            "[\n"
+            "  {\"file\": \"zthelp.ini\", \"line\": 12, \"severity\": \"error\", \"check\": "
+            "\"topic-id\", \"message\": \"[coachTopic3] TopicID \\\"a\\\\b\\\"\"},\n"
+            "  {\"file\": \"mvback37.bmp\", \"line\": 0, \"severity\": \"warning\", \"check\": "
+            "\"pictures\", \"message\": \"is missing\"},\n"
+            "  {\"file\": \"Vantor.m14\", \"line\": 3, \"severity\": \"note\", \"check\": "
+            "\"title-topic\", \"message\": \"tab\\there\"}\n"
+            "]");
+  // Text in the code page goes out as UTF-8.
+  sim::Windows1252 codePage;
+  const std::vector<check::Finding> german = {
+      {"zthelp.ini", 1, check::Severity::Error, "x", "f\xFCr \x80"}};
+  EXPECT_THAT(check::FindingsJson(german, [&](const std::string& s) { return codePage.ToUtf8(s); }),
+              ::testing::HasSubstr("\"f\xC3\xBCr \xE2\x82\xAC\""));
+}
+
+TEST(Check, EveryFindingNamesACheckOfTheList) {
+  std::vector<std::string> names;
+  for (const auto& kind : check::CheckKinds()) names.push_back(kind.name);
+  for (const Case& c : Cases())
+    for (const auto& finding : c.install.Run().findings)
+      EXPECT_THAT(names, ::testing::Contains(finding.check)) << c.name;
+}
 
 }  // namespace
 }  // namespace vantor::testing
