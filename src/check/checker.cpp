@@ -20,11 +20,14 @@ constexpr void (*kChecks[])(CheckContext&) = {
 };
 
 // A file that should be `name` but was saved under another name beside it
-// ("zthelp.ini.txt", "zthelp.txt"); empty when there is none.
+// by an editor ("zthelp.ini.txt", "zthelp.txt"); empty when there is none.
+// Other files of the same stem (the host's zthelp.dll) are not it.
 std::string WrongName(CheckServices& services, const std::string& folder, const std::string& name) {
   const std::string stem = name.substr(0, name.find('.'));
-  for (const std::string& file : services.drives.NormalFiles(folder, stem + "*")) {
-    if (!SameWithoutCase(file, name)) return file;
+  for (const std::string& file : services.drives.NormalFiles(folder, stem + ".*")) {
+    const bool longer =
+        file.size() > name.size() && SameWithoutCase(file.substr(0, name.size()), name);
+    if (longer || SameWithoutCase(file, stem + ".txt")) return file;
   }
   return {};
 }

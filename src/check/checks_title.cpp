@@ -36,7 +36,8 @@ std::optional<std::string> MeantTopic(std::string_view trimmed) {
   std::string_view rest = TrimBlanks(trimmed.substr(1));
   std::size_t word = 0;
   while (word < rest.size() && std::isalpha(static_cast<unsigned char>(rest[word]))) ++word;
-  if (word == 0 || NameDistance(rest.substr(0, word), "topic") > 2) return std::nullopt;
+  // One letter off: "@topical" is a word of its own.
+  if (word == 0 || NameDistance(rest.substr(0, word), "topic") > 1) return std::nullopt;
   rest.remove_prefix(word);
   while (!rest.empty() && (IsBlank(rest.front()) || rest.front() == ':' || rest.front() == '='))
     rest.remove_prefix(1);

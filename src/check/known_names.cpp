@@ -126,9 +126,12 @@ std::string NearSectionName(std::string_view name) {
   if (KindOfSection(name)) return {};
   const Split split = SplitNumber(name);
   // A name that ends in a number is first taken for a numbered section.
-  for (const SectionKind& kind : Kinds())
-    if (kind.numbered && !split.digits.empty() && Near(split.stem, kind.name))
+  for (const SectionKind& kind : Kinds()) {
+    // A number too large for any list is no slip of the keyboard.
+    if (kind.numbered && !split.digits.empty() && split.digits.size() <= 5 &&
+        Near(split.stem, kind.name))
       return kind.name + PlainNumber(split.digits);
+  }
   for (const SectionKind& kind : Kinds())
     if (!kind.numbered && Near(name, kind.name)) return kind.name;
   return {};
@@ -147,7 +150,8 @@ std::string NearKeyName(const SectionKind& kind, std::string_view key) {
   for (const char* known : kind.keys)
     if (Near(key, known)) return known;
   const Split split = SplitNumber(key);
-  if (kind.numberedKey && !split.digits.empty() && Near(split.stem, kind.numberedKey))
+  if (kind.numberedKey && !split.digits.empty() && split.digits.size() <= 5 &&
+      Near(split.stem, kind.numberedKey))
     return kind.numberedKey + PlainNumber(split.digits);
   return {};
 }

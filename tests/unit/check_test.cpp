@@ -661,5 +661,36 @@ TEST(Check, EveryFindingNamesACheckOfTheList) {
       EXPECT_THAT(names, ::testing::Contains(finding.check)) << c.name;
 }
 
+TEST(Check, ReadsAnythingAsTheProgramDoes) {
+  // Files that are no settings file or help title at all: the checker
+  // finishes and says what it can, as the program shows what it can.
+  std::string junk;
+  for (int i = 0; i < 20000; ++i) junk += static_cast<char>((i * 7919 + i / 13) & 0xFF);
+  const std::string inputs[] = {
+      "",
+      junk,
+      "\xFF\xFE[\0",                            // UTF-16 cut in the middle of a unit
+      "\xEF\xBB\xBF",                           // a signature alone
+      "\xEF\xBB\xBF[AVI0]\r\nBUTTON=\xF0\x9F",  // cut inside a letter
+      "[coachTopic99999999999]\nTopicID=x\n[OptionButtons]\nnumOBSets=2000000000"};
+  for (const std::string& text : inputs) {
+    Install install;
+    install.ini = text;
+    install.title = text;
+    const CheckReport report = install.Run();
+    EXPECT_NE(report.status, check::kUnreadable);
+  }
+}
+
+TEST(Check, AFileOfTheSameStemIsNotTakenForTheSettings) {
+  Install install;
+  install.Without("zthelp.ini").Change([](sim::SimDrives& drives, sim::FakeMciDevice&) {
+    drives.PutFile("C:\\Vantor\\zthelp.dll", "MZ");
+  });
+  const CheckReport report = install.Run();
+  EXPECT_EQ(report.status, check::kUnreadable);
+  EXPECT_THAT(Lines(report), ::testing::ElementsAre(::testing::StartsWith("zthelp.ini: error: ")));
+}
+
 }  // namespace
 }  // namespace vantor::testing
