@@ -115,10 +115,8 @@ CheckReport CheckInstallation(const std::string& folder, CheckServices& services
   install.ini = IniMap(install.settingsText);
   install.index = ini::Index(install.settingsText);
   ReadTaskAndClips(install);
-  if (const auto title = services.files.ReadFile(JoinPath(folder, kTitleFile), kWholeFile)) {
-    install.titleRead = true;
-    install.titleText = *title;
-    install.title = topics::HelpTitle::Parse(*title);
+  if (auto title = services.files.ReadFile(JoinPath(folder, kTitleFile), kWholeFile)) {
+    ReadTitle(install, std::move(*title));
   } else {
     ReportMissing(findings, services, folder, kTitleFile,
                   "every page of the coach shows only its background");

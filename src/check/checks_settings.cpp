@@ -11,6 +11,9 @@
 namespace vantor::check {
 namespace {
 
+// Lines of letters the code page lacks that are named one by one.
+constexpr int kEncodingLinesShown = 20;
+
 // "[section] key" for the key on that line, "[section]" for another line
 // of a section; empty before the first section.
 std::string PlaceOfLine(const IniMap& ini, int line) {
@@ -103,9 +106,13 @@ void CheckSettingsEncoding(CheckContext& c) {
   const std::string page = std::to_string(codePage.Number());
   if (const std::optional<std::u32string> text = DecodeMarked(bytes)) {
     int reported = 0;
+    int lines = 0;
     ForEachCharacterLine(*text, [&](int line, char32_t ch) {
-      if (ch < 0x80 || codePage.Holds(ch) || line == reported) return;
+      if (ch < 0x80 || line == reported || codePage.Holds(ch)) return;
       reported = line;
+      // A whole translation in another alphabet is one mistake: the first
+      // lines are named, the rest counted.
+      if (++lines > kEncodingLinesShown) return;
       c.findings.Ini(Severity::Error, line, "encoding",
                      WithPlace(PlaceOfLine(c.install.ini, line),
                                "holds " + CodePointName(ch) +
@@ -114,6 +121,11 @@ void CheckSettingsEncoding(CheckContext& c) {
                                    "letters of code page " +
                                    page + ", or install on a system whose code page has them"));
     });
+    if (lines > kEncodingLinesShown)
+      c.findings.Ini(Severity::Error, reported, "encoding",
+                     std::to_string(lines - kEncodingLinesShown) +
+                         " more lines up to this one hold letters that code page " + page +
+                         " lacks");
     return;
   }
   if (codePage.Number() == 65001 || !LooksLikeUtf8(bytes)) return;

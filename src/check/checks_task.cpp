@@ -1,6 +1,7 @@
 // The coached task: its numbered lists, and whether every number in it
 // points at something the coach has.
 #include <algorithm>
+#include <set>
 
 #include "check/checks.h"
 #include "check/known_names.h"
@@ -32,19 +33,19 @@ std::string Range(const std::string& stem, int first, int last) {
              : "[" + stem + std::to_string(first) + "] to [" + stem + std::to_string(last) + "]";
 }
 
-// Whether any topic section of the file names the set, read or not: a
+// The option sets that any topic section of the file names, read or not: a
 // topic left out by a gap in the list is reported there.
-bool SetNamedInFile(const IniMap& ini, int set) {
+std::set<std::string> SetsNamedInFile(const IniMap& ini) {
+  std::set<std::string> named;
   for (const IniSection& section : ini.Sections()) {
     const std::string near =
         KindOfSection(section.name) ? std::string(section.name) : NearSectionName(section.name);
     if (near.size() <= 10 || !SameWithoutCase(near.substr(0, 10), "coachTopic")) continue;
     for (const IniKey& key : section.keys)
-      if (SameWithoutCase(key.name, "OptionButtonSet") &&
-          UnquotedValue(key.value) == std::to_string(set))
-        return true;
+      if (SameWithoutCase(key.name, "OptionButtonSet"))
+        named.insert(std::string(UnquotedValue(key.value)));
   }
-  return false;
+  return named;
 }
 
 }  // namespace
@@ -165,7 +166,7 @@ void CheckTopicIds(CheckContext& c) {
     const std::string& id = install.task.topics[t].id;
     const std::string section = TopicSection(static_cast<int>(t));
     const int line = install.Line(section, "TopicID");
-    const topics::Topic* topic = install.title.Find(id);
+    const topics::Topic* topic = install.FindTopic(id);
     const std::string place = "[" + section + "] TopicID " + Quoted(id);
     if (!topic) {
       c.findings.Ini(Severity::Error, line, "topic-id",
@@ -251,6 +252,7 @@ void CheckOptionSets(CheckContext& c) {
               std::to_string(task.maxOptionButtons) + ", so the page shows no choices" + doIt);
   }
   const int shown = std::clamp<int>(task.maxOptionButtons, 0, kMaxOptionButtons);
+  const std::set<std::string> named = SetsNamedInFile(install.ini);
   for (const auto& [number, section] : Numbered(install.ini, "OptionButtons")) {
     if (number >= sets) {
       c.findings.Ini(Severity::Warning, section->line, "option-set",
@@ -288,7 +290,7 @@ void CheckOptionSets(CheckContext& c) {
                      "[" + section->name + "] topicHeight=" + std::to_string(set.height) +
                          ": the pane above the choices must be 1 to " +
                          std::to_string(kPaneBounds.height) + " pixels high");
-    if (!used[number] && !SetNamedInFile(install.ini, number))
+    if (!used[number] && !named.count(std::to_string(number)))
       c.findings.Ini(Severity::Note, section->line, "option-set",
                      "[" + section->name + "] is shown on no page: no topic has OptionButtonSet=" +
                          std::to_string(number));

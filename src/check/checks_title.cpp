@@ -2,6 +2,7 @@
 // pictures.
 #include <algorithm>
 #include <cctype>
+#include <set>
 
 #include "check/checks.h"
 #include "check/known_names.h"
@@ -44,19 +45,25 @@ std::optional<std::string> MeantTopic(std::string_view trimmed) {
   return std::string(rest.substr(0, rest.find_first_of(" \t")));
 }
 
-// Whether any topic section of the settings file names the identifier,
-// read or not: a topic left out by a gap in the list is reported there.
-bool IsUsed(const IniMap& ini, const std::string& id) {
+std::string Lower(std::string_view text) {
+  std::string lower;
+  for (const char c : text) lower += AsciiLower(c);
+  return lower;
+}
+
+// The TopicIDs of every topic section of the settings file, read or not
+// (a topic left out by a gap in the list is reported there), in lower case.
+std::set<std::string> NamedTopics(const IniMap& ini) {
+  std::set<std::string> named;
   for (const IniSection& section : ini.Sections()) {
     const SectionKind* kind = KindOfSection(section.name);
     const std::string near = kind ? std::string() : NearSectionName(section.name);
     if (!(kind && SameWithoutCase(kind->name, "coachTopic")) && !near.starts_with("coachTopic"))
       continue;
     for (const IniKey& key : section.keys)
-      if (SameWithoutCase(key.name, "TopicID") && SameWithoutCase(UnquotedValue(key.value), id))
-        return true;
+      if (SameWithoutCase(key.name, "TopicID")) named.insert(Lower(UnquotedValue(key.value)));
   }
-  return false;
+  return named;
 }
 
 std::string OfTopic(const topics::Topic& topic) { return "in topic " + topic.id + ": "; }
@@ -68,6 +75,7 @@ void CheckTitleSyntax(CheckContext& c) {
   if (!install.titleRead) return;
   const auto& topics = install.title.Topics();
   const int firstTopic = topics.empty() ? 0 : topics.front().line;
+  const std::set<std::string> named = NamedTopics(install.ini);
   bool textBefore = false;
   std::size_t next = 0;  // the first topic that starts after the line
   ForEachTitleLine(install.titleText, [&](int number, std::string_view line) {
@@ -99,7 +107,7 @@ void CheckTitleSyntax(CheckContext& c) {
                      "\"@topic\" without an identifier: no TopicID can show this text; write "
                      "\"@topic <identifier>\"");
     } else if (topic.id.find_first_of(" \t") != std::string::npos &&
-               !IsUsed(install.ini, topic.id)) {
+               !named.count(Lower(topic.id))) {
       const std::string first = topic.id.substr(0, topic.id.find_first_of(" \t"));
       c.findings.Add(Severity::Error, kTitleFile, topic.line, "title-syntax",
                      "the identifier is everything after \"@topic\", " + Quoted(topic.id) +
@@ -123,15 +131,16 @@ void CheckTitleSyntax(CheckContext& c) {
 void CheckTitleTopics(CheckContext& c) {
   const Installation& install = c.install;
   if (!install.titleRead) return;
+  const std::set<std::string> named = NamedTopics(install.ini);
   for (const topics::Topic& topic : install.title.Topics()) {
-    const topics::Topic* first = install.title.Find(topic.id);
+    const topics::Topic* first = install.FindTopic(topic.id);
     if (first && first != &topic) {
       c.findings.Add(Severity::Warning, kTitleFile, topic.line, "title-topic",
                      "\"@topic " + topic.id + "\" is repeated (first at line " +
                          std::to_string(first->line) +
                          "): only the first is shown; rename or delete this one");
     } else if (!topic.id.empty() && topic.id.find_first_of(" \t") == std::string::npos &&
-               !install.task.topics.empty() && !IsUsed(install.ini, topic.id)) {
+               !install.task.topics.empty() && !named.count(Lower(topic.id))) {
       c.findings.Add(Severity::Warning, kTitleFile, topic.line, "title-topic",
                      "\"@topic " + topic.id + "\" is shown on no page: no TopicID of " +
                          kSettingsFile +

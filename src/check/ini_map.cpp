@@ -4,6 +4,16 @@
 #include "settings/ini_lines.h"
 
 namespace vantor::check {
+namespace {
+
+std::string Lower(std::string_view name) {
+  std::string lower;
+  lower.reserve(name.size());
+  for (const char c : name) lower += AsciiLower(c);
+  return lower;
+}
+
+}  // namespace
 
 IniMap::IniMap(std::string_view text) {
   int number = 0;
@@ -13,14 +23,18 @@ IniMap::IniMap(std::string_view text) {
     const ini::lines::ParsedLine parsed = ini::lines::ParseLine(content);
     switch (parsed.kind) {
       case ini::lines::LineKind::Section:
-        sections_.push_back(IniSection{std::string(parsed.name), number, {}, {}});
+        firstSection_.try_emplace(Lower(parsed.name), sections_.size());
+        sections_.push_back(IniSection{std::string(parsed.name), number, {}, {}, {}});
         break;
       case ini::lines::LineKind::Key: {
         IniKey key{std::string(parsed.name), std::string(parsed.value), number};
-        if (sections_.empty())
+        if (sections_.empty()) {
           unsectioned_.push_back(std::move(key));
-        else
-          sections_.back().keys.push_back(std::move(key));
+        } else {
+          IniSection& section = sections_.back();
+          section.firstKey.try_emplace(Lower(key.name), section.keys.size());
+          section.keys.push_back(std::move(key));
+        }
         break;
       }
       case ini::lines::LineKind::Other: {
@@ -34,17 +48,15 @@ IniMap::IniMap(std::string_view text) {
 }
 
 const IniSection* IniMap::Find(std::string_view section) const {
-  for (const IniSection& s : sections_)
-    if (SameWithoutCase(s.name, TrimBlanks(section))) return &s;
-  return nullptr;
+  const auto found = firstSection_.find(Lower(TrimBlanks(section)));
+  return found == firstSection_.end() ? nullptr : &sections_[found->second];
 }
 
 const IniKey* IniMap::FindKey(std::string_view section, std::string_view key) const {
   const IniSection* s = Find(section);
   if (!s) return nullptr;
-  for (const IniKey& k : s->keys)
-    if (SameWithoutCase(k.name, key)) return &k;
-  return nullptr;
+  const auto found = s->firstKey.find(Lower(TrimBlanks(key)));
+  return found == s->firstKey.end() ? nullptr : &s->keys[found->second];
 }
 
 int IniMap::LineOf(std::string_view section, std::string_view key) const {

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vantor::check {
@@ -24,6 +25,8 @@ struct IniSection {
   // Lines in the section that are neither keys, comments nor blank: they
   // define nothing.
   std::vector<int> idleLines;
+  // The first key of each name (lower case), as an index into `keys`.
+  std::unordered_map<std::string, std::size_t> firstKey;
 };
 
 class IniMap {
@@ -47,6 +50,9 @@ class IniMap {
  private:
   std::vector<IniSection> sections_;
   std::vector<IniKey> unsectioned_;
+  // The first section of each name (lower case), as an index into sections_:
+  // a task of thousands of topics is looked up key by key.
+  std::unordered_map<std::string, std::size_t> firstSection_;
 };
 
 // The value as the program reads it, before the cut at 255 characters:

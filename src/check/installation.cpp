@@ -4,6 +4,7 @@
 
 #include "coach/coach_geometry.h"
 #include "common/numbers.h"
+#include "common/text.h"
 #include "video/frm_run_avi_design.h"
 
 namespace vantor::check {
@@ -27,6 +28,29 @@ std::int32_t Installation::ReadInt(const std::string& section, const std::string
 std::int16_t Installation::ReadInt16(const std::string& section, const std::string& key,
                                      std::int16_t fallback) const {
   return ToInt16(ReadInt(section, key, fallback)).value_or(fallback);
+}
+
+namespace {
+
+std::string LowerId(const std::string& id) {
+  std::string lower;
+  for (const char c : id) lower += AsciiLower(c);
+  return lower;
+}
+
+}  // namespace
+
+const topics::Topic* Installation::FindTopic(const std::string& id) const {
+  const auto found = titleTopics.find(LowerId(id));
+  return found == titleTopics.end() ? nullptr : found->second;
+}
+
+void ReadTitle(Installation& install, std::string text) {
+  install.titleRead = true;
+  install.titleText = std::move(text);
+  install.title = topics::HelpTitle::Parse(install.titleText);
+  for (const topics::Topic& topic : install.title.Topics())
+    if (!topic.id.empty()) install.titleTopics.try_emplace(LowerId(topic.id), &topic);
 }
 
 void ReadTaskAndClips(Installation& install) {

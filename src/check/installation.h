@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "check/finding.h"
@@ -65,6 +66,11 @@ struct ClipEntry {
 };
 
 struct Installation {
+  Installation() = default;
+  // titleTopics points into title.
+  Installation(const Installation&) = delete;
+  Installation& operator=(const Installation&) = delete;
+
   std::string folder;  // as given, Windows path
   std::string settingsBytes;
   std::string settingsText;  // in the code page, as the profile functions give it
@@ -74,6 +80,9 @@ struct Installation {
   std::string titleText;
   topics::HelpTitle title;
   Task task;
+  // The topic the program shows for each identifier (the first of its name,
+  // without regard to case), for looking up thousands of them.
+  std::unordered_map<std::string, const topics::Topic*> titleTopics;
   std::vector<ClipEntry> clips;  // as the video window lists them
 
   std::string Read(const std::string& section, const std::string& key) const;
@@ -82,6 +91,8 @@ struct Installation {
   // A 16-bit field: a number that does not fit reads as the fallback.
   std::int16_t ReadInt16(const std::string& section, const std::string& key,
                          std::int16_t fallback) const;
+  // HelpTitle::Find, by the index above.
+  const topics::Topic* FindTopic(const std::string& id) const;
   int Line(const std::string& section, const std::string& key = {}) const {
     return ini.LineOf(section, key);
   }
@@ -90,6 +101,8 @@ struct Installation {
 // Reads the task and the clip list from the settings (the first two
 // members filled in).
 void ReadTaskAndClips(Installation& install);
+// Parses the help title and indexes its topics.
+void ReadTitle(Installation& install, std::string text);
 
 std::string StepSection(int n);
 std::string TopicSection(int n);

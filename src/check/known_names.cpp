@@ -85,22 +85,27 @@ std::string PlainNumber(std::string_view digits) {
 }  // namespace
 
 int NameDistance(std::string_view a, std::string_view b) {
-  const std::size_t n = a.size();
+  constexpr std::size_t kLongest = 64;
+  if (a.size() > kLongest || b.size() > kLongest) return 99;
+  // Three rows of the distance table: two before the one being filled, for
+  // the swap of neighbours.
+  int rows[3][kLongest + 1];
   const std::size_t m = b.size();
-  if (n > 64 || m > 64) return 99;
-  std::vector<std::vector<int>> d(n + 1, std::vector<int>(m + 1, 0));
-  for (std::size_t i = 0; i <= n; ++i) d[i][0] = static_cast<int>(i);
-  for (std::size_t j = 0; j <= m; ++j) d[0][j] = static_cast<int>(j);
-  for (std::size_t i = 1; i <= n; ++i) {
+  for (std::size_t j = 0; j <= m; ++j) rows[0][j] = static_cast<int>(j);
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    int* row = rows[i % 3];
+    const int* above = rows[(i - 1) % 3];
+    const int* twoAbove = rows[(i + 1) % 3];
+    row[0] = static_cast<int>(i);
     for (std::size_t j = 1; j <= m; ++j) {
       const int cost = AsciiLower(a[i - 1]) == AsciiLower(b[j - 1]) ? 0 : 1;
-      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+      row[j] = std::min({above[j] + 1, row[j - 1] + 1, above[j - 1] + cost});
       if (i > 1 && j > 1 && AsciiLower(a[i - 1]) == AsciiLower(b[j - 2]) &&
           AsciiLower(a[i - 2]) == AsciiLower(b[j - 1]))
-        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        row[j] = std::min(row[j], twoAbove[j - 2] + 1);
     }
   }
-  return d[n][m];
+  return rows[a.size() % 3][m];
 }
 
 bool IsPlainNumber(std::string_view digits) {
