@@ -124,8 +124,9 @@ void CheckSettingsEncoding(CheckContext& c) {
     if (lines > kEncodingLinesShown)
       c.findings.Ini(Severity::Error, reported, "encoding",
                      std::to_string(lines - kEncodingLinesShown) +
-                         " more lines up to this one hold letters that code page " + page +
-                         " lacks");
+                         (lines - kEncodingLinesShown == 1 ? " more line up to this one holds"
+                                                           : " more lines up to this one hold") +
+                         " letters that code page " + page + " lacks");
     return;
   }
   if (codePage.Number() == 65001 || !LooksLikeUtf8(bytes)) return;

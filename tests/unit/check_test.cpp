@@ -692,5 +692,35 @@ TEST(Check, AFileOfTheSameStemIsNotTakenForTheSettings) {
   EXPECT_THAT(Lines(report), ::testing::ElementsAre(::testing::StartsWith("zthelp.ini: error: ")));
 }
 
+TEST(Check, ATranslationInAnotherAlphabetNamesTwentyLinesAndCountsTheRest) {
+  // One Cyrillic text a line: twenty lines are named one by one, and the
+  // lines past them are counted in one last finding.
+  for (const int lines : {20, 21}) {
+    Install install;
+    std::string texts;
+    for (int i = 0; i < lines; ++i) texts += "Instruction" + std::to_string(i) + "=\xD0\x96\n";
+    install.Ini("[frmRUNAVI Text]\n", "[frmRUNAVI Text]\n" + texts);
+    install.ini = "\xEF\xBB\xBF" + install.ini;
+    const CheckReport report = install.Run();
+    const auto found = std::count_if(report.findings.begin(), report.findings.end(),
+                                     [](const auto& f) { return f.check == "encoding"; });
+    EXPECT_EQ(found, 20 + (lines > 20 ? 1 : 0)) << lines;
+    const std::string last =
+        "zthelp.ini:" +
+        std::to_string(LineOf(install.ini, "Instruction" + std::to_string(lines - 1) + "=")) +
+        ": error: ";
+    EXPECT_THAT(
+        Lines(report),
+        ::testing::Contains(
+            lines == 20 ? last + "[frmRUNAVI Text] Instruction19 holds U+0416, a letter that "
+                                 "the system's code page 1252 lacks: Vantor reads it as "
+                                 "\"?\". Write this text with the letters of code page "
+                                 "1252, or install on a system whose code page has them"
+                        : last + "1 more line up to this one holds letters that code page "
+                                 "1252 lacks"))
+        << lines;
+  }
+}
+
 }  // namespace
 }  // namespace vantor::testing
