@@ -148,9 +148,11 @@ class FormHost {
   virtual int ClientWidth() const = 0;
   virtual int ClientHeight() const = 0;
   virtual vantor::WindowState WindowState() const = 0;
-  // Where the window stands when it is neither minimised nor maximised: the
-  // same as Left/Top/Width/Height while it is normal.
-  virtual TwipsRect NormalRect() const = 0;
+  // Where the window stands when it is neither minimised nor maximised, as
+  // the system keeps it: in workspace twips, its place on the screen less
+  // the work area offset of its monitor (Platform::WorkAreaOffset). Its size
+  // is the same as Width/Height while it is normal.
+  virtual TwipsRect WorkspaceNormalRect() const = 0;
   virtual void Show() = 0;       // modeless
   virtual void ShowModal() = 0;  // returns once the window is destroyed
   virtual void Hide() = 0;

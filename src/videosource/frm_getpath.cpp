@@ -127,14 +127,17 @@ int frmGetPath::DriveIndexOf(const std::string& folder) const {
   return -1;
 }
 
-// A drive that cannot be entered is refused with a message, and the list
-// goes back to the drive of the open folder. Another drive opens at its
-// root.
+// Another drive opens at the current folder the process keeps for it, else
+// at its root. A drive that cannot be entered is refused with a message, and
+// the list goes back to the drive of the open folder. Choosing the drive of
+// the open folder leaves that folder open.
 void frmGetPath::Drive1_Change() {
   const int index = DriveList().ListIndex();
   if (index < 0 || index >= static_cast<int>(driveRoots_.size())) return;
   const std::string& root = driveRoots_[static_cast<std::size_t>(index)];
   if (index == DriveIndexOf(openFolder_)) return;
+  const std::string kept = program_.platform.DrivesAndFolders().CurrentFolderOnDrive(root[0]);
+  if (StartsWithDrive(kept) && DriveIndexOf(kept) == index && OpenFolder(kept)) return;
   if (OpenFolder(root)) return;
   program_.platform.ShowMessage(kDriveNotAvailable, program_.platform.AppTitle());
   DriveList().SetListIndex(DriveIndexOf(openFolder_));

@@ -1,6 +1,7 @@
 // The topic pane on real windows: a topic of a help title file drawn over
 // its background picture, the scroll bar of a topic longer than the pane,
 // and what the pane shows when a file or a topic is missing.
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -92,11 +93,12 @@ std::string TitleText() {
 }
 
 // A form with the pane inside a picture box, as the coach holds it.
-std::unique_ptr<FormHost> PaneForm(Recorder& events) {
+std::unique_ptr<FormHost> PaneForm(Recorder& events, int width = kPaneWidth) {
   auto form = ThePlatform().CreateForm(
-      MakeForm("Topic Pane", {Make("box", ControlKind::PictureBox, {0, 0, 280, 180}),
-                              Make("pane", ControlKind::TopicPane,
-                                   {40, 10, kPaneWidth, kPaneHeight}, "", "box")}),
+      MakeForm("Topic Pane",
+               {Make("box", ControlKind::PictureBox, {0, 0, width + 80, 180}),
+                Make("pane", ControlKind::TopicPane, {40, 10, width, kPaneHeight}, "", "box")},
+               BorderStyle::FixedDialog, std::max(4500, (width + 80) * 15)),
       events);
   form->Show();
   return form;
@@ -218,6 +220,48 @@ TEST_CASE(TheWheelOverThePaneScrollsItWhicheverControlHasTheFocus) {
   };
   CHECK_EQ(wheelAt(button, 10, 10), 0);  // the pointer over the button itself
   CHECK(wheelAt(pane, 50, 50) > 0);
+}
+
+// The sample's paragraph in a pane as wide as the coach's: a bold word after
+// a long plain run on the same line. The run must end, as drawn, a blank
+// before the bold word; drawn by the font's own spacing it ran on into it.
+TEST_CASE(TheBlankBeforeABoldWordStaysVisible) {
+  const std::string paragraph =
+      "As soon as there is a frame, **Do It** comes on. Click it to zoom the preview to your "
+      "frame and see it in more detail. Zooming is up to you: the **Next** button goes on "
+      "without it.";
+  constexpr int kWidth = 300;
+  TempFolder folder;
+  Recorder events;
+  auto form = PaneForm(events, kWidth);
+  HWND pane = ControlWindow(*form, kPaneId);
+  const struct {
+    const char* bold;
+    int line;  // of 14 pixels, below the top margin of 8
+  } words[] = {{" **Do It**", 0}, {" **Next**", 2}};
+  for (const auto& [bold, line] : words) {
+    // Whether column x on that line shows any ink, its smoothed edges too.
+    const auto inked = [line = line](const std::vector<COLORREF>& shown, int x) {
+      for (int y = 8 + 14 * line; y < 22 + 14 * line; ++y)
+        if (shown[y * kWidth + x] != kWhite) return true;
+      return false;
+    };
+    const std::string before = paragraph.substr(0, paragraph.find(bold));
+    const std::string title =
+        folder.Write(std::to_string(line) + ".m14",
+                     "@topic before\n" + before + "\n@topic whole\n" + paragraph + "\n");
+    form->SetTopicPane(kPane, {title, "before", ""});
+    const std::vector<COLORREF> alone = Capture(pane);
+    int end = kWidth - 1;
+    while (end > 0 && !inked(alone, end)) --end;
+    form->SetTopicPane(kPane, {title, "whole", ""});
+    const std::vector<COLORREF> shown = Capture(pane);
+    CHECK(end > 100);
+    // The blank is 3 pixels wide, and the text before it ends within its
+    // own width, smoothed edges and all.
+    CHECK(!inked(shown, end + 1) && !inked(shown, end + 2) && !inked(shown, end + 3));
+    CHECK(inked(shown, end + 6));  // the bold word, on the same line
+  }
 }
 
 TEST_CASE(TopicPaneDrawsTheTextOverItsBackground) {

@@ -133,7 +133,7 @@ void SimFormHost::SetWindowState(vantor::WindowState state) {
   if (windowState_ == vantor::WindowState::Normal) normal_ = {left_, top_, width_, height_};
   windowState_ = state;
   const int tpp = desktop_.twipsPerPixel();
-  const Rect work = desktop_.workArea;
+  const Rect work = desktop_.MonitorHolding(desktop_.InPixels(normal_)).workArea;
   const int border = desktop_.frameBorder;
   switch (state) {
     case vantor::WindowState::Minimised:
@@ -155,9 +155,18 @@ void SimFormHost::SetWindowState(vantor::WindowState state) {
   }
 }
 
-TwipsRect SimFormHost::NormalRect() const {
+TwipsRect SimFormHost::ScreenNormalRect() const {
   return windowState_ == vantor::WindowState::Normal ? TwipsRect{left_, top_, width_, height_}
                                                      : normal_;
+}
+
+TwipsRect SimFormHost::WorkspaceNormalRect() const {
+  TwipsRect normal = ScreenNormalRect();
+  const PixelOffset offset = desktop_.WorkAreaOffset(handle_);
+  const int tpp = desktop_.twipsPerPixel();
+  normal.left -= offset.x * tpp;
+  normal.top -= offset.y * tpp;
+  return normal;
 }
 
 void SimFormHost::ShowModal() {
