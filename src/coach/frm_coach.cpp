@@ -102,8 +102,8 @@ void frmCoach::LoadCoachTexts() {
   CancelButton().SetToolTip(text("CancelButtonToolTip"));
   DontShowLabel().SetCaption(text("DontShowLabel"));
   // The picture button and the pane show no text of their own to name them.
-  HelpButton().SetAccessibleName(ini.ReadIniText("frmCoach Text", "HelpButtonName", "Help"));
-  Pane().SetAccessibleName(ini.ReadIniText("frmCoach Text", "TopicPaneName", "Help text"));
+  HelpButton().SetAccessibleName(ini.ReadIniText(texts::kHelpButtonName));
+  Pane().SetAccessibleName(ini.ReadIniText(texts::kTopicPaneName));
 }
 
 void frmCoach::ShowStepNames() {

@@ -21,10 +21,9 @@ std::string Settings::ReadIniString(const std::string& section, const std::strin
                        [&] { return platform_.ProfileString(section, key, SettingsPath); });
 }
 
-std::string Settings::ReadIniText(const std::string& section, const std::string& key,
-                                  const std::string& fallback) const {
-  std::string text = ReadIniString(section, key);
-  return text.empty() ? fallback : text;
+std::string Settings::ReadIniText(const FixedText& text) const {
+  std::string value = ReadIniString(text.section, text.key);
+  return value.empty() ? std::string(text.text) : value;
 }
 
 std::int32_t Settings::ReadIniInt(const std::string& section, const std::string& key,

@@ -244,6 +244,14 @@ TEST_CASE(OwnControlsTellAScreenReaderWhatTheyAre) {
         L"A heading\r\nSome bold words and more.\r\n\x2022 An item\r\n\x2022 Caf\xE9 au lait\r\n");
   form->SetTopicPane(kPane - 1000, {title, "second", ""});
   CHECK(Hear(pane).value == L"Other text.\r\n");
+  // A title in UTF-8 reads in letters beyond any one code page.
+  const std::string utf8 =
+      folder.Write("utf8.m14",
+                   "@topic ru\n= \xD0\xA1\xD1\x8A\xD1\x91\xD0\xBC\xD0\xBA\xD0\xB0\n"
+                   "* \xE2\x80\x9Cquoted\xE2\x80\x9D\n");
+  form->SetTopicPane(kPane - 1000, {utf8, "ru", ""});
+  CHECK(Hear(pane).value ==
+        L"\x0421\x044A\x0451\x043C\x043A\x0430\r\n\x2022 \x201Cquoted\x201D\r\n");
   form->SetTopicPane(kPane - 1000, {title, "missing", ""});
   CHECK(Hear(pane).value.empty());
   // A label's value is nothing to read.

@@ -3,6 +3,8 @@
 // <oleacc.h> needs <windows.h> first.
 #include <oleacc.h>
 
+#include "platform/win32/wide_text.h"
+
 namespace vantor::win32 {
 namespace {
 
@@ -14,15 +16,6 @@ HRESULT Text(const std::wstring& text, BSTR* out) {
   if (text.empty()) return S_FALSE;
   *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
-}
-
-std::wstring Wide(const std::string& text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  wide.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), size)));
-  return wide;
 }
 
 class ControlAccessible final : public IAccessible {
@@ -137,7 +130,7 @@ class ControlAccessible final : public IAccessible {
     Reading reading;
     if (const HRESULT status = Read(child, reading); status != S_OK)
       return Delegated(status, [&] { return standard_->get_accName(child, out); });
-    return Text(Wide(reading.facts.name), out);
+    return Text(WideFromAnsi(reading.facts.name), out);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
     Reading reading;
@@ -153,7 +146,7 @@ class ControlAccessible final : public IAccessible {
     Reading reading;
     if (const HRESULT status = Read(child, reading); status != S_OK)
       return Delegated(status, [&] { return standard_->get_accDescription(child, out); });
-    return Text(Wide(reading.description), out);
+    return Text(WideFromAnsi(reading.description), out);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
     Reading reading;
@@ -182,7 +175,7 @@ class ControlAccessible final : public IAccessible {
     Reading reading;
     if (const HRESULT status = Read(child, reading); status != S_OK)
       return Delegated(status, [&] { return standard_->get_accDefaultAction(child, out); });
-    return Text(Wide(reading.facts.defaultAction), out);
+    return Text(WideFromAnsi(reading.facts.defaultAction), out);
   }
   HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
     if (!Connected()) return CO_E_OBJNOTCONNECTED;
