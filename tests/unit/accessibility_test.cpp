@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "topics/reading_text.h"
 #include "video_fixture.h"
 
 namespace vantor::testing {
@@ -305,6 +306,27 @@ TEST(AccessibilityRules, TabSkipsWhatCannotTakeTheFocusAndEntersAGroupAtItsChoic
   usable.assign(6, true);
   EXPECT_EQ(NextTabStop(form, 5, false, scene), 0);
   EXPECT_EQ(NextTabStop(form, 0, false, scene), 5);
+}
+
+// What a screen reader reads of a topic: every block on a line of its own,
+// items with the pane's bullet, bold marks gone, blank blocks left out.
+TEST(TopicReadingText, EveryBlockOnALineOfItsOwn) {
+  struct Case {
+    const char* title;
+    const char* read;
+  };
+  for (const Case& c : {
+           Case{
+               "@topic t\n= Head\nSome **bold** words\nwrapped.\n\n* One\n* Two\n  more\n",
+               "Head\r\nSome bold words wrapped.\r\n\xE2\x80\xA2 One\r\n\xE2\x80\xA2 Two more\r\n"},
+           Case{"@topic t\n# only a comment\n", ""},
+           Case{"@topic t\n=\n*\nText\n", "Text\r\n"},
+           Case{"@topic t\nA ** lone mark\n", "A ** lone mark\r\n"},
+       }) {
+    const topics::HelpTitle title = topics::HelpTitle::Parse(c.title);
+    ASSERT_NE(title.Find("t"), nullptr) << c.title;
+    EXPECT_EQ(topics::ReadingText(*title.Find("t")), c.read) << c.title;
+  }
 }
 
 }  // namespace

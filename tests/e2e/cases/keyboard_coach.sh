@@ -7,6 +7,7 @@
 # progress window, read through oleacc from this other process (the pane's
 # text, the controls' roles, names and states). The writes to zthelp.ini
 # and the calls to the help system's doubles are checked.
+# e2e-timeout: 90
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
@@ -43,7 +44,7 @@ line_of() {
 }
 
 # The walk takes 20 to 40 s, the more while other work loads the machine.
-VANTOR_RUN_TIMEOUT_MS=55000 start_vantor "$CASE_TMP/run.txt" 7
+VANTOR_RUN_TIMEOUT_MS=85000 start_vantor "$CASE_TMP/run.txt" 7
 vd wait-window "$coach" 10000 >/dev/null || fail "the coach did not open"
 on_page 0
 focus_on $next "Next first"
