@@ -29,7 +29,8 @@ const std::vector<SectionKind>& Kinds() {
        {"Title", "QuitButton", "QuitButtonToolTip", "StopButtonToolTip", "StartButtonToolTip",
         "PauseButtonToolTip", "Instruction1", "Instruction2"},
        nullptr,
-       false},
+       false,
+       {"BadClipFileMessage"}},
       {"frmChoice Text", false, {"Title", "Question"}, nullptr, false},
       {"frmNoCD Text",
        false,
@@ -145,6 +146,8 @@ std::string NearSectionName(std::string_view name) {
 bool IsKnownKey(const SectionKind& kind, std::string_view key) {
   for (const char* known : kind.keys)
     if (SameWithoutCase(key, known)) return true;
+  for (const char* known : kind.optionalKeys)
+    if (SameWithoutCase(key, known)) return true;
   if (!kind.numberedKey) return false;
   const Split split = SplitNumber(key);
   return SameWithoutCase(split.stem, kind.numberedKey) && IsPlainNumber(split.digits);
@@ -153,6 +156,8 @@ bool IsKnownKey(const SectionKind& kind, std::string_view key) {
 std::string NearKeyName(const SectionKind& kind, std::string_view key) {
   if (IsKnownKey(kind, key)) return {};
   for (const char* known : kind.keys)
+    if (Near(key, known)) return known;
+  for (const char* known : kind.optionalKeys)
     if (Near(key, known)) return known;
   const Split split = SplitNumber(key);
   if (kind.numberedKey && !split.digits.empty() && split.digits.size() <= 5 &&
