@@ -200,7 +200,9 @@ class FormHost {
   // The control's own window, for the multimedia layer to play into.
   virtual WindowHandle ControlHandle(ControlId id) const = 0;
 
-  // Size of a text drawn in a font on this window, in pixels.
+  // Size of a text drawn in a font on this window, in pixels. The text is
+  // one of the settings file's, in the system's ANSI code page; it is
+  // measured as the Unicode text it stands for, as it is drawn.
   virtual TextSize MeasureText(const Font& font, const std::string& text) const = 0;
 };
 

@@ -35,8 +35,9 @@ bool Exchange(Program& program, const std::string& command, int replyLength,
 // command that failed is not shown.
 void ReportMciError(Program& program, std::int16_t code) {
   const auto text = program.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
-  program.platform.ShowMessage(text.value_or("Unknown MCI Error"),
-                               program.settings.ReadIniString(kTextSection, "Title"));
+  const Settings& ini = program.settings;
+  program.platform.ShowMessage(text ? *text : ini.ReadIniText(texts::kUnknownMciError),
+                               ini.ReadIniString(kTextSection, "Title"));
 }
 
 // Sends one command; a failure is reported and the caller carries on.

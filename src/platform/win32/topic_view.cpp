@@ -8,6 +8,7 @@
 #include "platform/win32/painting.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/whole_file.h"
+#include "platform/win32/wide_text.h"
 #include "topics/background_path.h"
 
 namespace vantor::win32 {
@@ -16,18 +17,11 @@ namespace {
 
 using topics::FontKind;
 
-// The help title is written in Windows-1252 whatever the system's code page.
-constexpr UINT kTitleCodePage = 1252;
 constexpr COLORREF kTextColor = RGB(0, 0, 0);
 
-std::wstring Widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  wide.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(kTitleCodePage, 0, text.data(), size, wide.data(), size)));
-  return wide;
-}
+// The title's text reaches the view as UTF-8 whatever the file's encoding
+// and the system's code page; it is measured and drawn as Unicode.
+std::wstring Widen(std::string_view text) { return WideFrom(CP_UTF8, text); }
 
 // A missing file reads as an empty title; an unreadable one as much as
 // could be read.
