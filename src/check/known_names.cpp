@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "settings/fixed_texts.h"
 
 namespace vantor::check {
 namespace {
@@ -30,13 +31,22 @@ const std::vector<SectionKind>& Kinds() {
         "PauseButtonToolTip", "Instruction1", "Instruction2"},
        nullptr,
        false,
-       {"BadClipFileMessage"}},
+       {"BadClipFileMessage", texts::kSettingsNotFound.key, texts::kUnknownMciError.key}},
       {"frmChoice Text", false, {"Title", "Question"}, nullptr, false},
       {"frmNoCD Text",
        false,
        {"Title", "NotFoundLabel", "FilesOnCDLabel", "InsertCDLabel"},
        nullptr,
-       false},
+       false,
+       {texts::kBrowseButton.key}},
+      {texts::kPickerTitle.section,
+       false,
+       {},
+       nullptr,
+       false,
+       {texts::kPickerTitle.key, texts::kCurrentFolderLabel.key, texts::kFilesLabel.key,
+        texts::kDriveNotAvailable.key}},
+      {texts::kCopyrightLabel.section, false, {}, nullptr, false, {texts::kCopyrightLabel.key}},
       {"frmScanning Text", false, {"Title", "PreviewScanMessage"}, nullptr, false},
       {"All Forms Text", false, {"OKButton", "CancelButton"}, nullptr, false},
       {"OptionButtons", false, {"numOBSets", "maxOptionButtons"}, nullptr, true},
