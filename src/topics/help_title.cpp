@@ -27,12 +27,13 @@ class BlockBuilder {
  public:
   bool IsOpen(BlockKind kind) const { return open_ && kind_ == kind; }
 
-  void Start(std::vector<Block>& into, BlockKind kind, std::string_view text) {
+  void Start(std::vector<Block>& into, BlockKind kind, std::string_view text, int line) {
     Close();
     into_ = &into;
     open_ = true;
     kind_ = kind;
     text_ = text;
+    line_ = line;
   }
 
   void Append(std::string_view text) {
@@ -45,7 +46,7 @@ class BlockBuilder {
     if (!open_) return;
     open_ = false;
     std::vector<Run> runs = SplitRuns(text_);
-    if (!runs.empty()) into_->push_back(Block{kind_, std::move(runs)});
+    if (!runs.empty()) into_->push_back(Block{kind_, std::move(runs), line_});
     text_.clear();
   }
 
@@ -54,6 +55,7 @@ class BlockBuilder {
   bool open_ = false;
   BlockKind kind_ = BlockKind::Paragraph;
   std::string text_;
+  int line_ = 0;
 };
 
 }  // namespace
@@ -93,7 +95,9 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
     return title.topics_.empty() ? skipped.blocks : title.topics_.back().blocks;
   };
   BlockBuilder builder;
+  int number = 0;
   while (!text.empty()) {
+    ++number;
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
@@ -111,7 +115,7 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
       // settings file's TopicID byte for byte, as it did before the title
       // could be UTF-8.
       title.topics_.push_back(
-          Topic{std::string(TrimBlanks(trimmed.substr(kTopicKeyword.size()))), {}});
+          Topic{std::string(TrimBlanks(trimmed.substr(kTopicKeyword.size()))), {}, number});
       continue;
     }
     const std::string decoded = encoding::ToUtf8(line, fileEncoding);
@@ -120,14 +124,14 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
     // An indented line under an item goes on with it, whatever it starts with.
     const bool continuesItem = builder.IsOpen(BlockKind::Bullet) && IsBlank(line.front());
     if (!continuesItem && trimmed.front() == '=') {
-      builder.Start(blocks(), BlockKind::Heading, TrimBlanks(trimmed.substr(1)));
+      builder.Start(blocks(), BlockKind::Heading, TrimBlanks(trimmed.substr(1)), number);
       builder.Close();
     } else if (!continuesItem && StartsBullet(trimmed)) {
-      builder.Start(blocks(), BlockKind::Bullet, TrimBlanks(trimmed.substr(1)));
+      builder.Start(blocks(), BlockKind::Bullet, TrimBlanks(trimmed.substr(1)), number);
     } else if (continuesItem || builder.IsOpen(BlockKind::Paragraph)) {
       builder.Append(trimmed);
     } else {
-      builder.Start(blocks(), BlockKind::Paragraph, trimmed);
+      builder.Start(blocks(), BlockKind::Paragraph, trimmed, number);
     }
   }
   builder.Close();

@@ -77,6 +77,12 @@ constexpr Verb kVerbs[] = {
      "time and the windows it showed",
      1, Run},
     {"ps", "ps: the processes of the Wine session", 0, Processes},
+    {"burst",
+     "burst [--timeout ms] [--end id] <count> <exe> [args...]: start a program that many times "
+     "at once and report, once they have settled, which copies are left, their exit codes and "
+     "windows, and the most windows they showed at once; --end: then end the copy left through "
+     "its window (0: the close box, else that button)",
+     2, Burst},
     {"pixel", "pixel <title> <id> <x> <y>: colour of a pixel of a control, as on the screen", 4,
      Pixel},
     {"picture",
@@ -118,8 +124,8 @@ void PrintUsage() {
 // first positional argument of "run" and the launch verbs everything belongs
 // to the program.
 Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
-  static const char* const kValued[] = {"--timeout", "--with", "--class", "--title",
-                                        "--region",  "--id",   "--expect"};
+  static const char* const kValued[] = {"--timeout", "--with", "--class",  "--title",
+                                        "--region",  "--id",   "--expect", "--end"};
   Args args;
   for (int i = 2; i < argc; ++i) {
     const char* word = argv[i];
@@ -160,9 +166,9 @@ int main(int argc, char** argv) {
   }
   for (const Verb& verb : kVerbs) {
     if (std::strcmp(verb.name, argv[1]) != 0) continue;
-    const bool takesCommandLine = std::strcmp(verb.name, "run") == 0 ||
-                                  std::strcmp(verb.name, "launch-frame") == 0 ||
-                                  std::strcmp(verb.name, "launch-idle") == 0;
+    const bool takesCommandLine =
+        std::strcmp(verb.name, "run") == 0 || std::strcmp(verb.name, "burst") == 0 ||
+        std::strcmp(verb.name, "launch-frame") == 0 || std::strcmp(verb.name, "launch-idle") == 0;
     Args args = ParseArgs(argc, argv, takesCommandLine);
     if (args.positional.size() < verb.minArgs) {
       std::fprintf(stderr, "usage: vdriver %s\n", verb.usage);

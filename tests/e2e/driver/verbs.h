@@ -79,6 +79,7 @@ int IniGet(const Args& args);
 int HoldFile(const Args& args);
 int Run(const Args& args);
 int Processes(const Args& args);
+int Burst(const Args& args);
 
 int Pixel(const Args& args);
 int PictureVerb(const Args& args);
