@@ -339,6 +339,25 @@ std::vector<Case> Cases() {
        {{"zthelp.ini", "[AVI10]",
          "warning: [AVI10] is never read: the video window has ten clip labels, [AVI0] to "
          "[AVI9]"}}},
+      {"OptionalTextMisspelt",
+       Install().Ini("Instruction2=to see how it is done.",
+                     "Instruction2=to see how it is done.\nBadClipFileMesage=Kein Clip: %1"),
+       1,
+       {{"zthelp.ini", "BadClipFileMesage",
+         "error: [frmRUNAVI Text] \"BadClipFileMesage\" is not a key Vantor reads: write it "
+         "BadClipFileMessage"}}},
+      {"TranslatedFixedTextMisspelt",
+       Install().Ini(
+           "[All Forms Text]",
+           "[frmGetPath Text]\nTitle=Ordner mit den Videos\nCurrentFolderLable=Ordner:\n\n"
+           "[frmAbuot Text]\nCopyrightLabel=(C)\n\n[All Forms Text]"),
+       1,
+       {{"zthelp.ini", "CurrentFolderLable",
+         "error: [frmGetPath Text] \"CurrentFolderLable\" is not a key Vantor reads: write it "
+         "CurrentFolderLabel"},
+        {"zthelp.ini", "[frmAbuot Text]",
+         "error: [frmAbuot Text] is not a section Vantor reads: rename it [frmAbout Text]"}},
+       {"[frmGetPath Text] Title"}},
       {"KeyNameWithABlank",
        Install().Ini("TopicID=check_preview", "Topic ID=check_preview"),
        1,
