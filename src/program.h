@@ -28,10 +28,12 @@ struct StartupState {
 
 // The placement of another program's window, as start-up and the placement
 // operations read it: the normal rectangle, in screen coordinates for a tool
-// window and in workspace coordinates for any other.
+// window and in workspace coordinates for any other, and the work area
+// offset of the monitor that held it when it was read.
 struct PlacementState {
   Rect FoundPlacement;
   bool FoundIsToolWindow = false;
+  PixelOffset FoundWorkAreaOffset;
 };
 
 class Program {

@@ -19,7 +19,7 @@ FormSpec AboutDesign() {
   ControlSpec version = DesignRow("lbl_Version", ControlKind::Label, {56, 14, 182, 17});
 
   ControlSpec copyright = DesignRow("lbl_Copyright", ControlKind::Label, {56, 38, 182, 30});
-  copyright.caption = "Copyright (C) 2026 The Vantor developers";
+  copyright.caption = texts::kCopyrightLabel.text;
 
   // Enter and Escape both close the box, as OK does.
   ControlSpec ok = DesignRow("btn_OK", ControlKind::Button, {163, 93, 75, 23});
@@ -45,6 +45,7 @@ frmAbout::frmAbout(Program& program) : Form(program.platform, AboutDesign()), pr
 void frmAbout::Form_Load() {
   const Settings& ini = program_.settings;
   VersionLabel().SetCaption(AboutVersionLine(program_.platform.ProgramVersion()));
+  CopyrightLabel().SetCaption(ini.ReadIniText(texts::kCopyrightLabel));
   const bool fromCoach = program_.AboutOpener && program_.AboutOpener->Name() == "frmCoach";
   SetCaption(ini.ReadIniString(fromCoach ? "frmCoach Text" : "frmRUNAVI Text", "Title"));
   OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));

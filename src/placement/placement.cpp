@@ -22,18 +22,34 @@ int StoredWindowState(WindowState state) {
   return 0;
 }
 
-// Windows gives the normal rectangle in workspace coordinates, measured from
-// the work area's corner, unless the window is a tool window: with the
-// taskbar on the left or at the top the two differ by the taskbar's size.
-Rect FoundNormalOnScreen(Program& program) {
-  Rect r = program.placement.FoundPlacement;
-  if (program.placement.FoundIsToolWindow) return r;
-  const Rect work = program.platform.CurrentScreen().workArea;
-  r.left += work.left;
-  r.right += work.left;
-  r.top += work.top;
-  r.bottom += work.top;
-  return r;
+// Windows keeps the normal rectangle of a window that is not a tool window
+// in workspace coordinates: screen coordinates shifted by how far the work
+// area of the window's own monitor lies inside that monitor. A taskbar on
+// the left or at the top of that monitor makes the two differ by its size;
+// the primary monitor's taskbar has nothing to do with a window on another.
+Rect OnScreen(Rect workspace, PixelOffset offset) {
+  workspace.left += offset.x;
+  workspace.right += offset.x;
+  workspace.top += offset.y;
+  workspace.bottom += offset.y;
+  return workspace;
+}
+
+Rect FoundNormalOnScreen(const PlacementState& found) {
+  if (found.FoundIsToolWindow) return found.FoundPlacement;
+  return OnScreen(found.FoundPlacement, found.FoundWorkAreaOffset);
+}
+
+// The program's own windows are no tool windows: their normal rectangle is
+// always in workspace coordinates.
+TwipsRect NormalRectOnScreen(Program& program, Form& form) {
+  Platform& os = program.platform;
+  TwipsRect normal = form.Host().WorkspaceNormalRect();
+  const PixelOffset offset = os.WorkAreaOffset(form.Host().Handle());
+  const TwipsPerPixel tpp = MeasureTwipsPerPixel(os);
+  normal.left += offset.x * tpp.x;
+  normal.top += offset.y * tpp.y;
+  return normal;
 }
 
 // No window of the program is ever made topmost: every caller only wants
@@ -61,6 +77,9 @@ bool ReadFoundPlacement(Program& program, WindowHandle window) {
   const std::optional<Rect> normal = program.platform.NormalPlacement(window);
   state.FoundPlacement = normal.value_or(Rect{});
   state.FoundIsToolWindow = program.platform.IsToolWindow(window);
+  // Read now: the window may be gone, or on another monitor, when the
+  // rectangle is used.
+  state.FoundWorkAreaOffset = program.platform.WorkAreaOffset(window);
   return normal.has_value();
 }
 
@@ -121,7 +140,7 @@ void PlaceFormBesideWindow(Program& program, Form& form, const std::string& sect
     return;
   }
   const TwipsPerPixel tpp = MeasureTwipsPerPixel(os);
-  const Rect r = FoundNormalOnScreen(program);
+  const Rect r = FoundNormalOnScreen(program.placement);
   form.SetLeft(tpp.x * r.right);
   form.SetTop(Px(((r.bottom - r.top) / 8.0 + r.top) * tpp.y));
   FitFormToWorkArea(program, form);
@@ -144,7 +163,7 @@ void FitFormToWorkArea(Program& program, Form& form) {
 // place the user gave it, not the taskbar's corner or the whole work area.
 void SaveFormPosition(Program& program, Form& form, const std::string& section) {
   const Settings& ini = program.settings;
-  const TwipsRect normal = form.NormalRect();
+  const TwipsRect normal = NormalRectOnScreen(program, form);
   ini.WriteIniString(section, "left", SignedText(normal.left));
   ini.WriteIniString(section, "top", SignedText(normal.top));
   ini.WriteIniString(section, "width", SignedText(normal.width));
@@ -154,13 +173,13 @@ void SaveFormPosition(Program& program, Form& form, const std::string& section) 
 
 void SaveFormPositionIfMoved(Program& program, Form& form, const std::string& section,
                              int startLeft, int startTop) {
-  const TwipsRect normal = form.NormalRect();
+  const TwipsRect normal = NormalRectOnScreen(program, form);
   if (normal.left != startLeft || normal.top != startTop) SaveFormPosition(program, form, section);
 }
 
 void SaveWindowPlacement(Program& program, const std::string& section) {
   const TwipsPerPixel tpp = MeasureTwipsPerPixel(program.platform);
-  const Rect r = FoundNormalOnScreen(program);
+  const Rect r = FoundNormalOnScreen(program.placement);
   const Settings& ini = program.settings;
   ini.WriteIniString(section, "left", SignedText(r.left * tpp.x));
   ini.WriteIniString(section, "top", SignedText(r.top * tpp.y));

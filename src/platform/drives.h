@@ -38,6 +38,10 @@ class Drives {
   virtual std::vector<std::string> NormalFiles(const std::string& folder,
                                                const std::string& pattern) = 0;
   virtual std::string CurrentFolder() = 0;
+  // The process's current folder on the drive `letter` names ("d:\clips"),
+  // as Windows keeps one for each drive: the current folder itself on the
+  // current drive, the root of a drive for which none is kept.
+  virtual std::string CurrentFolderOnDrive(char letter) = 0;
   // Roots of every drive letter in use ("c:\", "e:\"), in letter order.
   virtual std::vector<std::string> DriveRoots() = 0;
 };

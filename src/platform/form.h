@@ -152,7 +152,6 @@ class Form : private FormEvents {
   void SetWidth(int twips) { Host().Move(Left(), Top(), twips, Height()); }
   void SetHeight(int twips) { Host().Move(Left(), Top(), Width(), twips); }
   vantor::WindowState WindowState() const { return Host().WindowState(); }
-  TwipsRect NormalRect() const { return Host().NormalRect(); }
   void Show() { Host().Show(); }
   void ShowModal() { Host().ShowModal(); }
   void Hide() { Host().Hide(); }

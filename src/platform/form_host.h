@@ -148,9 +148,11 @@ class FormHost {
   virtual int ClientWidth() const = 0;
   virtual int ClientHeight() const = 0;
   virtual vantor::WindowState WindowState() const = 0;
-  // Where the window stands when it is neither minimised nor maximised: the
-  // same as Left/Top/Width/Height while it is normal.
-  virtual TwipsRect NormalRect() const = 0;
+  // Where the window stands when it is neither minimised nor maximised, as
+  // the system keeps it: in workspace twips, its place on the screen less
+  // the work area offset of its monitor (Platform::WorkAreaOffset). Its size
+  // is the same as Width/Height while it is normal.
+  virtual TwipsRect WorkspaceNormalRect() const = 0;
   virtual void Show() = 0;       // modeless
   virtual void ShowModal() = 0;  // returns once the window is destroyed
   virtual void Hide() = 0;
@@ -198,7 +200,9 @@ class FormHost {
   // The control's own window, for the multimedia layer to play into.
   virtual WindowHandle ControlHandle(ControlId id) const = 0;
 
-  // Size of a text drawn in a font on this window, in pixels.
+  // Size of a text drawn in a font on this window, in pixels. The text is
+  // one of the settings file's, in the system's ANSI code page; it is
+  // measured as the Unicode text it stands for, as it is drawn.
   virtual TextSize MeasureText(const Font& font, const std::string& text) const = 0;
 };
 

@@ -60,10 +60,16 @@ class Platform {
   // Brings a hidden or minimised window back to its normal place and shows it.
   virtual void RestoreAndShow(WindowHandle window) = 0;
   // Where a window stands when it is neither minimised nor maximised, as
-  // the system keeps it: in screen pixels for a tool window, measured from
-  // the work area's corner for every other. nullopt when it cannot be read.
+  // the system keeps it: in screen pixels for a tool window, in workspace
+  // pixels (see WorkAreaOffset) for every other. nullopt when it cannot be
+  // read.
   virtual bool IsToolWindow(WindowHandle window) = 0;
   virtual std::optional<Rect> NormalPlacement(WindowHandle window) = 0;
+  // How far the work area of the monitor that holds `window` (by its normal
+  // rectangle while it is minimised; the primary monitor when it is on
+  // none) lies inside that monitor: the taskbars on its left and top edges.
+  // A normal rectangle in workspace pixels plus this is in screen pixels.
+  virtual PixelOffset WorkAreaOffset(WindowHandle window) = 0;
   // Asks the window to close, as its close box would, without waiting for
   // it to go; false when there is no such window.
   virtual bool AskToClose(WindowHandle window) = 0;

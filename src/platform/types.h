@@ -20,6 +20,12 @@ struct Rect {
   std::int32_t bottom = 0;
 };
 
+// A shift between two pixel coordinate systems, across and down.
+struct PixelOffset {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+};
+
 // Opaque handle of a top-level window of any process; 0 is "none".
 using WindowHandle = std::intptr_t;
 

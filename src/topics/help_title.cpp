@@ -1,5 +1,6 @@
 #include "topics/help_title.h"
 
+#include "common/encoding.h"
 #include "common/text.h"
 
 namespace vantor::topics {
@@ -8,8 +9,6 @@ namespace {
 
 constexpr std::string_view kMark = "**";
 constexpr std::string_view kTopicKeyword = "@topic";
-// Editors that save "UTF-8 with signature" put these bytes first.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // "@topic" as a word of its own at the start of a trimmed line.
 bool StartsTopic(std::string_view trimmed) {
@@ -86,7 +85,8 @@ std::vector<Run> SplitRuns(std::string_view text) {
 }
 
 HelpTitle HelpTitle::Parse(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  const encoding::Encoding fileEncoding = encoding::Detect(text);
+  text.remove_prefix(encoding::SignatureLength(text));
   HelpTitle title;
   // Text before the first topic belongs to none: it is read into a topic
   // that is thrown away.
@@ -103,7 +103,7 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
-    const std::string_view trimmed = TrimBlanks(line);
+    std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty()) {
       builder.Close();
       continue;
@@ -111,10 +111,16 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
     if (trimmed.front() == '#') continue;  // a comment leaves the block it stands in open
     if (StartsTopic(trimmed)) {
       builder.Close();
+      // The identifier keeps the file's own bytes, so that it matches the
+      // settings file's TopicID byte for byte, as it did before the title
+      // could be UTF-8.
       title.topics_.push_back(
           Topic{std::string(TrimBlanks(trimmed.substr(kTopicKeyword.size()))), {}, number});
       continue;
     }
+    const std::string decoded = encoding::ToUtf8(line, fileEncoding);
+    line = decoded;
+    trimmed = TrimBlanks(line);
     // An indented line under an item goes on with it, whatever it starts with.
     const bool continuesItem = builder.IsOpen(BlockKind::Bullet) && IsBlank(line.front());
     if (!continuesItem && trimmed.front() == '=') {

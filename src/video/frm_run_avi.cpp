@@ -12,7 +12,6 @@ namespace vantor {
 namespace {
 
 constexpr const char* kTexts = "frmRUNAVI Text";
-constexpr const char* kMissingSettings = "ZTHELP.INI not found. Please reinstall ZT Orvex Pro.";
 constexpr const char* kBlankEntry = " ";  // keeps its place in the list, shows nothing
 
 std::string ClipSection(int index) { return "AVI" + std::to_string(index); }
@@ -69,7 +68,7 @@ void frmRunAVI::LoadClipList() {
   std::string text = ini.ReadIniString(ClipSection(0), "BUTTON");
   // No first entry is what a missing settings file looks like.
   if (text.empty()) {
-    os.ShowMessage(kMissingSettings, ini.ReadIniString(kTexts, "Title"));
+    os.ShowMessage(ini.ReadIniText(texts::kSettingsNotFound), ini.ReadIniString(kTexts, "Title"));
     os.EndNow();
   }
   ListTextHeight_ = Measure16(Host().MeasureText(listFont_, text).height);

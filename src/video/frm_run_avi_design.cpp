@@ -46,8 +46,9 @@ FormSpec RunAviDesign() {
   bar.picture = "video_bar";
   c.push_back(bar);
   ControlSpec quit = DesignRow("btn_quit", ControlKind::Button, {6, 10, 84, 25}, "Picture2");
+  // No cancel role: Escape on the video window does nothing, so a stray key
+  // never ends the clips the user is watching.
   quit.caption = "&Quit";
-  quit.isCancel = true;  // Escape quits, as the button does
   c.push_back(quit);
   c.push_back(PlayerButton("btn_Play", 561, "video_play"));
   c.push_back(PlayerButton("btn_Stop", 593, "video_stop"));

@@ -15,6 +15,9 @@ constexpr char kTextSection[] = "frmRUNAVI Text";
 // the four numbers of a rectangle.
 constexpr int kModeReplyLength = 255;
 constexpr int kRectangleReplyLength = 511;
+constexpr char kUnnamableClipKey[] = "BadClipFileMessage";
+constexpr char kUnnamableClipText[] =
+    "The clip %1 cannot be played: its file name holds a double quotation mark (\").";
 
 // Sends one command and keeps it and its result for the report. The low word
 // of the layer's answer is the error; the high word only names the driver.
@@ -32,8 +35,9 @@ bool Exchange(Program& program, const std::string& command, int replyLength,
 // command that failed is not shown.
 void ReportMciError(Program& program, std::int16_t code) {
   const auto text = program.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
-  program.platform.ShowMessage(text.value_or("Unknown MCI Error"),
-                               program.settings.ReadIniString(kTextSection, "Title"));
+  const Settings& ini = program.settings;
+  program.platform.ShowMessage(text ? *text : ini.ReadIniText(texts::kUnknownMciError),
+                               ini.ReadIniString(kTextSection, "Title"));
 }
 
 // Sends one command; a failure is reported and the caller carries on.
@@ -51,8 +55,27 @@ std::string ClipPathWord(const std::string& path) {
   return '"' + path + '"';
 }
 
+// A double quote cannot be named to the multimedia layer: inside the quotes
+// around a path it would end the path and splice the rest of the name into
+// the command as words of its own.
+bool NamableClipPath(const std::string& path) { return path.find('"') == std::string::npos; }
+
+// Says which clip cannot be opened, in the window's own words ("%1" is the
+// clip's file), under the video window's title.
+void ReportUnnamableClip(Program& program, const std::string& path) {
+  std::string text = program.settings.ReadIniString(kTextSection, kUnnamableClipKey);
+  if (text.empty()) text = kUnnamableClipText;
+  if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, path);
+  program.platform.ShowMessage(text, program.settings.ReadIniString(kTextSection, "Title"));
+}
+
 void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
                      WindowHandle surface) {
+  if (!NamableClipPath(path)) {
+    ReportUnnamableClip(program, path);
+    SetPlayState(program, view, "stop");
+    return;
+  }
   view.HideSurface();
   Send(program, "Close All");
   Send(program, "Open " + ClipPathWord(path) + " alias VidClip");
@@ -80,7 +103,8 @@ std::string SelectedClipPath(Program& program) {
   const std::string file =
       program.settings.ReadIniString("AVI" + std::to_string(startup.SelectedClip), "File");
   const std::string path = JoinPath(startup.MoviesPath, file);
-  if (FileExists(program, path)) return path;
+  // A name that cannot be opened is not looked for elsewhere either.
+  if (!NamableClipPath(path) || FileExists(program, path)) return path;
   // The busy pointer is the whole program's: it must not stand over the
   // prompt that the search may show.
   program.platform.SetPointer(Pointer::Default);

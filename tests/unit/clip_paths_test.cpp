@@ -31,6 +31,20 @@ TEST(FolderOfPath, GivesNothingOrAPlainFolderForHostileInput) {
   EXPECT_EQ(FolderOfPath(deep), "c:\\" + std::string(5000, 'a') + "\\");
 }
 
+// Whatever stands before the drive letter goes, from none to several
+// characters, with a folder after the colon or a file name only.
+TEST(FolderOfPath, DropsWhatStandsBeforeTheDriveLetter) {
+  const struct {
+    const char* path;
+    const char* folder;
+  } cases[] = {
+      {"e:\\x\\y.avi", "e:\\x\\"}, {"1e:\\x\\y.avi", "e:\\x\\"}, {"12e:\\x\\y.avi", "e:\\x\\"},
+      {"e:y.avi", "e:\\"},         {"1e:y.avi", "e:\\"},         {"12e:y.avi", "e:\\"},
+      {"1e:\\", "e:\\"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FolderOfPath(c.path), c.folder) << c.path;
+}
+
 TEST(NormalizeFolderPath, MakesAFolderAbsoluteWithATrailingBackslash) {
   EXPECT_EQ(NormalizeFolderPath("  e:  ", "c:\\"), "e:\\");
   EXPECT_EQ(NormalizeFolderPath("e", "c:\\"), "e:\\");

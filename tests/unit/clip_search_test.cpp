@@ -266,6 +266,52 @@ TEST_F(FolderPickerTest, DoubleClickOpensAndCancelBringsThePromptBackWithTheFirs
   EXPECT_EQ(boxAfterCancel, "e:\\");
 }
 
+// A drive opens at the current folder the process keeps for it, else at its
+// root; the drive of the open folder leaves that folder open.
+TEST_F(FolderPickerTest, AChosenDriveOpensAtTheFolderKeptForItElseAtItsRoot) {
+  sim.drives.AddDrive('d', DriveKind::Fixed, "DATA");
+  sim.drives.AddFolder("d:\\Videos\\Clips");
+  sim.drives.SetCurrentFolder("C:\\Program Files\\Vantor\\docs");
+  sim.drives.SetCurrentFolderOnDrive('e', "e:\\movies");
+  const struct {
+    const char* kept;
+    const char* opened;
+    int line;  // of the open folder in the folder list
+  } cases[] = {
+      {"D:\\Videos\\Clips", "d:\\videos\\clips\\", 2},
+      {"d:\\videos\\", "d:\\videos\\", 1},
+      {"d:\\", "d:\\", 0},
+      {"d:\\gone", "d:\\", 0},  // kept, but no longer there
+      {"", "d:\\", 0},          // none to be had
+  };
+  BrowseFirst([](SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
+  sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
+    // The folder kept for c: is another, yet the open one stays.
+    picker.SelectItem("Drive1", 0);
+    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\");
+    EXPECT_EQ(picker.Control("Dir1").listIndex, 2);
+    EXPECT_EQ(Items(picker, "File1"), std::vector<std::string>{"vantor.exe"});
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.kept);
+      sim.drives.SetCurrentFolderOnDrive('d', c.kept);
+      picker.SelectItem("Drive1", 1);
+      EXPECT_EQ(picker.Control("txt_Path").text, c.opened);
+      EXPECT_EQ(picker.Control("Dir1").listIndex, c.line);
+      EXPECT_EQ(picker.Control("Drive1").listIndex, 1);
+      picker.SelectItem("Drive1", 0);  // the current drive: the current folder
+      EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\docs\\");
+    }
+    // A drive without a disc is refused, whatever folder is kept for it.
+    picker.SelectItem("Drive1", 2);
+    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\docs\\");
+    EXPECT_EQ(picker.Control("Drive1").listIndex, 0);
+    picker.Click("btn_Cancel");
+  });
+  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(sim.messageBoxes,
+            std::vector<std::string>{"Vantor|This drive is not currently available"});
+}
+
 TEST_F(FolderPickerTest, ADriveThatIsNotAvailableIsRefusedAndTheListGoesBack) {
   sim.drives.AddDrive('d', DriveKind::Fixed, "DATA");
   sim.drives.AddFolder("d:\\videos");

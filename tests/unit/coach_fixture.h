@@ -98,7 +98,7 @@ class CoachTest : public SimTest {
   // at once).
   void NextTo(std::int32_t topic) {
     sim.helpHost.previewDoneForced = true;
-    while (Topic() < topic) Next();
+    StepUntil([&] { return Topic() >= topic; }, [&] { Next(); });
   }
   // Which step labels (1 to 5) are green.
   std::vector<int> GreenSteps() {

@@ -136,6 +136,33 @@ TEST_F(PlaybackTest, APathWithABlankIsQuotedSoThatTheClipOpens) {
   EXPECT_EQ(Commands()[1], "Close All");
 }
 
+// A double quote in a file name would close the quoted path early and let
+// the rest of the name into the command as words of its own.
+TEST_F(PlaybackTest, AFileNameWithADoubleQuoteIsReportedOnceAndNeverSent) {
+  const std::string rest = " cannot be played: its file name holds a double quotation mark (\").";
+  for (const std::string file : {"scan.avi\" alias Other", "say \"hi\".avi", "a\"b.avi"}) {
+    SCOPED_TRACE(file);
+    sim.WriteProfileString("AVI1", "File", file, IniPath());
+    Load(0);
+    sim.messageBoxes.clear();
+    // From a playing clip and from the instruction alike.
+    for (const char* from : {"play", "disable"}) {
+      program.video.PlayState = from;
+      SelectClip(program, view, 1);
+    }
+    EXPECT_THAT(Commands(), ElementsAre("Stop VidClip"));
+    EXPECT_THAT(sim.messageBoxes, ElementsAre("How-to Videos|The clip D:\\clips\\" + file + rest,
+                                              "How-to Videos|The clip D:\\clips\\" + file + rest));
+    EXPECT_EQ(program.video.PlayState, "stop");
+    EXPECT_FALSE(view.timerRunning);
+    EXPECT_TRUE(sim.formsCreated.empty()) << "such a file is not looked for elsewhere";
+  }
+  sim.WriteProfileString("frmRUNAVI Text", "BadClipFileMessage", "Kein Film: %1!", IniPath());
+  sim.messageBoxes.clear();
+  TogglePlayback(program, view);
+  EXPECT_THAT(sim.messageBoxes, ElementsAre("How-to Videos|Kein Film: D:\\clips\\a\"b.avi!"));
+}
+
 TEST_F(PlaybackTest, NoClipChosenShowsTheInstructionAndOddStatesShowNothing) {
   SelectClip(program, view, -1);
   EXPECT_EQ(program.video.PlayState, "disable");
@@ -238,6 +265,25 @@ TEST_F(PlaybackTest, ThePollNoticesTheEndOfTheClip) {
   EXPECT_FALSE(view.look.stopEnabled);
   EXPECT_EQ(view.colors[0], kGrey);
   EXPECT_TRUE(sim.messageBoxes.empty());
+}
+
+// The first seven letters of the mode word count, in any case.
+TEST_F(PlaybackTest, ThePollEndsTheClipOnAnyWordThatStartsWithStopped) {
+  for (const auto& [reply, ends] : std::vector<std::pair<std::string, bool>>{{"stopped", true},
+                                                                             {"STOPPED", true},
+                                                                             {"Stopped", true},
+                                                                             {"stoppedX", true},
+                                                                             {"stoppe", false},
+                                                                             {"stoppXd", false},
+                                                                             {"playing", false},
+                                                                             {"", false}}) {
+    SCOPED_TRACE(reply);
+    Load(0);
+    sim.mci.modeReply = reply;
+    PollClipStatus(program, view);
+    EXPECT_EQ(program.video.PlayState, ends ? "stop" : "play");
+    EXPECT_EQ(view.timerRunning, !ends);
+  }
 }
 
 TEST_F(PlaybackTest, AFailingPollIsReportedOnEveryTickAndTheTimerStaysOn) {

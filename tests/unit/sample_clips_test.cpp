@@ -169,7 +169,7 @@ std::string Read(const std::string& section, const std::string& key) {
 
 std::vector<std::string> ListedClipFiles() {
   std::vector<std::string> files;
-  for (int n = 0; !Read("AVI" + std::to_string(n), "BUTTON").empty(); ++n)
+  for (int n = 0; n < 100 && !Read("AVI" + std::to_string(n), "BUTTON").empty(); ++n)
     files.push_back(Read("AVI" + std::to_string(n), "File"));
   return files;
 }

@@ -60,7 +60,7 @@ TEST_F(ScanActionsTest, OutputTypesGoRoundThroughTopicsSixAndEight) {
     frmCoach window(run);
     window.Load();
     sim::SimFormHost& host = *desktop.FindForm("frmCoach");
-    while (run.coach.CurrentTopic < 6) host.Click("btn_Next");
+    StepUntil([&] { return run.coach.CurrentTopic >= 6; }, [&] { host.Click("btn_Next"); });
     EXPECT_EQ(run.coach.SelectedOption, c.atTopic6);
     host.Click("btn_Next");
     host.Click("btn_Next");
@@ -126,16 +126,26 @@ TEST_F(ScanActionsTest, OptionSixOfTopicSixAndOptionFourOfTopicSevenGoTogether) 
   EXPECT_EQ(MarkedOption(), 6);  // option 4 on topic 7 chose 6 on topic 6
 }
 
+// Back on topic 6 after option 2 there: a change of either value on the host
+// marks the option of the host's output type, and is remembered.
 TEST_F(ScanActionsTest, AChangeOnTheHostWinsOverTheLastChoice) {
   OpenCoach();
   NextTo(6);
-  Choose(2);
-  Next();
-  sim.helpHost.paletteType = 7;
-  sim.helpHost.outputType = 5;
-  Back();
-  EXPECT_EQ(MarkedOption(), 5);
-  EXPECT_EQ(program.scan.LastPaletteType, 7);
+  const struct {
+    std::int32_t palette, output;
+    int marked;
+  } returns[] = {{7, 0, 0}, {7, 5, 5}, {3, 2, 1}, {3, 2, 2}};  // palette, output, both, none
+  for (const auto& r : returns) {
+    SCOPED_TRACE(::testing::Message() << r.palette << "/" << r.output);
+    Choose(2);
+    Next();
+    sim.helpHost.paletteType = r.palette;
+    sim.helpHost.outputType = r.output;
+    Back();
+    EXPECT_EQ(MarkedOption(), r.marked);
+    EXPECT_EQ(program.scan.LastPaletteType, r.palette);
+    EXPECT_EQ(program.scan.LastOutputType, r.output);
+  }
 }
 
 TEST_F(ScanActionsTest, RememberedValuesAreZeroDuringTheFirstTopicAndMinusOneAfter) {
@@ -227,11 +237,12 @@ TEST_F(ScanActionsTest, WithoutTheHelpObjectTheWalkGoesOnQuietly) {
   WatchProgressWindow();
   OpenCoach();
   int markedOnTopic6 = -3;
-  while (Topic() < 9) {
-    if (Topic() == 6) markedOnTopic6 = MarkedOption();
-    if (C("btn_DoIt").visible) DoIt();
-    Next();
-  }
+  StepUntil([&] { return Topic() >= 9; },
+            [&] {
+              if (Topic() == 6) markedOnTopic6 = MarkedOption();
+              if (C("btn_DoIt").visible) DoIt();
+              Next();
+            });
   EXPECT_EQ(progressMs, 200);     // Do It on topic 2: closed at the first tick
   EXPECT_EQ(markedOnTopic6, -1);  // no output type to go by
   EXPECT_TRUE(sim.helpHost.calls.empty());

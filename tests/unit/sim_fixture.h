@@ -11,6 +11,19 @@
 
 namespace vantor::testing {
 
+// Runs `step` until `done`, at most `most` times: a fault that never gets
+// there fails the test instead of hanging the whole run.
+template <class Done, class Step>
+void StepUntil(Done&& done, Step&& step, int most = 100) {
+  for (int steps = 0; !done(); ++steps) {
+    if (steps == most) {
+      ADD_FAILURE() << "not there after " << most << " steps";
+      return;
+    }
+    step();
+  }
+}
+
 class SimTest : public ::testing::Test {
  protected:
   SimTest() : program(sim) { program.settings.LocateSettingsFile(); }

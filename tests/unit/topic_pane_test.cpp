@@ -50,6 +50,20 @@ TEST_F(TopicPaneTest, ALongCaptionTakesTwoLinesAndPushesLaterRowsDown) {
   EXPECT_EQ(LabelBounds(1).height, 16);
 }
 
+// The labels are 266 pixels wide: a caption of exactly that width is one line.
+TEST_F(TopicPaneTest, ACaptionAsWideAsItsLabelStaysOnOneLine) {
+  sim.textWidths["Fits"] = 266;
+  sim.textWidths["Too wide"] = 267;
+  ShowTopic6(ScanTask()
+                 .Set("OptionButtons0", "OptionButtonText0", "Fits")
+                 .Set("OptionButtons0", "OptionButtonText1", "Too wide"));
+  EXPECT_EQ(LabelBounds(0).width, 266);
+  EXPECT_EQ(LabelBounds(0).height, 16);
+  EXPECT_EQ(ButtonTop(1), 280);
+  EXPECT_EQ(LabelBounds(1).height, 32);
+  EXPECT_EQ(ButtonTop(2), 316);
+}
+
 TEST_F(TopicPaneTest, AnEmptyFirstOptionKeepsTheFullPaneAndTheOtherRowsInPlace) {
   ShowTopic6(ScanTask().Set("OptionButtons0", "OptionButtonText0", ""));
   EXPECT_FALSE(C("btn_Option", 0).visible);

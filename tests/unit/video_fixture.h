@@ -20,6 +20,7 @@ inline IniText ClipList(const std::vector<std::string>& buttons) {
       .Set("frmRUNAVI Text", "QuitButtonToolTip", "Close the videos")
       .Set("frmRUNAVI Text", "StopButtonToolTip", "Stop it")
       .Set("frmRUNAVI Text", "StartButtonToolTip", "Play it")
+      .Set("frmRUNAVI Text", "PauseButtonToolTip", "Hold it")
       .Set("frmRUNAVI Text", "Instruction1", "Pick a clip")
       .Set("frmRUNAVI Text", "Instruction2", "and watch");
   for (std::size_t i = 0; i < buttons.size(); ++i) {

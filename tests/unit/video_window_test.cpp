@@ -99,6 +99,34 @@ TEST_F(VideoWindowTest, AChosenClipPlaysAtOnceCentredRightOfTheList) {
   EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGrey, kGrey}));
 }
 
+TEST_F(VideoWindowTest, ButtonTextsComeFromTheirOwnKeys) {
+  OpenVideo();
+  EXPECT_EQ(C("btn_quit").text, "Quit");
+  const auto tips = [&] {
+    return std::vector<std::string>{C("btn_quit").toolTip, C("btn_Play").toolTip,
+                                    C("btn_Stop").toolTip};
+  };
+  EXPECT_EQ(tips(), (std::vector<std::string>{"Close the videos", "Play it", "Stop it"}));
+  Window().Click("lbl_RunAVI", 0);
+  EXPECT_EQ(tips(), (std::vector<std::string>{"Close the videos", "Hold it", "Stop it"}));
+}
+
+// The window's own timer polls the clip every 500 ms: a clip of 3.2 s shows
+// "stop" at the tick of 3.5 s, not before.
+TEST_F(VideoWindowTest, ThePollTimerShowsTheStopLookWhenTheClipHasEnded) {
+  sim.mci.AddClip("D:\\Clips\\clip0.avi", 320, 240, 3200);
+  program.startup.SelectedClip = 0;
+  OpenVideo();
+  sim.Advance(3499);
+  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_TRUE(C("btn_Stop").enabled);
+  sim.Advance(1);
+  EXPECT_EQ(program.video.PlayState, "stop");
+  EXPECT_FALSE(C("btn_Stop").enabled);
+  EXPECT_EQ(C("btn_Play").picture, "video_play");
+  EXPECT_FALSE(C("vidTimer").timerEnabled);
+}
+
 TEST_F(VideoWindowTest, TheHoverMarkLeavesWithThePointer) {
   OpenVideo();
   for (const char* elsewhere : {"", "Image1", "Picture1", "Picture2", "Picture3"}) {
@@ -148,11 +176,11 @@ TEST_F(VideoWindowTest, QuittingClosesTheClipsAndSavesThePositionOnlyAfterAMove)
   EXPECT_TRUE(sim.messageBoxes.empty());
   EXPECT_EQ(Ini("AVIPosition", "left"), "");
 
-  // Escape quits as the button does; the close box too.
+  // Escape does nothing, even while a clip plays; the close box quits.
   OpenVideo();
-  EXPECT_TRUE(Ends([&] { Window().PressEscape(); }));
-  EXPECT_EQ(Ini("AVIPosition", "left"), "");
-  OpenVideo();
+  EXPECT_FALSE(Ends([&] { Window().PressEscape(); }));
+  EXPECT_TRUE(Window().IsVisible());
+  EXPECT_EQ(program.video.PlayState, "play");
   video->SetLeft(video->Left() + 300);
   EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
   EXPECT_EQ(Ini("AVIPosition", "left"), std::to_string(video->Left()));

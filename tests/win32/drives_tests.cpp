@@ -32,6 +32,11 @@ std::string MakeFolder() {
   return folder;
 }
 
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return text;
+}
+
 // A drive letter that names no device here, or 0.
 char UnusedLetter() {
   const DWORD used = GetLogicalDrives();
@@ -82,6 +87,23 @@ TEST_CASE(DrivesAreListedInLetterOrderWithTheirKind) {
   const std::string current = Current();
   CHECK(!drives.CurrentFolder().empty());
   CHECK_EQ(drives.CurrentFolder(), current);
+}
+
+// Windows keeps a current folder for each drive: the current folder on the
+// current drive, the "=D:" environment entry for another, else the root.
+TEST_CASE(EachDriveHasTheCurrentFolderTheProcessKeepsForIt) {
+  Drives& drives = ThePlatform().DrivesAndFolders();
+  const std::string here = Current();
+  CHECK_EQ(Lower(drives.CurrentFolderOnDrive(here[0])), Lower(here));
+  const char unused = UnusedLetter();
+  if (!unused) return;
+  const std::string letter(1, unused);
+  const std::string variable = "=" + letter + ":";
+  CHECK_EQ(Lower(drives.CurrentFolderOnDrive(unused)), letter + ":\\");
+  SetEnvironmentVariableA(variable.c_str(), (letter + ":\\clips\\movies").c_str());
+  CHECK_EQ(Lower(drives.CurrentFolderOnDrive(unused)), letter + ":\\clips\\movies");
+  SetEnvironmentVariableA(variable.c_str(), nullptr);
+  CHECK_EQ(Current(), here);
 }
 
 }  // namespace vantor::win32::test

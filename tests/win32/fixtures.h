@@ -55,6 +55,8 @@ COLORREF PixelAt(HWND window, int x, int y);
 // The client area as it is on the screen, row by row, once every pending
 // paint is done.
 std::vector<COLORREF> Capture(HWND window);
+// What `draw` leaves on a white bitmap like the screen's, row by row.
+std::vector<COLORREF> Drawn(int width, int height, const std::function<void(HDC)>& draw);
 // How many of the pixels are dark (text, not a light background).
 int DarkPixels(const std::vector<COLORREF>& pixels);
 

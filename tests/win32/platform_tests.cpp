@@ -188,6 +188,23 @@ TEST_CASE(TopLevelWindowsByTitle) {
   CHECK_EQ(normal->right + work.left, r.right);
   CHECK_EQ(normal->bottom + work.top, r.bottom);
   CHECK(!platform.NormalPlacement(WindowHandle{0}).has_value());
+  // One monitor, at the screen's origin: its work area's corner is the
+  // offset, also for a handle that names no window (the primary's).
+  for (const WindowHandle window : {found, WindowHandle{0}}) {
+    const PixelOffset offset = platform.WorkAreaOffset(window);
+    CHECK_EQ(offset.x, work.left);
+    CHECK_EQ(offset.y, work.top);
+  }
+  // Our own window's normal rectangle, with the offset added, is where it
+  // stands; minimised, it keeps that place.
+  const TwipsPerPixel tpp = TwipsPerPixelNow();
+  const TwipsRect normalTwips = form->WorkspaceNormalRect();
+  CHECK_EQ(normalTwips.left + work.left * tpp.x, form->Left());
+  CHECK_EQ(normalTwips.top + work.top * tpp.y, form->Top());
+  CHECK_EQ(normalTwips.width, form->Width());
+  ShowWindow(WindowOf(*form), SW_MINIMIZE);
+  CHECK(form->WorkspaceNormalRect() == normalTwips);
+  ShowWindow(WindowOf(*form), SW_RESTORE);
 
   CHECK(platform.AskToClose(found));
   platform.DoEvents();

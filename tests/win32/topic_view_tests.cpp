@@ -1,6 +1,8 @@
 // The topic pane on real windows: a topic of a help title file drawn over
 // its background picture, the scroll bar of a topic longer than the pane,
 // and what the pane shows when a file or a topic is missing.
+#include <algorithm>
+#include <cwchar>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -92,11 +94,12 @@ std::string TitleText() {
 }
 
 // A form with the pane inside a picture box, as the coach holds it.
-std::unique_ptr<FormHost> PaneForm(Recorder& events) {
+std::unique_ptr<FormHost> PaneForm(Recorder& events, int width = kPaneWidth) {
   auto form = ThePlatform().CreateForm(
-      MakeForm("Topic Pane", {Make("box", ControlKind::PictureBox, {0, 0, 280, 180}),
-                              Make("pane", ControlKind::TopicPane,
-                                   {40, 10, kPaneWidth, kPaneHeight}, "", "box")}),
+      MakeForm("Topic Pane",
+               {Make("box", ControlKind::PictureBox, {0, 0, width + 80, 180}),
+                Make("pane", ControlKind::TopicPane, {40, 10, width, kPaneHeight}, "", "box")},
+               BorderStyle::FixedDialog, std::max(4500, (width + 80) * 15)),
       events);
   form->Show();
   return form;
@@ -220,6 +223,48 @@ TEST_CASE(TheWheelOverThePaneScrollsItWhicheverControlHasTheFocus) {
   CHECK(wheelAt(pane, 50, 50) > 0);
 }
 
+// The sample's paragraph in a pane as wide as the coach's: a bold word after
+// a long plain run on the same line. The run must end, as drawn, a blank
+// before the bold word; drawn by the font's own spacing it ran on into it.
+TEST_CASE(TheBlankBeforeABoldWordStaysVisible) {
+  const std::string paragraph =
+      "As soon as there is a frame, **Do It** comes on. Click it to zoom the preview to your "
+      "frame and see it in more detail. Zooming is up to you: the **Next** button goes on "
+      "without it.";
+  constexpr int kWidth = 300;
+  TempFolder folder;
+  Recorder events;
+  auto form = PaneForm(events, kWidth);
+  HWND pane = ControlWindow(*form, kPaneId);
+  const struct {
+    const char* bold;
+    int line;  // of 14 pixels, below the top margin of 8
+  } words[] = {{" **Do It**", 0}, {" **Next**", 2}};
+  for (const auto& [bold, line] : words) {
+    // Whether column x on that line shows any ink, its smoothed edges too.
+    const auto inked = [line = line](const std::vector<COLORREF>& shown, int x) {
+      for (int y = 8 + 14 * line; y < 22 + 14 * line; ++y)
+        if (shown[y * kWidth + x] != kWhite) return true;
+      return false;
+    };
+    const std::string before = paragraph.substr(0, paragraph.find(bold));
+    const std::string title =
+        folder.Write(std::to_string(line) + ".m14",
+                     "@topic before\n" + before + "\n@topic whole\n" + paragraph + "\n");
+    form->SetTopicPane(kPane, {title, "before", ""});
+    const std::vector<COLORREF> alone = Capture(pane);
+    int end = kWidth - 1;
+    while (end > 0 && !inked(alone, end)) --end;
+    form->SetTopicPane(kPane, {title, "whole", ""});
+    const std::vector<COLORREF> shown = Capture(pane);
+    CHECK(end > 100);
+    // The blank is 3 pixels wide, and the text before it ends within its
+    // own width, smoothed edges and all.
+    CHECK(!inked(shown, end + 1) && !inked(shown, end + 2) && !inked(shown, end + 3));
+    CHECK(inked(shown, end + 6));  // the bold word, on the same line
+  }
+}
+
 TEST_CASE(TopicPaneDrawsTheTextOverItsBackground) {
   TempFolder folder;
   const std::string title = folder.Write("Vantor.m14", TitleText());
@@ -265,6 +310,54 @@ TEST_CASE(TopicPaneDrawsTheTextOverItsBackground) {
   CHECK_EQ(pixel(5, 5), kWhite);
   form->SetTopicPane(kPane, {"", "blank", "!back.bmp"});
   CHECK_EQ(pixel(5, 5), kWhite);
+}
+
+// A UTF-8 help title, with and without its signature, shows Cyrillic,
+// Greek and Japanese as the Unicode text drawn directly does.
+TEST_CASE(TopicPaneShowsAUtf8TitleAsUnicode) {
+  struct Heading {
+    const char* topic;
+    const char* utf8;
+    const wchar_t* meant;
+  };
+  const Heading headings[] = {
+      {"ru", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+       L"\x041F\x0440\x0438\x0432\x0435\x0442"},
+      {"el", "\xCE\x93\xCE\xB5\xCE\xB9\xCE\xB1", L"\x0393\x03B5\x03B9\x03B1"},
+      {"ja", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", L"\x65E5\x672C\x8A9E"},
+  };
+  std::string text;
+  for (const Heading& h : headings)
+    text += std::string("@topic ") + h.topic + "\n= " + h.utf8 + "\n";
+  TempFolder folder;
+  const std::string plain = folder.Write("plain.m14", text);
+  const std::string signed_ = folder.Write("signed.m14", "\xEF\xBB\xBF" + text);
+  Recorder events;
+  auto form = PaneForm(events);
+  HWND pane = ControlWindow(*form, kPaneId);
+  RECT client;
+  GetClientRect(pane, &client);
+  HFONT heading = TheApp().Gdi().FontFor(Font{"Arial", 12, true, false});
+  for (const std::string& title : {plain, signed_}) {
+    for (const Heading& h : headings) {
+      form->SetTopicPane(kPane, {title, h.topic, ""});
+      const std::vector<COLORREF> shown = Capture(pane);
+      const auto meant = Drawn(client.right, client.bottom, [&](HDC dc) {
+        const SelectedObject selected(dc, heading);
+        SetBkMode(dc, TRANSPARENT);
+        // Each character where its measured advance puts it, as the pane draws.
+        const int count = static_cast<int>(wcslen(h.meant));
+        std::vector<INT> ends(static_cast<std::size_t>(count));
+        SIZE extent{};
+        GetTextExtentExPointW(dc, h.meant, count, 0, nullptr, ends.data(), &extent);
+        for (std::size_t i = ends.size(); i-- > 1;) ends[i] -= ends[i - 1];
+        ExtTextOutW(dc, 10, 8, 0, nullptr, h.meant, static_cast<UINT>(count), ends.data());
+      });
+      CHECK(DarkPixels(shown) > 0);
+      if (shown != meant)
+        Fail(std::string("topic ") + h.topic + " of " + title, __FILE__, __LINE__);
+    }
+  }
 }
 
 }  // namespace vantor::win32::test

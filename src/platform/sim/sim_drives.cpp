@@ -167,6 +167,13 @@ std::vector<std::string> SimDrives::NormalFiles(const std::string& folder,
   });
 }
 
+std::string SimDrives::CurrentFolderOnDrive(char letter) {
+  const char drive = AsciiLower(letter);
+  if (!current_.empty() && AsciiLower(current_[0]) == drive) return current_;
+  auto kept = driveFolders_.find(drive);
+  return kept != driveFolders_.end() ? kept->second : std::string(1, drive) + ":\\";
+}
+
 std::vector<std::string> SimDrives::DriveRoots() {
   std::vector<std::string> roots;
   for (const auto& [letter, drive] : drives_) roots.push_back(std::string(1, letter) + ":\\");

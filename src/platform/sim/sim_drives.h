@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text.h"
 #include "platform/drives.h"
 #include "platform/file_reader.h"
 
@@ -36,6 +37,11 @@ class SimDrives : public Drives, public FileReader {
   void PutFile(const std::string& path, std::string bytes);
   void AddHiddenFolder(const std::string& path);
   void SetCurrentFolder(const std::string& path) { current_ = path; }
+  // The current folder the process keeps for a drive other than the
+  // current one; it need not exist.
+  void SetCurrentFolderOnDrive(char letter, const std::string& path) {
+    driveFolders_[AsciiLower(letter)] = path;
+  }
 
   DriveKind KindOf(const std::string& root) override;
   std::optional<std::string> VolumeLabel(const std::string& root) override;
@@ -44,6 +50,7 @@ class SimDrives : public Drives, public FileReader {
   std::vector<std::string> NormalFiles(const std::string& folder,
                                        const std::string& pattern) override;
   std::string CurrentFolder() override { return current_; }
+  std::string CurrentFolderOnDrive(char letter) override;
   std::vector<std::string> DriveRoots() override;
 
   // A file's bytes (none for one added without); nullopt when it is not
@@ -76,6 +83,7 @@ class SimDrives : public Drives, public FileReader {
   std::map<std::string, Entry> entries_;      // by key; roots are not entries
   std::map<std::string, std::string> bytes_;  // of files, by key
   std::string current_;
+  std::map<char, std::string> driveFolders_;  // by lower-case letter
 };
 
 }  // namespace vantor::sim

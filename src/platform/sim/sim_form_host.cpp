@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "common/encoding.h"
 #include "platform/sim/sim_platform.h"
 
 namespace vantor::sim {
@@ -133,7 +134,7 @@ void SimFormHost::SetWindowState(vantor::WindowState state) {
   if (windowState_ == vantor::WindowState::Normal) normal_ = {left_, top_, width_, height_};
   windowState_ = state;
   const int tpp = desktop_.twipsPerPixel();
-  const Rect work = desktop_.workArea;
+  const Rect work = desktop_.MonitorHolding(desktop_.InPixels(normal_)).workArea;
   const int border = desktop_.frameBorder;
   switch (state) {
     case vantor::WindowState::Minimised:
@@ -155,9 +156,18 @@ void SimFormHost::SetWindowState(vantor::WindowState state) {
   }
 }
 
-TwipsRect SimFormHost::NormalRect() const {
+TwipsRect SimFormHost::ScreenNormalRect() const {
   return windowState_ == vantor::WindowState::Normal ? TwipsRect{left_, top_, width_, height_}
                                                      : normal_;
+}
+
+TwipsRect SimFormHost::WorkspaceNormalRect() const {
+  TwipsRect normal = ScreenNormalRect();
+  const PixelOffset offset = desktop_.WorkAreaOffset(handle_);
+  const int tpp = desktop_.twipsPerPixel();
+  normal.left -= offset.x * tpp;
+  normal.top -= offset.y * tpp;
+  return normal;
 }
 
 void SimFormHost::ShowModal() {
@@ -228,13 +238,16 @@ bool SimFormHost::FireDueTimer(long long nowMs) {
 
 // Fixed metrics so that layout tests can assert exact pixels: each
 // character is 60% of the font's pixel height wide (rounded), one more
-// when bold; the line is 115% of the pixel height (rounded up).
+// when bold; the line is 115% of the pixel height (rounded up). A
+// character is a code point: the bytes of a UTF-8 sequence count once,
+// any other byte once.
 TextSize SimFormHost::MeasureText(const Font& font, const std::string& text) const {
   const double pixelHeight = font.pointSize * 96.0 / 72.0;
   const int charWidth = static_cast<int>(std::lround(pixelHeight * 0.6)) + (font.bold ? 1 : 0);
   const auto chosen = desktop_.textWidths.find(text);
-  const int width = chosen != desktop_.textWidths.end() ? chosen->second
-                                                        : charWidth * static_cast<int>(text.size());
+  const int width = chosen != desktop_.textWidths.end()
+                        ? chosen->second
+                        : charWidth * static_cast<int>(encoding::CharacterCount(text));
   return {width, static_cast<int>(std::ceil(pixelHeight * 1.15))};
 }
 

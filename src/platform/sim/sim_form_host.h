@@ -76,10 +76,13 @@ class SimFormHost : public FormHost {
   vantor::WindowState WindowState() const override { return windowState_; }
   // Minimises, maximises or restores the window as Windows does:
   // a minimised window stands at -32000 pixels as a small caption, a
-  // maximised one fills the work area with its borders outside it, and the
-  // normal rectangle is kept for the restore.
+  // maximised one fills the work area of its monitor with its borders
+  // outside it, and the normal rectangle is kept for the restore.
   void SetWindowState(vantor::WindowState state);
-  TwipsRect NormalRect() const override;
+  // Where it stands normally, on the screen; the system keeps it, and
+  // WorkspaceNormalRect answers it, in workspace coordinates.
+  TwipsRect ScreenNormalRect() const;
+  TwipsRect WorkspaceNormalRect() const override;
   void Show() override;
   void ShowModal() override;
   void Hide() override;

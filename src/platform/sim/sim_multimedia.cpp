@@ -211,7 +211,7 @@ MciAnswer FakeMciDevice::Where(Device& device, const std::vector<std::string>& w
 MciAnswer FakeMciDevice::Status(Device& device, const std::vector<std::string>& words) {
   if (words.size() != 3) return Fail(mci::kMissingParameter);
   const std::string what = Lower(words[2]);
-  if (what == "mode") return Reply(ModeWord(static_cast<int>(device.mode)));
+  if (what == "mode") return Reply(modeReply.value_or(ModeWord(static_cast<int>(device.mode))));
   if (what == "length") return Reply(std::to_string(device.clip.lengthMs));
   if (what == "position") return Reply(std::to_string(device.positionMs));
   return Fail(mci::kUnrecognizedKeyword);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,9 @@ class FakeMciDevice final : public Multimedia {
   void FailCommand(const std::string& verb, std::uint32_t code);
 
   std::vector<SentCommand> sent;  // every command, in order
+  // When set, every "status <alias> mode" of an open device answers this
+  // instead of the device's own word (other drivers word it differently).
+  std::optional<std::string> modeReply;
   std::vector<std::string> Commands() const;
   // The mode word of an open device ("playing", "paused", "stopped"), or ""
   // when nothing of that name is open.

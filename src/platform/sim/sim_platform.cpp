@@ -145,12 +145,56 @@ std::optional<Rect> SimPlatform::NormalPlacement(WindowHandle window) {
   if (!other || other->placementFails) return std::nullopt;
   Rect normal = other->rect;
   if (!other->toolWindow) {
-    normal.left -= workArea.left;
-    normal.right -= workArea.left;
-    normal.top -= workArea.top;
-    normal.bottom -= workArea.top;
+    const PixelOffset offset = WorkAreaOffset(window);
+    normal.left -= offset.x;
+    normal.right -= offset.x;
+    normal.top -= offset.y;
+    normal.bottom -= offset.y;
   }
   return normal;
+}
+
+namespace {
+
+long long SharedArea(const Rect& a, const Rect& b) {
+  const long long w = std::min(a.right, b.right) - std::max(a.left, b.left);
+  const long long h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+  return w > 0 && h > 0 ? w * h : 0;
+}
+
+}  // namespace
+
+SimPlatform::Monitor SimPlatform::MonitorHolding(const Rect& rect) const {
+  Monitor best{{0, 0, screenWidthPx_, screenHeightPx_}, workArea};
+  long long bestArea = SharedArea(rect, best.area);
+  for (const Monitor& monitor : monitors_) {
+    const long long area = SharedArea(rect, monitor.area);
+    if (area > bestArea) {
+      best = monitor;
+      bestArea = area;
+    }
+  }
+  return best;
+}
+
+Rect SimPlatform::InPixels(const TwipsRect& twips) const {
+  const int tpp = twipsPerPixel_;
+  return {twips.left / tpp, twips.top / tpp, (twips.left + twips.width) / tpp,
+          (twips.top + twips.height) / tpp};
+}
+
+PixelOffset SimPlatform::WorkAreaOffset(WindowHandle window) {
+  Rect rect;
+  if (const OtherWindow* other = Other(window)) {
+    rect = other->rect;
+  } else {
+    for (const SimFormHost* form : forms_) {
+      if (form->Handle() != window) continue;
+      rect = InPixels(form->ScreenNormalRect());
+    }
+  }
+  const Monitor monitor = MonitorHolding(rect);
+  return {monitor.workArea.left - monitor.area.left, monitor.workArea.top - monitor.area.top};
 }
 
 bool SimPlatform::IsToolWindow(WindowHandle window) {

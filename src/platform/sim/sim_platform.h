@@ -52,9 +52,22 @@ class SimPlatform : public Platform {
   VersionInfo version{1, 1, 1};
   bool previousInstance = false;
 
-  // Screen in pixels, twips per pixel, work area and caption height.
+  // Screen in pixels, twips per pixel, work area and caption height. The
+  // screen is the primary monitor, at the origin; `workArea` is its work area.
   void SetScreen(int widthPx, int heightPx, int twipsPerPixel = 15);
   Rect workArea{0, 0, 1024, 768};
+  // A monitor beside the primary one: its rectangle and its work area, in
+  // screen pixels.
+  struct Monitor {
+    Rect area;
+    Rect workArea;
+  };
+  void AddMonitor(Rect area, Rect workArea) { monitors_.push_back({area, workArea}); }
+  // The monitor with the largest share of `rect`; the primary one when
+  // `rect` is on none.
+  Monitor MonitorHolding(const Rect& rect) const;
+  // A window's place in twips as screen pixels.
+  Rect InPixels(const TwipsRect& twips) const;
   int captionHeight = 19;
   int frameBorder = 3;  // pixels on each side of a window
   // Texts a test wants measured at a width of its choosing, in pixels;
@@ -112,9 +125,12 @@ class SimPlatform : public Platform {
   bool IsWindowVisible(WindowHandle window) override;
   void RestoreAndShow(WindowHandle window) override;
   bool IsToolWindow(WindowHandle window) override;
-  // Answers as Windows does: the normal rectangle measured from the work
-  // area's corner, except for a tool window.
+  // Answers as Windows does: the normal rectangle in workspace coordinates,
+  // except for a tool window.
   std::optional<Rect> NormalPlacement(WindowHandle window) override;
+  // Of another program's window or one of this program's, by where it
+  // stands normally.
+  PixelOffset WorkAreaOffset(WindowHandle window) override;
   bool AskToClose(WindowHandle window) override;
   void AppActivate(const std::string& title) override { activated.push_back(title); }
   std::unique_ptr<AutomationObject> CreateObject(const std::string& progId) override;
@@ -144,6 +160,7 @@ class SimPlatform : public Platform {
   WindowHandle nextHandle_ = 0x1000;
   std::map<std::string, ModalScript> modalScripts_;
   std::vector<SimFormHost*> forms_;  // live windows of this program
+  std::vector<Monitor> monitors_;    // beside the primary one
   long long nowMs_ = 0;
 };
 

@@ -3,6 +3,7 @@
 // font, picture, timer) are kept in the control's record.
 #include "platform/win32/control_factory.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_form_host.h"
 
 namespace vantor::win32 {
@@ -237,7 +238,8 @@ TextSize Win32FormHost::MeasureText(const Font& font, const std::string& text) c
     result.height = metrics.tmHeight;
   } else {
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = WideFromAnsi(text);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
     result = {size.cx, size.cy};
   }
   return result;

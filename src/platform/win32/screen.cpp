@@ -22,6 +22,23 @@ RECT WorkAreaNow() {
   return area;
 }
 
+// GetWindowPlacement gives a window's normal rectangle in workspace
+// coordinates: the screen's less the offset of its own monitor's work area
+// within that monitor (rcWork less rcMonitor), not the primary monitor's.
+// MonitorFromWindow goes by the normal rectangle while the window is
+// minimised. Should the monitor not answer, the primary's work area stands
+// in: its monitor is at the screen's origin.
+PixelOffset WorkAreaOffsetOf(HWND window) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  const HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY);
+  if (!monitor || !GetMonitorInfoA(monitor, &info)) {
+    const RECT work = WorkAreaNow();
+    return {work.left, work.top};
+  }
+  return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
+}
+
 Screen ScreenNow() {
   const RECT work = WorkAreaNow();
   return {GetSystemMetrics(SM_CXSCREEN),

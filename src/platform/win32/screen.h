@@ -12,6 +12,10 @@ namespace vantor::win32 {
 TwipsPerPixel TwipsPerPixelNow();
 // The desktop less the taskbars, in screen pixels.
 RECT WorkAreaNow();
+// How far the work area of the monitor holding `window` lies inside that
+// monitor, which is what a normal placement's workspace coordinates are
+// shifted by.
+PixelOffset WorkAreaOffsetOf(HWND window);
 // Everything the program asks of the screen, in one record.
 Screen ScreenNow();
 // A rectangle in pixels as a place and size in twips, at `scale`.

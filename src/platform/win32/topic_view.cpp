@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "common/phase_log.h"
 #include "platform/win32/painting.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/whole_file.h"
+#include "platform/win32/wide_text.h"
 #include "topics/background_path.h"
 
 namespace vantor::win32 {
@@ -15,18 +17,11 @@ namespace {
 
 using topics::FontKind;
 
-// The help title is written in Windows-1252 whatever the system's code page.
-constexpr UINT kTitleCodePage = 1252;
 constexpr COLORREF kTextColor = RGB(0, 0, 0);
 
-std::wstring Widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  wide.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(kTitleCodePage, 0, text.data(), size, wide.data(), size)));
-  return wide;
-}
+// The title's text reaches the view as UTF-8 whatever the file's encoding
+// and the system's code page; it is measured and drawn as Unicode.
+std::wstring Widen(std::string_view text) { return WideFrom(CP_UTF8, text); }
 
 // A missing file reads as an empty title; an unreadable one as much as
 // could be read.
@@ -34,6 +29,24 @@ topics::HelpTitle ReadTitle(const std::string& path) {
   std::string text;
   if (!path.empty()) ReadWholeFile(path, text);
   return topics::HelpTitle::Parse(text);
+}
+
+// Draws `text` with each character where the layout measured it. Drawn by
+// the font's own spacing, a run can come out wider than
+// GetTextExtentPoint32W measured it (Wine's renderer: 4 pixels over
+// "As soon as there is a frame,"), and the piece after it on the line,
+// placed by that measure, then loses the blank before it.
+void DrawMeasured(HDC dc, int x, int y, const std::wstring& text) {
+  const int count = static_cast<int>(text.size());
+  std::vector<INT> advances(text.size());
+  SIZE extent{};
+  if (!GetTextExtentExPointW(dc, text.c_str(), count, 0, nullptr, advances.data(), &extent)) {
+    TextOutW(dc, x, y, text.c_str(), count);
+    return;
+  }
+  // The ends of the first 1, 2, ... characters, made into each one's width.
+  for (std::size_t i = advances.size(); i-- > 1;) advances[i] -= advances[i - 1];
+  ExtTextOutW(dc, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(count), advances.data());
 }
 
 SIZE WindowSizeOf(HWND window) {
@@ -213,8 +226,7 @@ void TopicView::Paint(HDC dc) {
     const int y = piece.y - scroll_;
     if (y >= client.bottom) break;
     font.Select(FontOf(piece.font));
-    const std::wstring text = Widen(piece.text);
-    TextOutW(canvas, piece.x, y, text.c_str(), static_cast<int>(text.size()));
+    DrawMeasured(canvas, piece.x, y, Widen(piece.text));
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
 }

@@ -143,6 +143,23 @@ std::vector<std::string> Win32Drives::NormalFiles(const std::string& folder,
 
 std::string Win32Drives::CurrentFolder() { return CurrentDirectory(); }
 
+// A drive alone ("d:") names the current folder Windows keeps for that
+// drive: the current folder on the current drive, else the one the "=D:"
+// environment entry holds, else the root. Nothing is entered: the drive is
+// not touched, and a drive without a disc asks for none.
+std::string Win32Drives::CurrentFolderOnDrive(char letter) {
+  const char drive[3] = {letter, ':', '\0'};
+  const DWORD needed = GetFullPathNameA(drive, 0, nullptr, nullptr);
+  if (needed == 0) return {};
+  std::string text(needed, '\0');
+  const DWORD n = GetFullPathNameA(drive, needed, text.data(), nullptr);
+  text.resize(n < needed ? n : 0);
+  // Wine 8 ends the folder with a backslash ("z:\work\"), Windows does not;
+  // only a root keeps its own.
+  if (text.size() > 3 && text.back() == '\\') text.pop_back();
+  return text;
+}
+
 std::vector<std::string> Win32Drives::DriveRoots() {
   std::vector<std::string> roots;
   const DWORD letters = GetLogicalDrives();

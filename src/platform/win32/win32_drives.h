@@ -15,6 +15,7 @@ class Win32Drives final : public Drives {
   std::vector<std::string> NormalFiles(const std::string& folder,
                                        const std::string& pattern) override;
   std::string CurrentFolder() override;
+  std::string CurrentFolderOnDrive(char letter) override;
   std::vector<std::string> DriveRoots() override;
 };
 

@@ -211,17 +211,21 @@ vantor::WindowState Win32FormHost::WindowState() const {
   return vantor::WindowState::Normal;
 }
 
-// Windows keeps the normal rectangle in workspace coordinates, measured
-// from the work area's corner; our windows are no tool windows, so the
-// work area's corner takes it back to the screen.
-TwipsRect Win32FormHost::NormalRect() const {
+// As the system keeps it, in workspace coordinates; the core takes it to the
+// screen with the work area offset of the window's monitor. Without a
+// placement to read, the window's rectangle is shifted the same way, so that
+// the core's step back lands on it.
+TwipsRect Win32FormHost::WorkspaceNormalRect() const {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
-  if (!window_ || !GetWindowPlacement(window_, &placement)) return OuterRect();
-  const RECT work = WorkAreaNow();
-  RECT normal = placement.rcNormalPosition;
-  OffsetRect(&normal, work.left, work.top);
-  return InTwips(normal, TwipsPerPixelNow());
+  const TwipsPerPixel scale = TwipsPerPixelNow();
+  if (window_ && GetWindowPlacement(window_, &placement))
+    return InTwips(placement.rcNormalPosition, scale);
+  RECT r{};
+  if (window_) GetWindowRect(window_, &r);
+  const PixelOffset offset = WorkAreaOffsetOf(window_);
+  OffsetRect(&r, -offset.x, -offset.y);
+  return InTwips(r, scale);
 }
 
 void Win32FormHost::Show() {

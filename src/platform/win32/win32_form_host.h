@@ -38,7 +38,7 @@ class Win32FormHost final : public FormHost {
   int ClientWidth() const override;
   int ClientHeight() const override;
   vantor::WindowState WindowState() const override;
-  TwipsRect NormalRect() const override;
+  TwipsRect WorkspaceNormalRect() const override;
   void Show() override;
   void ShowModal() override;
   void Hide() override;

@@ -127,6 +127,10 @@ std::optional<Rect> Win32Platform::NormalPlacement(WindowHandle window) {
   return Rect{r.left, r.top, r.right, r.bottom};
 }
 
+PixelOffset Win32Platform::WorkAreaOffset(WindowHandle window) {
+  return WorkAreaOffsetOf(ToHwnd(window));
+}
+
 // Posted, not sent: a window of another process that is busy must not hold
 // up this start.
 bool Win32Platform::AskToClose(WindowHandle window) {

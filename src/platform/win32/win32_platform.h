@@ -47,6 +47,7 @@ class Win32Platform final : public Platform {
   void RestoreAndShow(WindowHandle window) override;
   bool IsToolWindow(WindowHandle window) override;
   std::optional<Rect> NormalPlacement(WindowHandle window) override;
+  PixelOffset WorkAreaOffset(WindowHandle window) override;
   bool AskToClose(WindowHandle window) override;
   void AppActivate(const std::string& title) override;
 

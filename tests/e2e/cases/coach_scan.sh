@@ -117,6 +117,7 @@ expect_eq "preview scans started in all" 1 "$(host_log | grep -c '^call PreviewS
 vd click "$coach" $next || fail "Next on page 3"
 expect_eq "Do It on page 4" 1 "$(vd visible "$coach" $do_it)"
 expect_eq "Do It without a selection" 0 "$(vd enabled "$coach" $do_it)"
+screenshots_wanted && screenshot_window "$coach" coach-mark-area
 sleep 0.5
 expect_eq "Do It still without a selection" 0 "$(vd enabled "$coach" $do_it)"
 written=$(now_ms)
