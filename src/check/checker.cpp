@@ -16,7 +16,7 @@ constexpr void (*kChecks[])(CheckContext&) = {
     CheckSettingsEncoding, CheckSectionNames, CheckRepeats,     CheckKeyNames,    CheckValues,
     CheckWindowTexts,      CheckStepList,     CheckTopicList,   CheckStartTopics, CheckTopicIds,
     CheckBackOffsets,      CheckOptionSets,   CheckScanActions, CheckTitleSyntax, CheckTitleTopics,
-    CheckPictures,         CheckClipList,     CheckClips,
+    CheckPictures,         CheckClipList,     CheckClips,       CheckFit,
 };
 
 // A file that should be `name` but was saved under another name beside it
@@ -86,6 +86,10 @@ const std::vector<CheckKind>& CheckKinds() {
        "the clip folder unknown, not there, or without the key file"},
       {"clip-file", "error", "a clip that is not in the clip folder"},
       {"clip-open", "error", "a clip the multimedia layer cannot open, with its video format"},
+      {"fit", "warning",
+       "a text wider or taller than its place on the window, by how many pixels: step names, "
+       "the don't-show text, button captions, clip titles, instructions, option captions, the "
+       "text over a page's options"},
   };
   return kinds;
 }

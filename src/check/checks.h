@@ -56,4 +56,7 @@ void CheckPictures(CheckContext& c);
 void CheckClipList(CheckContext& c);
 void CheckClips(CheckContext& c);
 
+// checks_fit.cpp: whether each text fits its place on the window.
+void CheckFit(CheckContext& c);
+
 }  // namespace vantor::check

@@ -5,6 +5,7 @@
 
 #include "check/checks.h"
 #include "check/known_names.h"
+#include "common/encoding.h"
 #include "common/text.h"
 #include "common/unicode.h"
 
@@ -129,7 +130,7 @@ void CheckSettingsEncoding(CheckContext& c) {
                          " letters that code page " + page + " lacks");
     return;
   }
-  if (codePage.Number() == 65001 || !LooksLikeUtf8(bytes)) return;
+  if (codePage.Number() == 65001 || encoding::Detect(bytes) != encoding::Encoding::Utf8) return;
   int line = 1;
   for (std::size_t i = 0; i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80; ++i)
     if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))

@@ -16,6 +16,7 @@
 #include "platform/drives.h"
 #include "platform/file_reader.h"
 #include "platform/multimedia.h"
+#include "platform/text_measurer.h"
 #include "settings/ini_file.h"
 #include "topics/help_title.h"
 
@@ -30,6 +31,8 @@ struct CheckServices {
   FileReader& files;
   Multimedia& multimedia;
   CodePage& codePage;
+  // The fonts of the windows; none: the texts are not measured.
+  TextMeasurer* measurer = nullptr;
 };
 
 struct TaskStep {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/text.h"
+#include "settings/fixed_texts.h"
 
 namespace vantor::check {
 namespace {
@@ -29,13 +30,23 @@ const std::vector<SectionKind>& Kinds() {
        {"Title", "QuitButton", "QuitButtonToolTip", "StopButtonToolTip", "StartButtonToolTip",
         "PauseButtonToolTip", "Instruction1", "Instruction2"},
        nullptr,
-       false},
+       false,
+       {"BadClipFileMessage", texts::kSettingsNotFound.key, texts::kUnknownMciError.key}},
       {"frmChoice Text", false, {"Title", "Question"}, nullptr, false},
       {"frmNoCD Text",
        false,
        {"Title", "NotFoundLabel", "FilesOnCDLabel", "InsertCDLabel"},
        nullptr,
-       false},
+       false,
+       {texts::kBrowseButton.key}},
+      {texts::kPickerTitle.section,
+       false,
+       {},
+       nullptr,
+       false,
+       {texts::kPickerTitle.key, texts::kCurrentFolderLabel.key, texts::kFilesLabel.key,
+        texts::kDriveNotAvailable.key}},
+      {texts::kCopyrightLabel.section, false, {}, nullptr, false, {texts::kCopyrightLabel.key}},
       {"frmScanning Text", false, {"Title", "PreviewScanMessage"}, nullptr, false},
       {"All Forms Text", false, {"OKButton", "CancelButton"}, nullptr, false},
       {"OptionButtons", false, {"numOBSets", "maxOptionButtons"}, nullptr, true},
@@ -145,6 +156,8 @@ std::string NearSectionName(std::string_view name) {
 bool IsKnownKey(const SectionKind& kind, std::string_view key) {
   for (const char* known : kind.keys)
     if (SameWithoutCase(key, known)) return true;
+  for (const char* known : kind.optionalKeys)
+    if (SameWithoutCase(key, known)) return true;
   if (!kind.numberedKey) return false;
   const Split split = SplitNumber(key);
   return SameWithoutCase(split.stem, kind.numberedKey) && IsPlainNumber(split.digits);
@@ -153,6 +166,8 @@ bool IsKnownKey(const SectionKind& kind, std::string_view key) {
 std::string NearKeyName(const SectionKind& kind, std::string_view key) {
   if (IsKnownKey(kind, key)) return {};
   for (const char* known : kind.keys)
+    if (Near(key, known)) return known;
+  for (const char* known : kind.optionalKeys)
     if (Near(key, known)) return known;
   const Split split = SplitNumber(key);
   if (kind.numberedKey && !split.digits.empty() && split.digits.size() <= 5 &&

@@ -16,6 +16,9 @@ struct SectionKind {
   // Only the program writes here: keys of another name are a mistake. The
   // host shares the general and text sections and may keep keys of its own.
   bool programOnly;
+  // Keys read that have a default of their own: nothing is amiss when they
+  // are missing.
+  std::vector<const char*> optionalKeys = {};
 };
 
 // The kind of a section the program reads, matching exactly (but for case);

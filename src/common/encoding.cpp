@@ -138,6 +138,7 @@ std::string ToUtf8(std::string_view bytes, Encoding encoding) {
 }
 
 std::size_t CharacterLength(std::string_view utf8, std::size_t at) {
+  if (Byte(utf8, at) < 0x80) return 1;  // most of any text
   std::size_t length = 1;
   DecodeAt(utf8, at, length);
   return length;

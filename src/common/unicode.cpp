@@ -43,16 +43,6 @@ char32_t NextUtf8(std::string_view bytes, std::size_t& i) {
 
 }  // namespace
 
-bool LooksLikeUtf8(std::string_view bytes) {
-  bool beyondAscii = false;
-  for (std::size_t i = 0; i < bytes.size();) {
-    const bool ascii = static_cast<unsigned char>(bytes[i]) < 0x80;
-    if (NextUtf8(bytes, i) == kReplacement) return false;
-    beyondAscii = beyondAscii || !ascii;
-  }
-  return beyondAscii;
-}
-
 std::optional<std::u32string> DecodeMarked(std::string_view bytes) {
   std::u32string text;
   if (bytes.starts_with("\xEF\xBB\xBF")) {
@@ -78,26 +68,6 @@ std::optional<std::u32string> DecodeMarked(std::string_view bytes) {
     text += c >= 0xD800 && c <= 0xDFFF ? kReplacement : c;
   }
   return text;
-}
-
-std::string Utf8Of(char32_t c) {
-  std::string out;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out;
 }
 
 std::string CodePointName(char32_t c) {

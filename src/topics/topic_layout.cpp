@@ -108,23 +108,30 @@ class LineFiller {
   // more than `room` of them fit: the search never measures more than a
   // line's worth, which keeps a help title with one endless word from
   // taking minutes. Lines of one long word hold about as many characters
-  // each, so the count of the line before is tried first.
+  // each, so the count of the line before is tried first, and the word is
+  // walked character by character only as far as a trial reaches.
   std::size_t FittingPrefix(FontKind font, std::string_view text, int room) {
-    // Where each of the first characters ends, up to as many as could fit.
-    const std::size_t mostThatFit = static_cast<std::size_t>(std::max(room, 0));
     ends_.clear();
-    for (std::size_t at = 0; at < text.size() && ends_.size() < mostThatFit;) {
-      at += encoding::CharacterLength(text, at);
-      ends_.push_back(at);
-    }
-    const auto bytesOf = [&](std::size_t count) { return count == 0 ? 0 : ends_[count - 1]; };
+    // Characters available of the first `count`, their ends walked on demand.
+    const auto available = [&](std::size_t count) {
+      while (ends_.size() < count && (ends_.empty() ? 0 : ends_.back()) < text.size()) {
+        const std::size_t at = ends_.empty() ? 0 : ends_.back();
+        ends_.push_back(at + encoding::CharacterLength(text, at));
+      }
+      return std::min(count, ends_.size());
+    };
+    const auto bytesOf = [&](std::size_t count) {
+      count = available(count);
+      return count == 0 ? 0 : ends_[count - 1];
+    };
     const auto fitting = [&](std::size_t count) {
       return measure_(font, text.substr(0, bytesOf(count))).width <= room;
     };
-    if (lastFit_ > 0 && lastFit_ < ends_.size() && fitting(lastFit_) && !fitting(lastFit_ + 1))
+    if (lastFit_ > 0 && available(lastFit_ + 1) > lastFit_ && fitting(lastFit_) &&
+        !fitting(lastFit_ + 1))
       return bytesOf(lastFit_);
     std::size_t fits = 0;
-    std::size_t tooMany = ends_.size() + 1;
+    std::size_t tooMany = available(static_cast<std::size_t>(std::max(room, 0))) + 1;
     while (tooMany - fits > 1) {
       const std::size_t middle = fits + (tooMany - fits) / 2;
       if (fitting(middle)) {
@@ -188,7 +195,7 @@ class LineFiller {
   int lastEnd_ = 0;                // where the line's last piece ends
   int height_ = 0;                 // of the line so far
   std::size_t lastFit_ = 0;        // characters of a word that fitted the last line
-  std::vector<std::size_t> ends_;  // FittingPrefix's ends of characters, kept for its storage
+  std::vector<std::size_t> ends_;  // where FittingPrefix's characters end, kept for its storage
 };
 
 }  // namespace

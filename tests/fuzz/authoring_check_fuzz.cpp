@@ -1,5 +1,5 @@
 // libFuzzer target for vantor-check: any settings file, help title and clip
-// checked on the simulated desktop.
+// checked on the simulated desktop, fit checks included.
 //
 // Build and run with clang (not part of the default build):
 //   cmake -S tests/fuzz -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
@@ -19,6 +19,7 @@
 #include "check/checker.h"
 #include "platform/sim/sim_code_page.h"
 #include "platform/sim/sim_drives.h"
+#include "platform/sim/sim_form_host.h"
 #include "platform/sim/sim_multimedia.h"
 
 namespace {
@@ -48,11 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   sim::SimDrives drives;
   sim::FakeMciDevice mci([] { return 0LL; });
   sim::Windows1252 codePage;
+  sim::FixedTextMeasurer measurer;  // the fit checks run too
   drives.PutFile("C:\\Vantor\\zthelp.ini", ini);
   drives.PutFile("C:\\Vantor\\Vantor.m14", title);
   drives.PutFile("C:\\Vantor\\clips\\vantor-clips.id", "");
   drives.PutFile("C:\\Vantor\\clips\\place.avi", clip);
-  check::CheckServices services{drives, drives, mci, codePage};
+  check::CheckServices services{drives, drives, mci, codePage, &measurer};
   const check::CheckReport report = check::CheckInstallation("C:\\Vantor", services);
 
   Check(report.status == check::kClean || report.status == check::kErrorsFound);

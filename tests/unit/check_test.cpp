@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "check/known_names.h"
 #include "platform/sim/sim_code_page.h"
 #include "platform/sim/sim_drives.h"
+#include "platform/sim/sim_form_host.h"
 #include "platform/sim/sim_multimedia.h"
 
 namespace vantor::testing {
@@ -56,6 +58,9 @@ struct Install {
   std::string iniName = "zthelp.ini";
   std::vector<std::string> absent;  // files of the sample left out
   std::vector<std::function<void(sim::SimDrives&, sim::FakeMciDevice&)>> changes;
+  // Texts measured in the simulated desktop's fonts, some at chosen widths.
+  bool measured = false;
+  std::map<std::string, int> widths;
 
   // Every occurrence of `from` in the settings file becomes `to`; the text
   // must be there.
@@ -65,6 +70,11 @@ struct Install {
   }
   Install& Title(const std::string& from, const std::string& to) {
     Replace(title, from, to);
+    return *this;
+  }
+  Install& Measured(std::map<std::string, int> chosen = {}) {
+    measured = true;
+    widths = std::move(chosen);
     return *this;
   }
   Install& Without(const std::string& path) {
@@ -101,7 +111,9 @@ struct Install {
       mci.AddClip(std::string(kFolder) + "\\clips\\" + clip, 320, 240, 5000);
     }
     for (const auto& change : changes) change(drives, mci);
-    check::CheckServices services{drives, drives, mci, codePage};
+    sim::FixedTextMeasurer measurer;
+    measurer.widths = widths;
+    check::CheckServices services{drives, drives, mci, codePage, measured ? &measurer : nullptr};
     return check::CheckInstallation(kFolder, services, options);
   }
 };
@@ -339,6 +351,25 @@ std::vector<Case> Cases() {
        {{"zthelp.ini", "[AVI10]",
          "warning: [AVI10] is never read: the video window has ten clip labels, [AVI0] to "
          "[AVI9]"}}},
+      {"OptionalTextMisspelt",
+       Install().Ini("Instruction2=to see how it is done.",
+                     "Instruction2=to see how it is done.\nBadClipFileMesage=Kein Clip: %1"),
+       1,
+       {{"zthelp.ini", "BadClipFileMesage",
+         "error: [frmRUNAVI Text] \"BadClipFileMesage\" is not a key Vantor reads: write it "
+         "BadClipFileMessage"}}},
+      {"TranslatedFixedTextMisspelt",
+       Install().Ini(
+           "[All Forms Text]",
+           "[frmGetPath Text]\nTitle=Ordner mit den Videos\nCurrentFolderLable=Ordner:\n\n"
+           "[frmAbuot Text]\nCopyrightLabel=(C)\n\n[All Forms Text]"),
+       1,
+       {{"zthelp.ini", "CurrentFolderLable",
+         "error: [frmGetPath Text] \"CurrentFolderLable\" is not a key Vantor reads: write it "
+         "CurrentFolderLabel"},
+        {"zthelp.ini", "[frmAbuot Text]",
+         "error: [frmAbuot Text] is not a section Vantor reads: rename it [frmAbout Text]"}},
+       {"[frmGetPath Text] Title"}},
       {"KeyNameWithABlank",
        Install().Ini("TopicID=check_preview", "Topic ID=check_preview"),
        1,
@@ -540,6 +571,98 @@ std::vector<Case> Cases() {
   };
 }
 
+// Texts against their place on the window, in the simulated desktop's
+// fonts: 11 pixels a character for step names and clip titles (Arial 12
+// bold), 7 for the don't-show text (Arial 9), 15 for the instructions.
+std::vector<Case> FitCases() {
+  const std::string dontShow = "Don't show this page again";
+  return {
+      {"StepWordAtTheColumn",
+       Install().Measured().Ini("BUTTON=Select area", "BUTTON=Ab ABCDEFGHIJ"),
+       0,
+       {},
+       {"[coachStep2]"}},
+      {"StepWordOnePastTheColumn",
+       Install().Measured().Ini("BUTTON=Select area", "BUTTON=Ab ABCDEFGHIJK"),
+       0,
+       {{"zthelp.ini", "BUTTON=Ab ABCDEFGHIJK",
+         "warning: [coachStep2] BUTTON has the word \"ABCDEFGHIJK\", 6 pixels wider than the step "
+         "column (115 pixels): the word is cut; shorten it or split it with a blank or hyphen"}}},
+      {"GermanStepWord",
+       Install().Measured().Ini("BUTTON=Select area", "BUTTON=Bildausschnitt w\xE4hlen"),
+       0,
+       {{"zthelp.ini", "BUTTON=Bildausschnitt",
+         "warning: [coachStep2] BUTTON has the word \"Bildausschnitt\", 39 pixels wider than the "
+         "step column (115 pixels): the word is cut; shorten it or split it with a blank or "
+         "hyphen"}}},
+      {"StepNameOfTwoLines",
+       Install().Measured().Ini("BUTTON=Select area", "BUTTON=ABCDEFGHIJ ABCDEFGHIJ"),
+       0,
+       {},
+       {"[coachStep2]"}},
+      {"StepNameOfThreeLines",
+       Install().Measured().Ini("BUTTON=Select area", "BUTTON=ABCDEFGHIJ ABCDEFGHIJ ABCDEFGHIJ"),
+       0,
+       {{"zthelp.ini", "BUTTON=ABCDEFGHIJ",
+         "warning: [coachStep2] BUTTON takes 3 lines of the step column, 9 pixels more than its "
+         "label (48 pixels high) shows; shorten it to two lines"}}},
+      {"DontShowTextAtItsWidth", Install().Measured({{dontShow, 160}}), 0, {}, {"DontShowLabel"}},
+      {"DontShowTextOnePast",
+       Install().Measured({{dontShow, 161}}),
+       0,
+       {{"zthelp.ini", "DontShowLabel=",
+         "warning: [frmCoach Text] DontShowLabel \"Don't show this page again\" is 1 pixel wider "
+         "than the text beside the check box (160 pixels): its end is cut"}}},
+      {"GermanDontShowText",
+       Install().Measured().Ini("DontShowLabel=" + dontShow,
+                                "DontShowLabel=Diese Seite beim n\xE4"
+                                "chsten Mal nicht zeigen"),
+       0,
+       {{"zthelp.ini", "DontShowLabel=",
+         "warning: [frmCoach Text] DontShowLabel \"Diese Seite beim n\xE4"
+         "chsten Mal nicht "
+         "zeigen\" is 134 pixels wider than the text beside the check box (160 pixels): its end "
+         "is cut"}}},
+      {"ButtonCaptionAtItsButton", Install().Measured({{"Next >", 76}}), 0, {}, {"NextButton"}},
+      {"ButtonCaptionOnePastItsAccessKeyNotDrawn",
+       Install().Measured({{"Weiter >", 77}}).Ini("NextButton=Next >", "NextButton=&Weiter >"),
+       0,
+       {{"zthelp.ini", "NextButton=",
+         "warning: [frmCoach Text] NextButton \"&Weiter >\" is 1 pixel wider than its button (76 "
+         "pixels): its end is cut"}}},
+      {"ClipTitleAtTheColumn", Install().Measured({{"Select the area", 196}}), 0, {}, {"[AVI2]"}},
+      {"ClipTitleOnePastTheColumn",
+       Install().Measured({{"Select the area", 197}}),
+       0,
+       {{"zthelp.ini", "BUTTON=Select the area",
+         "warning: [AVI2] BUTTON \"Select the area\" is 1 pixel wider than the list column (210 "
+         "pixels): the playing clip and the instructions cover its end"}}},
+      {"InstructionAtItsRoom",
+       Install().Measured({{"Pick a clip on the left", 413}}),
+       0,
+       {},
+       {"Instruction1"}},
+      {"InstructionOnePastItsRoom",
+       Install().Measured({{"Pick a clip on the left", 414}}),
+       0,
+       {{"zthelp.ini", "Instruction1=",
+         "warning: [frmRUNAVI Text] Instruction1 is 1 pixel wider than the room right of the clip "
+         "list (413 pixels): its end is cut; shorten it or the clip titles"}}},
+      {"OptionsEndAtTheBand",
+       Install().Measured().Ini("topicHeight=180", "topicHeight=162"),
+       0,
+       {},
+       {"OptionButtonText"}},
+      {"OptionsEndOnePastTheBand",
+       Install().Measured().Ini("topicHeight=180", "topicHeight=163"),
+       0,
+       {{"zthelp.ini", "OptionButtonText6=",
+         "warning: [OptionButtons0] OptionButtonText6 \"A chart, map or logo in a few flat "
+         "colours\" ends 1 pixel below the band above the check box: it is cut; shorten it, or "
+         "lower topicHeight"}}},
+  };
+}
+
 class CheckCase : public ::testing::TestWithParam<Case> {};
 
 TEST_P(CheckCase, PrintsTheExpectedLines) {
@@ -554,6 +677,8 @@ TEST_P(CheckCase, PrintsTheExpectedLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Mistakes, CheckCase, ::testing::ValuesIn(Cases()),
+                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Fit, CheckCase, ::testing::ValuesIn(FitCases()),
                          [](const auto& info) { return info.param.name; });
 
 TEST(Check, ClipsInTheFolderGivenAreOpenedThereAndClosed) {

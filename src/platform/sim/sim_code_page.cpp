@@ -1,5 +1,6 @@
 #include "platform/sim/sim_code_page.h"
 
+#include "common/encoding.h"
 #include "common/unicode.h"
 
 namespace vantor::sim {
@@ -41,7 +42,7 @@ std::string Windows1252::ToUtf8(const std::string& text) {
     const auto byte = static_cast<unsigned char>(c);
     const char32_t wide =
         byte >= 0x80 && byte < 0xA0 && kHigh[byte - 0x80] ? kHigh[byte - 0x80] : byte;
-    utf8 += Utf8Of(wide);
+    encoding::AppendUtf8(utf8, wide);
   }
   return utf8;
 }

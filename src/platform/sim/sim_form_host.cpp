@@ -346,14 +346,18 @@ bool SimFormHost::FireDueTimer(long long nowMs) {
 // when bold; the line is 115% of the pixel height (rounded up). A
 // character is a code point: the bytes of a UTF-8 sequence count once,
 // any other byte once.
-TextSize SimFormHost::MeasureText(const Font& font, const std::string& text) const {
+TextSize FixedTextSize(const Font& font, const std::string& text) {
   const double pixelHeight = font.pointSize * 96.0 / 72.0;
   const int charWidth = static_cast<int>(std::lround(pixelHeight * 0.6)) + (font.bold ? 1 : 0);
+  return {charWidth * static_cast<int>(encoding::CharacterCount(text)),
+          static_cast<int>(std::ceil(pixelHeight * 1.15))};
+}
+
+TextSize SimFormHost::MeasureText(const Font& font, const std::string& text) const {
+  TextSize size = FixedTextSize(font, text);
   const auto chosen = desktop_.textWidths.find(text);
-  const int width = chosen != desktop_.textWidths.end()
-                        ? chosen->second
-                        : charWidth * static_cast<int>(encoding::CharacterCount(text));
-  return {width, static_cast<int>(std::ceil(pixelHeight * 1.15))};
+  if (chosen != desktop_.textWidths.end()) size.width = chosen->second;
+  return size;
 }
 
 }  // namespace vantor::sim

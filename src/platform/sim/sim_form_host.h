@@ -2,14 +2,35 @@
 // by the test through the same FormEvents the real backend uses.
 #pragma once
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/accessibility.h"
 #include "platform/form_host.h"
+#include "platform/text_measurer.h"
 
 namespace vantor::sim {
+
+// The simulated desktop's fixed metrics (SimFormHost::MeasureText).
+TextSize FixedTextSize(const Font& font, const std::string& text);
+
+// The same metrics without a window, for vantor-check's fit checks.
+class FixedTextMeasurer final : public TextMeasurer {
+ public:
+  TextSize MeasureText(const Font& font, const std::string& text) override {
+    TextSize size = FixedTextSize(font, text);
+    if (const auto chosen = widths.find(text); chosen != widths.end()) size.width = chosen->second;
+    return size;
+  }
+  TextSize MeasureUtf8(const Font& font, const std::string& text) override {
+    return FixedTextSize(font, text);
+  }
+  int CaptionHeightPx() override { return captionHeight; }
+  int captionHeight = 18;
+  std::map<std::string, int> widths;  // chosen widths of some texts of the settings
+};
 
 class SimPlatform;
 

@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
   vantor::win32::Win32FileReader files;
   vantor::win32::MciLayer multimedia;
   vantor::win32::Win32CodePage codePage;
-  vantor::check::CheckServices services{drives, files, multimedia, codePage};
+  vantor::win32::Win32TextMeasurer measurer;
+  vantor::check::CheckServices services{drives, files, multimedia, codePage, &measurer};
   const vantor::check::CheckReport report =
       vantor::check::CheckInstallation(folder, services, options);
 

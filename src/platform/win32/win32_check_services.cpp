@@ -2,6 +2,7 @@
 
 #include "platform/win32/profile_cache.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32.h"
 
 namespace vantor::win32 {
@@ -61,6 +62,26 @@ std::string Win32CodePage::ToUtf8(const std::string& text) {
   std::string utf8(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
   if (n > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), units, utf8.data(), n, nullptr, nullptr);
   return utf8;
+}
+
+// As Win32FormHost::MeasureText: an empty text is one line high.
+TextSize Win32TextMeasurer::Measure(const Font& font, const std::wstring& text) {
+  const WindowDC dc(nullptr);
+  const SelectedObject selected(dc, gdi_.FontFor(font));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  if (text.empty()) return {0, metrics.tmHeight};
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  return {size.cx, size.cy};
+}
+
+TextSize Win32TextMeasurer::MeasureText(const Font& font, const std::string& text) {
+  return Measure(font, WideFromAnsi(text));
+}
+
+TextSize Win32TextMeasurer::MeasureUtf8(const Font& font, const std::string& text) {
+  return Measure(font, WideFrom(CP_UTF8, text));
 }
 
 }  // namespace vantor::win32

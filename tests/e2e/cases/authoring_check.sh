@@ -85,7 +85,9 @@ grep -qE "^zthelp.ini:$(line_of zthelp.ini File=output.avi): error: \[AVI3\] Fil
   fail "no line for the MPEG-4 clip"
 expect_line "zthelp.ini:$(line_of zthelp.ini TopicID=final_scan): error: [coachTopic9] TopicID \"final_scan\" has no topic in Vantor.m14: the page is blank; correct the TopicID or add \"@topic final_scan\" there"
 expect_line "Vantor.m14:$(line_of Vantor.m14 '@topic: final_scan'): error: \"@topic: final_scan\" does not start a topic, so its text runs on in the page before (output_type); write \"@topic final_scan\""
-expect_line "vantor-check: $INSTALL_WIN: 7 errors, 2 warnings, 0 notes"
+# Measured in the system's fonts: the comment makes the caption too wide.
+expect_line "zthelp.ini:$(line_of zthelp.ini 'NextButton=Weiter'): warning: [frmCoach Text] NextButton \"Weiter >   ; translated\" is 25 pixels wider than its button (76 pixels): its end is cut"
+expect_line "vantor-check: $INSTALL_WIN: 7 errors, 4 warnings, 0 notes"
 text_findings=$(($(wc -l <<<"$OUT") - 1))
 
 # The same findings as JSON, the summary apart.
@@ -97,7 +99,7 @@ findings = json.loads(sys.stdin.read())
 assert all(set(f) == {"file", "line", "severity", "check", "message"} for f in findings)
 print(len(findings))' <<<"$OUT")" || fail "the JSON output does not read"
 expect_eq "findings in JSON" "$text_findings" "$json_findings"
-expect_eq "the JSON run's summary" "vantor-check: $INSTALL_WIN: 7 errors, 2 warnings, 0 notes" \
+expect_eq "the JSON run's summary" "vantor-check: $INSTALL_WIN: 7 errors, 4 warnings, 0 notes" \
   "$(tr -d '\r' <"$CASE_TMP/stderr")"
 
 # --- The settings file under the wrong name, checked by folder name. ---
