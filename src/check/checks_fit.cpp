@@ -274,7 +274,8 @@ void VideoTexts(CheckContext& c, TextMeasurer& m) {
   };
   report("Instruction1", one.width, block.first.width);
   report("Instruction2", twoWidth, block.second.width);
-  const ControlSpec& quit = Design(RunAviDesign(), "btn_quit");
+  // A copy: the design table is a temporary that ends with this line.
+  const ControlSpec quit = Design(RunAviDesign(), "btn_quit");
   OneLine(c, m, kVideoTexts, "QuitButton", quit.font, quit.bounds.width - 2 * kButtonEdge,
           "its button");
 }
