@@ -274,8 +274,8 @@ void VideoTexts(CheckContext& c, TextMeasurer& m) {
   };
   report("Instruction1", one.width, block.first.width);
   report("Instruction2", twoWidth, block.second.width);
-  // A copy: the design table is a temporary that ends with this line.
-  const ControlSpec quit = Design(RunAviDesign(), "btn_quit");
+  const FormSpec design = RunAviDesign();  // kept: `quit` refers into it
+  const ControlSpec& quit = Design(design, "btn_quit");
   OneLine(c, m, kVideoTexts, "QuitButton", quit.font, quit.bounds.width - 2 * kButtonEdge,
           "its button");
 }
