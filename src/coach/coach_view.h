@@ -72,6 +72,9 @@ class CoachView : public OptionRowSurface {
   virtual void ShowOptionMarks(int marked, int rows) = 0;
   // One mark per loaded step, by step number.
   virtual void ShowStepMarks(const std::vector<StepMark>& marks) = 0;
+  // The step the page belongs to, for screen readers; any other number
+  // marks none.
+  virtual void ShowCurrentStep(int step) = 0;
   virtual void ShowPaneArrangement(const PaneArrangement& arrangement) = 0;
 };
 

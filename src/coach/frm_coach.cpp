@@ -101,6 +101,9 @@ void frmCoach::LoadCoachTexts() {
   CancelButton().SetCaption(text("CancelButton"));
   CancelButton().SetToolTip(text("CancelButtonToolTip"));
   DontShowLabel().SetCaption(text("DontShowLabel"));
+  // The picture button and the pane show no text of their own to name them.
+  HelpButton().SetAccessibleName(ini.ReadIniText(texts::kHelpButtonName));
+  Pane().SetAccessibleName(ini.ReadIniText(texts::kTopicPaneName));
 }
 
 void frmCoach::ShowStepNames() {

@@ -28,6 +28,7 @@ class frmCoach : public Form, public CoachView {
   void ShowDontShowTicked(bool ticked) override;
   void ShowOptionMarks(int marked, int rows) override;
   void ShowStepMarks(const std::vector<StepMark>& marks) override;
+  void ShowCurrentStep(int step) override;
   void ShowPaneArrangement(const PaneArrangement& arrangement) override;
   TextSize MeasureOptionText(const std::string& text) override;
   Bounds OptionPictureBounds(int row) override;

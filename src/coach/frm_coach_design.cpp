@@ -34,7 +34,7 @@ FormSpec CoachDesign() {
   ControlSpec bar = DesignRow("Picture2", ControlKind::PictureBox, {0, kBarTop, kPanelWidth, 35});
   bar.backColor = kBarGold;
   c.push_back(bar);
-  // The bar's buttons in tab order, left to right.
+  // The bar's buttons, left to right.
   ControlSpec help =
       DesignRow("btn_Help", ControlKind::GraphicalButton, {6, 6, 22, 23}, "Picture2");
   help.picture = "help_button";
@@ -58,7 +58,9 @@ FormSpec CoachDesign() {
   timer.interval = kSelectionPollMs;
   timer.enabled = false;
   c.push_back(timer);
-  c.push_back(DesignRow("MediaView", ControlKind::TopicPane, kPaneBounds, "Picture1"));
+  ControlSpec pane = DesignRow("MediaView", ControlKind::TopicPane, kPaneBounds, "Picture1");
+  pane.tabStop = true;
+  c.push_back(pane);
 
   for (int i = 0; i < kMaxSteps; ++i) {
     ControlSpec name =
@@ -67,6 +69,8 @@ FormSpec CoachDesign() {
     name.foreColor = kStepPlain;
     name.visible = i != 0;
     name.transparent = true;
+    name.role = AccessibleRole::ListItem;
+    name.tabStop = true;
     c.push_back(name);
   }
   for (int i = 0; i < kMaxSteps; ++i) {
@@ -102,11 +106,17 @@ FormSpec CoachDesign() {
                                    {kOptionLeft, 260 + 20 * i, kPicture, kPicture}, "Picture1", i);
     button.picture = "ico_opt_off";
     button.visible = false;
+    button.role = AccessibleRole::RadioButton;
+    button.labelledBy = "lbl_Option";
+    button.tabStop = true;
     c.push_back(button);
   }
   ControlSpec box = DesignRow("chk_DontShow", ControlKind::Image,
                               {kBoxLeft, kBoxTop, kBoxSize, kBoxSize}, "Picture1");
   box.picture = "ico_chk_off";
+  box.role = AccessibleRole::CheckBox;
+  box.labelledBy = "lbl_DontShow";
+  box.tabStop = true;
   c.push_back(box);
   c.push_back(DesignRow("img_ClearButtons", ControlKind::Image,
                         {kStripLeft, 0, kPaneBounds.left - kStripLeft, kPanelHeight}, "Picture1"));
@@ -115,6 +125,10 @@ FormSpec CoachDesign() {
   c.push_back(PictureHolder("ico_chk_on", "ico_chk_on", {0, 0, 14, 14}));
   c.push_back(PictureHolder("ico_opt_off", "ico_opt_off", {0, 0, 14, 14}));
   c.push_back(PictureHolder("ico_opt_on", "ico_opt_on", {0, 0, 14, 14}));
+  // The panel's controls down the steps and the pane, then the bar's from
+  // left to right.
+  design.tabOrder = {"btn_StepText", "MediaView", "btn_Option", "chk_DontShow", "btn_DoIt",
+                     "btn_Help",     "btn_Back",  "btn_Next",   "btn_Cancel"};
   AssignControlIds(design, {{"btn_Help", 201},
                             {"btn_Back", 202},
                             {"btn_Next", 203},

@@ -1,5 +1,6 @@
 // The coach window's side of each page: it applies what the task model,
 // the scanning actions and the option rows' arrangement decided.
+#include "coach/coach_geometry.h"
 #include "coach/frm_coach.h"
 #include "coach/frm_coach_design.h"
 
@@ -35,13 +36,17 @@ void frmCoach::ShowTopicAction(const TopicActionLook& look) {
 
 void frmCoach::ShowDontShowTicked(bool ticked) {
   DontShowBox().SetPicture(DesignPicture(ticked ? "ico_chk_on" : "ico_chk_off"));
+  DontShowBox().SetValue(ticked);
 }
 
 // Hidden rows' pictures change too, so that a row shown later is right.
 void frmCoach::ShowOptionMarks(int marked, int rows) {
   const std::string& on = DesignPicture("ico_opt_on");
   const std::string& off = DesignPicture("ico_opt_off");
-  for (int i = 0; i < rows; ++i) OptionImage(i).SetPicture(i == marked ? on : off);
+  for (int i = 0; i < rows; ++i) {
+    OptionImage(i).SetPicture(i == marked ? on : off);
+    OptionImage(i).SetValue(i == marked);
+  }
 }
 
 void frmCoach::ShowStepMarks(const std::vector<StepMark>& marks) {
@@ -50,6 +55,11 @@ void frmCoach::ShowStepMarks(const std::vector<StepMark>& marks) {
       StepText(static_cast<int>(i))
           .SetForeColor(marks[i] == StepMark::Marked ? kStepMarked : kStepPlain);
   }
+}
+
+void frmCoach::ShowCurrentStep(int step) {
+  for (int i = 0; i < program_.coach.StepCount() && i < kMaxSteps; ++i)
+    StepText(i).SetSelected(i == step);
 }
 
 void frmCoach::ShowPaneArrangement(const PaneArrangement& arrangement) {

@@ -174,6 +174,7 @@ void ShowCurrentTopic(Program& program, CoachView& view) {
   view.ShowTopicAction(LeavePreviousTopic(program));
   SetUpTopicControls(program, view);
   coach.CurrentStep = StepAfterMove(coach);
+  view.ShowCurrentStep(coach.CurrentStep);
   view.ShowPaneArrangement(
       ArrangeTopicPane(coach, coach.TopicAt(coach.CurrentTopic).optionSet, view));
   MarkStepLabels(program, view, coach.CurrentStep);

@@ -15,11 +15,12 @@ FormSpec AboutDesign() {
 
   ControlSpec picture = DesignRow("Image1", ControlKind::Image, {12, 12, 32, 32});
   picture.picture = "about_picture";
+  picture.labelledBy = "lbl_Version";  // the program's picture, named as the program
 
   ControlSpec version = DesignRow("lbl_Version", ControlKind::Label, {56, 14, 182, 17});
 
   ControlSpec copyright = DesignRow("lbl_Copyright", ControlKind::Label, {56, 38, 182, 30});
-  copyright.caption = "Copyright (C) 2026 The Vantor developers";
+  copyright.caption = texts::kCopyrightLabel.text;
 
   // Enter and Escape both close the box, as OK does.
   ControlSpec ok = DesignRow("btn_OK", ControlKind::Button, {163, 93, 75, 23});
@@ -45,6 +46,7 @@ frmAbout::frmAbout(Program& program) : Form(program.platform, AboutDesign()), pr
 void frmAbout::Form_Load() {
   const Settings& ini = program_.settings;
   VersionLabel().SetCaption(AboutVersionLine(program_.platform.ProgramVersion()));
+  CopyrightLabel().SetCaption(ini.ReadIniText(texts::kCopyrightLabel));
   const bool fromCoach = program_.AboutOpener && program_.AboutOpener->Name() == "frmCoach";
   SetCaption(ini.ReadIniString(fromCoach ? "frmCoach Text" : "frmRUNAVI Text", "Title"));
   OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));

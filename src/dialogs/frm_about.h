@@ -20,6 +20,7 @@ class frmAbout : public Form {
 
  private:
   Label VersionLabel() { return Get<Label>("lbl_Version"); }
+  Label CopyrightLabel() { return Get<Label>("lbl_Copyright"); }
   Button OkButton() { return Get<Button>("btn_OK"); }
 
   void Form_Load() override;

@@ -19,6 +19,9 @@ FormSpec ScanningDesign() {
   ControlSpec message = DesignRow("lbl_Message", ControlKind::Label, {72, 44, 188, 64});
   message.id = kScanningMessageId;
   ControlSpec image = DesignRow("Image1", ControlKind::Image, picture);
+  // The animation shows the scan going on; its message names it.
+  image.role = AccessibleRole::ProgressBar;
+  image.labelledBy = "lbl_Message";
   ControlSpec timer = DesignRow("CheckScanProgress", ControlKind::Timer, {});
   timer.interval = kScanTickMs;
   timer.enabled = false;

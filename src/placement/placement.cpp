@@ -9,6 +9,19 @@ void ShowAs(Form& form, int showMode) {
   if (showMode == kShowModeless) form.Show();
 }
 
+// A start that comes while a dialog waits for the user (the choice, the
+// missing clips) brings that dialog forward rather than opening its own.
+// Dialogs nest (a message over the picker), so the one before comes back.
+void ShowModalWaitingForUser(Instances& instances, Form& form) {
+  struct Waiting {
+    Instances& instances;
+    WindowHandle before;
+    ~Waiting() { instances.SetWaitingForUser(before); }
+  } waiting{instances, instances.WaitingForUser()};
+  instances.SetWaitingForUser(form.Host().Handle());
+  form.ShowModal();
+}
+
 // The placement sections keep a window's state as a number.
 int StoredWindowState(WindowState state) {
   switch (state) {
@@ -109,7 +122,7 @@ void CenterForm(Program& program, Form& form, int flags, int showMode) {
       Px(screen.WidthTwips() / 2.0 - form.Width() / 2.0),
       screen.widthPx >= 700 ? Px(screen.HeightTwips() / 2.0 - form.Height() / 2.0) : 0);
   if (showMode == kShowModal)
-    form.ShowModal();
+    ShowModalWaitingForUser(program.platform.ProgramInstances(), form);
   else
     ShowAs(form, showMode);
   // A modal window is gone by now; the z-order step would reach nothing.

@@ -17,6 +17,7 @@ void Control::SetForeColor(Color color) { Host().SetForeColor(id_, color); }
 void Control::SetBackColor(Color color) { Host().SetBackColor(id_, color); }
 void Control::SetFont(const Font& font) { Host().SetFont(id_, font); }
 void Control::SetToolTip(const std::string& text) { Host().SetToolTip(id_, text); }
+void Control::SetAccessibleName(const std::string& name) { Host().SetAccessibleName(id_, name); }
 void Control::SetFocus() { Host().SetFocus(id_); }
 void Control::PaintNow() { Host().PaintNow(id_); }
 WindowHandle Control::Handle() const { return Host().ControlHandle(id_); }
@@ -28,6 +29,9 @@ void GraphicalButton::SetDisabledPicture(const std::string& picture) {
   Host().SetDisabledPicture(Id(), picture);
 }
 void Picture::SetPicture(const std::string& picture) { Host().SetPicture(Id(), picture); }
+void Picture::SetValue(bool selected) { Host().SetValue(Id(), selected); }
+bool Picture::Value() const { return Host().Value(Id()); }
+void Label::SetSelected(bool selected) { Host().SetSelected(Id(), selected); }
 
 TopicPaneState TopicPane::State() const { return Host().TopicPane(Id()); }
 void TopicPane::SetTitle(const std::string& path) {

@@ -54,6 +54,9 @@ class Control {
   void SetBackColor(Color color);
   void SetFont(const Font& font);
   void SetToolTip(const std::string& text);
+  // What a screen reader calls the control when its caption, label and
+  // tool tip say nothing.
+  void SetAccessibleName(const std::string& name);
   void SetFocus();
   void PaintNow();
   WindowHandle Handle() const;
@@ -82,6 +85,8 @@ class GraphicalButton : public Control {
 class Label : public Control {
  public:
   using Control::Control;
+  // An entry of a list drawn as labels: the current one (screen readers).
+  void SetSelected(bool selected);
 };
 
 class OptionButton : public Control {
@@ -95,6 +100,9 @@ class Picture : public Control {  // images and picture boxes
  public:
   using Control::Control;
   void SetPicture(const std::string& picture);
+  // A picture that stands for a check box or an option: ticked or chosen.
+  void SetValue(bool selected);
+  bool Value() const;
 };
 
 // Combo boxes and the drive, folder and file lists.

@@ -46,6 +46,24 @@ struct TwipsRect {
 
 constexpr Color kDefaultColor = 0xFFFFFFFFu;  // "use the system's colour"
 
+// What a screen reader is told a control is. FromKind: what the control's
+// kind makes it (a label is static text, a button a push button, ...).
+enum class AccessibleRole {
+  FromKind,
+  PushButton,
+  CheckBox,
+  RadioButton,
+  StaticText,
+  ListItem,
+  List,
+  ComboBox,
+  ProgressBar,
+  Animation,
+  Graphic,
+  Document,
+  Pane,
+};
+
 // A dialog's own OK or Cancel button. The backend gives it the control ID
 // that the system reserves for that button, so that tools which press a
 // dialog's OK or Cancel find it.
@@ -72,6 +90,13 @@ struct ControlSpec {
   int interval = 0;        // timers, milliseconds
   DialogButton dialogButton = DialogButton::None;
   int id = 0;  // fixed control ID; 0 lets the backend number it
+  // Screen readers and the keyboard. A picture that stands for a check box
+  // or an option takes that role, its name from the caption of the control
+  // `labelledBy` (the same element of an array), and the focus; our own
+  // controls that the keyboard reaches are `tabStop`.
+  AccessibleRole role = AccessibleRole::FromKind;
+  std::string labelledBy;
+  bool tabStop = false;
 };
 
 // What a topic pane is told to show. The background is a bitmap file name;
@@ -105,6 +130,10 @@ struct FormSpec {
   BorderStyle border = BorderStyle::FixedDialog;
   Color backColor = kDefaultColor;
   std::vector<ControlSpec> controls;
+  // Where Tab goes, in the window's visual order: names of controls, an
+  // array standing for its elements in index order. Empty: the table order
+  // of the controls that take the focus, as the dialog manager goes.
+  std::vector<std::string> tabOrder;
 };
 
 // Whether a window is shown at its normal place, as a taskbar button or over
@@ -116,6 +145,23 @@ using ControlId = int;
 constexpr ControlId kFormItself = -1;
 
 enum class EventKind { Click, DblClick, MouseMove, Timer, Change };
+
+// The keys that move the focus or act on the focused control.
+enum class Key {
+  Tab,
+  ShiftTab,
+  Enter,
+  Escape,
+  Space,
+  Up,
+  Down,
+  Left,
+  Right,
+  PageUp,
+  PageDown,
+  Home,
+  End
+};
 
 struct Event {
   EventKind kind = EventKind::Click;
@@ -170,8 +216,15 @@ class FormHost {
   virtual bool Visible(ControlId id) const = 0;
   virtual void SetEnabled(ControlId id, bool enabled) = 0;
   virtual bool Enabled(ControlId id) const = 0;
-  virtual void SetValue(ControlId id, bool selected) = 0;  // option and check buttons
+  // Option and check buttons, and the pictures that stand for them: ticked
+  // or chosen.
+  virtual void SetValue(ControlId id, bool selected) = 0;
   virtual bool Value(ControlId id) const = 0;
+  // Screen readers: the entry of a list that is the current one (the step
+  // shown, the clip playing), and a name for a control whose caption, label
+  // and tool tip say nothing (a picture button without a tool tip).
+  virtual void SetSelected(ControlId id, bool selected) = 0;
+  virtual void SetAccessibleName(ControlId id, const std::string& name) = 0;
   virtual void SetBounds(ControlId id, const Bounds& bounds) = 0;
   virtual Bounds GetBounds(ControlId id) const = 0;
   virtual void SetForeColor(ControlId id, Color color) = 0;
@@ -202,7 +255,9 @@ class FormHost {
   // now if the control has not been shown yet.
   virtual WindowHandle ControlHandle(ControlId id) = 0;
 
-  // Size of a text drawn in a font on this window, in pixels.
+  // Size of a text drawn in a font on this window, in pixels. The text is
+  // one of the settings file's, in the system's ANSI code page; it is
+  // measured as the Unicode text it stands for, as it is drawn.
   virtual TextSize MeasureText(const Font& font, const std::string& text) const = 0;
 };
 

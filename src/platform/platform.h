@@ -10,6 +10,7 @@
 #include "platform/automation.h"
 #include "platform/drives.h"
 #include "platform/form_host.h"
+#include "platform/instances.h"
 #include "platform/multimedia.h"
 #include "platform/types.h"
 
@@ -39,7 +40,6 @@ class Platform {
   virtual std::string CommandLine() = 0;  // the arguments, without the program name
   virtual std::string ProgramFolder() = 0;
   virtual VersionInfo ProgramVersion() = 0;
-  virtual bool PreviousInstanceRunning() = 0;
   virtual void SetAppTitle(const std::string& title) = 0;
   // The title set last; before any, the program's name.
   virtual std::string AppTitle() = 0;
@@ -47,6 +47,9 @@ class Platform {
   virtual void DoEvents() = 0;  // let pending window events run once
   // Ends the program at once: no unload handler runs.
   [[noreturn]] virtual void EndNow() = 0;
+
+  // The other instances of the program, and the turns of their starts.
+  virtual Instances& ProgramInstances() = 0;
 
   // The drives and folders of this computer.
   virtual Drives& DrivesAndFolders() = 0;

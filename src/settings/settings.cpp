@@ -21,6 +21,11 @@ std::string Settings::ReadIniString(const std::string& section, const std::strin
                        [&] { return platform_.ProfileString(section, key, SettingsPath); });
 }
 
+std::string Settings::ReadIniText(const FixedText& text) const {
+  std::string value = ReadIniString(text.section, text.key);
+  return value.empty() ? std::string(text.text) : value;
+}
+
 std::int32_t Settings::ReadIniInt(const std::string& section, const std::string& key,
                                   std::int32_t fallback) const {
   return phases::Timed("settings reads",

@@ -36,6 +36,19 @@ void ChooseLaunchMode(Program& program) {
 
 bool IsVideoMode(std::int16_t mode) { return mode == kModeVideo || mode >= kModeVideoClipBase; }
 
+// Ends this start's turn however start-up ends: with its window open, or at
+// once (where ending the process ends the turn as well).
+class TurnHeld {
+ public:
+  explicit TurnHeld(Instances& instances) : instances_(instances) {}
+  ~TurnHeld() { instances_.EndStartTurn(); }
+  TurnHeld(const TurnHeld&) = delete;
+  TurnHeld& operator=(const TurnHeld&) = delete;
+
+ private:
+  Instances& instances_;
+};
+
 // Another instance is running: bring its coach forward instead of opening a
 // second one, or take over the place of its video window and close it.
 void MeetRunningInstance(Program& program, const std::string& coachTitle,
@@ -54,7 +67,10 @@ void MeetRunningInstance(Program& program, const std::string& coachTitle,
   // Without the old window's rectangle there is nothing worth remembering;
   // a zero-sized placement would only spoil the next restore.
   if (ReadFoundPlacement(program, video)) SaveWindowPlacement(program, "AVIPosition");
-  os.AskToClose(video);
+  // Only once it has gone does this window open: never two windows playing
+  // at once, and the old window's own save at its close is over before the
+  // new one reads its place. One that will not close is not waited for long.
+  if (os.AskToClose(video)) os.ProgramInstances().AwaitClosed(video, kStartTurnLimitMs);
 }
 
 void OpenVideoWindow(Program& program, StartupWindows& windows, const std::string& videoTitle) {
@@ -79,6 +95,17 @@ void OpenVideoWindow(Program& program, StartupWindows& windows, const std::strin
 void Main(Program& program, StartupWindows& windows) {
   Platform& os = program.platform;
   Settings& ini = program.settings;
+  Instances& instances = os.ProgramInstances();
+  // Starts that come together are decided one after another, each once the
+  // one before has opened its window or ended, so that each finds what the
+  // one before left: the coach to bring forward, the video window to take
+  // over, or a dialog in which that start still waits for the user.
+  const StartTurn turn = instances.AwaitStartTurn(kStartTurnLimitMs);
+  if (turn.outcome == StartTurn::Outcome::OtherWaitsForUser) {
+    instances.BringForward(turn.waitingWindow);
+    os.EndNow();
+  }
+  const TurnHeld held(instances);
   os.SetPointer(Pointer::ArrowHourglass);
   ini.LocateSettingsFile();
   ChooseLaunchMode(program);
@@ -89,7 +116,7 @@ void Main(Program& program, StartupWindows& windows) {
   }
   const std::string coachTitle = ini.ReadIniString("frmCoach Text", "Title");
   const std::string videoTitle = ini.ReadIniString("frmRUNAVI Text", "Title");
-  if (os.PreviousInstanceRunning()) MeetRunningInstance(program, coachTitle, videoTitle);
+  if (instances.EarlierInstanceRunning()) MeetRunningInstance(program, coachTitle, videoTitle);
   if (program.startup.LaunchMode != kModeCoach) {
     OpenVideoWindow(program, windows, videoTitle);
     return;

@@ -27,6 +27,11 @@ constexpr std::int16_t kModeAutoCoach = 8;
 constexpr std::int16_t kModeVideo = 9;
 constexpr std::int16_t kModeVideoClipBase = 1000;
 
+// How long a start waits for an earlier start that makes no progress, and
+// for a video window it asked to close: longer than a slow start (a CD
+// spinning up), short enough that a hung instance holds up no one for long.
+constexpr int kStartTurnLimitMs = 5000;
+
 // Runs start-up to the point where the chosen window is loaded. Returns
 // when the program should go on running on window events; every other
 // outcome ends the program through Platform::EndNow.

@@ -1,5 +1,6 @@
 #include "topics/help_title.h"
 
+#include "common/encoding.h"
 #include "common/text.h"
 
 namespace vantor::topics {
@@ -8,8 +9,6 @@ namespace {
 
 constexpr std::string_view kMark = "**";
 constexpr std::string_view kTopicKeyword = "@topic";
-// Editors that save "UTF-8 with signature" put these bytes first.
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // "@topic" as a word of its own at the start of a trimmed line.
 bool StartsTopic(std::string_view trimmed) {
@@ -28,12 +27,13 @@ class BlockBuilder {
  public:
   bool IsOpen(BlockKind kind) const { return open_ && kind_ == kind; }
 
-  void Start(std::vector<Block>& into, BlockKind kind, std::string_view text) {
+  void Start(std::vector<Block>& into, BlockKind kind, std::string_view text, int line) {
     Close();
     into_ = &into;
     open_ = true;
     kind_ = kind;
     text_ = text;
+    line_ = line;
   }
 
   void Append(std::string_view text) {
@@ -46,7 +46,7 @@ class BlockBuilder {
     if (!open_) return;
     open_ = false;
     std::vector<Run> runs = SplitRuns(text_);
-    if (!runs.empty()) into_->push_back(Block{kind_, std::move(runs)});
+    if (!runs.empty()) into_->push_back(Block{kind_, std::move(runs), line_});
     text_.clear();
   }
 
@@ -55,6 +55,7 @@ class BlockBuilder {
   bool open_ = false;
   BlockKind kind_ = BlockKind::Paragraph;
   std::string text_;
+  int line_ = 0;
 };
 
 }  // namespace
@@ -84,7 +85,8 @@ std::vector<Run> SplitRuns(std::string_view text) {
 }
 
 HelpTitle HelpTitle::Parse(std::string_view text) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  const encoding::Encoding fileEncoding = encoding::Detect(text);
+  text.remove_prefix(encoding::SignatureLength(text));
   HelpTitle title;
   // Text before the first topic belongs to none: it is read into a topic
   // that is thrown away.
@@ -93,13 +95,15 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
     return title.topics_.empty() ? skipped.blocks : title.topics_.back().blocks;
   };
   BlockBuilder builder;
+  int number = 0;
   while (!text.empty()) {
+    ++number;
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
-    const std::string_view trimmed = TrimBlanks(line);
+    std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty()) {
       builder.Close();
       continue;
@@ -107,20 +111,27 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
     if (trimmed.front() == '#') continue;  // a comment leaves the block it stands in open
     if (StartsTopic(trimmed)) {
       builder.Close();
-      title.topics_.push_back(Topic{std::string(TrimBlanks(trimmed.substr(kTopicKeyword.size()))), {}});
+      // The identifier keeps the file's own bytes, so that it matches the
+      // settings file's TopicID byte for byte, as it did before the title
+      // could be UTF-8.
+      title.topics_.push_back(
+          Topic{std::string(TrimBlanks(trimmed.substr(kTopicKeyword.size()))), {}, number});
       continue;
     }
+    const std::string decoded = encoding::ToUtf8(line, fileEncoding);
+    line = decoded;
+    trimmed = TrimBlanks(line);
     // An indented line under an item goes on with it, whatever it starts with.
     const bool continuesItem = builder.IsOpen(BlockKind::Bullet) && IsBlank(line.front());
     if (!continuesItem && trimmed.front() == '=') {
-      builder.Start(blocks(), BlockKind::Heading, TrimBlanks(trimmed.substr(1)));
+      builder.Start(blocks(), BlockKind::Heading, TrimBlanks(trimmed.substr(1)), number);
       builder.Close();
     } else if (!continuesItem && StartsBullet(trimmed)) {
-      builder.Start(blocks(), BlockKind::Bullet, TrimBlanks(trimmed.substr(1)));
+      builder.Start(blocks(), BlockKind::Bullet, TrimBlanks(trimmed.substr(1)), number);
     } else if (continuesItem || builder.IsOpen(BlockKind::Paragraph)) {
       builder.Append(trimmed);
     } else {
-      builder.Start(blocks(), BlockKind::Paragraph, trimmed);
+      builder.Start(blocks(), BlockKind::Paragraph, trimmed, number);
     }
   }
   builder.Close();

@@ -21,11 +21,13 @@ enum class BlockKind { Heading, Paragraph, Bullet };
 struct Block {
   BlockKind kind = BlockKind::Paragraph;
   std::vector<Run> runs;
+  int line = 0;  // of the file, from 1, where the block starts
 };
 
 struct Topic {
   std::string id;
   std::vector<Block> blocks;
+  int line = 0;  // of its "@topic", from 1
 };
 
 class HelpTitle {

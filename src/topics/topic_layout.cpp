@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/encoding.h"
 #include "common/text.h"
 
 namespace vantor::topics {
@@ -87,36 +88,50 @@ class LineFiller {
   void PlaceByCharacters(const Fragment& fragment) {
     std::string_view rest = fragment.text;
     while (!rest.empty()) {
-      std::size_t count = FittingPrefix(fragment.font, rest, room_ - x_);
-      if (count == 0) {
+      std::size_t bytes = FittingPrefix(fragment.font, rest, room_ - x_);
+      if (bytes == 0) {
         if (!line_.empty()) {
           EndLine();
           continue;
         }
-        count = 1;
+        bytes = encoding::CharacterLength(rest, 0);
       }
-      const std::string_view part = rest.substr(0, count);
+      const std::string_view part = rest.substr(0, bytes);
       Add(fragment.font, part, measure_(fragment.font, part));
-      rest.remove_prefix(count);
+      rest.remove_prefix(bytes);
       if (!rest.empty()) EndLine();
     }
   }
 
-  // The most characters of `text` that are at most `room` pixels wide.
-  // Every character is at least a pixel wide, so no more than `room` of
-  // them fit: the search never measures more than a line's worth, which
-  // keeps a help title with one endless word from taking minutes.
-  // Lines of one long word hold about as many characters each, so the
-  // count of the line before is tried first.
+  // The bytes of the most whole characters of `text` that are at most
+  // `room` pixels wide. Every character is at least a pixel wide, so no
+  // more than `room` of them fit: the search never measures more than a
+  // line's worth, which keeps a help title with one endless word from
+  // taking minutes. Lines of one long word hold about as many characters
+  // each, so the count of the line before is tried first, and the word is
+  // walked character by character only as far as a trial reaches.
   std::size_t FittingPrefix(FontKind font, std::string_view text, int room) {
-    const auto fitting = [&](std::size_t count) {
-      return measure_(font, text.substr(0, count)).width <= room;
+    ends_.clear();
+    // Characters available of the first `count`, their ends walked on demand.
+    const auto available = [&](std::size_t count) {
+      while (ends_.size() < count && (ends_.empty() ? 0 : ends_.back()) < text.size()) {
+        const std::size_t at = ends_.empty() ? 0 : ends_.back();
+        ends_.push_back(at + encoding::CharacterLength(text, at));
+      }
+      return std::min(count, ends_.size());
     };
-    if (lastFit_ > 0 && lastFit_ < text.size() && fitting(lastFit_) && !fitting(lastFit_ + 1))
-      return lastFit_;
+    const auto bytesOf = [&](std::size_t count) {
+      count = available(count);
+      return count == 0 ? 0 : ends_[count - 1];
+    };
+    const auto fitting = [&](std::size_t count) {
+      return measure_(font, text.substr(0, bytesOf(count))).width <= room;
+    };
+    if (lastFit_ > 0 && available(lastFit_ + 1) > lastFit_ && fitting(lastFit_) &&
+        !fitting(lastFit_ + 1))
+      return bytesOf(lastFit_);
     std::size_t fits = 0;
-    const std::size_t mostThatFit = static_cast<std::size_t>(std::max(room, 0));
-    std::size_t tooMany = std::min(text.size(), mostThatFit) + 1;
+    std::size_t tooMany = available(static_cast<std::size_t>(std::max(room, 0))) + 1;
     while (tooMany - fits > 1) {
       const std::size_t middle = fits + (tooMany - fits) / 2;
       if (fitting(middle)) {
@@ -126,7 +141,7 @@ class LineFiller {
       }
     }
     lastFit_ = fits;
-    return fits;
+    return bytesOf(fits);
   }
 
   // Text that follows the line's last piece directly in the same font joins
@@ -176,10 +191,11 @@ class LineFiller {
   int y_;
   TopicLayout& out_;
   std::vector<Piece> line_;
-  int x_ = 0;                // from `left_`
-  int lastEnd_ = 0;          // where the line's last piece ends
-  int height_ = 0;           // of the line so far
-  std::size_t lastFit_ = 0;  // characters of a word that fitted the last line
+  int x_ = 0;                      // from `left_`
+  int lastEnd_ = 0;                // where the line's last piece ends
+  int height_ = 0;                 // of the line so far
+  std::size_t lastFit_ = 0;        // characters of a word that fitted the last line
+  std::vector<std::size_t> ends_;  // where FittingPrefix's characters end, kept for its storage
 };
 
 }  // namespace

@@ -17,7 +17,8 @@ namespace vantor::topics {
 // The three fonts of a topic: plain and bold body text, and headings.
 enum class FontKind { Body, Bold, Heading };
 
-// Width of `text` in that font and the height of one line of it, in pixels.
+// Width of `text` (UTF-8, whole characters) in that font and the height of
+// one line of it, in pixels.
 using Measure = std::function<TextSize(FontKind font, std::string_view text)>;
 
 // Pixels around and between the blocks.
@@ -31,8 +32,8 @@ struct LayoutStyle {
   int bulletIndent = 14;  // from a bullet's mark to its text, on every line of the item
 };
 
-// The bullet's mark, drawn in the body font (Windows-1252).
-inline constexpr std::string_view kBulletMark = "\x95";
+// The bullet's mark, drawn in the body font: U+2022 in UTF-8.
+inline constexpr std::string_view kBulletMark = "\xE2\x80\xA2";
 
 // A text to draw with its top left corner at (x, y) of the laid-out topic.
 struct Piece {
@@ -49,8 +50,9 @@ struct TopicLayout {
 };
 
 // Lays `topic` out for a pane `width` pixels wide. A line breaks at blanks;
-// a word wider than a whole line is broken between characters, and every
-// line takes at least one character, however narrow the pane.
+// a word wider than a whole line is broken between characters (never
+// inside one character's UTF-8 bytes), and every line takes at least one
+// character, however narrow the pane.
 TopicLayout LayOutTopic(const Topic& topic, int width, const Measure& measure,
                         const LayoutStyle& style = {});
 

@@ -12,7 +12,6 @@ namespace vantor {
 namespace {
 
 constexpr const char* kTexts = "frmRUNAVI Text";
-constexpr const char* kMissingSettings = "ZTHELP.INI not found. Please reinstall ZT Orvex Pro.";
 constexpr const char* kBlankEntry = " ";  // keeps its place in the list, shows nothing
 
 std::string ClipSection(int index) { return "AVI" + std::to_string(index); }
@@ -76,7 +75,7 @@ void frmRunAVI::LoadClipList() {
   std::string text = ini.ReadIniString(ClipSection(0), "BUTTON");
   // No first entry is what a missing settings file looks like.
   if (text.empty()) {
-    os.ShowMessage(kMissingSettings, ini.ReadIniString(kTexts, "Title"));
+    os.ShowMessage(ini.ReadIniText(texts::kSettingsNotFound), ini.ReadIniString(kTexts, "Title"));
     os.EndNow();
   }
   ListTextHeight_ = Measure16(Host().MeasureText(listFont_, text).height);
@@ -95,6 +94,8 @@ void frmRunAVI::LoadWindowTexts() {
   QuitButton().SetCaption(text("QuitButton"));
   QuitButton().SetToolTip(text("QuitButtonToolTip"));
   StopButton().SetToolTip(text("StopButtonToolTip"));
+  // Named by their tool tips; these name them where the tool tips are empty.
+  StopButton().SetAccessibleName(ini.ReadIniText(texts::kStopButtonName));
   instructionFont_ = {"Times New Roman", 18, true, true};
   Instruction1().SetFont(instructionFont_);
   Instruction1().SetCaption(text("Instruction1"));
@@ -128,6 +129,8 @@ void frmRunAVI::ApplyPlayLook(const PlayLook& look, const std::string& playToolT
   Surface().SetVisible(look.surfaceVisible);
   ShowInstructions(look.instructionsVisible);
   play.SetToolTip(playToolTip);
+  play.SetAccessibleName(program_.settings.ReadIniText(look.showsPause ? texts::kPauseButtonName
+                                                                       : texts::kPlayButtonName));
   // Shown again for a clip, or uncovered by the instruction under it, the
   // surface is painted before the clip's first frame is drawn into it:
   // painted later, it would wipe that frame until the next one, a tenth of
@@ -145,6 +148,11 @@ void frmRunAVI::ShowInstructions(bool visible) {
 // Playback may name any clip; only the window's own labels can be coloured.
 void frmRunAVI::SetClipLabelColor(int index, Color color) {
   if (index >= 0 && index < kClipLabels) ClipLabel(index).SetForeColor(color);
+}
+
+void frmRunAVI::ShowPlayingClip(int index) {
+  for (int i = 0; i < program_.video.ClipCount && i < kClipLabels; ++i)
+    ClipLabel(i).SetSelected(i == index);
 }
 
 void frmRunAVI::HideSurface() { Surface().SetVisible(false); }

@@ -46,6 +46,7 @@ class frmRunAVI : public Form, public VideoView {
   // What playback shows through the window.
   void ApplyPlayLook(const PlayLook& look, const std::string& playToolTip) override;
   void SetClipLabelColor(int index, Color color) override;
+  void ShowPlayingClip(int index) override;
   void HideSurface() override;
   void PlaceSurface(const Bounds& bounds) override;
   Bounds PanelBounds() const override;

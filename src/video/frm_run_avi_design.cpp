@@ -31,8 +31,7 @@ ControlSpec PanelText(const std::string& name, Bounds bounds, int index = -1) {
 
 // Client area 630 x 429 pixels (9450 x 6435 twips at 15 twips per pixel):
 // the 630 x 385 panel over the 44-pixel button bar. Earlier rows lie above
-// later ones, and the bar's buttons come first so that Tab goes Quit, Play,
-// Stop.
+// later ones.
 FormSpec RunAviDesign() {
   FormSpec design;
   design.name = "frmRunAVI";
@@ -59,9 +58,14 @@ FormSpec RunAviDesign() {
   ControlSpec surface =
       DesignRow("Picture3", ControlKind::PictureBox, {230, 72, 320, 240}, "Picture1");
   surface.visible = false;
+  surface.role = AccessibleRole::Animation;
   c.push_back(surface);
-  for (int i = 0; i < kClipLabels; ++i)
-    c.push_back(PanelText("lbl_RunAVI", {10, 38 + 28 * i, 150, 23}, i));
+  for (int i = 0; i < kClipLabels; ++i) {
+    ControlSpec clip = PanelText("lbl_RunAVI", {10, 38 + 28 * i, 150, 23}, i);
+    clip.role = AccessibleRole::ListItem;
+    clip.tabStop = true;
+    c.push_back(clip);
+  }
   c.push_back(PanelText("lbl_Instruction1", {200, 161, 400, 28}));
   c.push_back(PanelText("lbl_Instruction2", {200, 203, 400, 28}));
   for (const char* line : {"Line1", "Line2"}) {
@@ -84,6 +88,8 @@ FormSpec RunAviDesign() {
   c.push_back(PictureHolder("picg_Pause", "video_pause_grey", {0, 0, 26, 26}));
   c.push_back(PictureHolder("pic_Stop", "video_stop", {0, 0, 26, 26}));
   c.push_back(PictureHolder("picg_Stop", "video_stop_grey", {0, 0, 26, 26}));
+  // Down the list, then along the bar.
+  design.tabOrder = {"lbl_RunAVI", "btn_quit", "btn_Play", "btn_Stop"};
   AssignControlIds(design, {{"btn_Play", 501},
                             {"btn_Stop", 502},
                             {"btn_quit", 503},

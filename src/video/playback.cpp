@@ -35,8 +35,9 @@ bool Exchange(Program& program, const std::string& command, int replyLength,
 // command that failed is not shown.
 void ReportMciError(Program& program, std::int16_t code) {
   const auto text = program.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
-  program.platform.ShowMessage(text.value_or("Unknown MCI Error"),
-                               program.settings.ReadIniString(kTextSection, "Title"));
+  const Settings& ini = program.settings;
+  program.platform.ShowMessage(text ? *text : ini.ReadIniText(texts::kUnknownMciError),
+                               ini.ReadIniString(kTextSection, "Title"));
 }
 
 // Sends one command; a failure is reported and the caller carries on.
@@ -191,6 +192,7 @@ void SetPlayState(Program& program, VideoView& view, const std::string& state) {
     const std::int16_t selected = program.startup.SelectedClip;
     if (state == "stop" && selected >= 0 && selected < program.video.ClipCount)
       view.SetClipLabelColor(selected, kClipPlain);
+    view.ShowPlayingClip(look->stopEnabled ? selected : -1);
   }
   program.video.PlayState = state;
 }

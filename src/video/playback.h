@@ -32,6 +32,8 @@ class VideoView {
   virtual ~VideoView() = default;
   virtual void ApplyPlayLook(const PlayLook& look, const std::string& playToolTip) = 0;
   virtual void SetClipLabelColor(int index, Color color) = 0;
+  // The clip that is playing or paused, for screen readers; -1: none.
+  virtual void ShowPlayingClip(int index) = 0;
   virtual void HideSurface() = 0;
   // The video surface's place inside the picture panel, in pixels.
   virtual void PlaceSurface(const Bounds& bounds) = 0;

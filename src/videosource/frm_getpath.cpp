@@ -11,7 +11,7 @@ namespace {
 FormSpec GetPathDesign() {
   FormSpec design;
   design.name = "frmGetPath";
-  design.caption = "Select Folder With Video Files";
+  design.caption = texts::kPickerTitle.text;
   design.clientWidthTwips = 6180;
   design.clientHeightTwips = 3840;
   design.border = BorderStyle::FixedDialog;
@@ -26,10 +26,10 @@ FormSpec GetPathDesign() {
       DialogRow("Drive1", ControlKind::DriveList, {8, 8, 190, 56}, kGetPathDriveId),
       DialogRow("Dir1", ControlKind::DirList, {8, 70, 190, 178}, kGetPathDirId),
       DialogRow("Label2", ControlKind::Label, {206, 8, 198, 14}, kGetPathCurrentLabelId,
-                "Current Folder:"),
+                texts::kCurrentFolderLabel.text),
       DialogRow("txt_Path", ControlKind::Label, {206, 24, 198, 30}, kGetPathPathId),
       DialogRow("Label1", ControlKind::Label, {206, 58, 198, 14}, kGetPathFilesLabelId,
-                "Files in highlighted folder:"),
+                texts::kFilesLabel.text),
       DialogRow("File1", ControlKind::FileList, {206, 74, 198, 140}, kGetPathFileId),
       ok,
       cancel,
@@ -68,6 +68,9 @@ frmGetPath::frmGetPath(Program& program)
 
 void frmGetPath::Form_Load() {
   const Settings& ini = program_.settings;
+  SetCaption(ini.ReadIniText(texts::kPickerTitle));
+  CurrentFolderLabel().SetCaption(ini.ReadIniText(texts::kCurrentFolderLabel));
+  FilesLabel().SetCaption(ini.ReadIniText(texts::kFilesLabel));
   OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
   CancelButton().SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
   // Nothing is picked until OK accepts a folder: the close box cancels.
@@ -139,7 +142,8 @@ void frmGetPath::Drive1_Change() {
   const std::string kept = program_.platform.DrivesAndFolders().CurrentFolderOnDrive(root[0]);
   if (StartsWithDrive(kept) && DriveIndexOf(kept) == index && OpenFolder(kept)) return;
   if (OpenFolder(root)) return;
-  program_.platform.ShowMessage(kDriveNotAvailable, program_.platform.AppTitle());
+  program_.platform.ShowMessage(program_.settings.ReadIniText(texts::kDriveNotAvailable),
+                                program_.platform.AppTitle());
   DriveList().SetListIndex(DriveIndexOf(openFolder_));
 }
 

@@ -22,8 +22,6 @@ constexpr int kGetPathFilesLabelId = 406;
 constexpr int kGetPathOkId = 407;
 constexpr int kGetPathCancelId = 408;
 
-inline constexpr char kDriveNotAvailable[] = "This drive is not currently available";
-
 class frmGetPath : public Form {
  public:
   explicit frmGetPath(Program& program);
@@ -35,6 +33,8 @@ class frmGetPath : public Form {
   ListControl FolderList() { return Get<ListControl>("Dir1"); }
   ListControl FileList() { return Get<ListControl>("File1"); }
   Label PathText() { return Get<Label>("txt_Path"); }
+  Label CurrentFolderLabel() { return Get<Label>("Label2"); }
+  Label FilesLabel() { return Get<Label>("Label1"); }
 
   void Form_Load() override;
   void Drive1_Change();

@@ -16,8 +16,8 @@ FormSpec NoCDDesign() {
   ControlSpec cancel =
       DialogRow("btn_Cancel", ControlKind::Button, {273, 164, 75, 25}, kNoCDCancelId);
   cancel.isCancel = true;
-  const ControlSpec browse =
-      DialogRow("btn_Browse", ControlKind::Button, {12, 164, 75, 25}, kNoCDBrowseId, "&Browse");
+  const ControlSpec browse = DialogRow("btn_Browse", ControlKind::Button, {12, 164, 75, 25},
+                                       kNoCDBrowseId, texts::kBrowseButton.text);
 
   design.controls = {
       DialogRow("lbl_NotFound", ControlKind::Label, {12, 10, 336, 28}, kNoCDNotFoundId),
@@ -47,6 +47,7 @@ void frmNoCD::Form_Load() {
   InsertCDLabel().SetCaption(ini.ReadIniString("frmNoCD Text", "InsertCDLabel"));
   OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
   CancelButton().SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
+  BrowseButton().SetCaption(ini.ReadIniText(texts::kBrowseButton));
   OKPressed = 0;
 
   // Only drives that are still CD-ROM drives: one may have gone since the

@@ -32,6 +32,7 @@ class frmNoCD : public Form {
   Label InsertCDLabel() { return Get<Label>("lbl_InsertCD"); }
   Button OkButton() { return Get<Button>("btn_OK"); }
   Button CancelButton() { return Get<Button>("btn_Cancel"); }
+  Button BrowseButton() { return Get<Button>("btn_Browse"); }
   ListControl DriveBox() { return Get<ListControl>("cmb_CDLetter"); }
 
   void Form_Load() override;

@@ -147,11 +147,12 @@ launch() {
 
 # start_vantor <report file> [args...]: the same in the background; the
 # report is complete once `finish_vantor` has returned (read it with
-# `report`). Sets VANTOR_PID.
+# `report`). The driver ends the program after 30 s, or after
+# VANTOR_RUN_TIMEOUT_MS when a case needs longer. Sets VANTOR_PID.
 start_vantor() {
   local report="$1"
   shift
-  wine "$VDRIVER" run --timeout 30000 "$VANTOR_WIN" "$@" >"$report" &
+  wine "$VDRIVER" run --timeout "${VANTOR_RUN_TIMEOUT_MS:-30000}" "$VANTOR_WIN" "$@" >"$report" &
   VANTOR_PID=$!
   BACKGROUND_PIDS+=("$VANTOR_PID")
 }
@@ -247,6 +248,29 @@ expect_text() {
     sleep 0.05
   done
   expect_eq "$1" "$4" "$(vd text "$2" "$3")"
+}
+
+# readable <title> [--with id]: the window as a screen reader reads it
+# through oleacc (prints it): every control answers, and every one shown
+# with a text is named by that text (without the "&" of an access key). The
+# text of an edit or a combo box is its value, not its name.
+readable() {
+  local tree line id text name named=0
+  tree="$(vd accessible "$@")" || fail "\"$1\" cannot be read as a screen reader reads it"
+  echo "$tree"
+  ! grep -q ' role=none' <<<"$tree" || fail "a control of \"$1\" answers no screen reader"
+  while IFS= read -r line; do
+    [[ "$(kv visible "$line")" == 1 ]] || continue
+    [[ "$(kv class "$line")" =~ ^(Edit|ComboBox)$ ]] && continue
+    id="$(kv id "$line")" text="${line#* text=}"
+    text="${text//&/}"
+    [[ -n "$text" ]] || continue
+    name="$(grep "^id=$id " <<<"$tree" | sed 's/^[^ ]* [^ ]* [^ ]* [^ ]* name=//')"
+    [[ "$name" == "$text" ]] || fail "\"$1\": control $id is named '$name', not by its text '$text'"
+    named=$((named + 1))
+  done < <(vd controls "$@")
+  ((named > 0)) || fail "\"$1\" shows no control with a text"
+  echo "ok: \"$1\" read as a screen reader reads it, $named controls named by their texts"
 }
 
 # centred_with_client <what> <title> <client width> <client height>: the

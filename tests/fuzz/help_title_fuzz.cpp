@@ -7,8 +7,9 @@
 //   build/fuzz/help_title_fuzz -max_total_time=60
 //
 // Beyond "no crash, no undefined behaviour": every topic is found by its
-// identifier (the first of its name), no block or run is empty, and a
-// layout reads top to bottom, keeps its text inside the pane whenever a
+// identifier (the first of its name), no block or run is empty, every text
+// is valid UTF-8 whatever the file held, and a layout reads top to bottom,
+// never cuts a character, keeps its text inside the pane whenever a
 // character fits, and ends below its last line.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -16,6 +17,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/encoding.h"
 #include "topics/help_title.h"
 #include "topics/topic_layout.h"
 
@@ -25,12 +27,15 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-// Characters of uneven widths, as in a real font.
+// Characters of uneven widths, as in a real font: by the character's last
+// byte, whatever its length.
 vantor::TextSize UnevenWidths(vantor::topics::FontKind font, std::string_view text) {
   int width = 0;
-  for (const char c : text) width += 3 + static_cast<unsigned char>(c) % 7;
-  return {width + static_cast<int>(font) * static_cast<int>(text.size()),
-          font == vantor::topics::FontKind::Heading ? 19 : 14};
+  for (std::size_t at = 0; at < text.size();) {
+    at += vantor::encoding::CharacterLength(text, at);
+    width += 3 + static_cast<unsigned char>(text[at - 1]) % 7 + static_cast<int>(font);
+  }
+  return {width, font == vantor::topics::FontKind::Heading ? 19 : 14};
 }
 
 }  // namespace
@@ -49,13 +54,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Check(topic.id.empty() ? found == nullptr : found != nullptr && found <= &topic);
     for (const Block& block : topic.blocks) {
       Check(!block.runs.empty());
-      for (const Run& run : block.runs) Check(!run.text.empty());
+      for (const Run& run : block.runs)
+        Check(!run.text.empty() && vantor::encoding::IsValidUtf8(run.text));
     }
 
     const TopicLayout layout = LayOutTopic(topic, width, UnevenWidths, style);
     int lastY = 0;
     for (const Piece& piece : layout.pieces) {
-      Check(!piece.text.empty());
+      Check(!piece.text.empty() && vantor::encoding::IsValidUtf8(piece.text));
       Check(piece.y >= lastY);
       lastY = piece.y;
       Check(piece.x >= style.marginLeft);

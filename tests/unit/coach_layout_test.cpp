@@ -50,6 +50,18 @@ TEST_F(CoachLayoutTest, LongStepNamesWrapInsideAFixedWidth) {
   EXPECT_EQ(C("btn_StepText", 3).design.bounds.width, 115);
 }
 
+// The simulated desktop measures by characters: a name of five letters
+// is as wide whether each letter takes one byte or two.
+TEST_F(CoachLayoutTest, StepNamesAreMeasuredByCharactersNotBytes) {
+  IniText ini = Steps(3);
+  ini.Set("coachStep1", "BUTTON", "Step1")
+      .Set("coachStep2", "BUTTON", "\xD0\xA8\xD0\xB0\xD0\xB3 1");
+  OpenCoach(ini);
+  // 12-point bold: 11 pixels a character, and 10 more.
+  EXPECT_EQ(C("btn_StepText", 1).design.bounds.width, 5 * 11 + 10);
+  EXPECT_EQ(C("btn_StepText", 2).design.bounds.width, 5 * 11 + 10);
+}
+
 TEST_F(CoachLayoutTest, TallCaptionBarsGetSmallerStepNames) {
   for (int caption : {20, 21}) {
     SCOPED_TRACE(caption);

@@ -125,9 +125,33 @@ TEST(HelpTitleParse, OddFiles) {
   EXPECT_EQ(Blocks(HelpTitle::Parse(crlf), "t"), Blocks(HelpTitle::Parse(lf), "t"));
   EXPECT_EQ(Blocks(HelpTitle::Parse("\xEF\xBB\xBF@topic t\r\nlast line without end"), "t"),
             (Lines{"P:last line without end"}));
-  // Windows-1252 text passes through as it is.
-  EXPECT_EQ(Blocks(HelpTitle::Parse("@topic t\nCaf\xE9 \x93quoted\x94\n"), "t"),
-            (Lines{"P:Caf\xE9 \x93quoted\x94"}));
+}
+
+// Whatever the file's encoding, the text comes out as UTF-8; identifiers
+// keep the file's bytes, to match zthelp.ini's TopicID as they always did.
+TEST(HelpTitleParse, TextInAnyEncodingComesOutAsUtf8) {
+  const std::string utf8Body = "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D **\xC3\xBC**";
+  const Lines expected{"P:Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D [\xC3\xBC]"};
+  EXPECT_EQ(Blocks(HelpTitle::Parse("@topic t\nCaf\xE9 \x93quoted\x94 **\xFC**\n"), "t"), expected);
+  EXPECT_EQ(Blocks(HelpTitle::Parse("@topic t\n" + utf8Body), "t"), expected);
+  EXPECT_EQ(Blocks(HelpTitle::Parse("\xEF\xBB\xBF@topic t\n" + utf8Body), "t"), expected);
+
+  // Russian, Greek and Japanese in one topic, without a signature.
+  const std::string mixed =
+      "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 "              // Привет
+      "\xCE\x93\xCE\xB5\xCE\xB9\xCE\xB1 "                              // Γεια
+      "\xE3\x81\x93\xE3\x82\x93\xE3\x81\xAB\xE3\x81\xA1\xE3\x81\xAF";  // こんにちは
+  EXPECT_EQ(Blocks(HelpTitle::Parse("@topic t\n= " + mixed + "\n"), "t"), (Lines{"H:" + mixed}));
+
+  const HelpTitle german = HelpTitle::Parse(
+      "@topic \xDC"
+      "bersicht\n\xDC"
+      "ber\n");
+  EXPECT_EQ(Blocks(german,
+                   "\xDC"
+                   "bersicht"),
+            (Lines{"P:\xC3\x9C"
+                   "ber"}));
 }
 
 TEST(HelpTitleRuns, BoldMarksPairFromTheLeft) {

@@ -28,6 +28,7 @@ class RecordingView : public VideoView {
     log.push_back("look " + playToolTip);
   }
   void SetClipLabelColor(int index, Color color) override { colors[index] = color; }
+  void ShowPlayingClip(int index) override { playing = index; }
   void HideSurface() override {
     surfaceVisible = false;
     log.push_back("hide");
@@ -49,6 +50,7 @@ class RecordingView : public VideoView {
   bool timerRunning = false;
   Bounds surface;
   std::map<int, Color> colors;
+  int playing = -1;
   std::vector<std::string> log;
 };
 

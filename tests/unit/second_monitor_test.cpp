@@ -137,7 +137,7 @@ TEST_F(SecondMonitorTest, SeatingBesideAHostThereCountsFromItsOwnMonitorsWorkAre
 
 TEST_F(SecondMonitorTest, TakingOverAVideoWindowThereSavesItsScreenPlace) {
   WriteIni("[frmRUNAVI Text]\nTitle=How-To Videos\n");
-  sim.previousInstance = true;
+  sim.AddEarlierInstance();
   sim.commandLine = "9";
   const WindowHandle video = sim.AddWindow("How-To Videos", {1300, 200, 1700, 500});
   NoWindows windows;

@@ -11,20 +11,29 @@ using testing::SimTest;
 // Records what start-up asked of the windows it opens.
 class RecordingWindows : public StartupWindows {
  public:
+  explicit RecordingWindows(sim::SimPlatform& sim) : sim_(sim) {}
   std::string FindVideoFolder(Program&) override {
+    sim_.Step("search");
     ++folderSearches;
     return folder;
   }
   void LoadVideoWindow(Program& program) override {
+    sim_.Step("load video");
     loaded = "video";
     selectedAtLoad = program.startup.SelectedClip;
   }
-  void LoadCoachWindow(Program&) override { loaded = "coach"; }
+  void LoadCoachWindow(Program&) override {
+    sim_.Step("load coach");
+    loaded = "coach";
+  }
 
   std::string folder = "E:\\MOVIES";
   int folderSearches = 0;
   std::string loaded;
   int selectedAtLoad = 0;
+
+ private:
+  sim::SimPlatform& sim_;
 };
 
 const char kTitles[] =
@@ -40,7 +49,15 @@ class StartupTest : public SimTest {
     sim.commandLine = commandLine;
     return Ends([&] { Main(program, windows); });
   }
-  RecordingWindows windows;
+  // The steps of start-up that start with one of `kinds`, in order.
+  std::vector<std::string> Steps(std::initializer_list<std::string> kinds) {
+    std::vector<std::string> kept;
+    for (const std::string& step : sim.steps)
+      for (const std::string& kind : kinds)
+        if (step.rfind(kind, 0) == 0) kept.push_back(step);
+    return kept;
+  }
+  RecordingWindows windows{sim};
 };
 
 TEST_F(StartupTest, EmptyCommandLineWithoutTheChoiceSettingEndsAndShowsNothing) {
@@ -153,9 +170,41 @@ TEST_F(StartupTest, CoachStartSetsTheTitleAndEndsWithTheNormalPointer) {
   EXPECT_EQ(windows.folderSearches, 0);
 }
 
+// The normal pointer while the search may ask for the clips, the hourglass
+// while their folder is written, the normal pointer before the window loads.
+TEST_F(StartupTest, AVideoStartSetsThePointerAroundTheSearchAndTheWrite) {
+  WriteIni(kTitles);
+  EXPECT_FALSE(Start("1002"));
+  EXPECT_EQ(Steps({"pointer", "search", "write", "load"}),
+            (std::vector<std::string>{"pointer arrow+hourglass", "pointer arrow+hourglass",
+                                      "pointer default", "search", "pointer hourglass",
+                                      "write General/MoviesLastFoundAt=E:\\MOVIES",
+                                      "pointer default", "load video"}));
+}
+
+// A start whose turn does not come within the limit goes on as a start
+// does while another instance runs; so does one whose old video window
+// will not close.
+TEST_F(StartupTest, AnInstanceThatHangsHoldsUpAStartForTheLimitOnly) {
+  WriteIni(kTitles);
+  sim.AddEarlierInstance(true);
+  sim.AddWindow("Scan Coach", {0, 0, 400, 500});
+  EXPECT_TRUE(Start("7"));
+  EXPECT_EQ(sim.waitedMs, kStartTurnLimitMs);
+  EXPECT_EQ(sim.activated, std::vector<std::string>{"Scan Coach"});
+
+  const WindowHandle video = sim.AddWindow("How-To Videos", {100, 80, 500, 380});
+  sim.Window(video).refusesToClose = true;
+  sim.waitedMs = 0;
+  EXPECT_FALSE(Start("9"));
+  EXPECT_EQ(sim.waitedMs, 2 * kStartTurnLimitMs);
+  EXPECT_EQ(sim.Window(video).requests, std::vector<std::string>{"closed"});
+  EXPECT_EQ(windows.loaded, "video");
+}
+
 TEST_F(StartupTest, ARunningCoachIsBroughtForwardInsteadOfASecondOne) {
   WriteIni(kTitles);
-  sim.previousInstance = true;
+  sim.AddEarlierInstance();
   sim.AddWindow("Scan Coach", {0, 0, 400, 500});
   EXPECT_TRUE(Start("7"));
   EXPECT_EQ(sim.activated, std::vector<std::string>{"Scan Coach"});
@@ -165,7 +214,7 @@ TEST_F(StartupTest, ARunningCoachIsBroughtForwardInsteadOfASecondOne) {
 
 TEST_F(StartupTest, OnlyAVideoWindowRunningStillOpensACoachHere) {
   WriteIni(kTitles);
-  sim.previousInstance = true;
+  sim.AddEarlierInstance();
   const WindowHandle video = sim.AddWindow("How-To Videos", {0, 0, 400, 500});
   EXPECT_FALSE(Start("7"));
   EXPECT_EQ(windows.loaded, "coach");
@@ -175,7 +224,7 @@ TEST_F(StartupTest, OnlyAVideoWindowRunningStillOpensACoachHere) {
 
 TEST_F(StartupTest, ARunningVideoWindowHandsOverItsPlaceAndIsClosed) {
   WriteIni(kTitles);
-  sim.previousInstance = true;
+  sim.AddEarlierInstance();
   const WindowHandle video = sim.AddWindow("How-To Videos", {100, 80, 500, 380});
   EXPECT_FALSE(Start("1003"));
   EXPECT_EQ(Ini("AVIPosition", "left"), "1500");
@@ -192,7 +241,7 @@ TEST_F(StartupTest, ARunningVideoWindowHandsOverItsPlaceAndIsClosed) {
 
 TEST_F(StartupTest, AHandedOverPlaceCountsFromTheWorkAreasCorner) {
   WriteIni(kTitles);
-  sim.previousInstance = true;
+  sim.AddEarlierInstance();
   sim.workArea = {60, 40, 1024, 768};  // taskbars on the left and at the top
   sim.AddWindow("How-To Videos", {100, 80, 500, 380});
   EXPECT_FALSE(Start("1000"));
@@ -207,7 +256,7 @@ TEST_F(StartupTest, AHandedOverPlaceCountsFromTheWorkAreasCorner) {
 // redirection): the writes fail quietly and the user goes on.
 TEST_F(StartupTest, WritesThatFailLeaveTheFileAndStillOpenTheWindow) {
   WriteIni(kTitles);
-  sim.previousInstance = true;
+  sim.AddEarlierInstance();
   sim.writesFail = true;
   sim.AddWindow("How-To Videos", {100, 80, 500, 380});
   EXPECT_FALSE(Start("1003"));
@@ -218,7 +267,7 @@ TEST_F(StartupTest, WritesThatFailLeaveTheFileAndStillOpenTheWindow) {
 
 TEST_F(StartupTest, AVideoWindowWhosePlacementCannotBeReadIsClosedWithoutSaving) {
   WriteIni(kTitles);
-  sim.previousInstance = true;
+  sim.AddEarlierInstance();
   const WindowHandle video = sim.AddWindow("How-To Videos", {100, 80, 500, 380});
   sim.Window(video).placementFails = true;
   EXPECT_FALSE(Start("9"));
@@ -227,7 +276,7 @@ TEST_F(StartupTest, AVideoWindowWhosePlacementCannotBeReadIsClosedWithoutSaving)
 }
 
 TEST_F(StartupTest, EmptyTitlesNeverMatchAnotherProgramsUntitledWindow) {
-  sim.previousInstance = true;
+  sim.AddEarlierInstance();
   const WindowHandle untitled = sim.AddWindow("", {0, 0, 10, 10});
   EXPECT_FALSE(Start("9"));
   EXPECT_TRUE(sim.Window(untitled).requests.empty());
@@ -237,7 +286,7 @@ TEST_F(StartupTest, EmptyTitlesNeverMatchAnotherProgramsUntitledWindow) {
 
 TEST_F(StartupTest, LowModesOpenTheVideoWindowWithoutAClipAndLeaveARunningOneAlone) {
   WriteIni(kTitles);
-  sim.previousInstance = true;
+  sim.AddEarlierInstance();
   const WindowHandle video = sim.AddWindow("How-To Videos", {100, 80, 500, 380});
   EXPECT_FALSE(Start("5"));
   EXPECT_EQ(windows.loaded, "video");

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/encoding.h"
+
 namespace vantor::topics {
 
 void PrintTo(const Piece& piece, std::ostream* out) {
@@ -15,10 +17,11 @@ void PrintTo(const Piece& piece, std::ostream* out) {
 
 namespace {
 
-// Fixed metrics: every character of the body font is 6 pixels wide, of the
-// bold font 7 and of the heading font 10; lines are 12, 12 and 16 high.
+// Fixed metrics per character (code point, whatever its bytes): every
+// character of the body font is 6 pixels wide, of the bold font 7 and of the
+// heading font 10; lines are 12, 12 and 16 high.
 TextSize FixedMeasure(FontKind font, std::string_view text) {
-  const int n = static_cast<int>(text.size());
+  const int n = static_cast<int>(encoding::CharacterCount(text));
   switch (font) {
     case FontKind::Body:
       return {6 * n, 12};
@@ -102,6 +105,34 @@ TEST(TopicLayout, AWordWiderThanALineBreaksBetweenCharacters) {
   ASSERT_EQ(huge.pieces.size(), 50u);
   EXPECT_EQ(huge.pieces.back().text, std::string(100, 'x'));
   EXPECT_EQ(huge.height, 8 + 50 * 12 + 5);
+}
+
+// Letters of two, three and four bytes: a line holds as many characters as
+// fit, one more does not, and no piece ends inside a character.
+TEST(TopicLayout, BreakingAWordKeepsEachCharacterWhole) {
+  const std::string cyrillic = "\xD0\x96";       // Ж
+  const std::string japanese = "\xE6\x97\xA5";   // 日
+  const std::string emoji = "\xF0\x9F\x98\x80";  // 😀
+  for (const std::string& c : {cyrillic, japanese, emoji}) {
+    std::string word;
+    for (int i = 0; i < 10; ++i) word += c;
+    std::string four;
+    for (int i = 0; i < 4; ++i) four += c;
+    const std::string three = four.substr(0, 3 * c.size());
+    SCOPED_TRACE(c);
+    // 24 pixels hold four characters of 6; 23 only three.
+    EXPECT_EQ(LayOut(word, PaneFor(24)).pieces,
+              (std::vector<Piece>{At(10, 8, four), At(10, 20, four), At(10, 32, c + c)}));
+    const TopicLayout tight = LayOut(word, PaneFor(23));
+    ASSERT_EQ(tight.pieces.size(), 4u);
+    EXPECT_EQ(tight.pieces[0].text, three);
+    EXPECT_EQ(tight.pieces[3].text, c);
+    // Wrapping at blanks moves whole words of such letters.
+    EXPECT_EQ(LayOut(c + c + " " + c + c, PaneFor(23)).pieces,
+              (std::vector<Piece>{At(10, 8, c + c), At(10, 20, c + c)}));
+    // Too narrow for any: one character a line.
+    EXPECT_EQ(LayOut(c + c, 0).pieces, (std::vector<Piece>{At(10, 8, c), At(10, 20, c)}));
+  }
 }
 
 // A help title may hold one word of megabytes; breaking it must measure

@@ -105,6 +105,20 @@ std::vector<COLORREF> Capture(HWND window) {
   return pixels;
 }
 
+std::vector<COLORREF> Drawn(int width, int height, const std::function<void(HDC)>& draw) {
+  const WindowDC screen(nullptr);
+  const MemoryDC canvas(screen);
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen, width, height));
+  const SelectedObject drawnOn(canvas, bitmap);
+  const RECT all{0, 0, width, height};
+  FillRect(canvas, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  draw(canvas);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(canvas, x, y));
+  return pixels;
+}
+
 int DarkPixels(const std::vector<COLORREF>& pixels) {
   int dark = 0;
   for (const COLORREF c : pixels) dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200 ? 1 : 0;

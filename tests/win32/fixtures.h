@@ -2,6 +2,7 @@
 // of form events, design tables made short, and ways to look at windows.
 #pragma once
 
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,6 +19,37 @@ namespace vantor::win32::test {
 // Exit code of the program's "--open-topic" run (main.cpp) when it found no
 // topic opener; otherwise it ends with what OpenTopic answered.
 inline constexpr int kNoTopicOpener = 255;
+
+// Files of one test in a folder of their own, removed with it.
+class TempFolder {
+ public:
+  TempFolder() {
+    static int made = 0;
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    path_ = std::string(temp) + "vantor-topics-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++made);
+    CreateDirectoryA(path_.c_str(), nullptr);
+  }
+  ~TempFolder() {
+    for (const std::string& file : files_) DeleteFileA(file.c_str());
+    RemoveDirectoryA(path_.c_str());
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+  std::string Write(const std::string& name, const std::string& bytes) {
+    files_.push_back(File(name));
+    std::ofstream(files_.back(), std::ios::binary) << bytes;
+    return files_.back();
+  }
+
+ private:
+  std::string path_;
+  std::vector<std::string> files_;
+};
 
 // Made once by main; every test uses them.
 void SetUp(App& app, Win32Platform& platform);
@@ -55,6 +87,8 @@ COLORREF PixelAt(HWND window, int x, int y);
 // The client area as it is on the screen, row by row, once every pending
 // paint is done.
 std::vector<COLORREF> Capture(HWND window);
+// What `draw` leaves on a white bitmap like the screen's, row by row.
+std::vector<COLORREF> Drawn(int width, int height, const std::function<void(HDC)>& draw);
 // How many of the pixels are dark (text, not a light background).
 int DarkPixels(const std::vector<COLORREF>& pixels);
 

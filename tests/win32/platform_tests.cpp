@@ -65,11 +65,6 @@ TEST_CASE(VersionComesFromTheResource) {
   CHECK_EQ(version.revision, VANTOR_VERSION_REVISION);
 }
 
-TEST_CASE(ASecondPlatformSeesTheFirstInstance) {
-  Win32Platform second(TheApp());
-  CHECK(second.PreviousInstanceRunning());
-}
-
 TEST_CASE(ProfileFunctions) {
   Win32Platform& platform = ThePlatform();
   const std::string ini = TempIni();

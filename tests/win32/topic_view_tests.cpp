@@ -2,6 +2,7 @@
 // its background picture, the scroll bar of a topic longer than the pane,
 // and what the pane shows when a file or a topic is missing.
 #include <algorithm>
+#include <cwchar>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -21,37 +22,6 @@ constexpr int kPaneId = 1001;
 constexpr ControlId kPane = 1;
 constexpr int kPaneWidth = 200;
 constexpr int kPaneHeight = 120;
-
-// Files of one test in a folder of their own, removed with it.
-class TempFolder {
- public:
-  TempFolder() {
-    static int made = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    path_ = std::string(temp) + "vantor-topics-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++made);
-    CreateDirectoryA(path_.c_str(), nullptr);
-  }
-  ~TempFolder() {
-    for (const std::string& file : files_) DeleteFileA(file.c_str());
-    RemoveDirectoryA(path_.c_str());
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::string File(const std::string& name) const { return path_ + "\\" + name; }
-
-  std::string Write(const std::string& name, const std::string& bytes) {
-    files_.push_back(File(name));
-    std::ofstream(files_.back(), std::ios::binary) << bytes;
-    return files_.back();
-  }
-
- private:
-  std::string path_;
-  std::vector<std::string> files_;
-};
 
 // A 24-bit bitmap file of one colour.
 std::string BitmapFile(int width, int height, COLORREF color) {
@@ -309,6 +279,54 @@ TEST_CASE(TopicPaneDrawsTheTextOverItsBackground) {
   CHECK_EQ(pixel(5, 5), kWhite);
   form->SetTopicPane(kPane, {"", "blank", "!back.bmp"});
   CHECK_EQ(pixel(5, 5), kWhite);
+}
+
+// A UTF-8 help title, with and without its signature, shows Cyrillic,
+// Greek and Japanese as the Unicode text drawn directly does.
+TEST_CASE(TopicPaneShowsAUtf8TitleAsUnicode) {
+  struct Heading {
+    const char* topic;
+    const char* utf8;
+    const wchar_t* meant;
+  };
+  const Heading headings[] = {
+      {"ru", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82",
+       L"\x041F\x0440\x0438\x0432\x0435\x0442"},
+      {"el", "\xCE\x93\xCE\xB5\xCE\xB9\xCE\xB1", L"\x0393\x03B5\x03B9\x03B1"},
+      {"ja", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", L"\x65E5\x672C\x8A9E"},
+  };
+  std::string text;
+  for (const Heading& h : headings)
+    text += std::string("@topic ") + h.topic + "\n= " + h.utf8 + "\n";
+  TempFolder folder;
+  const std::string plain = folder.Write("plain.m14", text);
+  const std::string signed_ = folder.Write("signed.m14", "\xEF\xBB\xBF" + text);
+  Recorder events;
+  auto form = PaneForm(events);
+  HWND pane = ControlWindow(*form, kPaneId);
+  RECT client;
+  GetClientRect(pane, &client);
+  HFONT heading = TheApp().Gdi().FontFor(Font{"Arial", 12, true, false});
+  for (const std::string& title : {plain, signed_}) {
+    for (const Heading& h : headings) {
+      form->SetTopicPane(kPane, {title, h.topic, ""});
+      const std::vector<COLORREF> shown = Capture(pane);
+      const auto meant = Drawn(client.right, client.bottom, [&](HDC dc) {
+        const SelectedObject selected(dc, heading);
+        SetBkMode(dc, TRANSPARENT);
+        // Each character where its measured advance puts it, as the pane draws.
+        const int count = static_cast<int>(wcslen(h.meant));
+        std::vector<INT> ends(static_cast<std::size_t>(count));
+        SIZE extent{};
+        GetTextExtentExPointW(dc, h.meant, count, 0, nullptr, ends.data(), &extent);
+        for (std::size_t i = ends.size(); i-- > 1;) ends[i] -= ends[i - 1];
+        ExtTextOutW(dc, 10, 8, 0, nullptr, h.meant, static_cast<UINT>(count), ends.data());
+      });
+      CHECK(DarkPixels(shown) > 0);
+      if (shown != meant)
+        Fail(std::string("topic ") + h.topic + " of " + title, __FILE__, __LINE__);
+    }
+  }
 }
 
 }  // namespace vantor::win32::test

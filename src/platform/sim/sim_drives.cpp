@@ -44,6 +44,21 @@ void SimDrives::AddFolder(const std::string& path) { Add(path, true, true); }
 void SimDrives::AddHiddenFolder(const std::string& path) { Add(path, true, false); }
 void SimDrives::AddFile(const std::string& path, bool normal) { Add(path, false, normal); }
 
+void SimDrives::PutFile(const std::string& path, std::string bytes) {
+  Add(path, false, true);
+  bytes_[Key(path)] = std::move(bytes);
+}
+
+std::optional<std::string> SimDrives::ReadFile(const std::string& path, std::size_t limit) {
+  const std::string key = Key(path);
+  const Drive* drive = DriveOf(key);
+  const auto entry = entries_.find(key);
+  if (!drive || !drive->ready || entry == entries_.end() || entry->second.folder)
+    return std::nullopt;
+  const auto bytes = bytes_.find(key);
+  return bytes == bytes_.end() ? std::string() : bytes->second.substr(0, limit);
+}
+
 void SimDrives::Add(const std::string& path, bool folder, bool normal) {
   const std::string key = Key(path);
   if (key.empty() || key.size() == 3) return;

@@ -13,10 +13,11 @@
 
 #include "common/text.h"
 #include "platform/drives.h"
+#include "platform/file_reader.h"
 
 namespace vantor::sim {
 
-class SimDrives : public Drives {
+class SimDrives : public Drives, public FileReader {
  public:
   // A fresh machine has one fixed drive c: holding the program's folder,
   // which is also the current folder.
@@ -32,6 +33,8 @@ class SimDrives : public Drives {
   // Adds a file and its folders. A file that is not normal is hidden or a
   // system file: folder listings leave it out.
   void AddFile(const std::string& path, bool normal = true);
+  // Adds a normal file with these bytes, which ReadFile gives back.
+  void PutFile(const std::string& path, std::string bytes);
   void AddHiddenFolder(const std::string& path);
   void SetCurrentFolder(const std::string& path) { current_ = path; }
   // The current folder the process keeps for a drive other than the
@@ -49,6 +52,10 @@ class SimDrives : public Drives {
   std::string CurrentFolder() override { return current_; }
   std::string CurrentFolderOnDrive(char letter) override;
   std::vector<std::string> DriveRoots() override;
+
+  // A file's bytes (none for one added without); nullopt when it is not
+  // there or its drive is not ready.
+  std::optional<std::string> ReadFile(const std::string& path, std::size_t limit) override;
 
  private:
   struct Drive {
@@ -73,7 +80,8 @@ class SimDrives : public Drives {
                                   const std::function<bool(const Entry&)>& wanted) const;
 
   std::map<char, Drive> drives_;
-  std::map<std::string, Entry> entries_;  // by key; roots are not entries
+  std::map<std::string, Entry> entries_;      // by key; roots are not entries
+  std::map<std::string, std::string> bytes_;  // of files, by key
   std::string current_;
   std::map<char, std::string> driveFolders_;  // by lower-case letter
 };

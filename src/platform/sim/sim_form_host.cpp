@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "common/encoding.h"
 #include "platform/sim/sim_platform.h"
 
 namespace vantor::sim {
@@ -10,6 +11,7 @@ SimFormHost::SimFormHost(SimPlatform& desktop, const FormSpec& design, FormEvent
                          WindowHandle handle)
     : desktop_(desktop),
       events_(events),
+      design_(design),
       name_(design.name),
       caption_(design.caption),
       handle_(handle) {
@@ -100,16 +102,103 @@ void SimFormHost::PressEscape() {
     if (c.design.isCancel) return Click(c.design.name, c.design.index);
 }
 
+bool SimFormHost::Usable(ControlId id) const {
+  const SimControl& control = At(id);
+  if (!control.visible || !control.enabled || !TakesFocus(control.design)) return false;
+  for (std::string box = control.design.container; !box.empty();) {
+    const SimControl& holder = At(IdOf(box, -1));
+    if (!holder.visible) return false;
+    box = holder.design.container;
+  }
+  return true;
+}
+
+FocusScene SimFormHost::Scene() const {
+  return {[this](ControlId id) { return Usable(id); },
+          [this](ControlId id) { return At(id).value; }};
+}
+
+void SimFormHost::PressKey(Key key) {
+  if (destroyed_) throw std::logic_error("window " + name_ + " is closed");
+  const FocusScene scene = Scene();
+  if (focus_ != kFormItself) {
+    const ControlSpec& design = At(focus_).design;
+    const KeyAction action = ActionOfKey(design, key);
+    const bool backward = action == KeyAction::FocusPrevious || action == KeyAction::ChoosePrevious;
+    switch (action) {
+      case KeyAction::None:
+        break;
+      case KeyAction::Click:
+        return Click(design.name, design.index);
+      case KeyAction::FocusPrevious:
+      case KeyAction::FocusNext:
+      case KeyAction::ChoosePrevious:
+      case KeyAction::ChooseNext: {
+        const bool choose = action == KeyAction::ChoosePrevious || action == KeyAction::ChooseNext;
+        const ControlId next = NeighbourInArray(design_, focus_, backward, choose, scene);
+        if (next == kFormItself) return;
+        focus_ = next;
+        if (choose) Click(At(next).design.name, At(next).design.index);
+        return;
+      }
+      default:
+        trace_.push_back("scroll " + design.name);
+        return;
+    }
+  }
+  switch (key) {
+    case Key::Tab:
+    case Key::ShiftTab:
+      if (const ControlId next = NextTabStop(design_, focus_, key == Key::ShiftTab, scene);
+          next != kFormItself)
+        focus_ = next;
+      return;
+    case Key::Enter:
+      return PressEnter();
+    case Key::Escape:
+      return PressEscape();
+    default:
+      return;
+  }
+}
+
+std::pair<std::string, int> SimFormHost::Focused() const {
+  if (focus_ == kFormItself) return {"", -1};
+  return {At(focus_).design.name, At(focus_).design.index};
+}
+
+AccessibleFacts SimFormHost::Accessible(const std::string& name, int index) const {
+  const ControlId id = IdOf(name, index);
+  const SimControl& control = At(id);
+  ControlNow now;
+  now.caption = control.text;
+  now.toolTip = control.toolTip;
+  now.name = control.accessibleName;
+  if (const ControlId label = LabelOf(design_, id); label != kFormItself)
+    now.labelCaption = At(label).text;
+  now.visible = control.visible;
+  now.enabled = control.enabled;
+  now.checked = control.value;
+  now.selected = control.selected;
+  now.focused = focus_ == id;
+  return Describe(control.design, now);
+}
+
 void SimFormHost::CloseBox() {
   if (destroyed_) throw std::logic_error("window " + name_ + " is closed");
   events_.OnCloseRequest();
 }
 
-// A window coming onto the screen has all of its visible controls to paint.
+// A window coming onto the screen has all of its visible controls to
+// paint. As the real window does, a window shown with nothing focused gives
+// the focus to the first control in table order that can take it.
 void SimFormHost::Show() {
   if (!visible_) {
     for (SimControl& control : controls_) control.paintDue = control.paintDue || control.visible;
   }
+  for (ControlId id = 0; focus_ == kFormItself && id < static_cast<ControlId>(controls_.size());
+       ++id)
+    if (Usable(id)) focus_ = id;
   visible_ = true;
   trace_.push_back("show");
 }
@@ -198,6 +287,23 @@ void SimFormHost::SetVisible(ControlId id, bool visible) {
   // A control shown again is painted when the window next waits for input.
   if (visible && !control.visible) control.paintDue = true;
   control.visible = visible;
+  if (!visible) PassFocusOn(id);
+}
+
+void SimFormHost::SetEnabled(ControlId id, bool enabled) {
+  At(id).enabled = enabled;
+  if (!enabled) PassFocusOn(id);
+}
+
+// As the real window does, the focus of a control that goes (or of one
+// inside it) moves on along the tab order.
+void SimFormHost::PassFocusOn(ControlId id) {
+  if (focus_ == kFormItself) return;
+  bool inside = focus_ == id;
+  for (std::string box = At(focus_).design.container; !inside && !box.empty();
+       box = At(IdOf(box, -1)).design.container)
+    inside = IdOf(box, -1) == id;
+  if (inside) focus_ = NextTabStop(design_, id, false, Scene());
 }
 
 void SimFormHost::SetValue(ControlId id, bool selected) {
@@ -249,14 +355,21 @@ bool SimFormHost::FireDueTimer(long long nowMs) {
 
 // Fixed metrics so that layout tests can assert exact pixels: each
 // character is 60% of the font's pixel height wide (rounded), one more
-// when bold; the line is 115% of the pixel height (rounded up).
-TextSize SimFormHost::MeasureText(const Font& font, const std::string& text) const {
+// when bold; the line is 115% of the pixel height (rounded up). A
+// character is a code point: the bytes of a UTF-8 sequence count once,
+// any other byte once.
+TextSize FixedTextSize(const Font& font, const std::string& text) {
   const double pixelHeight = font.pointSize * 96.0 / 72.0;
   const int charWidth = static_cast<int>(std::lround(pixelHeight * 0.6)) + (font.bold ? 1 : 0);
+  return {charWidth * static_cast<int>(encoding::CharacterCount(text)),
+          static_cast<int>(std::ceil(pixelHeight * 1.15))};
+}
+
+TextSize SimFormHost::MeasureText(const Font& font, const std::string& text) const {
+  TextSize size = FixedTextSize(font, text);
   const auto chosen = desktop_.textWidths.find(text);
-  const int width = chosen != desktop_.textWidths.end() ? chosen->second
-                                                        : charWidth * static_cast<int>(text.size());
-  return {width, static_cast<int>(std::ceil(pixelHeight * 1.15))};
+  if (chosen != desktop_.textWidths.end()) size.width = chosen->second;
+  return size;
 }
 
 }  // namespace vantor::sim

@@ -2,12 +2,35 @@
 // by the test through the same FormEvents the real backend uses.
 #pragma once
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/accessibility.h"
 #include "platform/form_host.h"
+#include "platform/text_measurer.h"
 
 namespace vantor::sim {
+
+// The simulated desktop's fixed metrics (SimFormHost::MeasureText).
+TextSize FixedTextSize(const Font& font, const std::string& text);
+
+// The same metrics without a window, for vantor-check's fit checks.
+class FixedTextMeasurer final : public TextMeasurer {
+ public:
+  TextSize MeasureText(const Font& font, const std::string& text) override {
+    TextSize size = FixedTextSize(font, text);
+    if (const auto chosen = widths.find(text); chosen != widths.end()) size.width = chosen->second;
+    return size;
+  }
+  TextSize MeasureUtf8(const Font& font, const std::string& text) override {
+    return FixedTextSize(font, text);
+  }
+  int CaptionHeightPx() override { return captionHeight; }
+  int captionHeight = 18;
+  std::map<std::string, int> widths;  // chosen widths of some texts of the settings
+};
 
 class SimPlatform;
 
@@ -15,6 +38,8 @@ struct SimControl {
   ControlSpec design;
   std::string text;
   std::string toolTip;
+  std::string accessibleName;
+  bool selected = false;  // the current entry of a list
   std::string picture;
   TopicPaneState pane;
   bool visible = true;
@@ -47,6 +72,14 @@ class SimFormHost : public FormHost {
   void TypeText(const std::string& name, const std::string& text);
   void PressEnter();   // the default button, as Enter does
   void PressEscape();  // the cancel button, as Escape does
+  // A key as the keyboard gives it to the window: to the focused control
+  // first (Space presses a button, an arrow moves among options), then to
+  // the window (Tab moves the focus, Enter and Escape as above).
+  void PressKey(Key key);
+  // The focused control's name and index; an empty name when none has it.
+  std::pair<std::string, int> Focused() const;
+  // What a screen reader is told of a control.
+  AccessibleFacts Accessible(const std::string& name, int index = -1) const;
   void CloseBox();
   // What a test reads back.
   SimControl& Control(const std::string& name, int index = -1);
@@ -55,7 +88,8 @@ class SimFormHost : public FormHost {
   int notTopmostCalls() const { return notTopmostCalls_; }
   // What happened to the window, in order: "hide", "show", "move",
   // "topic <id>" when a topic pane is given another topic, and
-  // "front <name>" when a control is brought to the front.
+  // "front <name>" when a control is brought to the front, and
+  // "scroll <name>" when a key scrolls a topic pane.
   const std::vector<std::string>& trace() const { return trace_; }
   const std::string& name() const { return name_; }
   // The clock: fires every timer due at `nowMs`, in order. Returns true if
@@ -94,7 +128,7 @@ class SimFormHost : public FormHost {
   std::string Text(ControlId id) const override { return At(id).text; }
   void SetVisible(ControlId id, bool visible) override;
   bool Visible(ControlId id) const override { return At(id).visible; }
-  void SetEnabled(ControlId id, bool enabled) override { At(id).enabled = enabled; }
+  void SetEnabled(ControlId id, bool enabled) override;
   bool Enabled(ControlId id) const override { return At(id).enabled; }
   void SetValue(ControlId id, bool selected) override;
   bool Value(ControlId id) const override { return At(id).value; }
@@ -108,10 +142,14 @@ class SimFormHost : public FormHost {
     At(id).design.disabledPicture = picture;
   }
   void SetToolTip(ControlId id, const std::string& text) override { At(id).toolTip = text; }
+  void SetSelected(ControlId id, bool selected) override { At(id).selected = selected; }
+  void SetAccessibleName(ControlId id, const std::string& name) override {
+    At(id).accessibleName = name;
+  }
   void SetTopicPane(ControlId id, const TopicPaneState& state) override;
   TopicPaneState TopicPane(ControlId id) const override { return At(id).pane; }
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
-  void SetFocus(ControlId) override {}
+  void SetFocus(ControlId id) override { focus_ = id; }
   void BringToFront(ControlId id) override { trace_.push_back("front " + At(id).design.name); }
   void PaintNow(ControlId id) override;
   void SetItems(ControlId id, const std::vector<std::string>& items) override;
@@ -128,11 +166,17 @@ class SimFormHost : public FormHost {
   int FrameWidth() const;
   int FrameHeight() const;
   void Raise(EventKind kind, const std::string& name, int index, int x = 0, int y = 0);
+  // Shown (with every container), enabled and able to take the focus.
+  bool Usable(ControlId id) const;
+  void PassFocusOn(ControlId id);
+  FocusScene Scene() const;
 
   SimPlatform& desktop_;
   FormEvents& events_;
+  FormSpec design_;
   std::string name_;
   std::string caption_;
+  ControlId focus_ = kFormItself;
   std::vector<SimControl> controls_;
   WindowHandle handle_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -17,8 +17,42 @@ std::string Lower(std::string s) {
 
 }  // namespace
 
-SimPlatform::SimPlatform() = default;
+SimPlatform::SimPlatform() : SimPlatform(std::make_shared<SimSystem>()) {}
+
+SimPlatform::SimPlatform(std::shared_ptr<SimSystem> system)
+    : instances(
+          *system, [this](const std::string& what) { Step(what); },
+          [this](long long ms) {
+            waitedMs += ms;
+            Advance(ms);
+          }),
+      system_(std::move(system)),
+      files_(system_->files),
+      indexes_(system_->indexes),
+      others_(system_->windows) {}
+
 SimPlatform::~SimPlatform() = default;
+
+void SimPlatform::Step(const std::string& what) {
+  steps.push_back(what);
+  if (onStep) onStep();
+}
+
+void SimPlatform::SetPointer(Pointer pointer) {
+  pointers.push_back(pointer);
+  static const char* const kNames[] = {"default", "hourglass", "arrow+hourglass"};
+  Step(std::string("pointer ") + kNames[static_cast<int>(pointer)]);
+}
+
+void SimPlatform::SetAppTitle(const std::string& title) {
+  appTitle = title;
+  Step("title " + title);
+}
+
+void SimPlatform::AppActivate(const std::string& title) {
+  activated.push_back(title);
+  Step("activate " + title);
+}
 
 void SimPlatform::WriteFile(const std::string& path, const std::string& text) {
   files_[Lower(path)] = text;
@@ -48,7 +82,7 @@ void SimPlatform::SetScreen(int widthPx, int heightPx, int twipsPerPixel) {
 }
 
 WindowHandle SimPlatform::AddWindow(const std::string& title, Rect rect, bool visible) {
-  const WindowHandle handle = nextHandle_++;
+  const WindowHandle handle = system_->nextHandle++;
   OtherWindow window;
   window.title = title;
   window.rect = rect;
@@ -58,6 +92,13 @@ WindowHandle SimPlatform::AddWindow(const std::string& title, Rect rect, bool vi
 }
 
 OtherWindow& SimPlatform::Window(WindowHandle handle) { return others_.at(handle); }
+
+std::vector<WindowHandle> SimPlatform::OpenWindowsTitled(const std::string& title) {
+  std::vector<WindowHandle> open;
+  for (const auto& [handle, window] : others_)
+    if (!window.closed && window.title == title) open.push_back(handle);
+  return open;
+}
 
 void SimPlatform::OnModal(const std::string& formName, ModalScript script) {
   modalScripts_[formName] = std::move(script);
@@ -88,6 +129,7 @@ void SimPlatform::Advance(long long ms) {
 
 std::string SimPlatform::ProfileString(const std::string& section, const std::string& key,
                                        const std::string& path) {
+  Step("read " + section + "/" + key);
   auto it = files_.find(Lower(path));
   if (it == files_.end()) return {};
   return SettingsOf(it->first, it->second).ReadString(section, key).value_or(std::string());
@@ -95,6 +137,7 @@ std::string SimPlatform::ProfileString(const std::string& section, const std::st
 
 std::int32_t SimPlatform::ProfileInt(const std::string& section, const std::string& key,
                                      std::int32_t fallback, const std::string& path) {
+  Step("read " + section + "/" + key);
   auto it = files_.find(Lower(path));
   if (it == files_.end()) return fallback;
   return SettingsOf(it->first, it->second).ReadInt(section, key, fallback);
@@ -102,6 +145,7 @@ std::int32_t SimPlatform::ProfileInt(const std::string& section, const std::stri
 
 bool SimPlatform::WriteProfileString(const std::string& section, const std::string& key,
                                      const std::string& value, const std::string& path) {
+  Step("write " + section + "/" + key + "=" + value);
   if (writesFail) return false;
   std::string& text = files_[Lower(path)];
   text = ini::WriteString(text, section, key, value);
@@ -110,7 +154,10 @@ bool SimPlatform::WriteProfileString(const std::string& section, const std::stri
   return true;
 }
 
-void SimPlatform::EndNow() { throw ProgramEnded{}; }
+void SimPlatform::EndNow() {
+  instances.Ended();
+  throw ProgramEnded{};
+}
 
 Screen SimPlatform::CurrentScreen() {
   return {
@@ -118,8 +165,9 @@ Screen SimPlatform::CurrentScreen() {
 }
 
 WindowHandle SimPlatform::FindTopLevelWindow(const std::string& exactTitle) {
+  Step("find " + exactTitle);
   for (const auto& [handle, window] : others_)
-    if (Lower(window.title) == Lower(exactTitle)) return handle;
+    if (!window.closed && Lower(window.title) == Lower(exactTitle)) return handle;
   return 0;
 }
 
@@ -204,12 +252,15 @@ bool SimPlatform::IsToolWindow(WindowHandle window) {
 
 bool SimPlatform::AskToClose(WindowHandle window) {
   OtherWindow* other = Other(window);
-  if (other) other->requests.push_back("closed");
-  return other != nullptr;
+  if (!other) return false;
+  other->requests.push_back("closed");
+  other->closeAsked = true;
+  Step("close " + other->title);
+  return true;
 }
 
 std::unique_ptr<FormHost> SimPlatform::CreateForm(const FormSpec& design, FormEvents& events) {
-  auto host = std::make_unique<SimFormHost>(*this, design, events, nextHandle_++);
+  auto host = std::make_unique<SimFormHost>(*this, design, events, system_->nextHandle++);
   forms_.push_back(host.get());
   formsCreated.push_back(design.name);
   return host;
@@ -237,6 +288,7 @@ void SimPlatform::ShowMessage(const std::string& text, const std::string& captio
 }
 
 void SimPlatform::RunModal(SimFormHost& form) {
+  Step("modal " + form.name());
   auto it = modalScripts_.find(form.name());
   if (it != modalScripts_.end()) it->second(form);
 }

@@ -12,6 +12,7 @@
 #include "platform/sim/sim_drives.h"
 #include "platform/sim/sim_form_host.h"
 #include "platform/sim/sim_help_host.h"
+#include "platform/sim/sim_instances.h"
 #include "platform/sim/sim_multimedia.h"
 #include "settings/ini_file.h"
 
@@ -21,21 +22,14 @@ namespace vantor::sim {
 // ended and where.
 struct ProgramEnded {};
 
-// A top-level window of another process.
-struct OtherWindow {
-  std::string title;
-  Rect rect;
-  bool visible = true;
-  bool placementFails = false;
-  bool toolWindow = false;
-  // What the program asked of it, in order: "closed", "restored".
-  std::vector<std::string> requests;
-};
-
 class SimPlatform : public Platform {
  public:
+  // A computer of its own.
   SimPlatform();
+  // Another instance of the program on a computer shared with others.
+  explicit SimPlatform(std::shared_ptr<SimSystem> system);
   ~SimPlatform() override;
+  SimSystem& system() { return *system_; }
 
   // --- What a test sets up and reads back. ---
   // Files by Windows path, compared without regard to case. A file that was
@@ -50,7 +44,12 @@ class SimPlatform : public Platform {
   std::string commandLine;
   std::string programFolder = "C:\\Program Files\\Vantor";
   VersionInfo version{1, 1, 1};
-  bool previousInstance = false;
+  // The instances of the program, this one among them.
+  SimInstances instances;
+  // An instance that began before this one and still runs (see SimSystem).
+  void AddEarlierInstance(bool hangsInItsStart = false) {
+    system_->AddEarlierInstance(hangsInItsStart);
+  }
 
   // Screen in pixels, twips per pixel, work area and caption height. The
   // screen is the primary monitor, at the origin; `workArea` is its work area.
@@ -76,9 +75,18 @@ class SimPlatform : public Platform {
 
   WindowHandle AddWindow(const std::string& title, Rect rect, bool visible = true);
   OtherWindow& Window(WindowHandle handle);
+  std::vector<WindowHandle> OpenWindowsTitled(const std::string& title);
   std::vector<std::string> activated;  // AppActivate titles, in order
 
   std::vector<Pointer> pointers;  // every pointer set, in order
+  // Where the program has been, in order: "pointer hourglass", "read
+  // General/Key", "write General/Key=value", "find <title>", "close
+  // <title>", "title <title>", "activate <title>", "modal <form>", "turn",
+  // "turn over". `onStep` runs after each is noted: a test starts another
+  // instance there.
+  std::vector<std::string> steps;
+  std::function<void()> onStep;
+  long long waitedMs = 0;  // time the program spent waiting, on the clock
   std::string appTitle = "Vantor";
   int doEventsCalls = 0;
   std::vector<std::string> messageBoxes;  // "caption|text"
@@ -113,11 +121,11 @@ class SimPlatform : public Platform {
   std::string CommandLine() override { return commandLine; }
   std::string ProgramFolder() override { return programFolder; }
   VersionInfo ProgramVersion() override { return version; }
-  bool PreviousInstanceRunning() override { return previousInstance; }
-  void SetAppTitle(const std::string& title) override { appTitle = title; }
+  void SetAppTitle(const std::string& title) override;
   std::string AppTitle() override { return appTitle; }
   Drives& DrivesAndFolders() override { return drives; }
-  void SetPointer(Pointer pointer) override { pointers.push_back(pointer); }
+  void SetPointer(Pointer pointer) override;
+  Instances& ProgramInstances() override { return instances; }
   void DoEvents() override { ++doEventsCalls; }
   [[noreturn]] void EndNow() override;
   Screen CurrentScreen() override;
@@ -132,12 +140,15 @@ class SimPlatform : public Platform {
   // stands normally.
   PixelOffset WorkAreaOffset(WindowHandle window) override;
   bool AskToClose(WindowHandle window) override;
-  void AppActivate(const std::string& title) override { activated.push_back(title); }
+  void AppActivate(const std::string& title) override;
   std::unique_ptr<AutomationObject> CreateObject(const std::string& progId) override;
   std::optional<std::int16_t> OpenTopic(WindowHandle window, std::int32_t topic) override;
   std::unique_ptr<FormHost> CreateForm(const FormSpec& design, FormEvents& events) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
   Multimedia& MultimediaLayer() override { return mci; }
+
+  // Notes a step (see `steps`); a test's own stand-ins note theirs too.
+  void Step(const std::string& what);
 
   // Used by SimFormHost.
   int twipsPerPixel() const { return twipsPerPixel_; }
@@ -151,13 +162,13 @@ class SimPlatform : public Platform {
   // Another program's window; null when there is none by that handle.
   OtherWindow* Other(WindowHandle window);
 
-  std::map<std::string, std::string> files_;   // by lower-case path
-  std::map<std::string, ini::Index> indexes_;  // by lower-case path
+  std::shared_ptr<SimSystem> system_;
+  std::map<std::string, std::string>& files_;   // by lower-case path
+  std::map<std::string, ini::Index>& indexes_;  // by lower-case path
   int screenWidthPx_ = 1024;
   int screenHeightPx_ = 768;
   int twipsPerPixel_ = 15;
-  std::map<WindowHandle, OtherWindow> others_;
-  WindowHandle nextHandle_ = 0x1000;
+  std::map<WindowHandle, OtherWindow>& others_;
   std::map<std::string, ModalScript> modalScripts_;
   std::vector<SimFormHost*> forms_;  // live windows of this program
   std::vector<Monitor> monitors_;    // beside the primary one

@@ -21,6 +21,9 @@ inline constexpr char kDialogClass[] = "VantorDialog";
 inline constexpr char kPictureBoxClass[] = "VantorPictureBox";
 inline constexpr char kImageClass[] = "VantorImage";
 inline constexpr char kLineClass[] = "VantorLine";
+// Posted to one of our own controls: a screen reader asked for its default
+// action, which runs as its click.
+inline constexpr UINT kDefaultActionMessage = WM_APP + 1;
 
 class App {
  public:

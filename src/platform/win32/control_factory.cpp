@@ -6,7 +6,9 @@
 
 namespace vantor::win32 {
 
-WindowRecipe RecipeFor(const ControlSpec& design, bool startsGroup) {
+namespace {
+
+WindowRecipe KindRecipe(const ControlSpec& design, bool startsGroup) {
   constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
   const DWORD group = startsGroup ? WS_GROUP : 0;
   switch (design.kind) {
@@ -53,6 +55,16 @@ WindowRecipe RecipeFor(const ControlSpec& design, bool startsGroup) {
   return {};
 }
 
+}  // namespace
+
+// Our own controls that the keyboard reaches are tab stops as well, for the
+// dialog manager of windows that leave Tab to it.
+WindowRecipe RecipeFor(const ControlSpec& design, bool startsGroup) {
+  WindowRecipe recipe = KindRecipe(design, startsGroup);
+  if (design.tabStop) recipe.style |= WS_TABSTOP;
+  return recipe;
+}
+
 Bounds StoredBounds(ControlKind kind, Bounds bounds) {
   if (kind != ControlKind::Line) return bounds;
   if (bounds.width < 0)
@@ -71,22 +83,6 @@ SIZE WindowSize(ControlKind kind, const Bounds& bounds) {
       return {std::max(bounds.width, 1), std::max(bounds.height, 1)};
     default:
       return {bounds.width, bounds.height};
-  }
-}
-
-bool TakesFocus(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Button:
-    case ControlKind::GraphicalButton:
-    case ControlKind::OptionButton:
-    case ControlKind::CheckBox:
-    case ControlKind::ComboBox:
-    case ControlKind::DriveList:
-    case ControlKind::DirList:
-    case ControlKind::FileList:
-      return true;
-    default:
-      return false;
   }
 }
 

@@ -24,8 +24,6 @@ Bounds StoredBounds(ControlKind kind, Bounds bounds);
 // it drops down; a line is at least one pixel thick.
 SIZE WindowSize(ControlKind kind, const Bounds& bounds);
 
-// Kinds whose windows take the keyboard focus.
-bool TakesFocus(ControlKind kind);
 bool IsPushButton(ControlKind kind);
 
 }  // namespace vantor::win32

@@ -6,6 +6,7 @@
 // server, and a repaint paints the control and what lies under it again.
 #include "platform/win32/control_factory.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_form_host.h"
 
 namespace vantor::win32 {
@@ -21,6 +22,10 @@ void Win32FormHost::SetText(ControlId id, const std::string& text) {
   control->design.caption = text;
   if (control->window) SetWindowTextA(control->window, text.c_str());
   if (control->design.transparent) Repaint(*control);
+  AnnounceChange(id, EVENT_OBJECT_NAMECHANGE);
+  // A label's text is the name of the picture it stands beside.
+  if (const ControlId named = LabelledControl(rules_, id); named != kFormItself)
+    AnnounceChange(named, EVENT_OBJECT_NAMECHANGE);
 }
 
 std::string Win32FormHost::Text(ControlId id) const {
@@ -50,7 +55,9 @@ void Win32FormHost::SetVisible(ControlId id, bool visible) {
   // labels over it (or over an image) drew it as part of their own
   // background.
   if (ShowsUnderLabels(*control)) Repaint(*control);
+  const bool hadFocus = HoldsFocus(*control);
   if (control->window) ShowWindow(control->window, visible ? SW_SHOWNA : SW_HIDE);
+  if (!visible && hadFocus) MoveFocusOn(id);
 }
 
 // The control's own setting, as the core set it, whether or not its window
@@ -70,8 +77,24 @@ void Win32FormHost::SetEnabled(ControlId id, bool enabled) {
   if (control->design.kind == ControlKind::Timer) {
     ApplyTimer(id);
   } else if (control->window) {
+    const bool hadFocus = HoldsFocus(*control);
     EnableWindow(control->window, enabled);
+    AnnounceChange(id, EVENT_OBJECT_STATECHANGE);
+    if (!enabled && hadFocus) MoveFocusOn(id);
   }
+}
+
+bool Win32FormHost::HoldsFocus(const Control& control) const {
+  HWND focus = GetFocus();
+  return control.window && focus && (focus == control.window || IsChild(control.window, focus));
+}
+
+// A control that goes while it has the keyboard passes it on along the tab
+// order, so that the keys still reach the window: Stop greys itself when
+// pressed, Back on the first page.
+void Win32FormHost::MoveFocusOn(ControlId id) {
+  const ControlId next = NextTabStop(rules_, id, false, Scene());
+  ::SetFocus(next != kFormItself ? controls_[next].window : window_);
 }
 
 bool Win32FormHost::Enabled(ControlId id) const {
@@ -85,7 +108,14 @@ bool Win32FormHost::Enabled(ControlId id) const {
 void Win32FormHost::SetValue(ControlId id, bool selected) {
   Control* control = Find(id);
   if (!control) return;
+  // Our own windows keep the state in their record only, and tell screen
+  // readers of its change themselves.
+  const bool changed = control->checked != selected;
   control->checked = selected;
+  if (!control->standard) {
+    if (changed) AnnounceChange(id, EVENT_OBJECT_STATECHANGE);
+    return;
+  }
   if (control->window)
     SendMessageA(control->window, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
   if (control->design.kind != ControlKind::OptionButton || !selected) return;
@@ -100,7 +130,7 @@ void Win32FormHost::SetValue(ControlId id, bool selected) {
 bool Win32FormHost::Value(ControlId id) const {
   const Control* control = Find(id);
   if (!control) return false;
-  if (!control->window) return control->checked;
+  if (!control->window || !control->standard) return control->checked;
   return SendMessageA(control->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -186,10 +216,14 @@ void Win32FormHost::SetTopicPane(ControlId id, const TopicPaneState& state) {
   if (!control) return;
   control->pane = state;
   if (control->design.kind != ControlKind::TopicPane || !control->window) return;
+  const bool newText = !control->topicView || state.title != control->topicView->Shown().title ||
+                       state.topic != control->topicView->Shown().topic;
   if (!control->topicView) {
     control->topicView = std::make_unique<TopicView>(control->window, app_.Gdi());
   }
   control->topicView->Show(state);
+  // A new page: a screen reader reads the pane's text again.
+  if (newText) AnnounceChange(id, EVENT_OBJECT_VALUECHANGE);
 }
 
 TopicPaneState Win32FormHost::TopicPane(ControlId id) const {
@@ -199,9 +233,33 @@ TopicPaneState Win32FormHost::TopicPane(ControlId id) const {
 
 void Win32FormHost::SetToolTip(ControlId id, const std::string& text) {
   Control* control = Find(id);
-  if (!control) return;
+  if (!control || control->toolTip == text) return;
   control->toolTip = text;
-  if (control->window) tips_.Set(app_.Instance(), window_, control->window, text);
+  if (!control->window) return;
+  tips_.Set(app_.Instance(), window_, control->window, text);
+  AnnounceChange(id, EVENT_OBJECT_NAMECHANGE);
+}
+
+void Win32FormHost::SetSelected(ControlId id, bool selected) {
+  Control* control = Find(id);
+  if (!control || control->selected == selected) return;
+  control->selected = selected;
+  AnnounceChange(id, EVENT_OBJECT_STATECHANGE);
+}
+
+void Win32FormHost::SetAccessibleName(ControlId id, const std::string& name) {
+  Control* control = Find(id);
+  if (!control || control->accessibleName == name) return;
+  control->accessibleName = name;
+  AnnounceChange(id, EVENT_OBJECT_NAMECHANGE);
+}
+
+// Windows tells screen readers of its own controls' changes; ours are told
+// here.
+void Win32FormHost::AnnounceChange(ControlId id, DWORD event) {
+  const Control* control = Find(id);
+  // A control without a window yet has nothing on the screen to tell of.
+  if (control && control->ownWindow && control->window) Announce(control->window, event);
 }
 
 // The controls inside a picture box may take its colour, and a transparent
@@ -275,7 +333,8 @@ TextSize Win32FormHost::MeasureText(const Font& font, const std::string& text) c
     result.height = metrics.tmHeight;
   } else {
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = WideFromAnsi(text);
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
     result = {size.cx, size.cy};
   }
   return result;

@@ -66,6 +66,22 @@ LRESULT Win32FormHost::OnControlMessage(HWND window, UINT message, WPARAM wParam
     case WM_PAINT:
       PaintControl(id, window);
       return 0;
+    case WM_GETOBJECT:
+      if (static_cast<LONG>(lParam) == OBJID_CLIENT)
+        return AnswerGetObject(window, wParam, *this, alive_);
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      // The focus is drawn on the control, or on the text that names it.
+      Repaint(controls_[id]);
+      // The system itself tells screen readers where the focus went.
+      if (const ControlId label = LabelOf(rules_, id); label != kFormItself)
+        Repaint(controls_[label]);
+      return 0;
+    }
+    case kDefaultActionMessage:
+      Raise(EventKind::Click, id);
+      return 0;
     case WM_SIZE:
     case WM_VSCROLL:
     case WM_MOUSEWHEEL:
@@ -80,6 +96,15 @@ LRESULT Win32FormHost::OnControlMessage(HWND window, UINT message, WPARAM wParam
       if (kind != ControlKind::Line && OnMouse(id, window, message, lParam)) return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The picture buttons are drawn by the program, so it names them.
+std::optional<LRESULT> Win32FormHost::OnStandardControlGetObject(HWND control, WPARAM wParam,
+                                                                 LPARAM lParam) {
+  const ControlId id = IdOfWindow(control);
+  if (id == kFormItself || !controls_[id].ownWindow || static_cast<LONG>(lParam) != OBJID_CLIENT)
+    return std::nullopt;
+  return AnswerGetObject(control, wParam, *this, alive_);
 }
 
 void Win32FormHost::OnStandardControlMouseMove(HWND control, LPARAM lParam) {
@@ -239,7 +264,7 @@ void Win32FormHost::PaintControl(ControlId id, HWND window) {
     case ControlKind::TopicPane:
       // White until the pane is told what to show.
       if (controls_[id].topicView) {
-        controls_[id].topicView->Paint(dc);
+        controls_[id].topicView->Paint(dc, GetFocus() == window);
       } else {
         FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
       }
@@ -309,6 +334,15 @@ void Win32FormHost::PaintLabelText(ControlId id, HDC dc, const RECT& place) {
   const ControlSpec& design = controls_[id].design;
   DrawLabelText(dc, place, Text(id), ColorOr(design.foreColor, COLOR_BTNTEXT),
                 app_.Gdi().FontFor(design.font));
+  if (ShowsFocus(id)) DrawTextFocus(dc, place, Text(id), app_.Gdi().FontFor(design.font));
+}
+
+bool Win32FormHost::ShowsFocus(ControlId id) const {
+  HWND focus = GetFocus();
+  if (!focus) return false;
+  if (controls_[id].window == focus) return true;
+  const ControlId named = LabelledControl(rules_, id);
+  return named != kFormItself && controls_[named].window == focus;
 }
 
 // A colour of its own, or else: the system's button face for the form and

@@ -2,6 +2,7 @@
 
 #include "platform/form_host.h"
 #include "platform/win32/scoped.h"
+#include "platform/win32/wide_text.h"
 
 namespace vantor::win32 {
 
@@ -59,7 +60,9 @@ void DrawGraphicalButton(const DRAWITEMSTRUCT& item, COLORREF back, HBITMAP pict
     SetTextColor(dc, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
     RECT text = inner;
     OffsetRect(&text, shift, shift);
-    DrawTextA(dc, caption.c_str(), -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const std::wstring wide = WideFromAnsi(caption);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
   if (item.itemState & ODS_FOCUS) {
     RECT focus = face;
@@ -73,7 +76,20 @@ void DrawLabelText(HDC dc, const RECT& place, const std::string& text, COLORREF 
   SetTextColor(dc, color);
   SetBkMode(dc, TRANSPARENT);
   RECT box = place;
-  DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_LEFT | DT_WORDBREAK);
+  const std::wstring wide = WideFromAnsi(text);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &box, DT_LEFT | DT_WORDBREAK);
+}
+
+void DrawTextFocus(HDC dc, const RECT& place, const std::string& text, HFONT font) {
+  RECT box = place;
+  if (!text.empty()) {
+    const SelectedObject selected(dc, font);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
+              DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
+    InflateRect(&box, 1, 1);
+    IntersectRect(&box, &box, &place);
+  }
+  DrawFocusRect(dc, &box);
 }
 
 }  // namespace vantor::win32

@@ -20,6 +20,9 @@ void DrawBitmapStretched(HDC dc, HBITMAP bitmap, const RECT& target);
 // A label's text in its rectangle, wrapped at blanks, on what is already
 // drawn there.
 void DrawLabelText(HDC dc, const RECT& place, const std::string& text, COLORREF color, HFONT font);
+// The dotted focus rectangle round that text, as Windows draws it round a
+// check box's or an option's text; round the whole place when it is empty.
+void DrawTextFocus(HDC dc, const RECT& place, const std::string& text, HFONT font);
 
 // A push button face in `back` with `picture` centred on it, or the caption
 // when there is no picture; pressed and focused states as Windows draws them.

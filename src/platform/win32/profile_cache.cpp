@@ -3,12 +3,7 @@
 #include "platform/win32/whole_file.h"
 
 namespace vantor::win32 {
-namespace {
 
-// The file's text in the ANSI code page, as the profile functions hand it
-// to the program: a file that starts with a byte-order mark is UTF-16
-// (either order) or UTF-8, as translators' editors often save it; any other
-// file is taken as it is.
 std::string AnsiTextOf(const std::string& bytes) {
   const auto starts = [&](const char* mark, std::size_t n) {
     return bytes.compare(0, n, mark, n) == 0;
@@ -40,8 +35,6 @@ std::string AnsiTextOf(const std::string& bytes) {
   if (n > 0) WideCharToMultiByte(CP_ACP, 0, wide.data(), size, ansi.data(), n, nullptr, nullptr);
   return ansi;
 }
-
-}  // namespace
 
 ProfileCache::Stamp ProfileCache::StampOf(const std::string& path) {
   Stamp stamp;

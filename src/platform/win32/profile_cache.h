@@ -18,6 +18,12 @@
 
 namespace vantor::win32 {
 
+// The file's text in the ANSI code page, as the profile functions hand it
+// to the program: a file that starts with a byte-order mark is UTF-16
+// (either order) or UTF-8, as translators' editors often save it; any other
+// file is taken as it is.
+std::string AnsiTextOf(const std::string& bytes);
+
 class ProfileCache {
  public:
   // The file at `path` as it is now: read again when it is another file,

@@ -8,7 +8,9 @@
 #include "platform/win32/painting.h"
 #include "platform/win32/scoped.h"
 #include "platform/win32/whole_file.h"
+#include "platform/win32/wide_text.h"
 #include "topics/background_path.h"
+#include "topics/reading_text.h"
 
 namespace vantor::win32 {
 
@@ -16,18 +18,11 @@ namespace {
 
 using topics::FontKind;
 
-// The help title is written in Windows-1252 whatever the system's code page.
-constexpr UINT kTitleCodePage = 1252;
 constexpr COLORREF kTextColor = RGB(0, 0, 0);
 
-std::wstring Widen(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  wide.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(kTitleCodePage, 0, text.data(), size, wide.data(), size)));
-  return wide;
-}
+// The title's text reaches the view as UTF-8 whatever the file's encoding
+// and the system's code page; it is measured and drawn as Unicode.
+std::wstring Widen(std::string_view text) { return WideFrom(CP_UTF8, text); }
 
 // A missing file reads as an empty title; an unreadable one as much as
 // could be read.
@@ -91,7 +86,7 @@ bool TopicView::OnMessage(UINT message, WPARAM wParam) {
       return true;
     }
     case WM_VSCROLL:
-      OnScrollRequest(LOWORD(wParam));
+      Scroll(LOWORD(wParam));
       return true;
     case WM_MOUSEWHEEL:
       OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
@@ -166,7 +161,7 @@ int TopicView::PageStep() const {
   return std::max(lineHeight_, static_cast<int>(laidOutFor_.cy) - lineHeight_);
 }
 
-void TopicView::OnScrollRequest(int request) {
+void TopicView::Scroll(int request) {
   const int page = PageStep();
   switch (request) {
     case SB_LINEUP:
@@ -216,7 +211,7 @@ void TopicView::OnWheel(int delta) {
 
 // The background stays at the pane's top left while the text scrolls over
 // it; beyond the picture, and without one, the pane is white.
-void TopicView::Paint(HDC dc) {
+void TopicView::Paint(HDC dc, bool focused) {
   RECT client{};
   GetClientRect(window_, &client);
   if (client.right <= 0 || client.bottom <= 0) return;
@@ -234,7 +229,14 @@ void TopicView::Paint(HDC dc) {
     font.Select(FontOf(piece.font));
     DrawMeasured(canvas, piece.x, y, Widen(piece.text));
   }
+  if (focused) DrawFocusRect(canvas, &client);
   BitBlt(dc, 0, 0, client.right, client.bottom, canvas, 0, 0, SRCCOPY);
+}
+
+// Read from the same text, in the same code page, as the pane draws it.
+std::wstring TopicView::ReadingText() const {
+  const topics::Topic* topic = title_.Find(state_.topic);
+  return topic ? Widen(topics::ReadingText(*topic)) : std::wstring();
 }
 
 HBITMAP TopicView::Background() {

@@ -26,17 +26,24 @@ class TopicView {
   // Reads the title file when its path changes; a new title or topic is
   // laid out afresh and shown from its top.
   void Show(const TopicPaneState& state);
+  const TopicPaneState& Shown() const { return state_; }
   // WM_SIZE, WM_VSCROLL and WM_MOUSEWHEEL of the pane's window; false for
   // any other message.
   bool OnMessage(UINT message, WPARAM wParam);
   // The whole client area, drawn off screen first so that scrolling does
-  // not flicker.
-  void Paint(HDC dc);
+  // not flicker; with the focus rectangle inside its edge while it has the
+  // keyboard.
+  void Paint(HDC dc, bool focused);
+  // A scroll bar request (SB_LINEUP, SB_PAGEDOWN, SB_TOP, ...), as the
+  // scroll bar or the keyboard makes it.
+  void Scroll(int request);
+  // The words of the topic shown, for screen readers; empty while the
+  // title has no such topic.
+  std::wstring ReadingText() const;
 
  private:
   void LayOut();
   void ScrollTo(int position);
-  void OnScrollRequest(int request);
   void OnWheel(int delta);
   int MaxScroll() const;
   int PageStep() const;

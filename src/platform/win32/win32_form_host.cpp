@@ -32,7 +32,7 @@ int WindowIdOf(const ControlSpec& design, std::size_t row) {
 }  // namespace
 
 Win32FormHost::Win32FormHost(App& app, const FormSpec& design, FormEvents& events)
-    : app_(app), events_(events), backColor_(design.backColor) {
+    : app_(app), events_(events), rules_(design), backColor_(design.backColor) {
   controls_.reserve(design.controls.size());
   for (std::size_t i = 0; i < design.controls.size(); ++i) {
     Control control;
@@ -50,6 +50,11 @@ Win32FormHost::Win32FormHost(App& app, const FormSpec& design, FormEvents& event
         break;
       }
     }
+  }
+  // Known before a control has its window: until then its record answers.
+  for (Control& control : controls_) {
+    control.standard = RecipeFor(control.design, false).standardControl;
+    control.ownWindow = !control.standard || control.design.kind == ControlKind::GraphicalButton;
   }
   CreateFormWindow(design);
   if (!window_) return;
@@ -143,7 +148,7 @@ void Win32FormHost::CreateControl(ControlId id) {
   // A combo box takes its text only once it exists.
   if (design.kind == ControlKind::ComboBox) SetWindowTextA(window, design.caption.c_str());
   if (recipe.standardControl) SubclassStandardControl(window, this);
-  if (control.checked) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
+  if (control.checked && recipe.standardControl) SendMessageA(window, BM_SETCHECK, BST_CHECKED, 0);
   if (!control.toolTip.empty()) tips_.Set(app_.Instance(), window_, window, control.toolTip);
   if (design.kind == ControlKind::TopicPane && control.pane != TopicPaneState{}) {
     control.topicView = std::make_unique<TopicView>(window, app_.Gdi());
@@ -384,7 +389,7 @@ void Win32FormHost::RestoreFocus() {
   }
   auto canFocus = [this](ControlId id) {
     const Control& control = controls_[id];
-    return control.window && TakesFocus(control.design.kind) && IsWindowVisible(control.window) &&
+    return control.window && TakesFocus(control.design) && IsWindowVisible(control.window) &&
            IsWindowEnabled(control.window);
   };
   for (std::size_t i = 0; i < controls_.size(); ++i) {
@@ -406,12 +411,78 @@ void Win32FormHost::RestoreFocus() {
   ::SetFocus(window_);
 }
 
-bool Win32FormHost::HandleDialogKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN ||
-      (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) {
-    return false;
+namespace {
+
+std::optional<Key> KeyOf(WPARAM virtualKey) {
+  switch (virtualKey) {
+    case VK_TAB:
+      return GetKeyState(VK_SHIFT) < 0 ? Key::ShiftTab : Key::Tab;
+    case VK_RETURN:
+      return Key::Enter;
+    case VK_ESCAPE:
+      return Key::Escape;
+    case VK_SPACE:
+      return Key::Space;
+    case VK_UP:
+      return Key::Up;
+    case VK_DOWN:
+      return Key::Down;
+    case VK_LEFT:
+      return Key::Left;
+    case VK_RIGHT:
+      return Key::Right;
+    case VK_PRIOR:
+      return Key::PageUp;
+    case VK_NEXT:
+      return Key::PageDown;
+    case VK_HOME:
+      return Key::Home;
+    case VK_END:
+      return Key::End;
+    default:
+      return std::nullopt;
   }
+}
+
+int ScrollRequestOf(KeyAction action) {
+  switch (action) {
+    case KeyAction::LineUp:
+      return SB_LINEUP;
+    case KeyAction::LineDown:
+      return SB_LINEDOWN;
+    case KeyAction::PageUp:
+      return SB_PAGEUP;
+    case KeyAction::PageDown:
+      return SB_PAGEDOWN;
+    case KeyAction::Top:
+      return SB_TOP;
+    default:
+      return SB_BOTTOM;
+  }
+}
+
+}  // namespace
+
+bool Win32FormHost::HandleDialogKey(const MSG& message) {
+  if (message.message != WM_KEYDOWN) return false;
+  const std::optional<Key> key = KeyOf(message.wParam);
+  if (!key) return false;
   HWND focus = GetFocus();
+  const ControlId focused = FocusedControl();
+  // Windows' own controls know their keys; ours are told here.
+  if (focused != kFormItself && !controls_[focused].standard) {
+    const KeyAction action = ActionOfKey(controls_[focused].design, *key);
+    if (action != KeyAction::None) {
+      DoKeyAction(focused, action);
+      return true;
+    }
+  }
+  if ((*key == Key::Tab || *key == Key::ShiftTab) && !rules_.tabOrder.empty()) {
+    const ControlId next = NextTabStop(rules_, focused, *key == Key::ShiftTab, Scene());
+    if (next != kFormItself) ::SetFocus(controls_[next].window);
+    return true;
+  }
+  if (*key != Key::Enter && *key != Key::Escape) return false;
   for (HWND box : {focus, focus ? GetParent(focus) : nullptr}) {
     const ControlId id = IdOfWindow(box);
     if (id != kFormItself && controls_[id].design.kind == ControlKind::ComboBox &&
@@ -419,9 +490,8 @@ bool Win32FormHost::HandleDialogKey(const MSG& message) {
       return false;  // the open list of a combo box closes on these keys
     }
   }
-  const bool enter = message.wParam == VK_RETURN;
+  const bool enter = *key == Key::Enter;
   ControlId target = kFormItself;
-  const ControlId focused = IdOfWindow(focus);
   if (enter && focused != kFormItself && IsPushButton(controls_[focused].design.kind)) {
     target = focused;
   } else {
@@ -439,6 +509,83 @@ bool Win32FormHost::HandleDialogKey(const MSG& message) {
     Raise(EventKind::Click, target);
   }
   return true;
+}
+
+ControlId Win32FormHost::FocusedControl() const {
+  for (HWND w = GetFocus(); w && w != window_; w = GetParent(w)) {
+    if (const ControlId id = IdOfWindow(w); id != kFormItself) return id;
+  }
+  return kFormItself;
+}
+
+FocusScene Win32FormHost::Scene() const {
+  return {[this](ControlId id) {
+            const Control& c = controls_[id];
+            return c.window && TakesFocus(c.design) && IsWindowVisible(c.window) &&
+                   IsWindowEnabled(c.window);
+          },
+          [this](ControlId id) { return Value(id); }};
+}
+
+// A click may end the window: nothing of it is touched after one.
+void Win32FormHost::DoKeyAction(ControlId id, KeyAction action) {
+  switch (action) {
+    case KeyAction::None:
+      return;
+    case KeyAction::Click:
+      Raise(EventKind::Click, id);
+      return;
+    case KeyAction::FocusPrevious:
+    case KeyAction::FocusNext:
+    case KeyAction::ChoosePrevious:
+    case KeyAction::ChooseNext: {
+      const bool choose = action == KeyAction::ChoosePrevious || action == KeyAction::ChooseNext;
+      const bool backward =
+          action == KeyAction::FocusPrevious || action == KeyAction::ChoosePrevious;
+      const ControlId next = NeighbourInArray(rules_, id, backward, choose, Scene());
+      if (next == kFormItself) return;
+      ::SetFocus(controls_[next].window);
+      if (choose) Raise(EventKind::Click, next);
+      return;
+    }
+    default:
+      if (TopicView* view = controls_[id].topicView.get()) view->Scroll(ScrollRequestOf(action));
+      return;
+  }
+}
+
+bool Win32FormHost::DescribeWindow(HWND window, AccessibleFacts& facts, std::wstring& value,
+                                   std::string& description) {
+  const ControlId id = IdOfWindow(window);
+  if (id == kFormItself) return false;
+  const Control& control = controls_[id];
+  ControlNow now;
+  now.caption = Text(id);
+  now.toolTip = control.toolTip;
+  now.name = control.accessibleName;
+  if (const ControlId label = LabelOf(rules_, id); label != kFormItself)
+    now.labelCaption = Text(label);
+  now.visible = IsWindowVisible(window) != FALSE;
+  now.enabled = IsWindowEnabled(window) != FALSE;
+  now.checked = Value(id);
+  now.selected = control.selected;
+  now.focused = GetFocus() == window;
+  facts = Describe(control.design, now);
+  value = control.topicView ? control.topicView->ReadingText() : std::wstring();
+  // A tool tip that does not name the control says more about it.
+  description = control.toolTip != facts.name ? control.toolTip : std::string();
+  return true;
+}
+
+// Posted, so that the click runs from the window's own message loop, as a
+// click of the mouse does.
+void Win32FormHost::DoDefaultAction(HWND window) {
+  const ControlId id = IdOfWindow(window);
+  if (id == kFormItself) return;
+  if (controls_[id].standard)
+    PostMessageA(window, BM_CLICK, 0, 0);
+  else
+    PostMessageA(window, kDefaultActionMessage, 0, 0);
 }
 
 void Win32FormHost::Raise(EventKind kind, ControlId id, int x, int y) {

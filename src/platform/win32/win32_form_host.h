@@ -9,7 +9,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/accessibility.h"
 #include "platform/form_host.h"
+#include "platform/win32/accessible_object.h"
 #include "platform/win32/app.h"
 #include "platform/win32/tooltips.h"
 #include "platform/win32/topic_view.h"
@@ -25,8 +27,9 @@ std::string WindowText(HWND window);
 // only those shown: a control that starts hidden gets its window when it is
 // first shown (or its window is asked for). Until then the record answers
 // for it. So a window's start creates every visible control once, in its
-// final state, and nothing else.
-class Win32FormHost final : public FormHost {
+// final state, and nothing else. A control without a window is hidden, so
+// neither the keyboard nor a screen reader has anything of it to reach.
+class Win32FormHost final : public FormHost, private AccessibleSource {
  public:
   // Creates the window, hidden; its controls come with its first showing.
   Win32FormHost(App& app, const FormSpec& design, FormEvents& events);
@@ -69,6 +72,8 @@ class Win32FormHost final : public FormHost {
   void SetPicture(ControlId id, const std::string& picture) override;
   void SetDisabledPicture(ControlId id, const std::string& picture) override;
   void SetToolTip(ControlId id, const std::string& text) override;
+  void SetSelected(ControlId id, bool selected) override;
+  void SetAccessibleName(ControlId id, const std::string& name) override;
   void SetTopicPane(ControlId id, const TopicPaneState& state) override;
   TopicPaneState TopicPane(ControlId id) const override;
   void SetTimer(ControlId id, bool enabled, int intervalMs) override;
@@ -84,9 +89,11 @@ class Win32FormHost final : public FormHost {
 
   HWND Window() const { return window_; }
 
-  // Enter and Escape for this window, ahead of the dialog manager, which
-  // would otherwise press the controls numbered IDOK and IDCANCEL. True when
-  // the key was consumed.
+  // The keys for this window, ahead of the dialog manager: the keys of our
+  // own controls (Space, Enter and the arrows), Tab along the design's tab
+  // order, and Enter and Escape, which the dialog manager would otherwise
+  // give to the controls numbered IDOK and IDCANCEL. True when the key was
+  // consumed.
   bool HandleDialogKey(const MSG& message);
   // The pointer moved over the window: its tool tips come to life.
   void PointerArrived() { tips_.PointerArrived(app_.Instance(), window_); }
@@ -96,6 +103,9 @@ class Win32FormHost final : public FormHost {
   LRESULT OnFormMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
   void OnStandardControlMouseMove(HWND control, LPARAM lParam);
+  // WM_GETOBJECT of a subclassed standard control; nullopt leaves it to the
+  // control's own procedure.
+  std::optional<LRESULT> OnStandardControlGetObject(HWND control, WPARAM wParam, LPARAM lParam);
 
  private:
   struct Control {
@@ -104,10 +114,18 @@ class Win32FormHost final : public FormHost {
     int windowId = 0;
     ControlId container = kFormItself;
     bool pressed = false;  // our own classes: a button-down awaits its release
+    // Screen readers: our own windows (and the picture buttons, which the
+    // program draws) answer for themselves.
+    bool ownWindow = false;
+    bool standard = false;  // a Windows control class
+    bool selected = false;
+    std::string accessibleName;
     bool inTimer = false;  // a tick is being handled; a nested one is dropped
     TopicPaneState pane;
     std::unique_ptr<TopicView> topicView;  // topic panes, from their first SetTopicPane
-    // Kept for a control without a window yet, and given to it when made.
+    // Kept for a control without a window yet, and given to it when made;
+    // our own windows standing for a check box or an option keep their
+    // state here only.
     std::string toolTip;
     bool checked = false;  // option and check buttons
     bool inFront = false;  // put above its siblings (BringToFront)
@@ -155,11 +173,26 @@ class Win32FormHost final : public FormHost {
   COLORREF BackColorOf(ControlId id) const;  // kFormItself: the form's own
 
   void RestoreFocus();
+  // The control that has the focus, or holds the window that has it.
+  ControlId FocusedControl() const;
+  bool HoldsFocus(const Control& control) const;
+  void MoveFocusOn(ControlId id);
+  FocusScene Scene() const;
+  void DoKeyAction(ControlId id, KeyAction action);
+  // Whether the label's text shows the keyboard focus: it or the control
+  // it names has it.
+  bool ShowsFocus(ControlId id) const;
+  void AnnounceChange(ControlId id, DWORD event);
+  bool DescribeWindow(HWND window, AccessibleFacts& facts, std::wstring& value,
+                      std::string& description) override;
+  void DoDefaultAction(HWND window) override;
   void Raise(EventKind kind, ControlId id, int x = 0, int y = 0);
   void RaiseCloseRequest();
 
   App& app_;
   FormEvents& events_;
+  // The design's roles, labels and tab order, for the keys and screen readers.
+  FormSpec rules_;
   HWND window_ = nullptr;
   Color backColor_;
   std::vector<Control> controls_;

@@ -46,11 +46,7 @@ std::string FolderOf(const std::string& filePath) {
   return folder;
 }
 
-Win32Platform::Win32Platform(App& app) : app_(app) {
-  // The handle stays open for the life of the process; Windows closes it.
-  CreateMutexA(nullptr, FALSE, kInstanceMutexName);
-  previousInstance_ = GetLastError() == ERROR_ALREADY_EXISTS;
-}
+Win32Platform::Win32Platform(App& app) : app_(app) {}
 
 std::string Win32Platform::ProfileString(const std::string& section, const std::string& key,
                                          const std::string& path) {
@@ -91,8 +87,6 @@ VersionInfo Win32Platform::ProgramVersion() {
   if (info.dwSignature != 0xFEEF04BD) return {};
   return {HIWORD(info.dwFileVersionMS), LOWORD(info.dwFileVersionMS), HIWORD(info.dwFileVersionLS)};
 }
-
-bool Win32Platform::PreviousInstanceRunning() { return previousInstance_; }
 
 // Only remembered: a hidden window carrying the title would be found by the
 // title searches of a second instance in place of the real window.

@@ -10,16 +10,12 @@
 #include "platform/win32/topic_library.h"
 #include "platform/win32/win32.h"
 #include "platform/win32/win32_drives.h"
+#include "platform/win32/win32_instances.h"
 
 namespace vantor::win32 {
 
-// Name of the mutex by which a second start sees a running instance. Every
-// instance creates it at start and holds it until it ends.
-inline constexpr char kInstanceMutexName[] = "Vantor.Companion.Instance";
-
 class Win32Platform final : public Platform {
  public:
-  // Creates the instance mutex, so construct it once, at start.
   explicit Win32Platform(App& app);
 
   std::string ProfileString(const std::string& section, const std::string& key,
@@ -32,7 +28,7 @@ class Win32Platform final : public Platform {
   std::string CommandLine() override;
   std::string ProgramFolder() override;
   VersionInfo ProgramVersion() override;
-  bool PreviousInstanceRunning() override;
+  Instances& ProgramInstances() override { return instances_; }
   void SetAppTitle(const std::string& title) override;
   std::string AppTitle() override { return appTitle_; }
   Drives& DrivesAndFolders() override { return drives_; }
@@ -62,7 +58,7 @@ class Win32Platform final : public Platform {
 
  private:
   App& app_;
-  bool previousInstance_ = false;
+  Win32Instances instances_;
   std::string appTitle_ = "Vantor";  // remembered only; see SetAppTitle
   TopicLibrary topics_;
   MciLayer mci_;

@@ -45,6 +45,10 @@ LRESULT CALLBACK StandardControlProc(HWND window, UINT message, WPARAM wParam, L
   if (found == Bindings().end()) return DefWindowProcA(window, message, wParam, lParam);
   const Binding binding = found->second;
   if (message == WM_NCDESTROY) Bindings().erase(found);
+  if (message == WM_GETOBJECT && binding.host) {
+    if (auto answer = binding.host->OnStandardControlGetObject(window, wParam, lParam))
+      return *answer;
+  }
   const LRESULT result = CallWindowProcA(binding.original, window, message, wParam, lParam);
   if (message == WM_MOUSEMOVE && binding.host)
     binding.host->OnStandardControlMouseMove(window, lParam);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The choice dialog as the user first sees it: texts from the settings
-# file, the coach preselected, the designed client size, centred on the
-# screen. Cancel ends the program without opening anything.
+# file (which a screen reader reads too), the coach preselected, the
+# designed client size, centred on the screen. Cancel ends the program
+# without opening anything.
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
@@ -30,6 +31,7 @@ expect_eq "first option" "Vantor Scan Coach" "$(vd text "$dialog" 102)"
 expect_eq "second option" "Vantor How-To Videos" "$(vd text "$dialog" 103)"
 expect_eq "OK button" "Open" "$(vd text "$dialog" 1)"
 expect_eq "Cancel button" "Not Now" "$(vd text "$dialog" 2)"
+readable "$dialog"
 expect_eq "first option selected" 1 "$(vd checked "$dialog" 102)"
 expect_eq "second option selected" 0 "$(vd checked "$dialog" 103)"
 

@@ -46,6 +46,7 @@ vd wait-window "$prompt" 10000 >/dev/null || fail "the prompt did not show"
 browse
 # 6180 x 3840 twips at 15 twips a pixel.
 centred_with_client "picker" "$picker" 412 256
+readable "$picker"
 expect_eq "Current Folder label" "Current Folder:" "$(vd text "$picker" $current_label)"
 expect_eq "files label" "Files in highlighted folder:" "$(vd text "$picker" $files_label)"
 expect_eq "OK" OK "$(vd text "$picker" $ok)"

@@ -38,6 +38,7 @@ ends_with() {
 open_prompt "first start"
 # 5400 x 2970 twips at 15 twips a pixel.
 centred_with_client "prompt" "$prompt" 360 198
+readable "$prompt"
 expect_eq "NotFoundLabel" "$(ini_get "frmNoCD Text" NotFoundLabel)" "$(vd text "$prompt" $not_found)"
 expect_eq "FilesOnCDLabel" "$(ini_get "frmNoCD Text" FilesOnCDLabel)" \
   "$(vd text "$prompt" $files_on_cd)"

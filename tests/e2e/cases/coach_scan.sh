@@ -164,6 +164,10 @@ echo "$about"
 expect_eq "about box version line" "Vantor.exe  ${version}e" \
   "$(sed -n 's/.* text=\(Vantor\.exe .*\)/\1/p' <<<"$about")"
 expect_eq "about box OK" "$(setting "All Forms Text" OKButton)" "$(vd text "$coach" $about_ok)"
+readable "$coach" --with $about_ok
+# Its picture is named by the version line beside it.
+grep -qxF "id=1000 role=graphic state=normal action=none name=Vantor.exe  ${version}e" \
+  <<<"$(vd accessible "$coach" --with $about_ok)" || fail "the about box's picture is not named"
 expect_eq "coach waits under the about box" 0 "$(vd enabled "$coach" 0 --with $next)"
 screenshots_wanted && screenshot_window "$coach" about-box $about_ok
 vd click "$coach" $about_ok || fail "could not press OK in the about box"

@@ -47,7 +47,24 @@ constexpr Verb kVerbs[] = {
      "click <title> <id> [--mouse|--post]: press a button (BM_CLICK; posted with --post), or "
      "post a mouse click to the middle of another control (of any control with --mouse)",
      2, Click},
-    {"key", "key <title> enter|escape|tab|space [--post]: a key press into that window", 2, Key},
+    {"key",
+     "key <title> <key>... [--post]: key presses into that window, one after another; keys are "
+     "enter|escape|tab|shift-tab|space|up|down|left|right|pgup|pgdn|home|end",
+     2, Key},
+    {"focus", "focus <title>: the ID of the control that has the keyboard focus (0: the window)", 1,
+     Focus},
+    {"wait-focus", "wait-focus <title> <id> [ms]: wait until that control has the keyboard focus",
+     2, WaitFocus},
+    {"wait-value",
+     "wait-value <title> <id> <text> [ms]: wait until the value a screen reader reads of the "
+     "control starts with the text",
+     3, WaitValue},
+    {"accessible",
+     "accessible <title>: every control as a screen reader reads it: role, state, default action "
+     "and name",
+     1, Accessible},
+    {"acc-value", "acc-value <title> <id>: the value a screen reader reads of the control (UTF-8)",
+     2, AccessibleValue},
     {"dblclick", "dblclick <title> <id>: a posted double click in the middle of a control", 2,
      DoubleClick},
     {"hover", "hover <title> <id>: the mouse moved over the middle of a control", 2, Hover},
@@ -77,6 +94,12 @@ constexpr Verb kVerbs[] = {
      "time and the windows it showed",
      1, Run},
     {"ps", "ps: the processes of the Wine session", 0, Processes},
+    {"burst",
+     "burst [--timeout ms] [--end id] <count> <exe> [args...]: start a program that many times "
+     "at once and report, once they have settled, which copies are left, their exit codes and "
+     "windows, and the most windows they showed at once; --end: then end the copy left through "
+     "its window (0: the close box, else that button)",
+     2, Burst},
     {"pixel", "pixel <title> <id> <x> <y>: colour of a pixel of a control, as on the screen", 4,
      Pixel},
     {"picture",
@@ -119,8 +142,8 @@ void PrintUsage() {
 // first positional argument of "run" and the launch verbs everything belongs
 // to the program.
 Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
-  static const char* const kValued[] = {"--timeout", "--with", "--class",  "--title",
-                                        "--region",  "--id",   "--expect", "--settle"};
+  static const char* const kValued[] = {"--timeout", "--with",   "--class",  "--title", "--region",
+                                        "--id",      "--expect", "--settle", "--end"};
   Args args;
   for (int i = 2; i < argc; ++i) {
     const char* word = argv[i];
@@ -161,9 +184,9 @@ int main(int argc, char** argv) {
   }
   for (const Verb& verb : kVerbs) {
     if (std::strcmp(verb.name, argv[1]) != 0) continue;
-    const bool takesCommandLine = std::strcmp(verb.name, "run") == 0 ||
-                                  std::strcmp(verb.name, "launch-frame") == 0 ||
-                                  std::strcmp(verb.name, "launch-idle") == 0;
+    const bool takesCommandLine =
+        std::strcmp(verb.name, "run") == 0 || std::strcmp(verb.name, "burst") == 0 ||
+        std::strcmp(verb.name, "launch-frame") == 0 || std::strcmp(verb.name, "launch-idle") == 0;
     Args args = ParseArgs(argc, argv, takesCommandLine);
     if (args.positional.size() < verb.minArgs) {
       std::fprintf(stderr, "usage: vdriver %s\n", verb.usage);

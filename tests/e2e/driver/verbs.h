@@ -69,6 +69,12 @@ int Move(const Args& args);
 int Minimize(const Args& args);
 int Activate(const Args& args);
 
+int Accessible(const Args& args);
+int AccessibleValue(const Args& args);
+int Focus(const Args& args);
+int WaitFocus(const Args& args);
+int WaitValue(const Args& args);
+
 int Items(const Args& args);
 int SetText(const Args& args);
 int SelectItem(const Args& args);
@@ -79,6 +85,7 @@ int IniGet(const Args& args);
 int HoldFile(const Args& args);
 int Run(const Args& args);
 int Processes(const Args& args);
+int Burst(const Args& args);
 
 int Pixel(const Args& args);
 int PictureVerb(const Args& args);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "input.h"
 #include "lookup.h"
@@ -24,24 +25,33 @@ struct KeyName {
   WORD virtualKey;
 };
 
+// "shift-tab" is Tab with Shift held.
 constexpr KeyName kKeys[] = {
-    {"enter", VK_RETURN}, {"escape", VK_ESCAPE}, {"tab", VK_TAB},
-    {"space", VK_SPACE},  {"up", VK_UP},         {"down", VK_DOWN},
+    {"enter", VK_RETURN}, {"escape", VK_ESCAPE}, {"tab", VK_TAB},   {"shift-tab", VK_TAB},
+    {"space", VK_SPACE},  {"up", VK_UP},         {"down", VK_DOWN}, {"left", VK_LEFT},
+    {"right", VK_RIGHT},  {"pgup", VK_PRIOR},    {"pgdn", VK_NEXT}, {"home", VK_HOME},
+    {"end", VK_END},
 };
 
 // A key press through the system's input queue, as the keyboard sends it:
 // it goes to the control that has the focus in the foreground window, and
 // the receiving program's message loop (dialog navigation, default button)
 // sees it as it would see a real key press.
-void TypeKey(WORD virtualKey) {
-  INPUT press[2] = {};
-  for (INPUT& input : press) {
+void TypeKey(WORD virtualKey, bool shift) {
+  INPUT press[4] = {};
+  UINT count = 0;
+  const auto add = [&](WORD key, DWORD flags) {
+    INPUT& input = press[count++];
     input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
-  }
-  press[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, press, sizeof(INPUT));
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, 0));
+    input.ki.dwFlags = flags;
+  };
+  if (shift) add(VK_SHIFT, 0);
+  add(virtualKey, 0);
+  add(virtualKey, KEYEVENTF_KEYUP);
+  if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+  SendInput(count, press, sizeof(INPUT));
 }
 
 // The same key posted straight to the focused control of the window's
@@ -157,26 +167,35 @@ int Hover(const Args& args) {
   return kOk;
 }
 
+// The keys are typed one after another, in the order given.
 int Key(const Args& args) {
   HWND top;
   if (!RequireWindow(args.positional[0], top, args.IntOption("with", 0))) return kFailed;
-  const std::string& name = args.positional[1];
-  for (const KeyName& key : kKeys) {
-    if (name != key.name) continue;
-    if (args.Has("post")) {
-      return PostKey(top, key.virtualKey) ? kOk : kFailed;
-    }
-    SetForegroundWindow(top);
-    if (!WaitUntil(1000, [&] { return GetForegroundWindow() == top; })) {
-      std::fprintf(stderr, "vdriver: \"%s\" did not come to the foreground\n",
-                   args.positional[0].c_str());
+  std::vector<const KeyName*> keys;
+  for (std::size_t i = 1; i < args.positional.size(); ++i) {
+    const std::string& name = args.positional[i];
+    const KeyName* found = nullptr;
+    for (const KeyName& key : kKeys) found = name == key.name ? &key : found;
+    if (!found) {
+      std::fprintf(stderr, "vdriver: unknown key '%s'\n", name.c_str());
       return kFailed;
     }
-    TypeKey(key.virtualKey);
+    keys.push_back(found);
+  }
+  if (args.Has("post")) {
+    for (const KeyName* key : keys)
+      if (!PostKey(top, key->virtualKey)) return kFailed;
     return kOk;
   }
-  std::fprintf(stderr, "vdriver: unknown key '%s'\n", name.c_str());
-  return kFailed;
+  SetForegroundWindow(top);
+  if (!WaitUntil(1000, [&] { return GetForegroundWindow() == top; })) {
+    std::fprintf(stderr, "vdriver: \"%s\" did not come to the foreground\n",
+                 args.positional[0].c_str());
+    return kFailed;
+  }
+  for (const KeyName* key : keys)
+    TypeKey(key->virtualKey, std::strcmp(key->name, "shift-tab") == 0);
+  return kOk;
 }
 
 int Close(const Args& args) {
