@@ -140,10 +140,12 @@ void PrintUsage() {
 // Splits the command line into positional arguments and options. Options
 // that take a value are listed here; every other "--x" is a flag. After the
 // first positional argument of "run" and the launch verbs everything belongs
-// to the program.
+// to the program. "--end" takes the ID of a button for "burst" and is a
+// flag of "launch-frame", whose program would otherwise be taken for it.
 Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
-  static const char* const kValued[] = {"--timeout", "--with",   "--class",  "--title", "--region",
-                                        "--id",      "--expect", "--settle", "--end"};
+  static const char* const kValued[] = {"--timeout", "--with", "--class",  "--title",
+                                        "--region",  "--id",   "--expect", "--settle"};
+  const bool endTakesId = std::strcmp(argv[1], "burst") == 0;
   Args args;
   for (int i = 2; i < argc; ++i) {
     const char* word = argv[i];
@@ -151,6 +153,7 @@ Args ParseArgs(int argc, char** argv, bool stopAtFirstPositional) {
     if (!takeRest && std::strncmp(word, "--", 2) == 0 && word[2] != '\0') {
       bool valued = false;
       for (const char* name : kValued) valued = valued || std::strcmp(name, word) == 0;
+      valued = valued || (endTakesId && std::strcmp(word, "--end") == 0);
       if (valued && i + 1 < argc) {
         args.options[word + 2] = argv[++i];
       } else {
