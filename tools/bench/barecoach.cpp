@@ -5,8 +5,11 @@
 // many child windows instead (the four buttons first, then labels with a
 // text), of which the first --visible are shown: the same number of windows
 // as the coach, each created once in its place and never touched again.
+// Each --load names a library it loads before its window, as a program
+// that imports it would: what a library costs a start, measured alone.
 //
 //   barecoach.exe [--size WIDTHxHEIGHT] [--title TEXT] [--controls N [--visible M]]
+//                 [--load DLL]...
 //
 // Exit code 0 when the window was closed, 2 for a bad command line. A help
 // object that cannot be created is reported on stderr and does not stop it:
@@ -20,6 +23,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,6 +36,7 @@ struct Options {
   std::string title = "Vantor bare coach";
   int controls = 4;
   int visible = 4;
+  std::vector<std::string> libraries;
 };
 
 bool ParseArguments(int argc, char** argv, Options& options) {
@@ -46,6 +51,8 @@ bool ParseArguments(int argc, char** argv, Options& options) {
       options.visible = options.controls;
     } else if (arg == "--visible" && i + 1 < argc) {
       options.visible = std::atoi(argv[++i]);
+    } else if (arg == "--load" && i + 1 < argc) {
+      options.libraries.emplace_back(argv[++i]);
     } else {
       return false;
     }
@@ -109,8 +116,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!ParseArguments(__argc, __argv, options)) {
     std::fprintf(
         stderr,
-        "usage: barecoach [--size WIDTHxHEIGHT] [--title TEXT] [--controls N [--visible M]]\n");
+        "usage: barecoach [--size WIDTHxHEIGHT] [--title TEXT] [--controls N [--visible M]] "
+        "[--load DLL]...\n");
     return 2;
+  }
+  for (const std::string& library : options.libraries) {
+    if (!LoadLibraryA(library.c_str())) {
+      std::fprintf(stderr, "barecoach: cannot load %s\n", library.c_str());
+      return 2;
+    }
   }
   CoInitialize(nullptr);
   IDispatch* helpObject = CreateHelpObject();
