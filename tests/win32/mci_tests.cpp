@@ -112,6 +112,21 @@ std::string WriteClip() {
   return path;
 }
 
+// The wakes of this thread by a timer of its own (no window) in `ms`
+// milliseconds, each dispatched.
+int ThreadTimerWakes(int ms) {
+  int wakes = 0;
+  MSG message;
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < static_cast<DWORD>(ms);) {
+    while (PeekMessageA(&message, nullptr, WM_TIMER, WM_TIMER, PM_REMOVE)) {
+      if (!message.hwnd) ++wakes;
+      DispatchMessageA(&message);
+    }
+    Sleep(5);
+  }
+  return wakes;
+}
+
 }  // namespace
 
 TEST_CASE(MciPlaysAClipIntoAWindowToItsEnd) {
@@ -147,10 +162,16 @@ TEST_CASE(MciPlaysAClipIntoAWindowToItsEnd) {
   CHECK_EQ(mode, "stopped");
   // Stopped while it plays, a clip without sound stops with success, although
   // some devices' sound layer has no handle to reset for it.
+  CHECK_EQ(ThreadTimerWakes(50), 1);  // the wake of the first "play", above
   CHECK_EQ(mci.SendCommand("Seek VidClip to start", 0).code, 0u);
   CHECK_EQ(mci.SendCommand("Play VidClip", 0).code, 0u);
   CHECK_EQ(mci.SendCommand("Stop VidClip", 0).code, 0u);
   CHECK_EQ(mci.SendCommand("Status VidClip mode", 255).reply, "stopped");
+  // Woken once shortly after "play", so that the first frame is shown with
+  // the thread's next wait for messages; only a "play" wakes it.
+  CHECK_EQ(ThreadTimerWakes(300), 1);
+  CHECK_EQ(mci.SendCommand("Status VidClip mode", 255).code, 0u);
+  CHECK_EQ(ThreadTimerWakes(100), 0);
   CHECK_EQ(mci.SendCommand("Stop VidClip", 0).code, 0u);
   CHECK_EQ(mci.SendCommand("Close All", 0).code, 0u);
   // Closed: the alias names nothing any more.

@@ -26,6 +26,25 @@ std::string StoppedAlias(const std::string& command) {
   return rest.substr(0, rest.find(' '));
 }
 
+// Whether a command plays a clip: "play <alias> ...".
+bool IsPlay(const std::string& command) {
+  if (command.size() < 5) return false;
+  for (std::size_t i = 0; i < 4; ++i)
+    if (std::tolower(static_cast<unsigned char>(command[i])) != "play"[i]) return false;
+  return command[4] == ' ';
+}
+
+// Wine puts what is drawn into the program's windows on the screen when one
+// of its threads next waits for messages. The device draws a clip's first
+// frame from its own thread a few milliseconds after "play", when the
+// window's thread has often gone idle already; nothing then shows that
+// frame until the device draws the next one, 100 ms later. One wake of the
+// window's thread shortly after "play" lets its next wait show the first
+// frame. Elsewhere the wake does nothing.
+constexpr UINT kFirstFrameWakeMs = 30;
+
+void CALLBACK EndWake(HWND, UINT, UINT_PTR timer, DWORD) { KillTimer(nullptr, timer); }
+
 }  // namespace
 
 bool MciLayer::Loaded() {
@@ -65,6 +84,7 @@ MciAnswer MciLayer::SendCommand(const std::string& command, int replyLength) {
   MciAnswer answer;
   if (replyLength <= 0) {
     answer.code = JudgeStop(command, Send(command, nullptr, 0));
+    if (answer.code == 0 && IsPlay(command)) SetTimer(nullptr, 0, kFirstFrameWakeMs, &EndWake);
     return answer;
   }
   // One character more than the layer is told of, so that a reply that
