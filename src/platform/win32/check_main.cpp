@@ -69,7 +69,8 @@ int TakePictures(const std::string& folder, const std::string& pictures) {
   vantor::win32::Win32WindowCamera camera(pictures);
   const vantor::check::PicturesTaken taken = vantor::check::TakeWindowPictures(program, camera);
   for (const std::string& name : taken.taken) Print(pictures + "\\" + name + ".png\n");
-  for (const std::string& missed : taken.missed) Print("vantor-check: no picture of " + missed + "\n");
+  for (const std::string& missed : taken.missed)
+    Print("vantor-check: no picture of " + missed + "\n");
   Print("vantor-check: " + std::to_string(taken.taken.size()) + " pictures in " + pictures + "\n");
   return taken.missed.empty() ? 0 : 1;
 }
