@@ -36,6 +36,12 @@ struct PlacementState {
   PixelOffset FoundWorkAreaOffset;
 };
 
+// What a window is opened for: the user, or a picture of how it looks
+// (vantor-check --pictures). A window for a picture shows its texts and
+// layout as the user would see them, and acts on nothing: not on the
+// scanning application, the settings file or the other windows.
+enum class WindowUse { User, Picture };
+
 class Program {
  public:
   explicit Program(Platform& platform) : platform(platform), settings(platform) {}

@@ -8,7 +8,7 @@ VANTOR_WIN_BUILD=${VANTOR_WIN_BUILD:-$VANTOR_ROOT/build/win32}
 VANTOR_PACKAGES=(
   cmake ninja-build g++ libgtest-dev python3
   g++-mingw-w64-i686 wine wine32 wine64 xvfb
-  fonts-liberation fonts-wine imagemagick x11-apps strace locales
+  fonts-liberation fonts-wine fonts-wqy-microhei imagemagick x11-apps strace locales
   clang libclang-rt-dev
 )
 

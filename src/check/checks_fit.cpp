@@ -18,6 +18,7 @@
 #include "video/frm_run_avi_design.h"
 #include "video/playback.h"
 #include "video/video_layout.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor::check {
 namespace {
@@ -280,6 +281,45 @@ void VideoTexts(CheckContext& c, TextMeasurer& m) {
           "its button");
 }
 
+// A label that wraps its text into as many lines as its height holds: a
+// word wider than the label is cut, and the lines below its bottom are not
+// shown.
+void Wrapped(CheckContext& c, TextMeasurer& m, const std::string& section, const std::string& key,
+             const ControlSpec& label, const std::string& where) {
+  const std::string text = c.install.Read(section, key);
+  if (text.empty()) return;
+  const MeasureFn width = [&](const std::string& t) { return m.MeasureText(label.font, t).width; };
+  const int lineHeight = vantor::Px(m.MeasureText(label.font, "AA").height);
+  const std::string place = "[" + section + "] " + key + " ";
+  const int line = c.install.Line(section, key);
+  const std::vector<std::string> words = Words(text);
+  std::string widest;
+  if (const int over = WidestWordOver(words, label.bounds.width, width, &widest); over > 0)
+    c.findings.Ini(Severity::Warning, line, "fit",
+                   place + "has the word " + Quoted(widest) + ", " + Px(over) +
+                       " wider than its label on " + where + " (" + Px(label.bounds.width) +
+                       "): the word is cut; shorten it");
+  const int lines = LineCount(words, label.bounds.width, width);
+  if (lines * lineHeight > label.bounds.height)
+    c.findings.Ini(Severity::Warning, line, "fit",
+                   place + "takes " + std::to_string(lines) + " lines, " +
+                       Px(lines * lineHeight - label.bounds.height) + " more than its label on " +
+                       where + " (" + Px(label.bounds.height) +
+                       " high) shows: its end is cut; shorten it");
+}
+
+void PromptTexts(CheckContext& c, TextMeasurer& m) {
+  const FormSpec design = NoCDDesign();
+  const char* const labels[][2] = {{"lbl_NotFound", "NotFoundLabel"},
+                                   {"lbl_FilesOnCD", "FilesOnCDLabel"},
+                                   {"lbl_InsertCD", "InsertCDLabel"}};
+  for (const auto& [name, key] : labels)
+    Wrapped(c, m, "frmNoCD Text", key, Design(design, name), "the missing-CD prompt");
+  const ControlSpec& browse = Design(design, "btn_Browse");
+  OneLine(c, m, texts::kBrowseButton.section, texts::kBrowseButton.key, browse.font,
+          browse.bounds.width - 2 * kButtonEdge, "its button");
+}
+
 }  // namespace
 
 void CheckFit(CheckContext& c) {
@@ -289,6 +329,7 @@ void CheckFit(CheckContext& c) {
   CoachTexts(c, m);
   OptionPages(c, m);
   VideoTexts(c, m);
+  PromptTexts(c, m);
 }
 
 }  // namespace vantor::check

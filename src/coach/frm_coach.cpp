@@ -16,7 +16,8 @@ constexpr std::int32_t kCoachHelpTopic = 82;
 
 }  // namespace
 
-frmCoach::frmCoach(Program& program) : Form(program.platform, CoachDesign()), program_(program) {
+frmCoach::frmCoach(Program& program, WindowUse use)
+    : Form(program.platform, CoachDesign()), program_(program), use_(use) {
   On("btn_Next", EventKind::Click, [this](int) { GoNext(program_, *this); });
   On("btn_Back", EventKind::Click, [this](int) { GoBack(program_, *this); });
   On("btn_DoIt", EventKind::Click, [this](int) { RunDoItAction(program_); });
@@ -44,6 +45,10 @@ frmCoach::frmCoach(Program& program) : Form(program.platform, CoachDesign()), pr
 void frmCoach::Form_Load() {
   Platform& os = program_.platform;
   CoachState& coach = program_.coach;
+  if (use_ == WindowUse::Picture) {
+    LoadLook();
+    return;
+  }
   os.SetPointer(Pointer::ArrowHourglass);
   Hide();
   LoadCoachTexts();
@@ -75,17 +80,50 @@ void frmCoach::Form_Load() {
   phases::Mark("coach: first topic");
   CoachStartLeft = Left();
   CoachStartTop = Top();
-  program_.scan.ChoiceAtTopic6 = -1;
-  program_.scan.ChoiceAtTopic7 = -1;
-  program_.scan.LastOutputType = -1;
-  program_.scan.LastPaletteType = -1;
+  ResetScanChoices();
   Show();
   NextButton().SetFocus();
   os.SetPointer(Pointer::Default);
   phases::Mark("coach: shown");
 }
 
+// The same texts, task and layout as the window the user gets, but no help
+// object (so no page acts on the scanning application), no search for the
+// scanning application's window and no placement: the window stays where
+// it was created, hidden, for the picture taker to place.
+void frmCoach::LoadLook() {
+  CoachState& coach = program_.coach;
+  LoadCoachTexts();
+  LoadSteps(coach, program_.settings);
+  LoadTopics(coach, program_.settings);
+  LoadOptionButtonSets(coach, program_.settings);
+  ShowStepNames();
+  Pane().SetTitle(JoinPath(program_.platform.ProgramFolder(), "Vantor.m14"));
+  LayOutCoachWindow();
+  ResetScanChoices();
+}
+
+void frmCoach::ResetScanChoices() {
+  program_.scan.ChoiceAtTopic6 = -1;
+  program_.scan.ChoiceAtTopic7 = -1;
+  program_.scan.LastOutputType = -1;
+  program_.scan.LastPaletteType = -1;
+}
+
+// The page as a walk from the first page would leave it: the step that
+// holds the topic marked, nothing chosen on the pages before.
+void frmCoach::ShowPageForPicture(std::int16_t topic) {
+  CoachState& coach = program_.coach;
+  coach.PreviousTopic = -1;
+  coach.CurrentTopic = topic;
+  coach.CurrentStep = 0;
+  for (int s = 0; s < coach.StepCount(); ++s)
+    if (coach.steps[s].startTopic <= topic) coach.CurrentStep = static_cast<std::int16_t>(s);
+  ShowCurrentTopic(program_, *this);
+}
+
 void frmCoach::Form_Unload() {
+  if (use_ == WindowUse::Picture) return;
   SaveFormPositionIfMoved(program_, *this, "CoachPosition", CoachStartLeft, CoachStartTop);
   program_.platform.EndNow();
 }

@@ -16,10 +16,14 @@ namespace vantor {
 
 class frmCoach : public Form, public CoachView {
  public:
-  explicit frmCoach(Program& program);
+  explicit frmCoach(Program& program, WindowUse use = WindowUse::User);
 
   // Sizes the window and places every control; run once while loading.
   void LayOutCoachWindow();
+
+  // For a picture: shows topic `topic` as the user meets it on the way
+  // through the task, without its action on the scanning application.
+  void ShowPageForPicture(std::int16_t topic);
 
   // What the task model and the actions show through the window.
   void ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
@@ -55,6 +59,10 @@ class frmCoach : public Form, public CoachView {
   void Form_Load() override;
   void Form_Unload() override;
   void LoadCoachTexts();
+  // Texts, task, help title and layout: everything the window shows.
+  void LoadLook();
+  // What the pages of output type remember, as nothing has been chosen yet.
+  void ResetScanChoices();
   // The loaded steps' names on their labels; labels without a step hidden.
   void ShowStepNames();
   void LayOutStepList();
@@ -63,6 +71,7 @@ class frmCoach : public Form, public CoachView {
   void selectCheck_Timer();
 
   Program& program_;
+  WindowUse use_;
   // Where placement put the window, in twips; compared at unload. Kept
   // wide so that positions beyond 16 bits still compare exactly.
   std::int32_t CoachStartLeft = 0;

@@ -14,31 +14,83 @@ struct Fragment {
   FontKind font = FontKind::Body;
   std::string text;
 };
-using Word = std::vector<Fragment>;
+// A word: what lies between two places where a line may break. `joined`:
+// it follows the word before it without a blank (Chinese and Japanese
+// break between their characters, where no blank stands).
+struct Word {
+  std::vector<Fragment> parts;
+  bool joined = false;
+};
 
 FontKind FontOf(BlockKind block, const Run& run) {
   if (block == BlockKind::Heading) return FontKind::Heading;
   return run.bold ? FontKind::Bold : FontKind::Body;
 }
 
-// The block's words: runs of non-blank characters, across the runs' borders.
+char32_t CodePointAt(std::string_view text, std::size_t at, std::size_t length) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+  if (length == 1) return byte(0);
+  char32_t c = byte(0) & (0xFF >> (length + 1));
+  for (std::size_t i = 1; i < length; ++i) c = (c << 6) | (byte(i) & 0x3F);
+  return c;
+}
+
+// Letters of the scripts written without blanks between words: a line may
+// break before and after each (CJK punctuation, kana, ideographs and the
+// full-width forms).
+bool BreaksAround(char32_t c) {
+  return (c >= 0x3000 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
+         (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0x20000 && c <= 0x2FFFF);
+}
+
+// Marks that never begin a line (closing brackets and stops, the long
+// vowel and small kana) or never end one (opening brackets).
+bool StaysAfter(char32_t c) {
+  static constexpr std::u32string_view kClosing =
+      U"\u3001\u3002\uFF0C\uFF0E\uFF09\u300D\u300F\u3011\uFF01\uFF1F\u30FC\u30FB\uFF1A\uFF1B"
+      U"\u3041\u3043\u3045\u3047\u3049\u3063\u3083\u3085\u3087\u30A1\u30A3\u30A5\u30A7\u30A9"
+      U"\u30C3\u30E3\u30E5\u30E7";
+  return kClosing.find(c) != std::u32string_view::npos;
+}
+bool StaysBefore(char32_t c) {
+  static constexpr std::u32string_view kOpening = U"\uFF08\u300C\u300E\u3010";
+  return kOpening.find(c) != std::u32string_view::npos;
+}
+
+// The block's words: runs of non-blank characters, across the runs' borders,
+// cut where a line may break between two characters.
 std::vector<Word> WordsOf(const Block& block) {
   std::vector<Word> words;
   Word word;
+  char32_t last = U' ';
+  const auto endWord = [&](bool nextJoined) {
+    if (!word.parts.empty()) words.push_back(std::move(word));
+    word = Word{};
+    word.joined = nextJoined;
+  };
   for (const Run& run : block.runs) {
     const FontKind font = FontOf(block.kind, run);
-    for (const char c : run.text) {
-      if (IsBlank(c)) {
-        if (!word.empty()) words.push_back(std::move(word));
-        word.clear();
-      } else if (!word.empty() && word.back().font == font) {
-        word.back().text += c;
-      } else {
-        word.push_back(Fragment{font, std::string(1, c)});
+    for (std::size_t at = 0; at < run.text.size();) {
+      const std::size_t length = encoding::CharacterLength(run.text, at);
+      const char32_t c = CodePointAt(run.text, at, length);
+      const std::string_view character(run.text.data() + at, length);
+      at += length;
+      if (c == U' ' || c == U'\t') {
+        endWord(false);
+        last = U' ';
+        continue;
       }
+      if (last != U' ' && (BreaksAround(c) || BreaksAround(last)) && !StaysAfter(c) &&
+          !StaysBefore(last))
+        endWord(true);
+      if (!word.parts.empty() && word.parts.back().font == font)
+        word.parts.back().text += character;
+      else
+        word.parts.push_back(Fragment{font, std::string(character)});
+      last = c;
     }
   }
-  if (!word.empty()) words.push_back(std::move(word));
+  endWord(false);
   return words;
 }
 
@@ -49,7 +101,8 @@ class LineFiller {
   LineFiller(const Measure& measure, int left, int room, int y, TopicLayout& out)
       : measure_(measure), left_(left), room_(room), y_(y), out_(out) {}
 
-  void Place(const Word& word) {
+  void Place(const Word& whole) {
+    const std::vector<Fragment>& word = whole.parts;
     std::vector<TextSize> sizes;
     int width = 0;
     for (const Fragment& fragment : word) {
@@ -61,9 +114,9 @@ class LineFiller {
     };
     if (!line_.empty()) {
       const FontKind spaceFont = word.front().font;
-      const int space = measure_(spaceFont, " ").width;
+      const int space = whole.joined ? 0 : measure_(spaceFont, " ").width;
       if (x_ + space + width <= room_) {
-        AddSpace(spaceFont, space);
+        if (!whole.joined) AddSpace(spaceFont, space);
         addWhole();
         return;
       }

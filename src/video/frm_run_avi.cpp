@@ -18,7 +18,8 @@ std::string ClipSection(int index) { return "AVI" + std::to_string(index); }
 
 }  // namespace
 
-frmRunAVI::frmRunAVI(Program& program) : Form(program.platform, RunAviDesign()), program_(program) {
+frmRunAVI::frmRunAVI(Program& program, WindowUse use)
+    : Form(program.platform, RunAviDesign()), program_(program), use_(use) {
   On("btn_Play", EventKind::Click, [this](int) { TogglePlayback(program_, *this); });
   On("btn_Stop", EventKind::Click, [this](int) { StopClip(program_, *this); });
   On("btn_quit", EventKind::Click, [this](int) { Unload(); });
@@ -39,8 +40,8 @@ void frmRunAVI::Form_Load() {
   LoadClipList();
   LayOutVideoWindow();
   // A clip the list does not hold cannot be shown as chosen: the window
-  // opens without one, with its instruction.
-  if (selected >= program_.video.ClipCount) selected = -1;
+  // opens without one, with its instruction, as it does for a picture.
+  if (selected >= program_.video.ClipCount || use_ == WindowUse::Picture) selected = -1;
   MarkClipLabels(program_, *this, selected);
   SetPlayState(program_, *this, "stop");
   // The clip is opened and placed with the window still hidden, so that the
@@ -49,6 +50,9 @@ void frmRunAVI::Form_Load() {
   program_.video.HoldPlay = true;
   SelectClip(program_, *this, selected);
   program_.video.HoldPlay = false;
+  // A window for a picture stays hidden where it was created, for the
+  // picture taker to place.
+  if (use_ == WindowUse::Picture) return;
   RestoreFormPosition(program_, *this, "AVIPosition", kApplyPosition | kApplyZOrder, kShowModeless);
   StartLeft = Left();
   StartTop = Top();
@@ -57,6 +61,7 @@ void frmRunAVI::Form_Load() {
 }
 
 void frmRunAVI::Form_Unload() {
+  if (use_ == WindowUse::Picture) return;
   CloseAllClips(program_);
   SaveFormPositionIfMoved(program_, *this, "AVIPosition", StartLeft, StartTop);
   program_.platform.EndNow();

@@ -15,7 +15,7 @@ namespace vantor {
 
 class frmRunAVI : public Form, public VideoView {
  public:
-  explicit frmRunAVI(Program& program);
+  explicit frmRunAVI(Program& program, WindowUse use = WindowUse::User);
 
   // The controls the logic and the layout set.
   GraphicalButton PlayButton() { return Get<GraphicalButton>("btn_Play"); }
@@ -63,6 +63,7 @@ class frmRunAVI : public Form, public VideoView {
   void ClearHoverMark() { MarkClipLabels(program_, *this, -1); }
 
   Program& program_;
+  WindowUse use_;
   // Picture1's font: the list's texts are measured in it.
   Font listFont_;
   Font instructionFont_;

@@ -1,7 +1,6 @@
 #include "videosource/frm_nocd.h"
 
 namespace vantor {
-namespace {
 
 // Client area 5400 x 2970 twips as designed; controls in pixels.
 FormSpec NoCDDesign() {
@@ -30,8 +29,6 @@ FormSpec NoCDDesign() {
   };
   return design;
 }
-
-}  // namespace
 
 frmNoCD::frmNoCD(Program& program) : Form(program.platform, NoCDDesign()), program_(program) {
   On("btn_OK", EventKind::Click, [this](int) { btn_OK_Click(); });

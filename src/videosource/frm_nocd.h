@@ -20,6 +20,9 @@ constexpr int kNoCDOkId = 305;
 constexpr int kNoCDCancelId = 306;
 constexpr int kNoCDBrowseId = 307;
 
+// The prompt's design table; vantor-check measures its texts against it.
+FormSpec NoCDDesign();
+
 class frmNoCD : public Form {
  public:
   explicit frmNoCD(Program& program);

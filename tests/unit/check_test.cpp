@@ -576,6 +576,13 @@ std::vector<Case> Cases() {
 // bold), 7 for the don't-show text (Arial 9), 15 for the instructions.
 std::vector<Case> FitCases() {
   const std::string dontShow = "Don't show this page again";
+  const std::string insertCD =
+      "Insert the CD and click OK, or type the drive or folder that holds the clips.";
+  const auto words = [](int n) {
+    std::string text = "ABCDEFGHIJ";
+    for (int i = 1; i < n; ++i) text += " ABCDEFGHIJ";
+    return text;
+  };
   return {
       {"StepWordAtTheColumn",
        Install().Measured().Ini("BUTTON=Select area", "BUTTON=Ab ABCDEFGHIJ"),
@@ -648,6 +655,79 @@ std::vector<Case> FitCases() {
        {{"zthelp.ini", "Instruction1=",
          "warning: [frmRUNAVI Text] Instruction1 is 1 pixel wider than the room right of the clip "
          "list (413 pixels): its end is cut; shorten it or the clip titles"}}},
+      // The text of page 6 ("original_kind") lays out 145 pixels high over
+      // option set 0.
+      {"PageTextFitsItsTopicHeight",
+       Install().Measured().Ini("topicHeight=180", "topicHeight=145"),
+       0,
+       {},
+       {"short of the text"}},
+      {"PageTextOnePixelPastItsTopicHeight",
+       Install().Measured().Ini("topicHeight=180", "topicHeight=144"),
+       0,
+       {{"zthelp.ini", "topicHeight=144",
+         "warning: [OptionButtons0] topicHeight 144 is 1 pixel short of the text of "
+         "\"original_kind\" on "
+         "[coachTopic6]: the user must scroll the page to read it; shorten the text or raise "
+         "topicHeight"}}},
+      {"PageTextFarPastItsTopicHeight",
+       Install().Measured().Ini("topicHeight=180", "topicHeight=60"),
+       0,
+       {{"zthelp.ini", "topicHeight=60",
+         "warning: [OptionButtons0] topicHeight 60 is 85 pixels short of the text of "
+         "\"original_kind\" on "
+         "[coachTopic6]: the user must scroll the page to read it; shorten the text or raise "
+         "topicHeight"}}},
+      // The prompt's labels, 336 pixels wide, in lines of 13 pixels (6 a
+      // character): five words of ten letters and a word of one to a line.
+      // Its first label is 28 pixels high (two lines), the third 42 (three).
+      {"PromptLabelOfTwoLines",
+       Install().Measured().Ini(
+           "NotFoundLabel=The how-to clips could not be found on this computer.",
+           "NotFoundLabel=" + words(10) + " A"),
+       0,
+       {},
+       {"NotFoundLabel"}},
+      {"PromptLabelOfThreeLines",
+       Install().Measured().Ini(
+           "NotFoundLabel=The how-to clips could not be found on this computer.",
+           "NotFoundLabel=" + words(10) + " AB"),
+       0,
+       {{"zthelp.ini", "NotFoundLabel=",
+         "warning: [frmNoCD Text] NotFoundLabel takes 3 lines, 11 pixels more than its label on "
+         "the missing-CD prompt (28 pixels high) shows: its end is cut; shorten it"}}},
+      {"PromptLabelOfFourLines",
+       Install().Measured().Ini("InsertCDLabel=" + insertCD, "InsertCDLabel=" + words(16)),
+       0,
+       {{"zthelp.ini", "InsertCDLabel=",
+         "warning: [frmNoCD Text] InsertCDLabel takes 4 lines, 10 pixels more than its label on "
+         "the missing-CD prompt (42 pixels high) shows: its end is cut; shorten it"}}},
+      {"PromptWordAtItsLabel",
+       Install()
+           .Measured({{"Zusatzinformationen", 336}})
+           .Ini("FilesOnCDLabel=They are on the ZT Orvex Pro CD-ROM.",
+                "FilesOnCDLabel=Zusatzinformationen"),
+       0,
+       {},
+       {"FilesOnCDLabel"}},
+      {"PromptWordOnePastItsLabel",
+       Install()
+           .Measured({{"Zusatzinformationen", 337}})
+           .Ini("FilesOnCDLabel=They are on the ZT Orvex Pro CD-ROM.",
+                "FilesOnCDLabel=Zusatzinformationen"),
+       0,
+       {{"zthelp.ini", "FilesOnCDLabel=",
+         "warning: [frmNoCD Text] FilesOnCDLabel has the word \"Zusatzinformationen\", 1 pixel "
+         "wider than its label on the missing-CD prompt (336 pixels): the word is cut; shorten "
+         "it"}}},
+      {"BrowseCaptionOnePastItsButton",
+       Install()
+           .Measured({{"Durchsuchen", 68}})
+           .Ini("[frmNoCD Text]", "[frmNoCD Text]\nBrowseButton=&Durchsuchen"),
+       0,
+       {{"zthelp.ini", "BrowseButton=",
+         "warning: [frmNoCD Text] BrowseButton \"&Durchsuchen\" is 1 pixel wider than its "
+         "button (67 pixels): its end is cut"}}},
       {"OptionsEndAtTheBand",
        Install().Measured().Ini("topicHeight=180", "topicHeight=162"),
        0,

@@ -153,6 +153,25 @@ TEST(TopicLayout, BreakingAnEndlessWordMeasuresLittleMoreThanALinePerLine) {
   EXPECT_LE(measured, 200000 + 20000LL * (10 + 11 + 10) + 1000);
 }
 
+TEST(TopicLayout, ChineseAndJapaneseBreakBetweenCharactersWithoutBlanks) {
+  // Six pixels a character: seven to a line of 42. A stop never begins a
+  // line and an opening bracket never ends one, so each goes with its
+  // neighbour; Latin next to Japanese breaks there too, with no blank put in.
+  const std::string text = "\u65E5\u672C\u8A9E\u306E\u6587\u3067\u3059\u3002";  // 日本語の文です。
+  EXPECT_EQ(LayOut(text, PaneFor(48)).pieces, (std::vector<Piece>{At(10, 8, text)}));
+  EXPECT_EQ(LayOut(text, PaneFor(42)).pieces,
+            (std::vector<Piece>{At(10, 8, "\u65E5\u672C\u8A9E\u306E\u6587\u3067"),
+                                At(10, 20, "\u3059\u3002")}));
+  EXPECT_EQ(LayOut("abcdef\u300C\u65E5\u672C\u300D", PaneFor(42)).pieces,  // abcdef「日本」
+            (std::vector<Piece>{At(10, 8, "abcdef"), At(10, 20, "\u300C\u65E5\u672C\u300D")}));
+  EXPECT_EQ(LayOut("ab \u65E5\u672C **cd**\u306E", PaneFor(60)).pieces,  // ab 日本 **cd**の
+            (std::vector<Piece>{At(10, 8, "ab \u65E5\u672C"), At(47, 8, "cd", FontKind::Bold),
+                                At(61, 8, "\u306E")}));
+  // A Western word is never cut between its letters while it fits a line.
+  EXPECT_EQ(LayOut("\u65E5\u672C\u8A9E\u306Eabcdef", PaneFor(42)).pieces,
+            (std::vector<Piece>{At(10, 8, "\u65E5\u672C\u8A9E\u306E"), At(10, 20, "abcdef")}));
+}
+
 TEST(TopicLayout, ATopicWithoutTextTakesNoRoom) {
   EXPECT_EQ(LayOut("", 300).height, 0);
   EXPECT_TRUE(LayOut("# only a comment\n", 300).pieces.empty());
