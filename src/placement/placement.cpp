@@ -103,13 +103,11 @@ void RestoreFormPosition(Program& program, Form& form, const std::string& sectio
   const std::int32_t left = ini.ReadIniInt(section, "left", -1);
   const std::int32_t top = ini.ReadIniInt(section, "top", -1);
   const std::int32_t width = ini.ReadIniInt(section, "width", -1);
-  const std::int32_t height = ini.ReadIniInt(section, "height", -1);
   if (width < 0) {
     CenterForm(program, form, flags, showMode);
     return;
   }
   if (flags & kApplyPosition) form.SetPosition(left, top);
-  if (flags & kApplySize) form.SetSize(width, height);
   FitFormToWorkArea(program, form);
   ShowAs(form, showMode);
   if (flags & kApplyZOrder) PutInNormalBand(form);

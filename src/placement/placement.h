@@ -12,14 +12,12 @@
 namespace vantor {
 
 // Placement flags.
-constexpr int kApplySize = 1;
 constexpr int kApplyPosition = 2;
 constexpr int kApplyZOrder = 4;
 
 // Show modes: what to do once the window is placed.
 constexpr int kShowModeless = -1;  // the framework's True
 constexpr int kShowModal = 1;
-constexpr int kLeaveHidden = 0;
 
 // Measured now from the screen, never assumed.
 TwipsPerPixel MeasureTwipsPerPixel(Platform& platform);

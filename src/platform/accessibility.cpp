@@ -40,8 +40,6 @@ AccessibleRole RoleOf(const ControlSpec& design) {
       return AccessibleRole::PushButton;
     case ControlKind::OptionButton:
       return AccessibleRole::RadioButton;
-    case ControlKind::CheckBox:
-      return AccessibleRole::CheckBox;
     case ControlKind::ComboBox:
       return AccessibleRole::ComboBox;
     case ControlKind::DriveList:
@@ -67,7 +65,6 @@ bool TakesFocus(const ControlSpec& design) {
     case ControlKind::Button:
     case ControlKind::GraphicalButton:
     case ControlKind::OptionButton:
-    case ControlKind::CheckBox:
     case ControlKind::ComboBox:
     case ControlKind::DriveList:
     case ControlKind::DirList:

@@ -23,7 +23,6 @@ enum class ControlKind {
   DirList,
   FileList,
   OptionButton,  // radio button with a caption
-  CheckBox,
   TopicPane,  // shows one topic of a help title over a background bitmap
 };
 

@@ -62,11 +62,11 @@ class Platform {
   virtual bool IsWindowVisible(WindowHandle window) = 0;
   // Brings a hidden or minimised window back to its normal place and shows it.
   virtual void RestoreAndShow(WindowHandle window) = 0;
+  virtual bool IsToolWindow(WindowHandle window) = 0;
   // Where a window stands when it is neither minimised nor maximised, as
   // the system keeps it: in screen pixels for a tool window, in workspace
   // pixels (see WorkAreaOffset) for every other. nullopt when it cannot be
   // read.
-  virtual bool IsToolWindow(WindowHandle window) = 0;
   virtual std::optional<Rect> NormalPlacement(WindowHandle window) = 0;
   // How far the work area of the monitor that holds `window` (by its normal
   // rectangle while it is minimised; the primary monitor when it is on

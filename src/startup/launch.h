@@ -9,8 +9,8 @@
 namespace vantor {
 
 // The windows that start-up opens, and the clip folder search it runs
-// before the video window. The real ones arrive with their windows; until
-// then each program supplies its own (see docs/startup.md).
+// before the video window: the program's own in run.cpp, the tests' stand-ins
+// elsewhere.
 class StartupWindows {
  public:
   virtual ~StartupWindows() = default;

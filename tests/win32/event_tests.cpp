@@ -33,7 +33,7 @@ TEST_CASE(ClicksOfEveryKind) {
                           Make("lbl", ControlKind::Label, {0, 30, 60, 20}, "l"),
                           Make("img", ControlKind::Image, {70, 0, 40, 40}),
                           Make("box", ControlKind::PictureBox, {120, 0, 60, 60}),
-                          Make("chk", ControlKind::CheckBox, {0, 60, 60, 20}, "c"),
+                          Make("opt", ControlKind::OptionButton, {0, 60, 60, 20}, "o"),
                           Make("lst", ControlKind::DirList, {200, 0, 60, 60}),
                           Make("ln", ControlKind::Line, {0, 90, 100, 0})}),
       events);

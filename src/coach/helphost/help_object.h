@@ -19,7 +19,6 @@ class HelpHostObject {
   // Created once, by the coach window's load. A failure leaves the object
   // empty, and every later use then fails as described at each member.
   void Create(Platform& platform);
-  bool Exists() const { return object_ != nullptr; }
 
   // A selection that cannot be read is not valid yet.
   bool SelectionValid();

@@ -66,7 +66,6 @@ void SimFormHost::Click(const std::string& name, int index) {
   // A user cannot click what is hidden or disabled.
   if (!control.visible || !control.enabled) return;
   if (control.design.kind == ControlKind::OptionButton) SetValue(IdOf(name, index), true);
-  if (control.design.kind == ControlKind::CheckBox) control.value = !control.value;
   Raise(EventKind::Click, name, index);
 }
 

@@ -22,8 +22,6 @@ WindowRecipe KindRecipe(const ControlSpec& design, bool startsGroup) {
     case ControlKind::OptionButton:
       return {"BUTTON", kChild | group | (startsGroup ? WS_TABSTOP : 0) | BS_AUTORADIOBUTTON, 0,
               true};
-    case ControlKind::CheckBox:
-      return {"BUTTON", kChild | WS_TABSTOP | group | BS_AUTOCHECKBOX, 0, true};
     case ControlKind::Label:
       // A see-through label paints itself over what lies under it.
       if (design.transparent) return {kImageClass, kChild | group, 0, false};

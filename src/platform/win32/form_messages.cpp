@@ -172,7 +172,6 @@ void Win32FormHost::OnCommand(ControlId id, int code) {
     case ControlKind::Button:
     case ControlKind::GraphicalButton:
     case ControlKind::OptionButton:
-    case ControlKind::CheckBox:
       if (code == BN_CLICKED) Raise(EventKind::Click, id);
       break;
     case ControlKind::Label:

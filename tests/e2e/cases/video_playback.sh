@@ -5,8 +5,8 @@
 # leaves its last frame on the surface and, within a second, the play
 # picture on Play, Stop greyed and its label grey; Play then plays it again
 # to its end. A click on another clip plays that clip, and Quit ends the
-# program while it plays. None of it brings a message box. (Pause, Stop and a change of clip while one plays:
-# video_pause_stop.)
+# program while it plays. None of it brings a message box. (Pause: video_pause;
+# Stop and a change of clip while one plays: video_stop.)
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 # shellcheck source=../video.sh
