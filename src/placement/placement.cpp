@@ -5,7 +5,7 @@
 namespace vantor {
 namespace {
 
-void ShowAs(Form& form, int showMode) {
+void ShowAs(Form& form, ShowMode showMode) {
   if (showMode == kShowModeless) form.Show();
 }
 
@@ -96,8 +96,8 @@ bool ReadFoundPlacement(Program& program, WindowHandle window) {
   return normal.has_value();
 }
 
-void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,
-                         int showMode) {
+void RestoreFormPosition(Program& program, Form& form, const std::string& section,
+                         PlacementFlags flags, ShowMode showMode) {
   form.Hide();
   const Settings& ini = program.settings;
   const std::int32_t left = ini.ReadIniInt(section, "left", -1);
@@ -107,13 +107,13 @@ void RestoreFormPosition(Program& program, Form& form, const std::string& sectio
     CenterForm(program, form, flags, showMode);
     return;
   }
-  if (flags & kApplyPosition) form.SetPosition(left, top);
+  if (Has(flags, kApplyPosition)) form.SetPosition(left, top);
   FitFormToWorkArea(program, form);
   ShowAs(form, showMode);
-  if (flags & kApplyZOrder) PutInNormalBand(form);
+  if (Has(flags, kApplyZOrder)) PutInNormalBand(form);
 }
 
-void CenterForm(Program& program, Form& form, int flags, int showMode) {
+void CenterForm(Program& program, Form& form, PlacementFlags flags, ShowMode showMode) {
   const Screen screen = program.platform.CurrentScreen();
   form.Hide();
   form.SetPosition(
@@ -124,11 +124,11 @@ void CenterForm(Program& program, Form& form, int flags, int showMode) {
   else
     ShowAs(form, showMode);
   // A modal window is gone by now; the z-order step would reach nothing.
-  if ((flags & kApplyZOrder) && form.IsLoaded()) PutInNormalBand(form);
+  if (Has(flags, kApplyZOrder) && form.IsLoaded()) PutInNormalBand(form);
 }
 
-void PlaceFormBesideWindow(Program& program, Form& form, const std::string& section, int flags,
-                           int showMode, const std::string& hostTitle) {
+void PlaceFormBesideWindow(Program& program, Form& form, const std::string& section,
+                           PlacementFlags flags, ShowMode showMode, const std::string& hostTitle) {
   Platform& os = program.platform;
   form.Hide();
   // Any stored width that is not negative counts as a stored placement,
@@ -147,7 +147,7 @@ void PlaceFormBesideWindow(Program& program, Form& form, const std::string& sect
   form.SetPosition(tpp.x * r.right, Px(((r.bottom - r.top) / 8.0 + r.top) * tpp.y));
   FitFormToWorkArea(program, form);
   ShowAs(form, showMode);
-  if (flags & kApplyZOrder) PutInNormalBand(form);
+  if (Has(flags, kApplyZOrder)) PutInNormalBand(form);
 }
 
 void FitFormToWorkArea(Program& program, Form& form) {

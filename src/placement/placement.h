@@ -11,13 +11,19 @@
 
 namespace vantor {
 
-// Placement flags.
-constexpr int kApplyPosition = 2;
-constexpr int kApplyZOrder = 4;
+// Placement flags: what is applied besides the fit to the work area.
+enum class PlacementFlags : unsigned {};
+constexpr PlacementFlags kApplyPosition{2}, kApplyZOrder{4};
+constexpr PlacementFlags operator|(PlacementFlags a, PlacementFlags b) {
+  return PlacementFlags{static_cast<unsigned>(a) | static_cast<unsigned>(b)};
+}
+constexpr bool Has(PlacementFlags flags, PlacementFlags flag) {
+  return (static_cast<unsigned>(flags) & static_cast<unsigned>(flag)) != 0;
+}
 
 // Show modes: what to do once the window is placed.
-constexpr int kShowModeless = -1;  // the framework's True
-constexpr int kShowModal = 1;
+enum class ShowMode { Modeless, Modal };
+constexpr ShowMode kShowModeless = ShowMode::Modeless, kShowModal = ShowMode::Modal;
 
 // Measured now from the screen, never assumed.
 TwipsPerPixel MeasureTwipsPerPixel(Platform& platform);
@@ -36,11 +42,11 @@ bool ReadFoundPlacement(Program& program, WindowHandle window);
 
 // With kApplyZOrder a window is put into the normal z-order band: no window
 // of the program is ever made topmost.
-void RestoreFormPosition(Program& program, Form& form, const std::string& section, int flags,
-                         int showMode);
-void CenterForm(Program& program, Form& form, int flags, int showMode);
-void PlaceFormBesideWindow(Program& program, Form& form, const std::string& section, int flags,
-                           int showMode, const std::string& hostTitle);
+void RestoreFormPosition(Program& program, Form& form, const std::string& section,
+                         PlacementFlags flags, ShowMode showMode);
+void CenterForm(Program& program, Form& form, PlacementFlags flags, ShowMode showMode);
+void PlaceFormBesideWindow(Program& program, Form& form, const std::string& section,
+                           PlacementFlags flags, ShowMode showMode, const std::string& hostTitle);
 void SaveFormPosition(Program& program, Form& form, const std::string& section);
 // The unload handlers' save: only when the window's normal rectangle no
 // longer stands where the window was placed at its load.

@@ -43,7 +43,7 @@ void frmRunAVI::Form_Load() {
   // opens without one, with its instruction, as it does for a picture.
   if (selected >= program_.video.ClipCount || use_ == WindowUse::Picture) selected = -1;
   MarkClipLabels(program_, *this, selected);
-  SetPlayState(program_, *this, "stop");
+  SetPlayState(program_, *this, PlayState::Stop);
   // The clip is opened and placed with the window still hidden, so that the
   // window appears as it will stay; it plays once the window is shown and
   // painted, or its first frames would go to a window not yet on the screen.

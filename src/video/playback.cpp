@@ -71,7 +71,7 @@ void ReportUnnamableClip(Program& program, const std::string& path) {
 
 void PlayOpenedClip(Program& program, VideoView& view) {
   if (!Exchange(program, "Play VidClip", 0)) {
-    SetPlayState(program, view, "stop");
+    SetPlayState(program, view, PlayState::Stop);
     ReportMciError(program, program.video.MciResult);
     return;
   }
@@ -83,7 +83,7 @@ void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
                      WindowHandle surface) {
   if (!NamableClipPath(path)) {
     ReportUnnamableClip(program, path);
-    SetPlayState(program, view, "stop");
+    SetPlayState(program, view, PlayState::Stop);
     return;
   }
   view.HideSurface();
@@ -97,7 +97,7 @@ void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
   view.PlaceSurface(
       CentreSurface(view.PanelBounds(), size.width, size.height, program.video.ListColumnWidth));
 
-  SetPlayState(program, view, "play");
+  SetPlayState(program, view, PlayState::Play);
   if (program.video.HoldPlay) {
     program.video.PlayHeld = true;
     return;
@@ -124,23 +124,24 @@ std::string SelectedClipPath(Program& program) {
 
 }  // namespace
 
-std::optional<PlayLook> LookOfPlayState(const std::string& state) {
+std::optional<PlayLook> LookOfPlayState(PlayState state) {
+  using enum PlayState;
   //             pause  Play   Stop   surface instructions tool tip
-  if (state == "disable") return PlayLook{false, false, false, false, true, "StartButtonToolTip"};
-  if (state == "stop") return PlayLook{false, true, false, true, false, "StartButtonToolTip"};
-  if (state == "play") return PlayLook{true, true, true, true, false, "PauseButtonToolTip"};
-  if (state == "pause") return PlayLook{false, true, true, true, false, "StartButtonToolTip"};
+  if (state == Disable) return PlayLook{false, false, false, false, true, "StartButtonToolTip"};
+  if (state == Stop) return PlayLook{false, true, false, true, false, "StartButtonToolTip"};
+  if (state == Play) return PlayLook{true, true, true, true, false, "PauseButtonToolTip"};
+  if (state == Pause) return PlayLook{false, true, true, true, false, "StartButtonToolTip"};
   return std::nullopt;
 }
 
 void SelectClip(Program& program, VideoView& view, std::int16_t index) {
   program.startup.SelectedClip = index;
   if (index < 0) {
-    SetPlayState(program, view, "disable");
+    SetPlayState(program, view, PlayState::Disable);
     return;
   }
-  const std::string& state = program.video.PlayState;
-  if (state == "play" || state == "pause") StopClip(program, view);
+  const PlayState state = program.video.PlayState;
+  if (state == PlayState::Play || state == PlayState::Pause) StopClip(program, view);
   TogglePlayback(program, view);
 }
 
@@ -154,15 +155,15 @@ void PlayHeldClip(Program& program, VideoView& view) {
 void TogglePlayback(Program& program, VideoView& view) {
   program.platform.SetPointer(Pointer::Hourglass);
   const std::string path = SelectedClipPath(program);
-  const std::string& state = program.video.PlayState;
+  const PlayState state = program.video.PlayState;
   const StartupState& startup = program.startup;
-  if (state == "play") {
-    if (Send(program, "Pause VidClip")) SetPlayState(program, view, "pause");
-  } else if (state == "disable" || state == "stop") {
+  if (state == PlayState::Play) {
+    if (Send(program, "Pause VidClip")) SetPlayState(program, view, PlayState::Pause);
+  } else if (state == PlayState::Disable || state == PlayState::Stop) {
     OpenAndPlayClip(program, view, path, view.SurfaceHandle());
-  } else if (state == "pause" && startup.LoadedClip == startup.SelectedClip) {
-    if (Send(program, "Resume VidClip")) SetPlayState(program, view, "play");
-  } else if (state == "pause") {
+  } else if (state == PlayState::Pause && startup.LoadedClip == startup.SelectedClip) {
+    if (Send(program, "Resume VidClip")) SetPlayState(program, view, PlayState::Play);
+  } else if (state == PlayState::Pause) {
     if (Send(program, "Stop VidClip")) OpenAndPlayClip(program, view, path, view.SurfaceHandle());
   }
   program.platform.SetPointer(Pointer::Default);
@@ -171,7 +172,7 @@ void TogglePlayback(Program& program, VideoView& view) {
 void StopClip(Program& program, VideoView& view) {
   if (!Send(program, "Stop VidClip")) return;
   view.SetPollTimer(false);
-  SetPlayState(program, view, "stop");
+  SetPlayState(program, view, PlayState::Stop);
 }
 
 void CloseAllClips(Program& program) { Exchange(program, "Close All", 0); }
@@ -181,16 +182,16 @@ void PollClipStatus(Program& program, VideoView& view) {
   Send(program, "Status VidClip mode", kModeReplyLength, &mode);
   if (!SameWithoutCase(std::string_view(mode).substr(0, 7), "stopped")) return;
   view.SetPollTimer(false);
-  SetPlayState(program, view, "stop");
+  SetPlayState(program, view, PlayState::Stop);
 }
 
-void SetPlayState(Program& program, VideoView& view, const std::string& state) {
+void SetPlayState(Program& program, VideoView& view, PlayState state) {
   if (const auto look = LookOfPlayState(state)) {
     view.ApplyPlayLook(*look, program.settings.ReadIniString(kTextSection, look->playToolTipKey));
     // A clip that has stopped is no longer marked, even if it was the last
     // one under the mouse. Only entries of the list have a label to grey.
     const std::int16_t selected = program.startup.SelectedClip;
-    if (state == "stop" && selected >= 0 && selected < program.video.ClipCount)
+    if (state == PlayState::Stop && selected >= 0 && selected < program.video.ClipCount)
       view.SetClipLabelColor(selected, kClipPlain);
     view.ShowPlayingClip(look->stopEnabled ? selected : -1);
   }
@@ -198,7 +199,7 @@ void SetPlayState(Program& program, VideoView& view, const std::string& state) {
 }
 
 void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered) {
-  const bool stopped = program.video.PlayState == "stop";
+  const bool stopped = program.video.PlayState == PlayState::Stop;
   for (std::int16_t i = 0; i < program.video.ClipCount; ++i) {
     if (i == hovered)
       view.SetClipLabelColor(i, kClipMarked);

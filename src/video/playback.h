@@ -22,8 +22,8 @@ struct PlayLook {
   const char* playToolTipKey = "";   // key of [frmRUNAVI Text]
 };
 
-// The look of "disable", "stop", "play" or "pause"; nullopt for any other text.
-std::optional<PlayLook> LookOfPlayState(const std::string& state);
+// The look of a state; nullopt before the window loads.
+std::optional<PlayLook> LookOfPlayState(PlayState state);
 
 // What playback needs of the video window. The window implements it and is
 // the only code that writes to its controls.
@@ -53,7 +53,7 @@ void StopClip(Program& program, VideoView& view);
 // the result is kept with the command, and a failure is not reported.
 void CloseAllClips(Program& program);
 void PollClipStatus(Program& program, VideoView& view);
-void SetPlayState(Program& program, VideoView& view, const std::string& state);
+void SetPlayState(Program& program, VideoView& view, PlayState state);
 void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered);
 
 // The width and height a "Where ... destination" reply gives: its third and

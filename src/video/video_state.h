@@ -6,9 +6,11 @@
 
 namespace vantor {
 
+// None until the window loads.
+enum class PlayState { None, Disable, Stop, Play, Pause };
+
 struct VideoState {
-  // "disable", "stop", "play" or "pause"; empty until the window loads.
-  std::string PlayState;
+  vantor::PlayState PlayState = PlayState::None;
   std::string MciCommand;  // the last command sent
   std::int16_t MciResult = 0;
   std::int16_t ClipCount = 0;

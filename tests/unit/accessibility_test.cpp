@@ -204,7 +204,7 @@ TEST_F(VideoAccessTest, TheKeyboardPlaysAndStopsAClipAndTheReaderHearsWhichOne) 
   Window().PressKey(Key::Down);
   Window().PressKey(Key::Space);
   EXPECT_EQ(program.startup.SelectedClip, 1);
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_EQ(Window().Accessible("lbl_RunAVI", 1).state, kItem | kStateSelected | kStateFocused);
   // Named by the pause picture's tool tip while the clip plays.
   EXPECT_EQ(Window().Accessible("btn_Play").name, "Hold it");
@@ -216,13 +216,13 @@ TEST_F(VideoAccessTest, TheKeyboardPlaysAndStopsAClipAndTheReaderHearsWhichOne) 
   Window().PressKey(Key::Tab);
   ASSERT_EQ(Focus(), std::make_pair(std::string("btn_Stop"), -1));
   Window().PressKey(Key::Space);
-  EXPECT_EQ(program.video.PlayState, "stop");
+  EXPECT_EQ(program.video.PlayState, PlayState::Stop);
   EXPECT_FALSE(Window().Accessible("lbl_RunAVI", 1).state & kStateSelected);
   // Stop greys itself: the focus moves on, round to the list.
   EXPECT_EQ(Focus(), std::make_pair(std::string("lbl_RunAVI"), 0));
   Window().PressKey(Key::Enter);
   EXPECT_EQ(program.startup.SelectedClip, 0);
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
 }
 
 TEST_F(VideoAccessTest, PictureButtonsAreNamedByTheirToolTipsElseByTheSettings) {

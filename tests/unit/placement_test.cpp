@@ -31,7 +31,9 @@ class PlacementTest : public SimTest {
     WriteIni("[Pos]\nleft=" + std::to_string(left) + "\ntop=" + std::to_string(top) +
              "\nwidth=" + std::to_string(width) + "\nheight=" + std::to_string(height) + "\n");
   }
-  void Restore(int flags = 6) { RestoreFormPosition(program, form, "Pos", flags, kShowModeless); }
+  void Restore(PlacementFlags flags = kApplyPosition | kApplyZOrder) {
+    RestoreFormPosition(program, form, "Pos", flags, kShowModeless);
+  }
   PlainForm form;
 };
 
@@ -50,13 +52,13 @@ TEST_F(PlacementTest, SignedTextPutsABlankBeforeNonNegativeValues) {
 
 TEST_F(PlacementTest, CentresOnTheScreenAndOnSmallScreensAtTheTop) {
   sim.SetScreen(800, 600);
-  CenterForm(program, form, 0, kShowModeless);
+  CenterForm(program, form, {}, kShowModeless);
   EXPECT_EQ(form.Left(), 12000 / 2 - 3000 / 2);
   EXPECT_EQ(form.Top(), 9000 / 2 - 2000 / 2);
   EXPECT_TRUE(host().IsVisible());
 
   sim.SetScreen(640, 480);
-  CenterForm(program, form, 0, kShowModeless);
+  CenterForm(program, form, {}, kShowModeless);
   EXPECT_EQ(form.Left(), 9600 / 2 - 3000 / 2);
   EXPECT_EQ(form.Top(), 0);
   EXPECT_TRUE(host().IsVisible());
@@ -87,7 +89,7 @@ TEST_F(PlacementTest, NoStoredWidthCentresEvenWithLeftAndTopPresent) {
 
 TEST_F(PlacementTest, PositionFlagsIgnoreTheStoredSize) {
   Store(1500, 1200, 9000, 9000);
-  Restore(6);
+  Restore();
   EXPECT_EQ(form.Left(), 1500);
   EXPECT_EQ(form.Top(), 1200);
   EXPECT_EQ(form.Width(), 3000);
@@ -267,10 +269,10 @@ TEST_F(PlacementTest, AWorkAreaOffTheLeftEdgeLimitsByItsWidthFromTheScreensOrigi
 
 TEST_F(PlacementTest, AScreenOfExactlySevenHundredPixelsCentresVertically) {
   sim.SetScreen(700, 500);
-  CenterForm(program, form, 0, kShowModeless);
+  CenterForm(program, form, {}, kShowModeless);
   EXPECT_EQ(form.Top(), 7500 / 2 - 1000);
   sim.SetScreen(699, 500);
-  CenterForm(program, form, 0, kShowModeless);
+  CenterForm(program, form, {}, kShowModeless);
   EXPECT_EQ(form.Top(), 0);
 }
 

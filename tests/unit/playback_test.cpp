@@ -87,7 +87,7 @@ class PlaybackTest : public SimTest {
 
   // What the window's load does with the clip chosen at start.
   void Load(std::int16_t clip) {
-    SetPlayState(program, view, "stop");
+    SetPlayState(program, view, PlayState::Stop);
     SelectClip(program, view, clip);
     sim.mci.sent.clear();
     view.log.clear();
@@ -105,7 +105,7 @@ std::vector<std::string> OpenSequence(const std::string& path) {
 }
 
 TEST_F(PlaybackTest, OpeningAClipSendsTheOpenSequenceAndCentresTheSurface) {
-  SetPlayState(program, view, "stop");
+  SetPlayState(program, view, PlayState::Stop);
   SelectClip(program, view, 0);
 
   EXPECT_EQ(Commands(), OpenSequence("D:\\clips\\scan.avi"));
@@ -120,7 +120,7 @@ TEST_F(PlaybackTest, OpeningAClipSendsTheOpenSequenceAndCentresTheSurface) {
   EXPECT_THAT(view.log, ElementsAre("look Play", "hide", "place", "look Pause", "timer on"));
   EXPECT_TRUE(view.surfaceVisible);
   EXPECT_TRUE(view.look.showsPause && view.look.playEnabled && view.look.stopEnabled);
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_EQ(program.startup.LoadedClip, 0);
   EXPECT_THAT(sim.pointers, ElementsAre(Pointer::Hourglass, Pointer::Default));
   EXPECT_TRUE(sim.messageBoxes.empty());
@@ -148,14 +148,14 @@ TEST_F(PlaybackTest, AFileNameWithADoubleQuoteIsReportedOnceAndNeverSent) {
     Load(0);
     sim.messageBoxes.clear();
     // From a playing clip and from the instruction alike.
-    for (const char* from : {"play", "disable"}) {
+    for (const PlayState from : {PlayState::Play, PlayState::Disable}) {
       program.video.PlayState = from;
       SelectClip(program, view, 1);
     }
     EXPECT_THAT(Commands(), ElementsAre("Stop VidClip"));
     EXPECT_THAT(sim.messageBoxes, ElementsAre("How-to Videos|The clip D:\\clips\\" + file + rest,
                                               "How-to Videos|The clip D:\\clips\\" + file + rest));
-    EXPECT_EQ(program.video.PlayState, "stop");
+    EXPECT_EQ(program.video.PlayState, PlayState::Stop);
     EXPECT_FALSE(view.timerRunning);
     EXPECT_TRUE(sim.formsCreated.empty()) << "such a file is not looked for elsewhere";
   }
@@ -167,33 +167,34 @@ TEST_F(PlaybackTest, AFileNameWithADoubleQuoteIsReportedOnceAndNeverSent) {
 
 TEST_F(PlaybackTest, NoClipChosenShowsTheInstructionAndOddStatesShowNothing) {
   SelectClip(program, view, -1);
-  EXPECT_EQ(program.video.PlayState, "disable");
+  EXPECT_EQ(program.video.PlayState, PlayState::Disable);
   EXPECT_TRUE(view.look.instructionsVisible);
   EXPECT_FALSE(view.look.playEnabled || view.look.stopEnabled || view.surfaceVisible);
   EXPECT_EQ(view.toolTip, "Play");
   EXPECT_TRUE(Commands().empty());
 
-  // States are compared exactly: any other text changes nothing on screen.
-  EXPECT_FALSE(LookOfPlayState("Play").has_value());
+  // The state before the window loads has no look: setting it changes
+  // nothing on screen.
+  EXPECT_FALSE(LookOfPlayState(PlayState::None).has_value());
   view.log.clear();
-  SetPlayState(program, view, "Play");
+  SetPlayState(program, view, PlayState::None);
   EXPECT_TRUE(view.log.empty());
-  EXPECT_EQ(program.video.PlayState, "Play");
+  EXPECT_EQ(program.video.PlayState, PlayState::None);
 }
 
 TEST_F(PlaybackTest, StopGreysTheSelectedClipOnlyWhenTheListHasIt) {
   program.startup.SelectedClip = 1;
-  SetPlayState(program, view, "play");
+  SetPlayState(program, view, PlayState::Play);
   EXPECT_TRUE(view.colors.empty());
-  SetPlayState(program, view, "stop");
+  SetPlayState(program, view, PlayState::Stop);
   EXPECT_EQ(view.colors, (std::map<int, Color>{{1, kGrey}}));
 
   // A clip number from the command line beyond the list has no label.
   view.colors.clear();
   program.startup.SelectedClip = 3;
-  SetPlayState(program, view, "stop");
+  SetPlayState(program, view, PlayState::Stop);
   program.startup.SelectedClip = -1;
-  SetPlayState(program, view, "stop");
+  SetPlayState(program, view, PlayState::Stop);
   EXPECT_TRUE(view.colors.empty());
 }
 
@@ -201,7 +202,7 @@ TEST_F(PlaybackTest, PauseAndResumeTheSameClip) {
   Load(0);
   TogglePlayback(program, view);
   EXPECT_THAT(Commands(), ElementsAre("Pause VidClip"));
-  EXPECT_EQ(program.video.PlayState, "pause");
+  EXPECT_EQ(program.video.PlayState, PlayState::Pause);
   EXPECT_EQ(view.toolTip, "Play");
   EXPECT_TRUE(view.look.stopEnabled);
   EXPECT_TRUE(view.timerRunning);
@@ -211,7 +212,7 @@ TEST_F(PlaybackTest, PauseAndResumeTheSameClip) {
   sim.Advance(5000);
   TogglePlayback(program, view);
   EXPECT_THAT(Commands(), ElementsAre("Pause VidClip", "Resume VidClip"));
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_EQ(view.toolTip, "Pause");
   EXPECT_EQ(sim.mci.ModeOf("VidClip"), "playing");
 }
@@ -226,7 +227,7 @@ TEST_F(PlaybackTest, AnotherClipChosenWhilePausedIsStoppedThenOpened) {
   std::vector<std::string> expected = {"Stop VidClip"};
   for (const auto& command : OpenSequence("D:\\clips\\zoom.avi")) expected.push_back(command);
   EXPECT_EQ(Commands(), expected);
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_EQ(program.startup.LoadedClip, 1);
   // The new clip is already the selected one when the stop greys a label.
   EXPECT_EQ(view.colors, (std::map<int, Color>{{1, kGrey}}));
@@ -239,7 +240,7 @@ TEST_F(PlaybackTest, PlayInStopOpensTheClipAgainFromItsStart) {
   sim.Advance(1000);
   StopClip(program, view);
   EXPECT_THAT(Commands(), ElementsAre("Stop VidClip"));
-  EXPECT_EQ(program.video.PlayState, "stop");
+  EXPECT_EQ(program.video.PlayState, PlayState::Stop);
   EXPECT_FALSE(view.timerRunning);
   EXPECT_TRUE(view.surfaceVisible);  // the last frame stays on screen
   EXPECT_EQ(view.colors[0], kGrey);
@@ -255,14 +256,14 @@ TEST_F(PlaybackTest, ThePollNoticesTheEndOfTheClip) {
   Load(0);
   sim.Advance(2999);
   PollClipStatus(program, view);
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_TRUE(view.timerRunning);
 
   sim.Advance(1);
   PollClipStatus(program, view);
   EXPECT_THAT(Commands(), ElementsAre("Status VidClip mode", "Status VidClip mode"));
   EXPECT_EQ(sim.mci.sent[0].replyLength, 255);
-  EXPECT_EQ(program.video.PlayState, "stop");
+  EXPECT_EQ(program.video.PlayState, PlayState::Stop);
   EXPECT_FALSE(view.timerRunning);
   EXPECT_FALSE(view.look.stopEnabled);
   EXPECT_EQ(view.colors[0], kGrey);
@@ -283,7 +284,7 @@ TEST_F(PlaybackTest, ThePollEndsTheClipOnAnyWordThatStartsWithStopped) {
     Load(0);
     sim.mci.modeReply = reply;
     PollClipStatus(program, view);
-    EXPECT_EQ(program.video.PlayState, ends ? "stop" : "play");
+    EXPECT_EQ(program.video.PlayState, ends ? PlayState::Stop : PlayState::Play);
     EXPECT_EQ(view.timerRunning, !ends);
   }
 }
@@ -300,7 +301,7 @@ TEST_F(PlaybackTest, AFailingPollIsReportedOnEveryTickAndTheTimerStaysOn) {
 TEST_F(PlaybackTest, AFailingPlayGoesToStopBeforeItsOneReport) {
   sim.mci.FailCommand("play", sim::mci::kInternal);
   Load(0);
-  EXPECT_EQ(program.video.PlayState, "stop");
+  EXPECT_EQ(program.video.PlayState, PlayState::Stop);
   EXPECT_FALSE(view.timerRunning);
   EXPECT_EQ(program.startup.LoadedClip, -1);
   EXPECT_THAT(sim.messageBoxes,
@@ -321,7 +322,7 @@ TEST_F(PlaybackTest, AnUnplayableFileIsReportedOncePerFailingCommand) {
               ElementsAre("How-to Videos|Cannot find the specified file. Make sure the path and "
                           "filename are correct.",
                           notOpen, notOpen, notOpen));
-  EXPECT_EQ(program.video.PlayState, "stop");
+  EXPECT_EQ(program.video.PlayState, PlayState::Stop);
   // No size came back: an empty surface in the middle of the free area.
   EXPECT_EQ(view.surface.width, 0);
   EXPECT_EQ(view.surface.left, 390);
@@ -332,13 +333,13 @@ TEST_F(PlaybackTest, ReportsUseTheLayersWordsOrSayTheErrorIsUnknown) {
   Load(0);
   sim.mci.FailCommand("pause", 0x4321);
   TogglePlayback(program, view);
-  EXPECT_EQ(program.video.PlayState, "play");  // a failed pause changes nothing
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);  // a failed pause changes nothing
 
   // A driver's error carries the driver in its high word; the error is the low word.
   sim.mci.FailCommand("stop", 0x00070000u | sim::mci::kFileNotFound);
   StopClip(program, view);
   EXPECT_EQ(program.video.MciResult, 275);
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_TRUE(view.timerRunning);
   EXPECT_THAT(sim.messageBoxes,
               ElementsAre("How-to Videos|Unknown MCI Error",
@@ -395,7 +396,7 @@ TEST_F(PlaybackTest, AClipFileThatHasGoneIsLookedForBeforeAnyCommand) {
 TEST_F(PlaybackTest, GivingUpTheSearchForAMissingFileEndsTheProgramAtOnce) {
   sim.drives.RemoveDrive('d');
   sim.OnModal("frmNoCD", [](sim::SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
-  SetPlayState(program, view, "stop");
+  SetPlayState(program, view, PlayState::Stop);
   EXPECT_TRUE(Ends([&] { SelectClip(program, view, 0); }));
   EXPECT_EQ(sim.formsCreated, std::vector<std::string>{"frmNoCD"});
   EXPECT_TRUE(Commands().empty());

@@ -75,7 +75,7 @@ TEST_F(VideoWindowTest, WithoutAClipInTheListItOpensWithTheInstruction) {
     program.startup.SelectedClip = clip;
     OpenVideo(ClipList({"Scanning", "Saving"}));
     EXPECT_TRUE(Window().IsVisible());
-    EXPECT_EQ(program.video.PlayState, "disable");
+    EXPECT_EQ(program.video.PlayState, PlayState::Disable);
     EXPECT_EQ(program.startup.SelectedClip, -1);
     EXPECT_TRUE(InstructionsShown());
     EXPECT_FALSE(C("Picture3").visible);
@@ -88,7 +88,7 @@ TEST_F(VideoWindowTest, WithoutAClipInTheListItOpensWithTheInstruction) {
 TEST_F(VideoWindowTest, AChosenClipPlaysAtOnceCentredRightOfTheList) {
   program.startup.SelectedClip = 1;
   OpenVideo();
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_FALSE(InstructionsShown());
   EXPECT_EQ(C("btn_Play").design.disabledPicture, "video_pause_grey");
   // (630 - 320 - 104) / 2 right of the 104-pixel list column, 72.5 down.
@@ -115,7 +115,7 @@ TEST_F(VideoWindowTest, AtStartTheClipPlaysOnceTheWindowIsShownAndPainted) {
   };
   OpenVideo();
   EXPECT_EQ(seen, (std::vector<std::string>{"Open hidden", "Play shown"}));
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_FALSE(program.video.PlayHeld);
   EXPECT_EQ(program.startup.LoadedClip, 0);
   // A clip chosen later plays at once, the window being on the screen.
@@ -143,10 +143,10 @@ TEST_F(VideoWindowTest, ThePollTimerShowsTheStopLookWhenTheClipHasEnded) {
   program.startup.SelectedClip = 0;
   OpenVideo();
   sim.Advance(3499);
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_TRUE(C("btn_Stop").enabled);
   sim.Advance(1);
-  EXPECT_EQ(program.video.PlayState, "stop");
+  EXPECT_EQ(program.video.PlayState, PlayState::Stop);
   EXPECT_FALSE(C("btn_Stop").enabled);
   EXPECT_EQ(C("btn_Play").picture, "video_play");
   EXPECT_FALSE(C("vidTimer").timerEnabled);
@@ -205,7 +205,7 @@ TEST_F(VideoWindowTest, QuittingClosesTheClipsAndSavesThePositionOnlyAfterAMove)
   OpenVideo();
   EXPECT_FALSE(Ends([&] { Window().PressEscape(); }));
   EXPECT_TRUE(Window().IsVisible());
-  EXPECT_EQ(program.video.PlayState, "play");
+  EXPECT_EQ(program.video.PlayState, PlayState::Play);
   video->SetLeft(video->Left() + 300);
   EXPECT_TRUE(Ends([&] { Window().CloseBox(); }));
   EXPECT_EQ(Ini("AVIPosition", "left"), std::to_string(video->Left()));
