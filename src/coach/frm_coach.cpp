@@ -5,6 +5,7 @@
 #include "coach/scan_actions.h"
 #include "coach/task_model.h"
 #include "common/phase_log.h"
+#include "common/text.h"
 #include "dialogs/frm_about.h"
 #include "placement/placement.h"
 #include "settings/settings.h"

@@ -1,8 +1,11 @@
-// The program's one rounding rule, its 16-bit fields and its screen units.
+// The program's one rounding rule, its 16-bit fields, its numbers as text
+// and its screen units.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace vantor {
 
@@ -16,6 +19,16 @@ std::optional<std::int16_t> ToInt16(double value);
 // A measure in pixels for a 16-bit field: rounded the same way, and held at
 // the field's nearer end when it does not fit.
 std::int16_t Measure16(double value);
+
+// The framework's value of a text. Blanks, tabs and line feeds anywhere are
+// ignored; then the longest leading number is read: an optional sign,
+// digits, one decimal point and an exponent introduced by E or D, or an
+// integer after &H (hexadecimal) or &O (octal). Otherwise 0.
+double ValueOfText(std::string_view text);
+
+// A number as the settings file and the multimedia layer take it: one
+// leading blank when it is not negative (" 1500"), else a minus ("-300").
+std::string SignedText(std::int32_t value);
 
 // --- Screen units. A window's own place and size are in twips (1/1440
 // inch); everything inside a window is in pixels. ---

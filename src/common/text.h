@@ -1,7 +1,9 @@
 // Small text rules shared by the program's readers of plain-text files:
-// blanks are spaces and tabs, names compare without regard to ASCII case.
+// blanks are spaces and tabs, names compare without regard to ASCII case;
+// and how the program joins a folder and a name into a path.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace vantor {
@@ -25,6 +27,15 @@ inline bool SameWithoutCase(std::string_view a, std::string_view b) {
     if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
+}
+
+// Joins a folder and a name with exactly one backslash between them.
+// One leading backslash of the name is dropped; a name that is a single
+// backslash becomes empty.
+inline std::string JoinPath(const std::string& folder, std::string name) {
+  if (!name.empty() && name.front() == '\\') name.erase(0, 1);
+  if (folder.empty()) return name;
+  return folder.back() == '\\' ? folder + name : folder + '\\' + name;
 }
 
 }  // namespace vantor

@@ -75,12 +75,6 @@ TwipsPerPixel MeasureTwipsPerPixel(Platform& platform) {
   return platform.CurrentScreen().twipsPerPixel;
 }
 
-std::string SignedText(std::int32_t value) {
-  std::string text = std::to_string(value);
-  if (value >= 0) text.insert(text.begin(), ' ');
-  return text;
-}
-
 WindowHandle FindWindowTitled(Platform& platform, const std::string& title) {
   return title.empty() ? 0 : platform.FindTopLevelWindow(title);
 }

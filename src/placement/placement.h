@@ -28,10 +28,6 @@ constexpr ShowMode kShowModeless = ShowMode::Modeless, kShowModal = ShowMode::Mo
 // Measured now from the screen, never assumed.
 TwipsPerPixel MeasureTwipsPerPixel(Platform& platform);
 
-// A number as the placement sections store it: one leading blank when it
-// is not negative (" 1500"), else a minus sign ("-300").
-std::string SignedText(std::int32_t value);
-
 // The top-level window titled exactly `title`; 0 for an empty title, which
 // names no window.
 WindowHandle FindWindowTitled(Platform& platform, const std::string& title);

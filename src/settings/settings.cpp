@@ -1,16 +1,9 @@
 #include "settings/settings.h"
 
 #include "common/phase_log.h"
+#include "common/text.h"
 
 namespace vantor {
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-  std::string rest = name;
-  if (!rest.empty() && rest.front() == '\\') rest.erase(0, 1);
-  if (folder.empty()) return rest;
-  if (folder.back() == '\\') return folder + rest;
-  return folder + '\\' + rest;
-}
 
 void Settings::LocateSettingsFile() {
   SettingsPath = JoinPath(platform_.ProgramFolder(), "zthelp.ini");

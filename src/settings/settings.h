@@ -10,11 +10,6 @@
 
 namespace vantor {
 
-// Joins a folder and a name with exactly one backslash between them.
-// One leading backslash of the name is dropped; a name that is a single
-// backslash becomes empty.
-std::string JoinPath(const std::string& folder, const std::string& name);
-
 class Settings {
  public:
   explicit Settings(Platform& platform) : platform_(platform) {}

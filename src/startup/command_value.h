@@ -1,4 +1,4 @@
-// The command line as a number: the framework's value-of-text conversion.
+// The command line as a launch mode.
 #pragma once
 
 #include <cstdint>
@@ -6,12 +6,6 @@
 #include <string_view>
 
 namespace vantor {
-
-// Blanks, tabs and line feeds anywhere are ignored; then the longest leading
-// number is read: an optional sign, digits, one decimal point and an
-// exponent introduced by E or D, or an integer after &H (hexadecimal) or &O
-// (octal). A text that does not start with a number is 0.
-double ValueOfText(std::string_view text);
 
 // The launch mode a command line asks for: its value rounded halves-to-even
 // into 16 bits. nullopt when it does not fit, or when the clip number it

@@ -1,5 +1,6 @@
 #include "video/playback.h"
 
+#include "common/numbers.h"
 #include "common/text.h"
 #include "placement/placement.h"
 #include "settings/settings.h"

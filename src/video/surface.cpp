@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "common/numbers.h"
-#include "startup/command_value.h"
 #include "video/playback.h"
 
 namespace vantor {

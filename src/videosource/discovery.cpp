@@ -1,5 +1,6 @@
 #include "videosource/discovery.h"
 
+#include "common/text.h"
 #include "placement/placement.h"
 #include "videosource/frm_getpath.h"
 #include "videosource/frm_nocd.h"

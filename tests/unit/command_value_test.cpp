@@ -7,6 +7,13 @@
 namespace vantor {
 namespace {
 
+TEST(SignedText, PutsABlankBeforeNonNegativeValues) {
+  EXPECT_EQ(SignedText(1500), " 1500");
+  EXPECT_EQ(SignedText(0), " 0");
+  EXPECT_EQ(SignedText(-1), "-1");
+  EXPECT_EQ(SignedText(-300), "-300");
+}
+
 TEST(ValueOfText, ReadsTheLongestLeadingNumber) {
   EXPECT_EQ(ValueOfText("7"), 7);
   EXPECT_EQ(ValueOfText("1003"), 1003);

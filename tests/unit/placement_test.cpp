@@ -44,12 +44,6 @@ TEST_F(PlacementTest, TwipsPerPixelAreMeasuredFromTheScreen) {
   EXPECT_EQ(tpp.y, 12);
 }
 
-TEST_F(PlacementTest, SignedTextPutsABlankBeforeNonNegativeValues) {
-  EXPECT_EQ(SignedText(1500), " 1500");
-  EXPECT_EQ(SignedText(0), " 0");
-  EXPECT_EQ(SignedText(-300), "-300");
-}
-
 TEST_F(PlacementTest, CentresOnTheScreenAndOnSmallScreensAtTheTop) {
   sim.SetScreen(800, 600);
   CenterForm(program, form, {}, kShowModeless);

@@ -1,5 +1,6 @@
 #include "settings/settings.h"
 
+#include "common/text.h"
 #include "sim_fixture.h"
 
 namespace vantor {

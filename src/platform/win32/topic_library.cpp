@@ -1,6 +1,6 @@
 #include "platform/win32/topic_library.h"
 
-#include "settings/settings.h"
+#include "common/text.h"
 
 namespace vantor::win32 {
 
