@@ -22,10 +22,7 @@ void ForEachTitleLine(std::string_view text, Visit visit) {
   int number = 0;
   while (!text.empty()) {
     ++number;
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::string_view line = TakeLine(text);
     visit(number, line);
   }
 }

@@ -16,6 +16,16 @@ inline std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
+// Takes the first line off `text`: up to its line feed, a carriage return
+// before that dropped, so that files with either line end read alike.
+inline std::string_view TakeLine(std::string_view& text) {
+  const std::size_t end = text.find('\n');
+  std::string_view line = text.substr(0, end);
+  text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
 inline char AsciiLower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }

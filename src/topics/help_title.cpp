@@ -98,10 +98,7 @@ HelpTitle HelpTitle::Parse(std::string_view text) {
   int number = 0;
   while (!text.empty()) {
     ++number;
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::string_view line = TakeLine(text);
 
     std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty()) {
