@@ -115,6 +115,19 @@ label_color() {
   fi
 }
 
+# expect_label_color <what> <id> <colour>: the label's text comes to be
+# drawn in that colour within two seconds (the window repaints it after the
+# mouse has moved, not at once).
+expect_label_color() {
+  local tries colour
+  for ((tries = 0; tries < 20; tries++)); do
+    colour="$(label_color "$2")"
+    [[ "$colour" == "$3" ]] && break
+    sleep 0.1
+  done
+  expect_eq "$1" "$3" "$colour"
+}
+
 # picture_hash <id> [picture options]: a fingerprint of what the control
 # shows.
 picture_hash() {

@@ -22,19 +22,19 @@ no_message_box "clip 1 at the start"
 is "Stop while clip 1 plays" enabled "$STOP" 1
 is "Play while clip 1 plays" enabled "$PLAY" 1
 is "instruction while a clip plays" visible "$INSTRUCTION1" 0
-expect_eq "label of the clip started with the window" grey "$(label_color "$(label 1)")"
+expect_label_color "label of the clip started with the window" "$(label 1)" grey
 pause_picture="$(button_picture "$PLAY")"
 clip1_caption="$(caption)"
 
 # --- The mouse over the list ------------------------------------------------------
 vd hover "$VIDEO_TITLE" "$(label 2)"
-expect_eq "label 2 under the mouse" green "$(label_color "$(label 2)")"
+expect_label_color "label 2 under the mouse" "$(label 2)" green
 vd hover "$VIDEO_TITLE" "$(label 1)"
-expect_eq "label 1 under the mouse" green "$(label_color "$(label 1)")"
-expect_eq "label 2 once the mouse left it" grey "$(label_color "$(label 2)")"
+expect_label_color "label 1 under the mouse" "$(label 1)" green
+expect_label_color "label 2 once the mouse left it" "$(label 2)" grey
 vd hover "$VIDEO_TITLE" "$PANEL"
-expect_eq "the playing clip's label off the mouse" green "$(label_color "$(label 1)")"
-expect_eq "label 0, never under the mouse" grey "$(label_color "$(label 0)")"
+expect_label_color "the playing clip's label off the mouse" "$(label 1)" green
+expect_label_color "label 0, never under the mouse" "$(label 0)" grey
 
 # --- Played to its end ------------------------------------------------------------------------
 vd hover "$VIDEO_TITLE" "$(label 1)"
@@ -44,7 +44,7 @@ no_message_box "the end of the clip"
 play_picture="$(button_picture "$PLAY")"
 [[ "$play_picture" != "$pause_picture" ]] || fail "Play shows the same picture stopped and playing"
 is "Play after the end" enabled "$PLAY" 1
-expect_eq "the finished clip's label, green before" grey "$(label_color "$(label 1)")"
+expect_label_color "the finished clip's label, green before" "$(label 1)" grey
 expect_eq "last frame still on the surface" 1 "$(kv frame "$(vd picture "$VIDEO_TITLE" "$SURFACE")")"
 expect_eq "the surface after the end" 0 "$(moving 600)"
 

@@ -33,10 +33,10 @@ vd click-frame "$VIDEO_TITLE" "$(label 1)" "$SURFACE" 5000 --region "$CAPTION_RE
 no_message_box "clip 1 clicked while clip 2 plays"
 [[ "$(caption)" != "$clip2_caption" ]] || fail "clip 2 still shows after clip 1 was clicked"
 is "Stop while clip 1 plays" enabled "$STOP" 1
-expect_eq "clicked label" grey "$(label_color "$(label 1)")"
-expect_eq "label of the clip before" green "$(label_color "$(label 2)")"
+expect_label_color "clicked label" "$(label 1)" grey
+expect_label_color "label of the clip before" "$(label 2)" green
 vd hover "$VIDEO_TITLE" "$(label 1)"
-expect_eq "clicked label under the mouse" green "$(label_color "$(label 1)")"
-expect_eq "label of the clip before, once the mouse moved" grey "$(label_color "$(label 2)")"
+expect_label_color "clicked label under the mouse" "$(label 1)" green
+expect_label_color "label of the clip before, once the mouse moved" "$(label 2)" grey
 
 quit_video
