@@ -39,9 +39,9 @@ constexpr const char* kBlankEntry = " ";  // keeps its place in the list, shows 
 
 using MeasureFn = std::function<int(const std::string&)>;
 
-const ControlSpec& Design(const FormSpec& form, const std::string& name, int index = -1) {
+const ControlSpec& Design(const FormSpec& form, const ControlName& declared) {
   for (const ControlSpec& control : form.controls)
-    if (control.name == name && control.index == index) return control;
+    if (control.name == declared.name && control.index == declared.index) return control;
   return form.controls.front();
 }
 
@@ -144,12 +144,16 @@ void OneLine(CheckContext& c, TextMeasurer& m, const std::string& section, const
 
 void CoachTexts(CheckContext& c, TextMeasurer& m) {
   const FormSpec design = CoachDesign();
-  const ControlSpec& label = Design(design, "lbl_DontShow");
+  const ControlSpec& label = Design(design, coach_controls::kDontShowLabel);
   OneLine(c, m, kCoachTexts, "DontShowLabel", label.font, label.bounds.width,
           "the text beside the check box");
-  for (const char* key : {"BackButton", "NextButton", "CancelButton", "DoItButton"}) {
-    const std::string name = key;
-    const ControlSpec& button = Design(design, "btn_" + name.substr(0, name.size() - 6));
+  using namespace coach_controls;
+  const std::pair<const char*, ControlDecl<Button>> buttons[] = {{"BackButton", kBack},
+                                                                 {"NextButton", kNext},
+                                                                 {"CancelButton", kCancel},
+                                                                 {"DoItButton", kDoIt}};
+  for (const auto& [key, declared] : buttons) {
+    const ControlSpec& button = Design(design, declared);
     OneLine(c, m, kCoachTexts, key, button.font, button.bounds.width - 2 * kButtonEdge,
             "its button");
   }
@@ -159,14 +163,18 @@ void CoachTexts(CheckContext& c, TextMeasurer& m) {
 class OptionRows final : public OptionRowSurface {
  public:
   OptionRows(TextMeasurer& m, const FormSpec& design) : m_(m), design_(design) {
-    font_ = Design(design, "lbl_Option", 0).font;
+    font_ = Design(design, coach_controls::kOptionLabel[0]).font;
     font_.bold = false;
   }
   TextSize MeasureOptionText(const std::string& text) override {
     return m_.MeasureText(font_, text);
   }
-  Bounds OptionPictureBounds(int row) override { return Design(design_, "btn_Option", row).bounds; }
-  Bounds OptionLabelBounds(int row) override { return Design(design_, "lbl_Option", row).bounds; }
+  Bounds OptionPictureBounds(int row) override {
+    return Design(design_, coach_controls::kOptionImage[row]).bounds;
+  }
+  Bounds OptionLabelBounds(int row) override {
+    return Design(design_, coach_controls::kOptionLabel[row]).bounds;
+  }
 
  private:
   TextMeasurer& m_;
@@ -276,7 +284,7 @@ void VideoTexts(CheckContext& c, TextMeasurer& m) {
   report("Instruction1", one.width, block.first.width);
   report("Instruction2", twoWidth, block.second.width);
   const FormSpec design = RunAviDesign();  // kept: `quit` refers into it
-  const ControlSpec& quit = Design(design, "btn_quit");
+  const ControlSpec& quit = Design(design, video_controls::kQuit);
   OneLine(c, m, kVideoTexts, "QuitButton", quit.font, quit.bounds.width - 2 * kButtonEdge,
           "its button");
 }
@@ -310,12 +318,13 @@ void Wrapped(CheckContext& c, TextMeasurer& m, const std::string& section, const
 
 void PromptTexts(CheckContext& c, TextMeasurer& m) {
   const FormSpec design = NoCDDesign();
-  const char* const labels[][2] = {{"lbl_NotFound", "NotFoundLabel"},
-                                   {"lbl_FilesOnCD", "FilesOnCDLabel"},
-                                   {"lbl_InsertCD", "InsertCDLabel"}};
-  for (const auto& [name, key] : labels)
-    Wrapped(c, m, "frmNoCD Text", key, Design(design, name), "the missing-CD prompt");
-  const ControlSpec& browse = Design(design, "btn_Browse");
+  const std::pair<ControlDecl<Label>, const char*> labels[] = {
+      {nocd_controls::kNotFound, "NotFoundLabel"},
+      {nocd_controls::kFilesOnCD, "FilesOnCDLabel"},
+      {nocd_controls::kInsertCD, "InsertCDLabel"}};
+  for (const auto& [label, key] : labels)
+    Wrapped(c, m, "frmNoCD Text", key, Design(design, label), "the missing-CD prompt");
+  const ControlSpec& browse = Design(design, nocd_controls::kBrowse);
   OneLine(c, m, texts::kBrowseButton.section, texts::kBrowseButton.key, browse.font,
           browse.bounds.width - 2 * kButtonEdge, "its button");
 }

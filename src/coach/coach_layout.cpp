@@ -9,6 +9,9 @@
 #include "placement/placement.h"
 
 namespace vantor {
+
+using namespace coach_controls;
+
 namespace {
 
 constexpr int kLargestButtonHeight = 32;
@@ -72,8 +75,7 @@ void frmCoach::LayOutCoachWindow() {
 void frmCoach::LayOutStepList() {
   const FormHost& surface = Host();
   const int stepCount = program_.coach.StepCount();
-  Font measuring{"Arial", DesignTable().controls[Find("btn_StepNum", 0)].font.pointSize, true,
-                 false};
+  Font measuring{"Arial", Design(kStepNum[0]).font.pointSize, true, false};
   const int textHeight = Px(surface.MeasureText(measuring, "AA").height);
   const int gap = CoachStepGap(stepCount, textHeight);
   measuring.pointSize = program_.platform.CurrentScreen().captionHeightPx > 20 ? 10 : 12;

@@ -11,6 +11,9 @@
 #include "settings/settings.h"
 
 namespace vantor {
+
+using namespace coach_controls;
+
 namespace {
 
 constexpr std::int32_t kCoachHelpTopic = 82;
@@ -19,28 +22,30 @@ constexpr std::int32_t kCoachHelpTopic = 82;
 
 frmCoach::frmCoach(Program& program, WindowUse use)
     : Form(program.platform, CoachDesign()), program_(program), use_(use) {
-  On("btn_Next", EventKind::Click, [this](int) { GoNext(program_, *this); });
-  On("btn_Back", EventKind::Click, [this](int) { GoBack(program_, *this); });
-  On("btn_DoIt", EventKind::Click, [this](int) { RunDoItAction(program_); });
-  On("btn_Cancel", EventKind::Click, [this](int) { Unload(); });
-  On("btn_Help", EventKind::Click, [this](int) { btn_Help_Click(); });
-  for (const char* step : {"btn_StepText", "btn_StepNum"}) {
+  On(kNext, EventKind::Click, [this](int) { GoNext(program_, *this); });
+  On(kBack, EventKind::Click, [this](int) { GoBack(program_, *this); });
+  On(kDoIt, EventKind::Click, [this](int) { RunDoItAction(program_); });
+  On(kCancel, EventKind::Click, [this](int) { Unload(); });
+  On(kHelp, EventKind::Click, [this](int) { btn_Help_Click(); });
+  for (const ControlArray<Label>& step : {kStepText, kStepNum}) {
     On(step, EventKind::Click,
        [this](int index) { SelectStep(program_, *this, static_cast<std::int16_t>(index)); });
     OnMouse(step, EventKind::MouseMove,
             [this](int index, int, int) { MarkStepLabels(program_, *this, index); });
   }
-  for (const char* box : {"chk_DontShow", "lbl_DontShow"})
-    On(box, EventKind::Click, [this](int) { SetDontShow(program_, *this); });
-  for (const char* option : {"btn_Option", "lbl_Option"})
-    On(option, EventKind::Click, [this](int index) { btn_Option_Click(index); });
+  On(kDontShowBox, EventKind::Click, [this](int) { SetDontShow(program_, *this); });
+  On(kDontShowLabel, EventKind::Click, [this](int) { SetDontShow(program_, *this); });
+  On(kOptionImage, EventKind::Click, [this](int index) { btn_Option_Click(index); });
+  On(kOptionLabel, EventKind::Click, [this](int index) { btn_Option_Click(index); });
   // Anywhere off the step labels takes the hover mark away.
-  for (const char* elsewhere :
-       {"btn_Option", "lbl_Option", "chk_DontShow", "lbl_DontShow", "img_ClearButtons", "Picture1"})
-    OnMouse(elsewhere, EventKind::MouseMove,
-            [this](int, int, int) { MarkStepLabels(program_, *this, -1); });
-  On("selectCheck", EventKind::Timer, [this](int) { selectCheck_Timer(); });
-  On("Picture2", EventKind::DblClick, [this](int) { OpenAboutBox(program_, *this); });
+  const MouseHandler clearMark = [this](int, int, int) { MarkStepLabels(program_, *this, -1); };
+  OnMouse(kOptionImage, EventKind::MouseMove, clearMark);
+  OnMouse(kOptionLabel, EventKind::MouseMove, clearMark);
+  for (const ControlDecl<Picture>& elsewhere : {kDontShowBox, kClearStrip, kPanel})
+    OnMouse(elsewhere, EventKind::MouseMove, clearMark);
+  OnMouse(kDontShowLabel, EventKind::MouseMove, clearMark);
+  OnTimer(kSelectionTimer, [this] { selectCheck_Timer(); });
+  On(kBar, EventKind::DblClick, [this](int) { OpenAboutBox(program_, *this); });
 }
 
 void frmCoach::Form_Load() {

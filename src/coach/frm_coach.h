@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "coach/coach_view.h"
+#include "coach/frm_coach_design.h"
 #include "platform/form.h"
 #include "program.h"
 
@@ -39,22 +40,22 @@ class frmCoach : public Form, public CoachView {
   Bounds OptionLabelBounds(int row) override;
 
  private:
-  Label StepText(int i) { return Get<Label>("btn_StepText", i); }
-  Label StepNum(int i) { return Get<Label>("btn_StepNum", i); }
-  Picture DontShowBox() { return Get<Picture>("chk_DontShow"); }
-  Label DontShowLabel() { return Get<Label>("lbl_DontShow"); }
-  Button DoItButton() { return Get<Button>("btn_DoIt"); }
-  Button NextButton() { return Get<Button>("btn_Next"); }
-  Button BackButton() { return Get<Button>("btn_Back"); }
-  Button CancelButton() { return Get<Button>("btn_Cancel"); }
-  Button HelpButton() { return Get<Button>("btn_Help"); }
-  TopicPane Pane() { return Get<TopicPane>("MediaView"); }
-  Picture OptionImage(int i) { return Get<Picture>("btn_Option", i); }
-  Label OptionLabel(int i) { return Get<Label>("lbl_Option", i); }
-  Timer SelectionTimer() { return Get<Timer>("selectCheck"); }
-  Picture Panel() { return Get<Picture>("Picture1"); }
-  Picture Bar() { return Get<Picture>("Picture2"); }
-  Picture ClearStrip() { return Get<Picture>("img_ClearButtons"); }
+  Label StepText(int i) { return Get(coach_controls::kStepText[i]); }
+  Label StepNum(int i) { return Get(coach_controls::kStepNum[i]); }
+  Picture DontShowBox() { return Get(coach_controls::kDontShowBox); }
+  Label DontShowLabel() { return Get(coach_controls::kDontShowLabel); }
+  Button DoItButton() { return Get(coach_controls::kDoIt); }
+  Button NextButton() { return Get(coach_controls::kNext); }
+  Button BackButton() { return Get(coach_controls::kBack); }
+  Button CancelButton() { return Get(coach_controls::kCancel); }
+  GraphicalButton HelpButton() { return Get(coach_controls::kHelp); }
+  TopicPane Pane() { return Get(coach_controls::kPane); }
+  Picture OptionImage(int i) { return Get(coach_controls::kOptionImage[i]); }
+  Label OptionLabel(int i) { return Get(coach_controls::kOptionLabel[i]); }
+  Timer SelectionTimer() { return Get(coach_controls::kSelectionTimer); }
+  Picture Panel() { return Get(coach_controls::kPanel); }
+  Picture Bar() { return Get(coach_controls::kBar); }
+  Picture ClearStrip() { return Get(coach_controls::kClearStrip); }
 
   void Form_Load() override;
   void Form_Unload() override;

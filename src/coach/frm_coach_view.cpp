@@ -6,6 +6,8 @@
 
 namespace vantor {
 
+using namespace coach_controls;
+
 void frmCoach::ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
                              const std::string& nextToolTip) {
   DontShowBox().SetVisible(page.dontShowOffered);
@@ -35,14 +37,14 @@ void frmCoach::ShowTopicAction(const TopicActionLook& look) {
 }
 
 void frmCoach::ShowDontShowTicked(bool ticked) {
-  DontShowBox().SetPicture(DesignPicture(ticked ? "ico_chk_on" : "ico_chk_off"));
+  DontShowBox().SetPicture(Design(ticked ? kBoxOn : kBoxOff).picture);
   DontShowBox().SetValue(ticked);
 }
 
 // Hidden rows' pictures change too, so that a row shown later is right.
 void frmCoach::ShowOptionMarks(int marked, int rows) {
-  const std::string& on = DesignPicture("ico_opt_on");
-  const std::string& off = DesignPicture("ico_opt_off");
+  const std::string& on = Design(kOptionOn).picture;
+  const std::string& off = Design(kOptionOff).picture;
   for (int i = 0; i < rows; ++i) {
     OptionImage(i).SetPicture(i == marked ? on : off);
     OptionImage(i).SetValue(i == marked);
@@ -82,7 +84,7 @@ void frmCoach::ShowPaneArrangement(const PaneArrangement& arrangement) {
 
 // Measured on the panel in the captions' font, not bold.
 TextSize frmCoach::MeasureOptionText(const std::string& text) {
-  Font font = DesignTable().controls[Find("lbl_Option", 0)].font;
+  Font font = Design(kOptionLabel[0]).font;
   font.bold = false;
   return Host().MeasureText(font, text);
 }

@@ -5,28 +5,29 @@
 
 #include <string>
 
-#include "platform/form.h"
-#include "platform/platform.h"
-#include "program.h"
+#include "dialogs/dialog.h"
 
 namespace vantor {
 
 // "Vantor.exe  1.1.120e": the version numbers as plain decimals.
 std::string AboutVersionLine(const VersionInfo& version);
 
-class frmAbout : public Form {
+namespace about_controls {
+inline constexpr ControlDecl<Picture> kPicture{"Image1"};
+inline constexpr ControlDecl<Label> kVersion{"lbl_Version"};
+inline constexpr ControlDecl<Label> kCopyright{"lbl_Copyright"};
+inline constexpr ControlDecl<Button> kOk{"btn_OK"};
+}  // namespace about_controls
+
+class frmAbout : public Dialog {
  public:
   explicit frmAbout(Program& program);
 
  private:
-  Label VersionLabel() { return Get<Label>("lbl_Version"); }
-  Label CopyrightLabel() { return Get<Label>("lbl_Copyright"); }
-  Button OkButton() { return Get<Button>("btn_OK"); }
+  Label VersionLabel() { return Get(about_controls::kVersion); }
+  Label CopyrightLabel() { return Get(about_controls::kCopyright); }
 
   void Form_Load() override;
-  void btn_OK_Click();
-
-  Program& program_;
 };
 
 // Records `opener` as the window the box was opened from, then shows the

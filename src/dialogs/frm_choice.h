@@ -2,32 +2,30 @@
 // open the coach or the video window, and sets the launch mode.
 #pragma once
 
-#include "platform/form.h"
-#include "program.h"
+#include "dialogs/dialog.h"
 
 namespace vantor {
 
-// Control IDs the dialog's controls carry on Windows.
-constexpr int kChoiceQuestionId = 101;
-constexpr int kChoiceOption1Id = 102;
-constexpr int kChoiceOption2Id = 103;
+namespace choice_controls {
+inline constexpr ControlDecl<Label> kQuestion{"lbl_Question", 101};
+inline constexpr ControlDecl<OptionButton> kCoach{"Option1", 102};
+inline constexpr ControlDecl<OptionButton> kVideo{"Option2", 103};
+inline constexpr ControlDecl<Button> kOk{"btn_OK"};
+inline constexpr ControlDecl<Button> kCancel{"btn_Cancel"};
+}  // namespace choice_controls
 
-class frmChoice : public Form {
+class frmChoice : public Dialog {
  public:
   explicit frmChoice(Program& program);
 
  private:
-  Label Question() { return Get<Label>("lbl_Question"); }
-  OptionButton CoachChoice() { return Get<OptionButton>("Option1"); }
-  OptionButton VideoChoice() { return Get<OptionButton>("Option2"); }
-  Button OkButton() { return Get<Button>("btn_OK"); }
-  Button CancelButton() { return Get<Button>("btn_Cancel"); }
+  Label Question() { return Get(choice_controls::kQuestion); }
+  OptionButton CoachChoice() { return Get(choice_controls::kCoach); }
+  OptionButton VideoChoice() { return Get(choice_controls::kVideo); }
 
   void Form_Load() override;
   void btn_OK_Click();
   void btn_Cancel_Click();
-
-  Program& program_;
 };
 
 }  // namespace vantor

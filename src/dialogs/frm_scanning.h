@@ -2,29 +2,38 @@
 // makes its preview scan, animating a small scanner until the scan is done.
 #pragma once
 
-#include "platform/form.h"
-#include "program.h"
+#include <iterator>
+
+#include "dialogs/dialog.h"
 
 namespace vantor {
 
-constexpr int kScanFrames = 8;
-// The message's control ID, by which a test finds the window.
-constexpr int kScanningMessageId = 601;
 constexpr int kScanTickMs = 200;
 
-class frmScanning : public Form {
+namespace scanning_controls {
+// The message's ID is how a test finds the window.
+inline constexpr ControlDecl<Label> kMessage{"lbl_Message", 601};
+inline constexpr ControlDecl<Picture> kFrame{"Image1"};
+inline constexpr ControlDecl<Timer> kProgressTimer{"CheckScanProgress"};
+// Hidden holders of the animation's frames, in order.
+inline constexpr ControlDecl<Picture> kFrameHolders[] = {
+    {"ico_scan0"}, {"ico_scan1"}, {"ico_scan2"}, {"ico_scan3"},
+    {"ico_scan4"}, {"ico_scan5"}, {"ico_scan6"}, {"ico_scan7"}};
+}  // namespace scanning_controls
+
+constexpr int kScanFrames = static_cast<int>(std::size(scanning_controls::kFrameHolders));
+
+class frmScanning : public Dialog {
  public:
   explicit frmScanning(Program& program);
 
  private:
-  Label Message() { return Get<Label>("lbl_Message"); }
-  Timer ProgressTimer() { return Get<Timer>("CheckScanProgress"); }
-  Picture Frame() { return Get<Picture>("Image1"); }
+  Label Message() { return Get(scanning_controls::kMessage); }
+  Timer ProgressTimer() { return Get(scanning_controls::kProgressTimer); }
+  Picture Frame() { return Get(scanning_controls::kFrame); }
 
   void Form_Load() override;
   void CheckScanProgress_Timer();
-
-  Program& program_;
 };
 
 }  // namespace vantor

@@ -56,25 +56,12 @@ int ListControl::ListIndex() const { return Host().ListIndex(Id()); }
 void Timer::Start(int intervalMs) { Host().SetTimer(Id(), true, intervalMs); }
 void Timer::Stop() { Host().SetTimer(Id(), false, 0); }
 
-ControlSpec DialogRow(const std::string& name, ControlKind kind, Bounds bounds, int id,
-                      const std::string& caption) {
-  ControlSpec row = DesignRow(name, kind, bounds);
-  row.id = id;
-  row.caption = caption;
-  return row;
-}
-
-ControlSpec PictureHolder(const std::string& name, const std::string& picture, Bounds bounds) {
-  ControlSpec holder = DesignRow(name, ControlKind::Image, bounds);
+ControlSpec PictureHolder(const ControlDecl<Picture>& control, const std::string& picture,
+                          Bounds bounds) {
+  ControlSpec holder = DesignRow(control, ControlKind::Image, bounds);
   holder.picture = picture;
   holder.visible = false;
   return holder;
-}
-
-void AssignControlIds(FormSpec& design, std::initializer_list<ControlIdRange> ids) {
-  for (ControlSpec& control : design.controls)
-    for (const ControlIdRange& id : ids)
-      if (control.name == id.name) control.id = id.first + (control.index < 0 ? 0 : control.index);
 }
 
 Form::Form(Platform& platform, FormSpec design) : platform_(platform), spec_(std::move(design)) {}
@@ -107,16 +94,17 @@ ControlId Form::Find(const std::string& name, int index) const {
     const ControlSpec& c = spec_.controls[i];
     if (c.name == name && c.index == index) return static_cast<ControlId>(i);
   }
-  throw std::logic_error("form " + spec_.name + " has no control " + name);
+  throw std::logic_error("form " + spec_.name + " has no control " + name +
+                         (index < 0 ? "" : "(" + std::to_string(index) + ")"));
 }
 
-void Form::On(const std::string& name, EventKind kind, std::function<void(int index)> handler) {
-  handlers_.emplace(std::make_pair(name, kind),
-                    [h = std::move(handler)](int index, int, int) { h(index); });
-}
-
-void Form::OnMouse(const std::string& name, EventKind kind,
-                   std::function<void(int index, int x, int y)> handler) {
+void Form::Wire(const std::string& name, int first, int last, EventKind kind,
+                MouseHandler handler) {
+  for (int index : {first, last}) {
+    const ControlSpec& control = spec_.controls[Find(name, index)];
+    if ((kind == EventKind::Timer) != (control.kind == ControlKind::Timer))
+      throw std::logic_error("form " + spec_.name + ": " + name + " cannot have that event");
+  }
   handlers_.emplace(std::make_pair(name, kind), std::move(handler));
 }
 

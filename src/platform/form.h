@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,22 +17,6 @@
 namespace vantor {
 
 class Form;
-
-// Rows of design tables that several windows share.
-// A row with the Windows control ID it carries, and a caption.
-ControlSpec DialogRow(const std::string& name, ControlKind kind, Bounds bounds, int id,
-                      const std::string& caption = "");
-// An image that is never shown: it only holds a picture for the window to
-// hand to its visible controls.
-ControlSpec PictureHolder(const std::string& name, const std::string& picture, Bounds bounds);
-// Fixed control IDs, so that tools that drive a window by ID (and the
-// end-to-end tests) find the same control in every version: the named
-// control gets `first`, element i of a control array `first` + i.
-struct ControlIdRange {
-  const char* name;
-  int first;
-};
-void AssignControlIds(FormSpec& design, std::initializer_list<ControlIdRange> ids);
 
 // A handle on one control of a loaded form. Property sets go straight to
 // the backend.
@@ -105,6 +88,11 @@ class Picture : public Control {  // images and picture boxes
   bool Value() const;
 };
 
+// An image that is never shown: it only holds a picture for the window to
+// hand to its visible controls.
+ControlSpec PictureHolder(const ControlDecl<Picture>& holder, const std::string& picture,
+                          Bounds bounds);
+
 // Combo boxes and the drive, folder and file lists.
 class ListControl : public Control {
  public:
@@ -133,13 +121,13 @@ class Timer : public Control {
 
 class Form : private FormEvents {
  public:
+  using MouseHandler = std::function<void(int index, int x, int y)>;
   Form(Platform& platform, FormSpec design);
   ~Form() override;
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
   const std::string& Name() const { return spec_.name; }
-  const FormSpec& DesignTable() const { return spec_; }
   bool IsLoaded() const { return loaded_; }
 
   // Creates the window (hidden) and runs Form_Load. Loading a loaded form
@@ -169,26 +157,46 @@ class Form : private FormEvents {
   void ShowModal() { Host().ShowModal(); }
   void Hide() { Host().Hide(); }
 
-  // Position of a named control (array element `index`) in the design table.
-  ControlId Find(const std::string& name, int index = -1) const;
-  // The picture a control was designed with; hidden holders keep pictures
-  // for the window to hand to its visible controls.
-  const std::string& DesignPicture(const std::string& name, int index = -1) const {
-    return spec_.controls[Find(name, index)].picture;
+  // Position of a declared control in the design table, and its row: the
+  // picture a hidden holder keeps for the window to hand to its visible
+  // controls, a timer's interval, a label's font.
+  ControlId Find(const ControlName& control) const { return Find(control.name, control.index); }
+  const ControlSpec& Design(const ControlName& control) const {
+    return spec_.controls[Find(control)];
   }
 
  protected:
   Platform& platform() const { return platform_; }
 
   template <class T>
-  T Get(const std::string& name, int index = -1) {
-    return T(*this, Find(name, index));
+  T Get(const ControlDecl<T>& control) {
+    return T(*this, Find(control));
   }
-  // Wires an event of a control (or of a whole control array when `index`
-  // is -1 and the name is an array) to a handler that gets the element index.
-  void On(const std::string& name, EventKind kind, std::function<void(int index)> handler);
-  void OnMouse(const std::string& name, EventKind kind,
-               std::function<void(int index, int x, int y)> handler);
+  // Wires an event of a control, or of every element of a control array,
+  // to a handler that gets the element index. A control the design table
+  // lacks is a fault of the window: it throws here, while the window is
+  // built, instead of leaving a handler that never runs.
+  void On(const ControlName& control, EventKind kind, std::function<void(int index)> handler) {
+    Wire(control.name, control.index, control.index, kind, Drop(std::move(handler)));
+  }
+  void On(const ControlRange& controls, EventKind kind, std::function<void(int)> handler) {
+    Wire(controls.name, 0, controls.count - 1, kind, Drop(std::move(handler)));
+  }
+  void OnMouse(const ControlName& control, EventKind kind, MouseHandler handler) {
+    Wire(control.name, control.index, control.index, kind, std::move(handler));
+  }
+  void OnMouse(const ControlRange& controls, EventKind kind, MouseHandler handler) {
+    Wire(controls.name, 0, controls.count - 1, kind, std::move(handler));
+  }
+  // An event of the window itself, off every control.
+  void OnWindow(EventKind kind, MouseHandler handler) {
+    handlers_.emplace(std::make_pair(std::string(), kind), std::move(handler));
+  }
+  // Only a timer ticks.
+  void OnTimer(const ControlDecl<Timer>& timer, std::function<void()> handler) {
+    Wire(timer.name, timer.index, timer.index, EventKind::Timer,
+         [h = std::move(handler)](int, int, int) { h(); });
+  }
 
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
@@ -196,6 +204,11 @@ class Form : private FormEvents {
   virtual void Form_CloseRequest() { Unload(); }
 
  private:
+  ControlId Find(const std::string& name, int index) const;
+  static MouseHandler Drop(std::function<void(int)> handler) {
+    return [h = std::move(handler)](int index, int, int) { h(index); };
+  }
+  void Wire(const std::string& name, int first, int last, EventKind kind, MouseHandler handler);
   void OnEvent(const Event& event) override;
   void OnCloseRequest() override { Form_CloseRequest(); }
 
@@ -205,8 +218,7 @@ class Form : private FormEvents {
   // the event that unloaded the window.
   std::unique_ptr<FormHost> host_;
   bool loaded_ = false;
-  std::multimap<std::pair<std::string, EventKind>, std::function<void(int index, int x, int y)>>
-      handlers_;
+  std::multimap<std::pair<std::string, EventKind>, MouseHandler> handlers_;
 };
 
 }  // namespace vantor

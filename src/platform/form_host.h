@@ -3,6 +3,7 @@
 // creates from it. Events come back through FormEvents.
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ enum class ControlKind {
   DirList,
   FileList,
   OptionButton,  // radio button with a caption
-  TopicPane,  // shows one topic of a help title over a background bitmap
+  TopicPane,     // shows one topic of a help title over a background bitmap
 };
 
 // Left/top/width/height in pixels, inside the control's container.
@@ -69,7 +70,7 @@ enum class AccessibleRole {
 enum class DialogButton { None, Ok, Cancel };
 
 struct ControlSpec {
-  std::string name;  // e.g. "btn_OK", "lbl_Option"
+  std::string name;  // as its ControlDecl names it
   int index = -1;    // element of a control array; -1 for a single control
   ControlKind kind = ControlKind::Label;
   std::string container;  // empty: the window itself; else a PictureBox's name
@@ -116,6 +117,41 @@ inline ControlSpec DesignRow(const std::string& name, ControlKind kind, Bounds b
   row.kind = kind;
   row.container = container;
   row.bounds = bounds;
+  return row;
+}
+
+// A control of a window, declared once in the window's design header with
+// its name in the design table and its fixed control ID (0: the backend
+// numbers it), so that tools driving a window by ID, and the end-to-end
+// tests, find the same control in every version. An element of a control
+// array carries its index. ControlDecl<T> adds the handle that drives it.
+struct ControlName {
+  const char* name;
+  int id = 0;
+  int index = -1;
+};
+template <class T>
+struct ControlDecl : ControlName {};
+
+// A control array: element i has the array's name and ID firstId + i.
+struct ControlRange {
+  const char* name;
+  int firstId;
+  int count;
+};
+template <class T>
+struct ControlArray : ControlRange {
+  constexpr ControlDecl<T> operator[](int i) const {
+    if (i < 0 || i >= count)
+      throw std::out_of_range(std::string(name) + " has no element " + std::to_string(i));
+    return {name, firstId + i, i};
+  }
+};
+
+inline ControlSpec DesignRow(const ControlName& control, ControlKind kind, Bounds bounds,
+                             const char* container = "") {
+  ControlSpec row = DesignRow(control.name, kind, bounds, container, control.index);
+  row.id = control.id;
   return row;
 }
 

@@ -9,6 +9,9 @@
 #include "video/frm_run_avi_design.h"
 
 namespace vantor {
+
+using namespace video_controls;
+
 namespace {
 
 constexpr const char* kTexts = "frmRUNAVI Text";
@@ -20,19 +23,21 @@ std::string ClipSection(int index) { return "AVI" + std::to_string(index); }
 
 frmRunAVI::frmRunAVI(Program& program, WindowUse use)
     : Form(program.platform, RunAviDesign()), program_(program), use_(use) {
-  On("btn_Play", EventKind::Click, [this](int) { TogglePlayback(program_, *this); });
-  On("btn_Stop", EventKind::Click, [this](int) { StopClip(program_, *this); });
-  On("btn_quit", EventKind::Click, [this](int) { Unload(); });
-  On("lbl_RunAVI", EventKind::Click,
+  On(kPlay, EventKind::Click, [this](int) { TogglePlayback(program_, *this); });
+  On(kStop, EventKind::Click, [this](int) { StopClip(program_, *this); });
+  On(kQuit, EventKind::Click, [this](int) { Unload(); });
+  On(kClip, EventKind::Click,
      [this](int index) { SelectClip(program_, *this, static_cast<std::int16_t>(index)); });
-  OnMouse("lbl_RunAVI", EventKind::MouseMove, [this](int index, int, int) {
+  OnMouse(kClip, EventKind::MouseMove, [this](int index, int, int) {
     MarkClipLabels(program_, *this, static_cast<std::int16_t>(index));
   });
-  // Anywhere off the clip labels takes the hover mark away ("" is the window).
-  for (const char* elsewhere : {"", "Image1", "Picture1", "Picture2", "Picture3"})
-    OnMouse(elsewhere, EventKind::MouseMove, [this](int, int, int) { ClearHoverMark(); });
-  On("Picture2", EventKind::DblClick, [this](int) { OpenAboutBox(program_, *this); });
-  On("vidTimer", EventKind::Timer, [this](int) { PollClipStatus(program_, *this); });
+  // Anywhere off the clip labels takes the hover mark away.
+  const MouseHandler clearMark = [this](int, int, int) { ClearHoverMark(); };
+  OnWindow(EventKind::MouseMove, clearMark);
+  for (const ControlDecl<Picture>& elsewhere : {kBackground, kPanel, kBar, kSurface})
+    OnMouse(elsewhere, EventKind::MouseMove, clearMark);
+  On(kBar, EventKind::DblClick, [this](int) { OpenAboutBox(program_, *this); });
+  OnTimer(kPollTimer, [this] { PollClipStatus(program_, *this); });
 }
 
 void frmRunAVI::Form_Load() {
@@ -127,8 +132,8 @@ void frmRunAVI::AddClipLabel(int index, const std::string& text, const std::stri
 
 void frmRunAVI::ApplyPlayLook(const PlayLook& look, const std::string& playToolTip) {
   GraphicalButton play = PlayButton();
-  play.SetPicture(DesignPicture(look.showsPause ? "pic_Pause" : "pic_Play"));
-  play.SetDisabledPicture(DesignPicture(look.showsPause ? "picg_Pause" : "picg_Play"));
+  play.SetPicture(Design(look.showsPause ? kPausePicture : kPlayPicture).picture);
+  play.SetDisabledPicture(Design(look.showsPause ? kPauseGrey : kPlayGrey).picture);
   play.SetEnabled(look.playEnabled);
   StopButton().SetEnabled(look.stopEnabled);
   Surface().SetVisible(look.surfaceVisible);
@@ -162,12 +167,12 @@ void frmRunAVI::ShowPlayingClip(int index) {
 
 void frmRunAVI::HideSurface() { Surface().SetVisible(false); }
 void frmRunAVI::PlaceSurface(const Bounds& bounds) { Surface().SetBounds(bounds); }
-Bounds frmRunAVI::PanelBounds() const { return Host().GetBounds(Find("Picture1")); }
-WindowHandle frmRunAVI::SurfaceHandle() const { return Host().ControlHandle(Find("Picture3")); }
+Bounds frmRunAVI::PanelBounds() const { return Host().GetBounds(Find(kPanel)); }
+WindowHandle frmRunAVI::SurfaceHandle() const { return Host().ControlHandle(Find(kSurface)); }
 
 void frmRunAVI::SetPollTimer(bool running) {
   if (running)
-    PollTimer().Start(DesignTable().controls[Find("vidTimer")].interval);
+    PollTimer().Start(Design(kPollTimer).interval);
   else
     PollTimer().Stop();
 }

@@ -9,6 +9,7 @@
 
 #include "platform/form.h"
 #include "program.h"
+#include "video/frm_run_avi_design.h"
 #include "video/playback.h"
 
 namespace vantor {
@@ -18,19 +19,19 @@ class frmRunAVI : public Form, public VideoView {
   explicit frmRunAVI(Program& program, WindowUse use = WindowUse::User);
 
   // The controls the logic and the layout set.
-  GraphicalButton PlayButton() { return Get<GraphicalButton>("btn_Play"); }
-  GraphicalButton StopButton() { return Get<GraphicalButton>("btn_Stop"); }
-  Button QuitButton() { return Get<Button>("btn_quit"); }
-  Label ClipLabel(int i) { return Get<Label>("lbl_RunAVI", i); }
-  Label Instruction1() { return Get<Label>("lbl_Instruction1"); }
-  Label Instruction2() { return Get<Label>("lbl_Instruction2"); }
-  Control Line1() { return Get<Control>("Line1"); }
-  Control Line2() { return Get<Control>("Line2"); }
-  Picture Panel() { return Get<Picture>("Picture1"); }
-  Picture Bar() { return Get<Picture>("Picture2"); }
-  Picture Surface() { return Get<Picture>("Picture3"); }
-  Picture Background() { return Get<Picture>("Image1"); }
-  Timer PollTimer() { return Get<Timer>("vidTimer"); }
+  GraphicalButton PlayButton() { return Get(video_controls::kPlay); }
+  GraphicalButton StopButton() { return Get(video_controls::kStop); }
+  Button QuitButton() { return Get(video_controls::kQuit); }
+  Label ClipLabel(int i) { return Get(video_controls::kClip[i]); }
+  Label Instruction1() { return Get(video_controls::kInstruction1); }
+  Label Instruction2() { return Get(video_controls::kInstruction2); }
+  Control Line1() { return Get(video_controls::kLine1); }
+  Control Line2() { return Get(video_controls::kLine2); }
+  Picture Panel() { return Get(video_controls::kPanel); }
+  Picture Bar() { return Get(video_controls::kBar); }
+  Picture Surface() { return Get(video_controls::kSurface); }
+  Picture Background() { return Get(video_controls::kBackground); }
+  Timer PollTimer() { return Get(video_controls::kPollTimer); }
 
   // Reads the window's texts and the clip list, and measures the list.
   void LoadClipList();

@@ -2,26 +2,16 @@
 
 #include <string>
 
-#include "platform/form.h"
-
 namespace vantor {
 namespace {
 
-constexpr Color kButtonGrey = Rgb(192, 192, 192);
-constexpr Color kBarGold = Rgb(255, 204, 0);
+using namespace video_controls;
+
 constexpr Color kPanelWhite = Rgb(255, 255, 255);
 
-ControlSpec PlayerButton(const std::string& name, int left, const std::string& picture) {
-  ControlSpec c = DesignRow(name, ControlKind::GraphicalButton, {left, 6, 32, 32}, "Picture2");
-  c.backColor = kButtonGrey;
-  c.picture = picture;
-  c.disabledPicture = picture + "_grey";
-  return c;
-}
-
 // See-through text on the panel, hidden until the window shows it.
-ControlSpec PanelText(const std::string& name, Bounds bounds, int index = -1) {
-  ControlSpec c = DesignRow(name, ControlKind::Label, bounds, "Picture1", index);
+ControlSpec PanelText(const ControlDecl<Label>& label, Bounds bounds) {
+  ControlSpec c = DesignRow(label, ControlKind::Label, bounds, kPanel.name);
   c.transparent = true;
   c.visible = false;
   return c;
@@ -33,75 +23,62 @@ ControlSpec PanelText(const std::string& name, Bounds bounds, int index = -1) {
 // the 630 x 385 panel over the 44-pixel button bar. Earlier rows lie above
 // later ones.
 FormSpec RunAviDesign() {
-  FormSpec design;
-  design.name = "frmRunAVI";
-  design.clientWidthTwips = 9450;
-  design.clientHeightTwips = 6435;
-  design.border = BorderStyle::FixedSingle;
+  FormSpec design{.name = "frmRunAVI",
+                  .clientWidthTwips = 9450,
+                  .clientHeightTwips = 6435,
+                  .border = BorderStyle::FixedSingle};
 
   auto& c = design.controls;
-  ControlSpec bar = DesignRow("Picture2", ControlKind::PictureBox, {0, 385, 630, 44});
-  bar.backColor = kBarGold;
+  ControlSpec bar = kit::Bar(kBar, {0, 385, 630, 44});
   bar.picture = "video_bar";
   c.push_back(bar);
-  ControlSpec quit = DesignRow("btn_quit", ControlKind::Button, {6, 10, 84, 25}, "Picture2");
+  ControlSpec quit = DesignRow(kQuit, ControlKind::Button, {6, 10, 84, 25}, kBar.name);
   // No cancel role: Escape on the video window does nothing, so a stray key
   // never ends the clips the user is watching.
   quit.caption = "&Quit";
   c.push_back(quit);
-  c.push_back(PlayerButton("btn_Play", 561, "video_play"));
-  c.push_back(PlayerButton("btn_Stop", 593, "video_stop"));
+  c.push_back(kit::PictureButton(kPlay, {561, 6, 32, 32}, kBar, "video_play"));
+  c.push_back(kit::PictureButton(kStop, {593, 6, 32, 32}, kBar, "video_stop"));
 
-  ControlSpec panel = DesignRow("Picture1", ControlKind::PictureBox, {0, 0, 630, 385});
+  ControlSpec panel = DesignRow(kPanel, ControlKind::PictureBox, {0, 0, 630, 385});
   panel.backColor = kPanelWhite;
   c.push_back(panel);
   ControlSpec surface =
-      DesignRow("Picture3", ControlKind::PictureBox, {230, 72, 320, 240}, "Picture1");
+      DesignRow(kSurface, ControlKind::PictureBox, {230, 72, 320, 240}, kPanel.name);
   surface.visible = false;
   surface.role = AccessibleRole::Animation;
   c.push_back(surface);
   for (int i = 0; i < kClipLabels; ++i) {
-    ControlSpec clip = PanelText("lbl_RunAVI", {10, 38 + 28 * i, 150, 23}, i);
+    ControlSpec clip = PanelText(kClip[i], {10, 38 + 28 * i, 150, 23});
     clip.role = AccessibleRole::ListItem;
     clip.tabStop = true;
     c.push_back(clip);
   }
-  c.push_back(PanelText("lbl_Instruction1", {200, 161, 400, 28}));
-  c.push_back(PanelText("lbl_Instruction2", {200, 203, 400, 28}));
-  for (const char* line : {"Line1", "Line2"}) {
-    ControlSpec row = DesignRow(line, ControlKind::Line, {}, "Picture1");
+  c.push_back(PanelText(kInstruction1, {200, 161, 400, 28}));
+  c.push_back(PanelText(kInstruction2, {200, 203, 400, 28}));
+  for (const ControlDecl<Control>& line : {kLine1, kLine2}) {
+    ControlSpec row = DesignRow(line, ControlKind::Line, {}, kPanel.name);
     row.visible = false;
     c.push_back(row);
   }
   // The background lies under everything else on the panel.
-  ControlSpec background = DesignRow("Image1", ControlKind::Image, {0, 30, 630, 355}, "Picture1");
+  ControlSpec background =
+      DesignRow(kBackground, ControlKind::Image, {0, 30, 630, 355}, kPanel.name);
   background.picture = "video_background";
   c.push_back(background);
 
-  ControlSpec timer = DesignRow("vidTimer", ControlKind::Timer, {});
+  ControlSpec timer = DesignRow(kPollTimer, ControlKind::Timer, {});
   timer.interval = 500;
   timer.enabled = false;
   c.push_back(timer);
-  c.push_back(PictureHolder("pic_Play", "video_play", {0, 0, 26, 26}));
-  c.push_back(PictureHolder("picg_Play", "video_play_grey", {0, 0, 26, 26}));
-  c.push_back(PictureHolder("pic_Pause", "video_pause", {0, 0, 26, 26}));
-  c.push_back(PictureHolder("picg_Pause", "video_pause_grey", {0, 0, 26, 26}));
-  c.push_back(PictureHolder("pic_Stop", "video_stop", {0, 0, 26, 26}));
-  c.push_back(PictureHolder("picg_Stop", "video_stop_grey", {0, 0, 26, 26}));
+  c.push_back(PictureHolder(kPlayPicture, "video_play", {0, 0, 26, 26}));
+  c.push_back(PictureHolder(kPlayGrey, "video_play_grey", {0, 0, 26, 26}));
+  c.push_back(PictureHolder(kPausePicture, "video_pause", {0, 0, 26, 26}));
+  c.push_back(PictureHolder(kPauseGrey, "video_pause_grey", {0, 0, 26, 26}));
+  c.push_back(PictureHolder(kStopPicture, "video_stop", {0, 0, 26, 26}));
+  c.push_back(PictureHolder(kStopGrey, "video_stop_grey", {0, 0, 26, 26}));
   // Down the list, then along the bar.
-  design.tabOrder = {"lbl_RunAVI", "btn_quit", "btn_Play", "btn_Stop"};
-  AssignControlIds(design, {{"btn_Play", 501},
-                            {"btn_Stop", 502},
-                            {"btn_quit", 503},
-                            {"lbl_RunAVI", 510},
-                            {"Picture1", 520},
-                            {"Picture2", 521},
-                            {"Picture3", 522},
-                            {"Image1", 523},
-                            {"lbl_Instruction1", 530},
-                            {"lbl_Instruction2", 531},
-                            {"Line1", 532},
-                            {"Line2", 533}});
+  design.tabOrder = {kClip.name, kQuit.name, kPlay.name, kStop.name};
   return design;
 }
 

@@ -7,32 +7,27 @@
 namespace vantor {
 namespace {
 
+using namespace getpath_controls;
+
 // Client area 6180 x 3840 twips as designed; controls in pixels.
 FormSpec GetPathDesign() {
-  FormSpec design;
-  design.name = "frmGetPath";
-  design.caption = texts::kPickerTitle.text;
-  design.clientWidthTwips = 6180;
-  design.clientHeightTwips = 3840;
-  design.border = BorderStyle::FixedDialog;
-
-  ControlSpec ok = DialogRow("btn_OK", ControlKind::Button, {246, 223, 75, 25}, kGetPathOkId);
-  ok.isDefault = true;
-  ControlSpec cancel =
-      DialogRow("btn_Cancel", ControlKind::Button, {329, 223, 75, 25}, kGetPathCancelId);
-  cancel.isCancel = true;
-
+  FormSpec design{.name = "frmGetPath",
+                  .caption = texts::kPickerTitle.text,
+                  .clientWidthTwips = 6180,
+                  .clientHeightTwips = 3840};
+  ControlSpec currentFolder = DesignRow(kCurrentFolderLabel, ControlKind::Label, {206, 8, 198, 14});
+  currentFolder.caption = texts::kCurrentFolderLabel.text;
+  ControlSpec files = DesignRow(kFilesLabel, ControlKind::Label, {206, 58, 198, 14});
+  files.caption = texts::kFilesLabel.text;
   design.controls = {
-      DialogRow("Drive1", ControlKind::DriveList, {8, 8, 190, 56}, kGetPathDriveId),
-      DialogRow("Dir1", ControlKind::DirList, {8, 70, 190, 178}, kGetPathDirId),
-      DialogRow("Label2", ControlKind::Label, {206, 8, 198, 14}, kGetPathCurrentLabelId,
-                texts::kCurrentFolderLabel.text),
-      DialogRow("txt_Path", ControlKind::Label, {206, 24, 198, 30}, kGetPathPathId),
-      DialogRow("Label1", ControlKind::Label, {206, 58, 198, 14}, kGetPathFilesLabelId,
-                texts::kFilesLabel.text),
-      DialogRow("File1", ControlKind::FileList, {206, 74, 198, 140}, kGetPathFileId),
-      ok,
-      cancel,
+      DesignRow(kDrives, ControlKind::DriveList, {8, 8, 190, 56}),
+      DesignRow(kFolders, ControlKind::DirList, {8, 70, 190, 178}),
+      currentFolder,
+      DesignRow(kPath, ControlKind::Label, {206, 24, 198, 30}),
+      files,
+      DesignRow(kFiles, ControlKind::FileList, {206, 74, 198, 140}),
+      OkRow(kOk, {246, 223, 75, 25}),
+      CancelRow(kCancel, {329, 223, 75, 25}),
   };
   return design;
 }
@@ -57,22 +52,20 @@ std::string DriveText(Drives& drives, const std::string& root) {
 
 }  // namespace
 
-frmGetPath::frmGetPath(Program& program)
-    : Form(program.platform, GetPathDesign()), program_(program) {
-  On("Drive1", EventKind::Click, [this](int) { Drive1_Change(); });
-  On("Dir1", EventKind::Click, [this](int) { Dir1_Click(); });
-  On("Dir1", EventKind::DblClick, [this](int) { Dir1_DblClick(); });
-  On("btn_OK", EventKind::Click, [this](int) { btn_OK_Click(); });
-  On("btn_Cancel", EventKind::Click, [this](int) { btn_Cancel_Click(); });
+frmGetPath::frmGetPath(Program& program) : Dialog(program, GetPathDesign(), &kOk, &kCancel) {
+  On(kDrives, EventKind::Click, [this](int) { Drive1_Change(); });
+  On(kFolders, EventKind::Click, [this](int) { Dir1_Click(); });
+  On(kFolders, EventKind::DblClick, [this](int) { Dir1_DblClick(); });
+  On(kOk, EventKind::Click, [this](int) { btn_OK_Click(); });
+  On(kCancel, EventKind::Click, [this](int) { btn_Cancel_Click(); });
 }
 
 void frmGetPath::Form_Load() {
   const Settings& ini = program_.settings;
   SetCaption(ini.ReadIniText(texts::kPickerTitle));
-  CurrentFolderLabel().SetCaption(ini.ReadIniText(texts::kCurrentFolderLabel));
-  FilesLabel().SetCaption(ini.ReadIniText(texts::kFilesLabel));
-  OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
-  CancelButton().SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
+  Get(kCurrentFolderLabel).SetCaption(ini.ReadIniText(texts::kCurrentFolderLabel));
+  Get(kFilesLabel).SetCaption(ini.ReadIniText(texts::kFilesLabel));
+  ShowButtonCaptions();
   // Nothing is picked until OK accepts a folder: the close box cancels.
   program_.videosource.PickedFolder.clear();
 

@@ -6,35 +6,31 @@
 #include <string>
 #include <vector>
 
-#include "platform/form.h"
-#include "program.h"
+#include "dialogs/dialog.h"
 #include "videosource/folder_list.h"
 
 namespace vantor {
 
-// Control IDs of the picker's controls on Windows.
-constexpr int kGetPathDriveId = 401;
-constexpr int kGetPathDirId = 402;
-constexpr int kGetPathFileId = 403;
-constexpr int kGetPathCurrentLabelId = 404;
-constexpr int kGetPathPathId = 405;
-constexpr int kGetPathFilesLabelId = 406;
-constexpr int kGetPathOkId = 407;
-constexpr int kGetPathCancelId = 408;
+namespace getpath_controls {
+inline constexpr ControlDecl<ListControl> kDrives{"Drive1", 401};
+inline constexpr ControlDecl<ListControl> kFolders{"Dir1", 402};
+inline constexpr ControlDecl<ListControl> kFiles{"File1", 403};
+inline constexpr ControlDecl<Label> kCurrentFolderLabel{"Label2", 404};
+inline constexpr ControlDecl<Label> kPath{"txt_Path", 405};
+inline constexpr ControlDecl<Label> kFilesLabel{"Label1", 406};
+inline constexpr ControlDecl<Button> kOk{"btn_OK", 407};
+inline constexpr ControlDecl<Button> kCancel{"btn_Cancel", 408};
+}  // namespace getpath_controls
 
-class frmGetPath : public Form {
+class frmGetPath : public Dialog {
  public:
   explicit frmGetPath(Program& program);
 
  private:
-  Button OkButton() { return Get<Button>("btn_OK"); }
-  Button CancelButton() { return Get<Button>("btn_Cancel"); }
-  ListControl DriveList() { return Get<ListControl>("Drive1"); }
-  ListControl FolderList() { return Get<ListControl>("Dir1"); }
-  ListControl FileList() { return Get<ListControl>("File1"); }
-  Label PathText() { return Get<Label>("txt_Path"); }
-  Label CurrentFolderLabel() { return Get<Label>("Label2"); }
-  Label FilesLabel() { return Get<Label>("Label1"); }
+  ListControl DriveList() { return Get(getpath_controls::kDrives); }
+  ListControl FolderList() { return Get(getpath_controls::kFolders); }
+  ListControl FileList() { return Get(getpath_controls::kFiles); }
+  Label PathText() { return Get(getpath_controls::kPath); }
 
   void Form_Load() override;
   void Drive1_Change();
@@ -52,7 +48,6 @@ class frmGetPath : public Form {
   void ShowFilesIn(const std::string& folder);
   int DriveIndexOf(const std::string& folder) const;
 
-  Program& program_;
   std::string openFolder_;  // absolute, with a trailing backslash; "" before any
   std::vector<std::string> driveRoots_;
   std::vector<FolderListEntry> folders_;

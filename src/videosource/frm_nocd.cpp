@@ -2,49 +2,38 @@
 
 namespace vantor {
 
+using namespace nocd_controls;
+
 // Client area 5400 x 2970 twips as designed; controls in pixels.
 FormSpec NoCDDesign() {
-  FormSpec design;
-  design.name = "frmNoCD";
-  design.clientWidthTwips = 5400;
-  design.clientHeightTwips = 2970;
-  design.border = BorderStyle::FixedDialog;
-
-  ControlSpec ok = DialogRow("btn_OK", ControlKind::Button, {190, 164, 75, 25}, kNoCDOkId);
-  ok.isDefault = true;
-  ControlSpec cancel =
-      DialogRow("btn_Cancel", ControlKind::Button, {273, 164, 75, 25}, kNoCDCancelId);
-  cancel.isCancel = true;
-  const ControlSpec browse = DialogRow("btn_Browse", ControlKind::Button, {12, 164, 75, 25},
-                                       kNoCDBrowseId, texts::kBrowseButton.text);
-
+  FormSpec design{.name = "frmNoCD", .clientWidthTwips = 5400, .clientHeightTwips = 2970};
+  ControlSpec browse = DesignRow(kBrowse, ControlKind::Button, {12, 164, 75, 25});
+  browse.caption = texts::kBrowseButton.text;
   design.controls = {
-      DialogRow("lbl_NotFound", ControlKind::Label, {12, 10, 336, 28}, kNoCDNotFoundId),
-      DialogRow("lbl_FilesOnCD", ControlKind::Label, {12, 42, 336, 28}, kNoCDFilesOnCDId),
-      DialogRow("lbl_InsertCD", ControlKind::Label, {12, 74, 336, 42}, kNoCDInsertCDId),
-      DialogRow("cmb_CDLetter", ControlKind::ComboBox, {12, 124, 336, 21}, kNoCDLetterId),
-      ok,
-      cancel,
+      DesignRow(kNotFound, ControlKind::Label, {12, 10, 336, 28}),
+      DesignRow(kFilesOnCD, ControlKind::Label, {12, 42, 336, 28}),
+      DesignRow(kInsertCD, ControlKind::Label, {12, 74, 336, 42}),
+      DesignRow(kDriveBox, ControlKind::ComboBox, {12, 124, 336, 21}),
+      OkRow(kOk, {190, 164, 75, 25}),
+      CancelRow(kCancel, {273, 164, 75, 25}),
       browse,
   };
   return design;
 }
 
-frmNoCD::frmNoCD(Program& program) : Form(program.platform, NoCDDesign()), program_(program) {
-  On("btn_OK", EventKind::Click, [this](int) { btn_OK_Click(); });
-  On("btn_Cancel", EventKind::Click, [this](int) { btn_Cancel_Click(); });
-  On("btn_Browse", EventKind::Click, [this](int) { btn_Browse_Click(); });
+frmNoCD::frmNoCD(Program& program) : Dialog(program, NoCDDesign(), &kOk, &kCancel) {
+  On(kOk, EventKind::Click, [this](int) { btn_OK_Click(); });
+  On(kCancel, EventKind::Click, [this](int) { btn_Cancel_Click(); });
+  On(kBrowse, EventKind::Click, [this](int) { btn_Browse_Click(); });
 }
 
 void frmNoCD::Form_Load() {
-  const Settings& ini = program_.settings;
-  SetCaption(ini.ReadIniString("frmNoCD Text", "Title"));
-  NotFoundLabel().SetCaption(ini.ReadIniString("frmNoCD Text", "NotFoundLabel"));
-  FilesOnCDLabel().SetCaption(ini.ReadIniString("frmNoCD Text", "FilesOnCDLabel"));
-  InsertCDLabel().SetCaption(ini.ReadIniString("frmNoCD Text", "InsertCDLabel"));
-  OkButton().SetCaption(ini.ReadIniString("All Forms Text", "OKButton"));
-  CancelButton().SetCaption(ini.ReadIniString("All Forms Text", "CancelButton"));
-  BrowseButton().SetCaption(ini.ReadIniText(texts::kBrowseButton));
+  SetCaption(Text("Title"));
+  Get(kNotFound).SetCaption(Text("NotFoundLabel"));
+  Get(kFilesOnCD).SetCaption(Text("FilesOnCDLabel"));
+  Get(kInsertCD).SetCaption(Text("InsertCDLabel"));
+  ShowButtonCaptions();
+  BrowseButton().SetCaption(program_.settings.ReadIniText(texts::kBrowseButton));
   OKPressed = 0;
 
   // Only drives that are still CD-ROM drives: one may have gone since the

@@ -6,37 +6,32 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/form.h"
-#include "program.h"
+#include "dialogs/dialog.h"
 
 namespace vantor {
 
-// Control IDs of the prompt's controls on Windows.
-constexpr int kNoCDNotFoundId = 301;
-constexpr int kNoCDFilesOnCDId = 302;
-constexpr int kNoCDInsertCDId = 303;
-constexpr int kNoCDLetterId = 304;
-constexpr int kNoCDOkId = 305;
-constexpr int kNoCDCancelId = 306;
-constexpr int kNoCDBrowseId = 307;
+namespace nocd_controls {
+inline constexpr ControlDecl<Label> kNotFound{"lbl_NotFound", 301};
+inline constexpr ControlDecl<Label> kFilesOnCD{"lbl_FilesOnCD", 302};
+inline constexpr ControlDecl<Label> kInsertCD{"lbl_InsertCD", 303};
+inline constexpr ControlDecl<ListControl> kDriveBox{"cmb_CDLetter", 304};
+inline constexpr ControlDecl<Button> kOk{"btn_OK", 305};
+inline constexpr ControlDecl<Button> kCancel{"btn_Cancel", 306};
+inline constexpr ControlDecl<Button> kBrowse{"btn_Browse", 307};
+}  // namespace nocd_controls
 
 // The prompt's design table; vantor-check measures its texts against it.
 FormSpec NoCDDesign();
 
-class frmNoCD : public Form {
+class frmNoCD : public Dialog {
  public:
   explicit frmNoCD(Program& program);
   // Puts a folder into the drive or folder box (the one picked by browsing).
   void SetAnswerText(const std::string& text);
 
  private:
-  Label NotFoundLabel() { return Get<Label>("lbl_NotFound"); }
-  Label FilesOnCDLabel() { return Get<Label>("lbl_FilesOnCD"); }
-  Label InsertCDLabel() { return Get<Label>("lbl_InsertCD"); }
-  Button OkButton() { return Get<Button>("btn_OK"); }
-  Button CancelButton() { return Get<Button>("btn_Cancel"); }
-  Button BrowseButton() { return Get<Button>("btn_Browse"); }
-  ListControl DriveBox() { return Get<ListControl>("cmb_CDLetter"); }
+  Button BrowseButton() { return Get(nocd_controls::kBrowse); }
+  ListControl DriveBox() { return Get(nocd_controls::kDriveBox); }
 
   void Form_Load() override;
   void Form_Unload() override;
@@ -44,7 +39,6 @@ class frmNoCD : public Form {
   void btn_Cancel_Click();
   void btn_Browse_Click();
 
-  Program& program_;
   std::int16_t OKPressed = 0;
 };
 

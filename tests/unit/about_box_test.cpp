@@ -3,6 +3,7 @@
 // Escape) closing the centred modal box.
 #include <functional>
 
+#include "coach/frm_coach_design.h"
 #include "coach_fixture.h"
 #include "dialogs/frm_about.h"
 
@@ -61,7 +62,7 @@ TEST_F(AboutBoxTest, IsTitledLikeTheWindowItWasOpenedFrom) {
 TEST_F(AboutBoxTest, OpensOnADoubleClickOnTheCoachsButtonBar) {
   std::string caption;
   sim.OnModal("frmAbout", [&](sim::SimFormHost& box) { caption = box.Caption(); });
-  Window().DblClick("Picture2");
+  Window().DblClick(coach_controls::kBar);
   EXPECT_EQ(caption, "Scan Coach");
   EXPECT_EQ(program.AboutOpener, coach.get());
 }
@@ -73,9 +74,9 @@ TEST_F(AboutBoxTest, ShowsTheVersionInPlainDecimalsAndTheOkText) {
 
   sim.version = {2, 3, 7};
   Open(*coach, [](sim::SimFormHost& box) {
-    EXPECT_EQ(box.Control("lbl_Version").text, "Vantor.exe  2.3.7e");
-    EXPECT_FALSE(box.Control("lbl_Copyright").text.empty());
-    EXPECT_EQ(box.Control("btn_OK").text, "OK");
+    EXPECT_EQ(box.Control(about_controls::kVersion).text, "Vantor.exe  2.3.7e");
+    EXPECT_FALSE(box.Control(about_controls::kCopyright).text.empty());
+    EXPECT_EQ(box.Control(about_controls::kOk).text, "OK");
   });
 }
 
@@ -86,7 +87,7 @@ TEST_F(AboutBoxTest, IsCentredAndModalAndClosesByOkEnterEscapeOrTheCloseBox) {
     EXPECT_TRUE(box.shownModal());
     EXPECT_EQ(box.Left(), (1024 * 15 - box.Width()) / 2);
     EXPECT_NEAR(box.Top(), (768 * 15 - box.Height()) / 2.0, 0.5);
-    box.Click("btn_OK");
+    box.Click(about_controls::kOk);
   }));
   EXPECT_TRUE(Open(*coach, [](sim::SimFormHost& box) { box.PressEnter(); }));
   EXPECT_TRUE(Open(*coach, [](sim::SimFormHost& box) { box.PressEscape(); }));

@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "coach/frm_coach_design.h"
 #include "topics/reading_text.h"
+#include "video/frm_run_avi_design.h"
 #include "video_fixture.h"
 
 namespace vantor::testing {
@@ -18,9 +20,20 @@ using R = AccessibleRole;
 constexpr unsigned kFocusable = kStateFocusable;
 constexpr unsigned kItem = kStateFocusable | kStateSelectable;
 
+// A control of either window as the focus reports it: name and index.
+using Ref = std::pair<std::string, int>;
+template <class T>
+Ref Named(const ControlDecl<T>& control) {
+  return {control.name, control.index};
+}
+struct AnyControl {
+  template <class T>
+  AnyControl(const ControlDecl<T>& control) : ref(Named(control)) {}
+  Ref ref;
+};
+
 struct Expected {
-  const char* control;
-  int index;
+  AnyControl control;
   AccessibleRole role;
   const char* name;
   unsigned state;
@@ -28,12 +41,12 @@ struct Expected {
 };
 
 std::string Describe(const Expected& e) {
-  return std::string(e.control) + "(" + std::to_string(e.index) + ")";
+  return e.control.ref.first + "(" + std::to_string(e.control.ref.second) + ")";
 }
 
 void ExpectFacts(const sim::SimFormHost& window, const std::vector<Expected>& table) {
   for (const Expected& e : table) {
-    const AccessibleFacts facts = window.Accessible(e.control, e.index);
+    const AccessibleFacts facts = window.Accessible(e.control.ref.first, e.control.ref.second);
     EXPECT_EQ(RoleName(facts.role), RoleName(e.role)) << Describe(e);
     EXPECT_EQ(facts.name, e.name) << Describe(e);
     EXPECT_EQ(StateNames(facts.state), StateNames(e.state)) << Describe(e);
@@ -65,41 +78,48 @@ class CoachAccessTest : public CoachTest {
 
 TEST_F(CoachAccessTest, TheOutputTypePageAsAScreenReaderReadsIt) {
   OpenAt(8);
-  Window().Click("btn_Option", 3);
-  ExpectFacts(Window(),
-              {
-                  {"btn_StepText", 1, R::ListItem, "Preview", kItem, "Select"},
-                  {"btn_StepText", 2, R::ListItem, "Output", kItem | kStateSelected, "Select"},
-                  {"btn_StepNum", 2, R::StaticText, "2", 0, ""},
-                  {"MediaView", -1, R::Document, "Help text", kFocusable | kStateReadOnly, ""},
-                  {"btn_Option", 2, R::RadioButton, "C", kFocusable, "Check"},
-                  {"btn_Option", 3, R::RadioButton, "D", kFocusable | kStateChecked, "Check"},
-                  {"lbl_Option", 3, R::StaticText, "D", 0, ""},
-                  {"chk_DontShow", -1, R::CheckBox, "Skip this page", kStateInvisible, "Check"},
-                  {"btn_DoIt", -1, R::PushButton, "Do It", kFocusable, "Press"},
-                  {"btn_Help", -1, R::PushButton, "Help", kFocusable, "Press"},
-                  {"btn_Next", -1, R::PushButton, "Next >", kFocusable | kStateFocused, "Press"},
-              });
+  Window().Click(coach_controls::kOptionImage[3]);
+  ExpectFacts(
+      Window(),
+      {
+          {coach_controls::kStepText[1], R::ListItem, "Preview", kItem, "Select"},
+          {coach_controls::kStepText[2], R::ListItem, "Output", kItem | kStateSelected, "Select"},
+          {coach_controls::kStepNum[2], R::StaticText, "2", 0, ""},
+          {coach_controls::kPane, R::Document, "Help text", kFocusable | kStateReadOnly, ""},
+          {coach_controls::kOptionImage[2], R::RadioButton, "C", kFocusable, "Check"},
+          {coach_controls::kOptionImage[3], R::RadioButton, "D", kFocusable | kStateChecked,
+           "Check"},
+          {coach_controls::kOptionLabel[3], R::StaticText, "D", 0, ""},
+          {coach_controls::kDontShowBox, R::CheckBox, "Skip this page", kStateInvisible, "Check"},
+          {coach_controls::kDoIt, R::PushButton, "Do It", kFocusable, "Press"},
+          {coach_controls::kHelp, R::PushButton, "Help", kFocusable, "Press"},
+          {coach_controls::kNext, R::PushButton, "Next >", kFocusable | kStateFocused, "Press"},
+      });
 }
 
 TEST_F(CoachAccessTest, TheSettingsNameThePictureButtonAndThePane) {
   OpenAt(0, ScanTask()
                 .Set("frmCoach Text", "HelpButtonName", "Hilfe")
                 .Set("frmCoach Text", "TopicPaneName", "Seite"));
-  EXPECT_EQ(Window().Accessible("btn_Help").name, "Hilfe");
-  EXPECT_EQ(Window().Accessible("MediaView").name, "Seite");
+  EXPECT_EQ(Window().Accessible(coach_controls::kHelp).name, "Hilfe");
+  EXPECT_EQ(Window().Accessible(coach_controls::kPane).name, "Seite");
 }
 
 TEST_F(CoachAccessTest, TabGoesDownThePanelThenAlongTheBarAndBack) {
   OpenAt(8);
-  Window().Click("btn_Option", 5);
-  const std::vector<std::pair<std::string, int>> forward = {
-      {"btn_Cancel", -1}, {"btn_StepText", 1}, {"btn_StepText", 2},
-      {"MediaView", -1},  {"btn_Option", 5},   {"btn_DoIt", -1},
-      {"btn_Help", -1},   {"btn_Back", -1},    {"btn_Next", -1}};
+  Window().Click(coach_controls::kOptionImage[5]);
+  const std::vector<std::pair<std::string, int>> forward = {Named(coach_controls::kCancel),
+                                                            Named(coach_controls::kStepText[1]),
+                                                            Named(coach_controls::kStepText[2]),
+                                                            Named(coach_controls::kPane),
+                                                            Named(coach_controls::kOptionImage[5]),
+                                                            Named(coach_controls::kDoIt),
+                                                            Named(coach_controls::kHelp),
+                                                            Named(coach_controls::kBack),
+                                                            Named(coach_controls::kNext)};
   EXPECT_EQ(TabRound(), forward);
   std::vector<std::pair<std::string, int>> backward(forward.rbegin() + 1, forward.rend());
-  backward.push_back({"btn_Next", -1});
+  backward.push_back(Named(coach_controls::kNext));
   EXPECT_EQ(TabRound(Key::ShiftTab), backward);
 }
 
@@ -108,19 +128,20 @@ TEST_F(CoachAccessTest, TheDontShowBoxIsReachedWhereItIsOfferedAndSpaceTicksIt) 
   Window().PressKey(Key::ShiftTab);  // from Next: Back, Help, then the box
   Window().PressKey(Key::ShiftTab);
   Window().PressKey(Key::ShiftTab);
-  ASSERT_EQ(Focus(), std::make_pair(std::string("chk_DontShow"), -1));
+  ASSERT_EQ(Focus(), Named(coach_controls::kDontShowBox));
   Window().PressKey(Key::Space);
-  EXPECT_EQ(Window().Accessible("chk_DontShow").state, kFocusable | kStateFocused | kStateChecked);
+  EXPECT_EQ(Window().Accessible(coach_controls::kDontShowBox).state,
+            kFocusable | kStateFocused | kStateChecked);
   EXPECT_EQ(sim.writes.back(), "coachTopic3/HideTopic=1");
   Window().PressKey(Key::Space);
   EXPECT_EQ(sim.writes.back(), "coachTopic3/HideTopic=0");
-  EXPECT_EQ(Window().Accessible("chk_DontShow").defaultAction, "Check");
+  EXPECT_EQ(Window().Accessible(coach_controls::kDontShowBox).defaultAction, "Check");
 }
 
 TEST_F(CoachAccessTest, ArrowsMoveTheChoiceRoundTheShownOptions) {
   OpenAt(7);  // five options shown of eight rows
-  Window().Click("btn_Option", 0);
-  Window().SetFocus(coach->Find("btn_Option", 0));
+  Window().Click(coach_controls::kOptionImage[0]);
+  Window().SetFocus(coach->Find(coach_controls::kOptionImage[0]));
   struct Step {
     Key key;
     int chosen;
@@ -131,24 +152,24 @@ TEST_F(CoachAccessTest, ArrowsMoveTheChoiceRoundTheShownOptions) {
     Window().PressKey(step.key);
     EXPECT_EQ(program.coach.SelectedOption, step.chosen);
     EXPECT_EQ(MarkedOption(), step.chosen);
-    EXPECT_EQ(Focus(), std::make_pair(std::string("btn_Option"), step.chosen));
+    EXPECT_EQ(Focus(), Named(coach_controls::kOptionImage[step.chosen]));
   }
 }
 
 TEST_F(CoachAccessTest, EnterOnAStepLabelJumpsToItsStepAndEnterOnAButtonPressesIt) {
   OpenAt(8);
-  Window().SetFocus(coach->Find("btn_StepText", 1));
+  Window().SetFocus(coach->Find(coach_controls::kStepText[1]));
   Window().PressKey(Key::Down);  // moves the focus only
   EXPECT_EQ(Topic(), 8);
-  EXPECT_EQ(Focus(), std::make_pair(std::string("btn_StepText"), 2));
+  EXPECT_EQ(Focus(), Named(coach_controls::kStepText[2]));
   Window().PressKey(Key::Up);
   Window().PressKey(Key::Up);  // step 0 has no label: the focus stays
-  EXPECT_EQ(Focus(), std::make_pair(std::string("btn_StepText"), 1));
+  EXPECT_EQ(Focus(), Named(coach_controls::kStepText[1]));
   Window().PressKey(Key::Enter);
   EXPECT_EQ(Topic(), 2);
-  EXPECT_TRUE(Window().Accessible("btn_StepText", 1).state & kStateSelected);
-  EXPECT_FALSE(Window().Accessible("btn_StepText", 2).state & kStateSelected);
-  Window().SetFocus(coach->Find("btn_Next"));
+  EXPECT_TRUE(Window().Accessible(coach_controls::kStepText[1]).state & kStateSelected);
+  EXPECT_FALSE(Window().Accessible(coach_controls::kStepText[2]).state & kStateSelected);
+  Window().SetFocus(coach->Find(coach_controls::kNext));
   Window().PressKey(Key::Enter);
   EXPECT_EQ(Topic(), 3);
 }
@@ -156,15 +177,15 @@ TEST_F(CoachAccessTest, EnterOnAStepLabelJumpsToItsStepAndEnterOnAButtonPressesI
 TEST_F(CoachAccessTest, BackOnTheSecondPageGreysItselfAndPassesTheFocusOnToNext) {
   OpenAt(1);
   Window().PressKey(Key::ShiftTab);
-  ASSERT_EQ(Focus(), std::make_pair(std::string("btn_Back"), -1));
+  ASSERT_EQ(Focus(), Named(coach_controls::kBack));
   Window().PressKey(Key::Enter);
   EXPECT_EQ(Topic(), 0);
-  EXPECT_EQ(Focus(), std::make_pair(std::string("btn_Next"), -1));
+  EXPECT_EQ(Focus(), Named(coach_controls::kNext));
 }
 
 TEST_F(CoachAccessTest, KeysOnThePaneScrollIt) {
   OpenAt(0);
-  Window().SetFocus(coach->Find("MediaView"));
+  Window().SetFocus(coach->Find(coach_controls::kPane));
   for (Key key : {Key::Down, Key::PageDown, Key::End, Key::Up, Key::PageUp, Key::Home})
     Window().PressKey(key);
   EXPECT_EQ(std::count(Window().trace().begin(), Window().trace().end(), "scroll MediaView"), 6);
@@ -190,36 +211,38 @@ TEST_F(VideoAccessTest, TheKeyboardPlaysAndStopsAClipAndTheReaderHearsWhichOne) 
   program.startup.SelectedClip = -1;
   OpenVideo();
   // Quit has the focus first; with no clip chosen Play and Stop are greyed.
-  EXPECT_EQ(Focus(), std::make_pair(std::string("btn_quit"), -1));
-  ExpectFacts(Window(),
-              {
-                  {"lbl_RunAVI", 0, R::ListItem, "Scanning", kItem, "Select"},
-                  {"btn_Play", -1, R::PushButton, "Play it", kStateUnavailable, ""},
-                  {"btn_Stop", -1, R::PushButton, "Stop it", kStateUnavailable, ""},
-                  {"btn_quit", -1, R::PushButton, "Quit", kFocusable | kStateFocused, "Press"},
-                  {"Picture3", -1, R::Animation, "", kStateInvisible, ""},
-              });
+  EXPECT_EQ(Focus(), Named(video_controls::kQuit));
+  ExpectFacts(
+      Window(),
+      {
+          {video_controls::kClip[0], R::ListItem, "Scanning", kItem, "Select"},
+          {video_controls::kPlay, R::PushButton, "Play it", kStateUnavailable, ""},
+          {video_controls::kStop, R::PushButton, "Stop it", kStateUnavailable, ""},
+          {video_controls::kQuit, R::PushButton, "Quit", kFocusable | kStateFocused, "Press"},
+          {video_controls::kSurface, R::Animation, "", kStateInvisible, ""},
+      });
   Window().PressKey(Key::Tab);
-  EXPECT_EQ(Focus(), std::make_pair(std::string("lbl_RunAVI"), 0));
+  EXPECT_EQ(Focus(), Named(video_controls::kClip[0]));
   Window().PressKey(Key::Down);
   Window().PressKey(Key::Space);
   EXPECT_EQ(program.startup.SelectedClip, 1);
   EXPECT_EQ(program.video.PlayState, PlayState::Play);
-  EXPECT_EQ(Window().Accessible("lbl_RunAVI", 1).state, kItem | kStateSelected | kStateFocused);
+  EXPECT_EQ(Window().Accessible(video_controls::kClip[1]).state,
+            kItem | kStateSelected | kStateFocused);
   // Named by the pause picture's tool tip while the clip plays.
-  EXPECT_EQ(Window().Accessible("btn_Play").name, "Hold it");
+  EXPECT_EQ(Window().Accessible(video_controls::kPlay).name, "Hold it");
   Window().PressKey(Key::Down);
   Window().PressKey(Key::Down);  // the last clip: the focus stays
-  EXPECT_EQ(Focus(), std::make_pair(std::string("lbl_RunAVI"), 2));
+  EXPECT_EQ(Focus(), Named(video_controls::kClip[2]));
   Window().PressKey(Key::Tab);
   Window().PressKey(Key::Tab);
   Window().PressKey(Key::Tab);
-  ASSERT_EQ(Focus(), std::make_pair(std::string("btn_Stop"), -1));
+  ASSERT_EQ(Focus(), Named(video_controls::kStop));
   Window().PressKey(Key::Space);
   EXPECT_EQ(program.video.PlayState, PlayState::Stop);
-  EXPECT_FALSE(Window().Accessible("lbl_RunAVI", 1).state & kStateSelected);
+  EXPECT_FALSE(Window().Accessible(video_controls::kClip[1]).state & kStateSelected);
   // Stop greys itself: the focus moves on, round to the list.
-  EXPECT_EQ(Focus(), std::make_pair(std::string("lbl_RunAVI"), 0));
+  EXPECT_EQ(Focus(), Named(video_controls::kClip[0]));
   Window().PressKey(Key::Enter);
   EXPECT_EQ(program.startup.SelectedClip, 0);
   EXPECT_EQ(program.video.PlayState, PlayState::Play);
@@ -241,8 +264,8 @@ TEST_F(VideoAccessTest, PictureButtonsAreNamedByTheirToolTipsElseByTheSettings) 
         .Set("frmRUNAVI Text", "StopButtonToolTip", "");
     program.startup.SelectedClip = 0;
     OpenVideo(ini);
-    EXPECT_EQ(Window().Accessible("btn_Play").name, c.named) << c.named;
-    EXPECT_EQ(Window().Accessible("btn_Stop").name, "Stop");
+    EXPECT_EQ(Window().Accessible(video_controls::kPlay).name, c.named) << c.named;
+    EXPECT_EQ(Window().Accessible(video_controls::kStop).name, "Stop");
     EXPECT_TRUE(Ends([&] { video->Unload(); }));
   }
 }

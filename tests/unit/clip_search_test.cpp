@@ -3,6 +3,7 @@
 #include "startup/run.h"
 #include "videosource/discovery.h"
 #include "videosource/frm_getpath.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor {
 namespace {
@@ -33,7 +34,7 @@ class ClipSearchTest : public SimTest {
   void OnPrompt(const std::function<void(SimFormHost&)>& answer) {
     sim.OnModal("frmNoCD", [this, answer](SimFormHost& prompt) {
       // A search that keeps asking would never end the test.
-      if (++prompts > 8) return prompt.Click("btn_Cancel");
+      if (++prompts > 8) return prompt.Click(nocd_controls::kCancel);
       answer(prompt);
     });
   }
@@ -119,7 +120,7 @@ TEST_F(ClipSearchTest, TheCDIsFoundByItsLabelWithoutRegardToCaseAsASubstring) {
 
 TEST_F(ClipSearchTest, ALabelledCDWithoutTheKeyFileBringsThePromptInsteadOfLooping) {
   InsertProductCD(false);
-  OnPrompt([](SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
+  OnPrompt([](SimFormHost& prompt) { prompt.Click(nocd_controls::kCancel); });
   EXPECT_EQ(FindVideoFolder(program), "");
   EXPECT_EQ(prompts, 1);
 
@@ -127,7 +128,7 @@ TEST_F(ClipSearchTest, ALabelledCDWithoutTheKeyFileBringsThePromptInsteadOfLoopi
   prompts = 0;
   OnPrompt([&](SimFormHost& prompt) {
     sim.drives.AddFile("e:\\movies\\vantor-clips.id");
-    prompt.Click("btn_OK");
+    prompt.Click(nocd_controls::kOk);
   });
   EXPECT_EQ(FindVideoFolder(program), "e:\\movies");
   EXPECT_EQ(prompts, 1);
@@ -139,14 +140,15 @@ TEST_F(ClipSearchTest, ThePromptListsTheCDDrivesAndStartsWithTheFirst) {
   OnPrompt([](SimFormHost& prompt) {
     EXPECT_TRUE(prompt.shownModal());
     EXPECT_EQ(prompt.Caption(), "Clips Not Found");
-    EXPECT_EQ(prompt.Control("lbl_NotFound").text, "Not found.");
-    EXPECT_EQ(prompt.Control("lbl_FilesOnCD").text, "On the CD.");
-    EXPECT_EQ(prompt.Control("lbl_InsertCD").text, "Insert it.");
-    EXPECT_EQ(prompt.Control("btn_OK").text, "OK");
-    EXPECT_EQ(prompt.Control("btn_Cancel").text, "Cancel");
-    EXPECT_EQ(prompt.Control("btn_Browse").text, "&Browse");
-    EXPECT_EQ(prompt.Control("cmb_CDLetter").items, (std::vector<std::string>{"e:\\", "g:\\"}));
-    EXPECT_EQ(prompt.Control("cmb_CDLetter").text, "e:\\");
+    EXPECT_EQ(prompt.Control(nocd_controls::kNotFound).text, "Not found.");
+    EXPECT_EQ(prompt.Control(nocd_controls::kFilesOnCD).text, "On the CD.");
+    EXPECT_EQ(prompt.Control(nocd_controls::kInsertCD).text, "Insert it.");
+    EXPECT_EQ(prompt.Control(nocd_controls::kOk).text, "OK");
+    EXPECT_EQ(prompt.Control(nocd_controls::kCancel).text, "Cancel");
+    EXPECT_EQ(prompt.Control(nocd_controls::kBrowse).text, "&Browse");
+    EXPECT_EQ(prompt.Control(nocd_controls::kDriveBox).items,
+              (std::vector<std::string>{"e:\\", "g:\\"}));
+    EXPECT_EQ(prompt.Control(nocd_controls::kDriveBox).text, "e:\\");
     prompt.PressEscape();
   });
   EXPECT_EQ(FindVideoFolder(program), "");
@@ -157,8 +159,8 @@ TEST_F(ClipSearchTest, ThePromptListsTheCDDrivesAndStartsWithTheFirst) {
 
 TEST_F(ClipSearchTest, WithoutCDDrivesThePromptComesAtOnceWithAnEmptyBox) {
   OnPrompt([](SimFormHost& prompt) {
-    EXPECT_TRUE(prompt.Control("cmb_CDLetter").items.empty());
-    EXPECT_EQ(prompt.Control("cmb_CDLetter").text, "");
+    EXPECT_TRUE(prompt.Control(nocd_controls::kDriveBox).items.empty());
+    EXPECT_EQ(prompt.Control(nocd_controls::kDriveBox).text, "");
     prompt.CloseBox();  // the close box declines like Cancel
   });
   EXPECT_EQ(FindVideoFolder(program), "");
@@ -170,7 +172,7 @@ TEST_F(ClipSearchTest, ATypedAnswerThatFailsBringsThePromptBack) {
   sim.drives.AddFile("c:\\copied\\movies\\vantor-clips.id");
   const std::vector<std::string> answers = {"q:\\", "c:\\wrong", "  ", "C:\\Copied"};
   OnPrompt([&](SimFormHost& prompt) {
-    prompt.TypeText("cmb_CDLetter", answers.at(static_cast<std::size_t>(prompts - 1)));
+    prompt.TypeText(nocd_controls::kDriveBox, answers.at(static_cast<std::size_t>(prompts - 1)));
     prompt.PressEnter();
   });
   EXPECT_EQ(FindVideoFolder(program), "C:\\Copied\\movies");
@@ -191,11 +193,12 @@ class FolderPickerTest : public ClipSearchTest {
   // The prompt asks to browse on its first showing; later showings run `then`.
   void BrowseFirst(const std::function<void(SimFormHost&)>& then) {
     OnPrompt([this, then](SimFormHost& prompt) {
-      if (prompts == 1) return prompt.Click("btn_Browse");
+      if (prompts == 1) return prompt.Click(nocd_controls::kBrowse);
       then(prompt);
     });
   }
-  std::vector<std::string> Items(SimFormHost& form, const std::string& name) {
+  template <class T>
+  std::vector<std::string> Items(SimFormHost& form, const ControlDecl<T>& name) {
     return form.Control(name).items;
   }
 };
@@ -203,27 +206,27 @@ class FolderPickerTest : public ClipSearchTest {
 TEST_F(FolderPickerTest, OkAtOnceAcceptsTheFolderThePickerOpenedAt) {
   std::string boxAfterPick;
   BrowseFirst([&](SimFormHost& prompt) {
-    if (prompts > 2) return prompt.Click("btn_Cancel");
-    boxAfterPick = prompt.Control("cmb_CDLetter").text;
+    if (prompts > 2) return prompt.Click(nocd_controls::kCancel);
+    boxAfterPick = prompt.Control(nocd_controls::kDriveBox).text;
     prompt.PressEnter();
   });
   sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
     EXPECT_EQ(picker.Caption(), "Select Folder With Video Files");
-    EXPECT_EQ(picker.Control("Label2").text, "Current Folder:");
-    EXPECT_EQ(picker.Control("Label1").text, "Files in highlighted folder:");
+    EXPECT_EQ(picker.Control(getpath_controls::kCurrentFolderLabel).text, "Current Folder:");
+    EXPECT_EQ(picker.Control(getpath_controls::kFilesLabel).text, "Files in highlighted folder:");
     // The last found folder is gone with its CD: the program's folder opens.
-    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\");
-    EXPECT_EQ(Items(picker, "Drive1"), (std::vector<std::string>{"c:", "e:"}));
-    EXPECT_EQ(picker.Control("Drive1").listIndex, 0);
-    EXPECT_EQ(Items(picker, "Dir1"),
+    EXPECT_EQ(picker.Control(getpath_controls::kPath).text, "c:\\program files\\vantor\\");
+    EXPECT_EQ(Items(picker, getpath_controls::kDrives), (std::vector<std::string>{"c:", "e:"}));
+    EXPECT_EQ(picker.Control(getpath_controls::kDrives).listIndex, 0);
+    EXPECT_EQ(Items(picker, getpath_controls::kFolders),
               (std::vector<std::string>{"c:\\", "  Program Files", "    Vantor", "      clips",
                                         "      docs"}));
-    EXPECT_EQ(picker.Control("Dir1").listIndex, 2);
-    EXPECT_EQ(Items(picker, "File1"), std::vector<std::string>{"vantor.exe"});
-    picker.SelectItem("Dir1", 3);  // a single click only highlights
-    EXPECT_EQ(Items(picker, "File1"), std::vector<std::string>{"intro.avi"});
-    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\");
-    picker.SelectItem("Dir1", 2);
+    EXPECT_EQ(picker.Control(getpath_controls::kFolders).listIndex, 2);
+    EXPECT_EQ(Items(picker, getpath_controls::kFiles), std::vector<std::string>{"vantor.exe"});
+    picker.SelectItem(getpath_controls::kFolders, 3);  // a single click only highlights
+    EXPECT_EQ(Items(picker, getpath_controls::kFiles), std::vector<std::string>{"intro.avi"});
+    EXPECT_EQ(picker.Control(getpath_controls::kPath).text, "c:\\program files\\vantor\\");
+    picker.SelectItem(getpath_controls::kFolders, 2);
     picker.PressEnter();
   });
   LastFoundAt("e:\\movies");
@@ -233,14 +236,14 @@ TEST_F(FolderPickerTest, OkAtOnceAcceptsTheFolderThePickerOpenedAt) {
 }
 
 TEST_F(FolderPickerTest, AHighlightedFolderIsOpenedByTheFirstOkAndAcceptedByTheSecond) {
-  BrowseFirst([](SimFormHost& prompt) { prompt.Click("btn_OK"); });
+  BrowseFirst([](SimFormHost& prompt) { prompt.Click(nocd_controls::kOk); });
   sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
-    picker.SelectItem("Dir1", 3);
-    picker.Click("btn_OK");
+    picker.SelectItem(getpath_controls::kFolders, 3);
+    picker.Click(getpath_controls::kOk);
     EXPECT_FALSE(picker.destroyed());
-    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\clips\\");
-    EXPECT_EQ(Items(picker, "Dir1").back(), "        movies");
-    picker.Click("btn_OK");
+    EXPECT_EQ(picker.Control(getpath_controls::kPath).text, "c:\\program files\\vantor\\clips\\");
+    EXPECT_EQ(Items(picker, getpath_controls::kFolders).back(), "        movies");
+    picker.Click(getpath_controls::kOk);
     EXPECT_TRUE(picker.destroyed());
   });
   EXPECT_EQ(FindVideoFolder(program), "c:\\program files\\vantor\\clips\\movies");
@@ -250,15 +253,16 @@ TEST_F(FolderPickerTest, AHighlightedFolderIsOpenedByTheFirstOkAndAcceptedByTheS
 TEST_F(FolderPickerTest, DoubleClickOpensAndCancelBringsThePromptBackWithTheFirstCD) {
   std::string boxAfterCancel;
   BrowseFirst([&](SimFormHost& prompt) {
-    boxAfterCancel = prompt.Control("cmb_CDLetter").text;
-    prompt.Click("btn_Cancel");
+    boxAfterCancel = prompt.Control(nocd_controls::kDriveBox).text;
+    prompt.Click(nocd_controls::kCancel);
   });
   sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
-    picker.SelectItem("Dir1", 0);
-    picker.DblClick("Dir1");
-    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\");
-    EXPECT_EQ(picker.Control("Dir1").listIndex, 0);
-    EXPECT_EQ(Items(picker, "Dir1"), (std::vector<std::string>{"c:\\", "  Program Files"}));
+    picker.SelectItem(getpath_controls::kFolders, 0);
+    picker.DblClick(getpath_controls::kFolders);
+    EXPECT_EQ(picker.Control(getpath_controls::kPath).text, "c:\\");
+    EXPECT_EQ(picker.Control(getpath_controls::kFolders).listIndex, 0);
+    EXPECT_EQ(Items(picker, getpath_controls::kFolders),
+              (std::vector<std::string>{"c:\\", "  Program Files"}));
     picker.PressEscape();
   });
   EXPECT_EQ(FindVideoFolder(program), "");
@@ -284,28 +288,28 @@ TEST_F(FolderPickerTest, AChosenDriveOpensAtTheFolderKeptForItElseAtItsRoot) {
       {"d:\\gone", "d:\\", 0},  // kept, but no longer there
       {"", "d:\\", 0},          // none to be had
   };
-  BrowseFirst([](SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
+  BrowseFirst([](SimFormHost& prompt) { prompt.Click(nocd_controls::kCancel); });
   sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
     // The folder kept for c: is another, yet the open one stays.
-    picker.SelectItem("Drive1", 0);
-    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\");
-    EXPECT_EQ(picker.Control("Dir1").listIndex, 2);
-    EXPECT_EQ(Items(picker, "File1"), std::vector<std::string>{"vantor.exe"});
+    picker.SelectItem(getpath_controls::kDrives, 0);
+    EXPECT_EQ(picker.Control(getpath_controls::kPath).text, "c:\\program files\\vantor\\");
+    EXPECT_EQ(picker.Control(getpath_controls::kFolders).listIndex, 2);
+    EXPECT_EQ(Items(picker, getpath_controls::kFiles), std::vector<std::string>{"vantor.exe"});
     for (const auto& c : cases) {
       SCOPED_TRACE(c.kept);
       sim.drives.SetCurrentFolderOnDrive('d', c.kept);
-      picker.SelectItem("Drive1", 1);
-      EXPECT_EQ(picker.Control("txt_Path").text, c.opened);
-      EXPECT_EQ(picker.Control("Dir1").listIndex, c.line);
-      EXPECT_EQ(picker.Control("Drive1").listIndex, 1);
-      picker.SelectItem("Drive1", 0);  // the current drive: the current folder
-      EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\docs\\");
+      picker.SelectItem(getpath_controls::kDrives, 1);
+      EXPECT_EQ(picker.Control(getpath_controls::kPath).text, c.opened);
+      EXPECT_EQ(picker.Control(getpath_controls::kFolders).listIndex, c.line);
+      EXPECT_EQ(picker.Control(getpath_controls::kDrives).listIndex, 1);
+      picker.SelectItem(getpath_controls::kDrives, 0);  // the current drive: the current folder
+      EXPECT_EQ(picker.Control(getpath_controls::kPath).text, "c:\\program files\\vantor\\docs\\");
     }
     // A drive without a disc is refused, whatever folder is kept for it.
-    picker.SelectItem("Drive1", 2);
-    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\docs\\");
-    EXPECT_EQ(picker.Control("Drive1").listIndex, 0);
-    picker.Click("btn_Cancel");
+    picker.SelectItem(getpath_controls::kDrives, 2);
+    EXPECT_EQ(picker.Control(getpath_controls::kPath).text, "c:\\program files\\vantor\\docs\\");
+    EXPECT_EQ(picker.Control(getpath_controls::kDrives).listIndex, 0);
+    picker.Click(getpath_controls::kCancel);
   });
   EXPECT_EQ(FindVideoFolder(program), "");
   EXPECT_EQ(sim.messageBoxes,
@@ -315,18 +319,20 @@ TEST_F(FolderPickerTest, AChosenDriveOpensAtTheFolderKeptForItElseAtItsRoot) {
 TEST_F(FolderPickerTest, ADriveThatIsNotAvailableIsRefusedAndTheListGoesBack) {
   sim.drives.AddDrive('d', DriveKind::Fixed, "DATA");
   sim.drives.AddFolder("d:\\videos");
-  BrowseFirst([](SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
+  BrowseFirst([](SimFormHost& prompt) { prompt.Click(nocd_controls::kCancel); });
   sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
-    EXPECT_EQ(Items(picker, "Drive1"), (std::vector<std::string>{"c:", "d: [DATA]", "e:"}));
-    picker.SelectItem("Drive1", 2);
+    EXPECT_EQ(Items(picker, getpath_controls::kDrives),
+              (std::vector<std::string>{"c:", "d: [DATA]", "e:"}));
+    picker.SelectItem(getpath_controls::kDrives, 2);
     EXPECT_EQ(sim.messageBoxes,
               std::vector<std::string>{"Vantor|This drive is not currently available"});
-    EXPECT_EQ(picker.Control("Drive1").listIndex, 0);
-    EXPECT_EQ(picker.Control("txt_Path").text, "c:\\program files\\vantor\\");
-    picker.SelectItem("Drive1", 1);
-    EXPECT_EQ(picker.Control("txt_Path").text, "d:\\");
-    EXPECT_EQ(Items(picker, "Dir1"), (std::vector<std::string>{"d:\\", "  videos"}));
-    picker.Click("btn_OK");
+    EXPECT_EQ(picker.Control(getpath_controls::kDrives).listIndex, 0);
+    EXPECT_EQ(picker.Control(getpath_controls::kPath).text, "c:\\program files\\vantor\\");
+    picker.SelectItem(getpath_controls::kDrives, 1);
+    EXPECT_EQ(picker.Control(getpath_controls::kPath).text, "d:\\");
+    EXPECT_EQ(Items(picker, getpath_controls::kFolders),
+              (std::vector<std::string>{"d:\\", "  videos"}));
+    picker.Click(getpath_controls::kOk);
   });
   EXPECT_EQ(FindVideoFolder(program), "");
   EXPECT_EQ(program.videosource.PickedFolder, "d:\\");
@@ -344,7 +350,7 @@ TEST_F(ClipSearchTest, AVideoStartRemembersTheFolderFoundWithTheHourglassShown) 
             sim.pointers.end());
 
   sim.drives.SetReady('e', false);
-  OnPrompt([](SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
+  OnPrompt([](SimFormHost& prompt) { prompt.Click(nocd_controls::kCancel); });
   sim.writes.clear();
   EXPECT_TRUE(Ends([&] { RunStartup(program); }));
   EXPECT_TRUE(sim.writes.empty());

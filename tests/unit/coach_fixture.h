@@ -8,6 +8,7 @@
 
 #include "coach/coach_geometry.h"
 #include "coach/frm_coach.h"
+#include "coach/frm_coach_design.h"
 #include "sim_fixture.h"
 
 namespace vantor::testing {
@@ -88,11 +89,12 @@ class CoachTest : public SimTest {
     coach->Load();
   }
   sim::SimFormHost& Window() { return *sim.FindForm("frmCoach"); }
-  sim::SimControl& C(const std::string& name, int index = -1) {
-    return Window().Control(name, index);
+  template <class T>
+  sim::SimControl& C(const ControlDecl<T>& control) {
+    return Window().Control(control);
   }
-  void Next() { Window().Click("btn_Next"); }
-  void Back() { Window().Click("btn_Back"); }
+  void Next() { Window().Click(coach_controls::kNext); }
+  void Back() { Window().Click(coach_controls::kBack); }
   std::int32_t Topic() const { return program.coach.CurrentTopic; }
   // Next until `topic` is shown (the preview scan, when asked for, is done
   // at once).
@@ -104,14 +106,15 @@ class CoachTest : public SimTest {
   std::vector<int> GreenSteps() {
     std::vector<int> green;
     for (int i = 1; i < kMaxSteps; ++i)
-      if (C("btn_StepText", i).design.foreColor == 0x008000) green.push_back(i);
+      if (C(coach_controls::kStepText[i]).design.foreColor == 0x008000) green.push_back(i);
     return green;
   }
   // Index of the option shown as chosen, -1 for none, -2 for several.
   int MarkedOption() {
     int marked = -1;
     for (int i = 0; i < kMaxOptionButtons; ++i)
-      if (C("btn_Option", i).picture == "ico_opt_on") marked = marked == -1 ? i : -2;
+      if (C(coach_controls::kOptionImage[i]).picture == "ico_opt_on")
+        marked = marked == -1 ? i : -2;
     return marked;
   }
   std::vector<std::string> HostCalls(const std::string& prefix) {

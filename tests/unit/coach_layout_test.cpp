@@ -4,6 +4,8 @@
 #include "coach_fixture.h"
 
 namespace vantor::testing {
+
+using namespace coach_controls;
 namespace {
 
 class CoachLayoutTest : public CoachTest {
@@ -18,8 +20,11 @@ class CoachLayoutTest : public CoachTest {
     ini.Set("coachStep" + std::to_string(count), "BUTTON", "");
     return ini;
   }
-  int NumberTop(int i) { return C("btn_StepNum", i).design.bounds.top; }
-  Bounds At(const std::string& name) { return C(name).design.bounds; }
+  int NumberTop(int i) { return C(kStepNum[i]).design.bounds.top; }
+  template <class T>
+  Bounds At(const ControlDecl<T>& control) {
+    return C(control).design.bounds;
+  }
 };
 
 TEST_F(CoachLayoutTest, SixStepsStandOneGapApart) {
@@ -27,11 +32,11 @@ TEST_F(CoachLayoutTest, SixStepsStandOneGapApart) {
   const std::vector<int> tops = {NumberTop(0), NumberTop(1), NumberTop(2),
                                  NumberTop(3), NumberTop(4), NumberTop(5)};
   EXPECT_EQ(tops, (std::vector<int>{-12, 50, 112, 174, 236, 298}));
-  for (int i = 0; i < kMaxSteps; ++i) EXPECT_EQ(C("btn_StepNum", i).design.bounds.height, 37);
+  for (int i = 0; i < kMaxSteps; ++i) EXPECT_EQ(C(kStepNum[i]).design.bounds.height, 37);
   // 12-point names (the caption bar is 19 pixels) measure 19 pixels: the
   // name is 47.5, rounded to 48, high and starts 23 pixels above the
   // number's foot.
-  const Bounds name = C("btn_StepText", 1).design.bounds;
+  const Bounds name = C(kStepText[1]).design.bounds;
   EXPECT_EQ(name.left, 8);
   EXPECT_EQ(name.height, 48);
   EXPECT_EQ(name.top, 50 + 37 - 23);
@@ -45,9 +50,9 @@ TEST_F(CoachLayoutTest, TwoStepsLeaveTheOneLabelLowerDown) {
 TEST_F(CoachLayoutTest, LongStepNamesWrapInsideAFixedWidth) {
   sim.textWidths = {{"Step 1", 110}, {"Step 2", 115}, {"Step 3", 120}};
   OpenCoach(Steps(4));
-  EXPECT_EQ(C("btn_StepText", 1).design.bounds.width, 120);
-  EXPECT_EQ(C("btn_StepText", 2).design.bounds.width, 125);
-  EXPECT_EQ(C("btn_StepText", 3).design.bounds.width, 115);
+  EXPECT_EQ(C(kStepText[1]).design.bounds.width, 120);
+  EXPECT_EQ(C(kStepText[2]).design.bounds.width, 125);
+  EXPECT_EQ(C(kStepText[3]).design.bounds.width, 115);
 }
 
 // The simulated desktop measures by characters: a name of five letters
@@ -58,8 +63,8 @@ TEST_F(CoachLayoutTest, StepNamesAreMeasuredByCharactersNotBytes) {
       .Set("coachStep2", "BUTTON", "\xD0\xA8\xD0\xB0\xD0\xB3 1");
   OpenCoach(ini);
   // 12-point bold: 11 pixels a character, and 10 more.
-  EXPECT_EQ(C("btn_StepText", 1).design.bounds.width, 5 * 11 + 10);
-  EXPECT_EQ(C("btn_StepText", 2).design.bounds.width, 5 * 11 + 10);
+  EXPECT_EQ(C(kStepText[1]).design.bounds.width, 5 * 11 + 10);
+  EXPECT_EQ(C(kStepText[2]).design.bounds.width, 5 * 11 + 10);
 }
 
 TEST_F(CoachLayoutTest, TallCaptionBarsGetSmallerStepNames) {
@@ -67,7 +72,7 @@ TEST_F(CoachLayoutTest, TallCaptionBarsGetSmallerStepNames) {
     SCOPED_TRACE(caption);
     sim.captionHeight = caption;
     OpenCoach(Steps(3));
-    const Font font = C("btn_StepText", 1).design.font;
+    const Font font = C(kStepText[1]).design.font;
     EXPECT_EQ(font.name, "Arial");
     EXPECT_TRUE(font.bold);
     EXPECT_EQ(font.pointSize, caption > 20 ? 10 : 12);
@@ -76,26 +81,26 @@ TEST_F(CoachLayoutTest, TallCaptionBarsGetSmallerStepNames) {
 
 TEST_F(CoachLayoutTest, TheButtonBarFollowsTheSizeOfNext) {
   OpenCoach();
-  EXPECT_EQ(At("Picture2").height, 35);
+  EXPECT_EQ(At(kBar).height, 35);
   EXPECT_EQ(Window().ClientHeight(), 437);
-  EXPECT_EQ(At("btn_Back").left, 149);
-  EXPECT_EQ(At("btn_Next").left, 233);
-  EXPECT_EQ(At("btn_DoIt").top, 374);  // 370 + 4.5, halves to even
+  EXPECT_EQ(At(kBack).left, 149);
+  EXPECT_EQ(At(kNext).left, 233);
+  EXPECT_EQ(At(kDoIt).top, 374);  // 370 + 4.5, halves to even
 
   // A desktop that makes Next 40 pixels high: every button 96 x 32.
-  C("btn_Next").design.bounds.height = 40;
+  C(kNext).design.bounds.height = 40;
   coach->LayOutCoachWindow();
-  for (const char* button : {"btn_Next", "btn_Back", "btn_Cancel", "btn_DoIt"}) {
-    SCOPED_TRACE(button);
+  for (const ControlDecl<Button>& button : {kNext, kBack, kCancel, kDoIt}) {
+    SCOPED_TRACE(button.name);
     EXPECT_EQ(At(button).width, 96);
     EXPECT_EQ(At(button).height, 32);
   }
-  EXPECT_EQ(At("Picture2").height, 44);
+  EXPECT_EQ(At(kBar).height, 44);
   EXPECT_EQ(Window().ClientHeight(), 446);
-  EXPECT_EQ(At("btn_DoIt").top, 370);
-  EXPECT_EQ(At("btn_Help").top, 10);  // (44 - 23) / 2, halves to even
-  EXPECT_EQ(At("btn_Back").left + 96, At("btn_Next").left);
-  EXPECT_EQ(At("btn_Next").left + 96 + 18, At("btn_Cancel").left);
+  EXPECT_EQ(At(kDoIt).top, 370);
+  EXPECT_EQ(At(kHelp).top, 10);  // (44 - 23) / 2, halves to even
+  EXPECT_EQ(At(kBack).left + 96, At(kNext).left);
+  EXPECT_EQ(At(kNext).left + 96 + 18, At(kCancel).left);
 }
 
 TEST_F(CoachLayoutTest, TheClientAreaIs425WideWhateverTheFrame) {
@@ -106,23 +111,23 @@ TEST_F(CoachLayoutTest, TheClientAreaIs425WideWhateverTheFrame) {
     OpenCoach();
     EXPECT_EQ(Window().ClientWidth(), 425);
     EXPECT_EQ(Window().ClientHeight(), 437);
-    EXPECT_EQ(At("btn_Cancel").left + At("btn_Cancel").width, 425 - 6);
-    EXPECT_EQ(At("Picture2").width, 425);
+    EXPECT_EQ(At(kCancel).left + At(kCancel).width, 425 - 6);
+    EXPECT_EQ(At(kBar).width, 425);
   }
 }
 
 TEST_F(CoachLayoutTest, TheFixedPartsKeepTheirPlaces) {
   OpenCoach();
-  const auto bounds = [&](const std::string& name) {
+  const auto bounds = [&](const auto& name) {
     const Bounds b = At(name);
     return std::vector<int>{b.left, b.top, b.width, b.height};
   };
-  EXPECT_EQ(bounds("Picture1"), (std::vector<int>{0, 0, 425, 410}));
-  EXPECT_EQ(bounds("Picture2"), (std::vector<int>{0, 402, 425, 35}));
-  EXPECT_EQ(bounds("chk_DontShow"), (std::vector<int>{137, 379, 14, 14}));
-  EXPECT_EQ(At("lbl_DontShow").left, 158);
-  EXPECT_EQ(bounds("btn_Help"), (std::vector<int>{6, 6, 22, 23}));
-  EXPECT_EQ(bounds("img_ClearButtons"), (std::vector<int>{95, 0, 30, 410}));
+  EXPECT_EQ(bounds(kPanel), (std::vector<int>{0, 0, 425, 410}));
+  EXPECT_EQ(bounds(kBar), (std::vector<int>{0, 402, 425, 35}));
+  EXPECT_EQ(bounds(kDontShowBox), (std::vector<int>{137, 379, 14, 14}));
+  EXPECT_EQ(At(kDontShowLabel).left, 158);
+  EXPECT_EQ(bounds(kHelp), (std::vector<int>{6, 6, 22, 23}));
+  EXPECT_EQ(bounds(kClearStrip), (std::vector<int>{95, 0, 30, 410}));
   // The strip is raised over the step names, so that it gets the pointer.
   std::vector<std::string> raised;
   for (const std::string& event : Window().trace())

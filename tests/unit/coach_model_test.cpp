@@ -7,6 +7,8 @@
 #include "coach_fixture.h"
 
 namespace vantor::testing {
+
+using namespace coach_controls;
 namespace {
 
 using ::testing::ElementsAre;
@@ -15,7 +17,7 @@ using ::testing::IsEmpty;
 TEST_F(CoachTest, NextAndBackFollowTheSteps) {
   OpenCoach();
   EXPECT_EQ(Topic(), 0);
-  EXPECT_FALSE(C("btn_Back").enabled);
+  EXPECT_FALSE(C(kBack).enabled);
   EXPECT_THAT(GreenSteps(), IsEmpty());  // step 0 has no label
   Next();
   Next();
@@ -29,9 +31,9 @@ TEST_F(CoachTest, NextAndBackFollowTheSteps) {
   EXPECT_EQ(Topic(), 4);
   EXPECT_EQ(program.coach.PreviousTopic, 5);
   EXPECT_THAT(GreenSteps(), ElementsAre(1));
-  EXPECT_EQ(C("MediaView").pane.topic, "T4");
-  EXPECT_EQ(C("btn_Next").text, "Next >");
-  EXPECT_EQ(C("btn_Next").toolTip, "Go on");
+  EXPECT_EQ(C(kPane).pane.topic, "T4");
+  EXPECT_EQ(C(kNext).text, "Next >");
+  EXPECT_EQ(C(kNext).toolTip, "Go on");
 }
 
 TEST_F(CoachTest, HiddenTopicsArePassedOverBothWays) {
@@ -46,8 +48,8 @@ TEST_F(CoachTest, HiddenTopicsArePassedOverBothWays) {
 TEST_F(CoachTest, FinishOnTheLastVisibleTopicEndsTheProgram) {
   OpenCoach();
   NextTo(9);
-  EXPECT_EQ(C("btn_Next").text, "Finish");
-  EXPECT_EQ(C("btn_Next").toolTip, "All done");
+  EXPECT_EQ(C(kNext).text, "Finish");
+  EXPECT_EQ(C(kNext).toolTip, "All done");
   EXPECT_TRUE(Ends([&] { Next(); }));
   EXPECT_EQ(Ini("CoachPosition", "left"), "");
 }
@@ -55,10 +57,10 @@ TEST_F(CoachTest, FinishOnTheLastVisibleTopicEndsTheProgram) {
 TEST_F(CoachTest, TickingTheBoxOnTheLastTopicLeavesFinishDoingNothing) {
   OpenCoach();
   NextTo(9);
-  Window().Click("chk_DontShow");
-  EXPECT_EQ(C("chk_DontShow").picture, "ico_chk_on");
+  Window().Click(kDontShowBox);
+  EXPECT_EQ(C(kDontShowBox).picture, "ico_chk_on");
   EXPECT_EQ(program.coach.LastVisibleTopic, 8);
-  EXPECT_EQ(C("btn_Next").text, "Finish");
+  EXPECT_EQ(C(kNext).text, "Finish");
   EXPECT_FALSE(Ends([&] { Next(); }));
   EXPECT_EQ(Topic(), 9);
 }
@@ -66,8 +68,8 @@ TEST_F(CoachTest, TickingTheBoxOnTheLastTopicLeavesFinishDoingNothing) {
 TEST_F(CoachTest, TickedBoxAndBackWriteHideTopicTwiceAndStayHidden) {
   OpenCoach();
   NextTo(5);
-  ASSERT_TRUE(C("chk_DontShow").visible);
-  Window().Click("lbl_DontShow");  // the box's text acts as the box
+  ASSERT_TRUE(C(kDontShowBox).visible);
+  Window().Click(kDontShowLabel);  // the box's text acts as the box
   Back();
   int writes = 0;
   for (const std::string& w : sim.writes) writes += w == "coachTopic5/HideTopic=1";
@@ -86,52 +88,52 @@ TEST_F(CoachTest, TickedBoxAndBackWriteHideTopicTwiceAndStayHidden) {
 TEST_F(CoachTest, UntickingTheBoxWritesZeroAndShowsTheTopicAgain) {
   OpenCoach();
   NextTo(3);
-  Window().Click("chk_DontShow");
-  Window().Click("chk_DontShow");
+  Window().Click(kDontShowBox);
+  Window().Click(kDontShowBox);
   EXPECT_EQ(Ini("coachTopic3", "HideTopic"), "0");
-  EXPECT_EQ(C("chk_DontShow").picture, "ico_chk_off");
+  EXPECT_EQ(C(kDontShowBox).picture, "ico_chk_off");
   EXPECT_EQ(program.coach.topics[3].hidden, false);
 }
 
 TEST_F(CoachTest, DoItFollowsTheTopicsText) {
   OpenCoach();
-  EXPECT_FALSE(C("btn_DoIt").visible);
+  EXPECT_FALSE(C(kDoIt).visible);
   NextTo(2);
-  EXPECT_TRUE(C("btn_DoIt").visible);
-  EXPECT_TRUE(C("btn_DoIt").enabled);
-  EXPECT_EQ(C("btn_DoIt").toolTip, "Do it on 2");
-  EXPECT_EQ(C("btn_DoIt").text, "Do It");  // the caption stays the window's
+  EXPECT_TRUE(C(kDoIt).visible);
+  EXPECT_TRUE(C(kDoIt).enabled);
+  EXPECT_EQ(C(kDoIt).toolTip, "Do it on 2");
+  EXPECT_EQ(C(kDoIt).text, "Do It");  // the caption stays the window's
 }
 
 TEST_F(CoachTest, StepClickShowsAHiddenStartTopicUnticked) {
   OpenCoach(ScanTask().Set("coachTopic5", "HideTopic", "1"));
-  Window().Click("btn_StepNum", 2);
+  Window().Click(kStepNum[2]);
   EXPECT_EQ(Topic(), 5);
   EXPECT_EQ(program.coach.CurrentStep, 2);
   EXPECT_EQ(program.coach.DontShowChecked, 0);
-  EXPECT_EQ(C("chk_DontShow").picture, "ico_chk_off");
+  EXPECT_EQ(C(kDontShowBox).picture, "ico_chk_off");
   EXPECT_THAT(GreenSteps(), ElementsAre(2));
 }
 
 TEST_F(CoachTest, HoverMarksFollowThePointer) {
   OpenCoach();
   NextTo(2);
-  Window().MouseMove("btn_StepText", 2);
+  Window().MouseMove(kStepText[2]);
   EXPECT_THAT(GreenSteps(), ElementsAre(1, 2));
-  Window().MouseMove("img_ClearButtons");
+  Window().MouseMove(kClearStrip);
   EXPECT_THAT(GreenSteps(), ElementsAre(1));
-  Window().MouseMove("btn_StepNum", 1);
-  Window().MouseMove("Picture2");  // the button bar leaves the mark alone
+  Window().MouseMove(kStepNum[1]);
+  Window().MouseMove(kBar);  // the button bar leaves the mark alone
   EXPECT_THAT(GreenSteps(), ElementsAre(1));
 }
 
 TEST_F(CoachTest, ATaskOfOneStepShowsAndMarksNoStepLabel) {
   OpenCoach(ScanTask().Set("coachStep1", "BUTTON", ""));
   EXPECT_EQ(program.coach.StepCount(), 1);
-  for (int i = 0; i < kMaxSteps; ++i) EXPECT_FALSE(C("btn_StepNum", i).visible);
-  Window().MouseMove("btn_StepText", 1);
+  for (int i = 0; i < kMaxSteps; ++i) EXPECT_FALSE(C(kStepNum[i]).visible);
+  Window().MouseMove(kStepText[1]);
   EXPECT_THAT(GreenSteps(), IsEmpty());
-  for (int i = 1; i < kMaxSteps; ++i) EXPECT_EQ(C("btn_StepText", i).design.foreColor, 0x808080u);
+  for (int i = 1; i < kMaxSteps; ++i) EXPECT_EQ(C(kStepText[i]).design.foreColor, 0x808080u);
 }
 
 TEST_F(CoachTest, AMovePastAWholeHiddenStepMovesTheMarkByOne) {
@@ -157,7 +159,7 @@ TEST_F(CoachTest, StepsBeyondTheSixLabelsAreNotLoaded) {
         .Set("coachStep" + std::to_string(s), "StartTopic", std::to_string(s + 3));
   OpenCoach(ini);
   EXPECT_EQ(program.coach.StepCount(), 6);
-  EXPECT_EQ(C("btn_StepText", 5).text, "S5");
+  EXPECT_EQ(C(kStepText[5]).text, "S5");
   NextTo(9);
   EXPECT_EQ(program.coach.CurrentStep, 5);
 }
@@ -168,8 +170,8 @@ TEST_F(CoachTest, OptionRowsAndSetsAreHeldToTheWindow) {
                 .Set("coachTopic1", "OptionButtonSet", "7"));
   EXPECT_EQ(program.coach.MaxOptionButtons, 9);
   Next();
-  EXPECT_EQ(C("MediaView").design.bounds.height, 370);
-  for (int i = 0; i < kMaxOptionButtons; ++i) EXPECT_FALSE(C("btn_Option", i).visible);
+  EXPECT_EQ(C(kPane).design.bounds.height, 370);
+  for (int i = 0; i < kMaxOptionButtons; ++i) EXPECT_FALSE(C(kOptionImage[i]).visible);
 }
 
 TEST_F(CoachTest, ABackThatPointsOutsideTheTaskGoesNowhere) {
@@ -198,16 +200,16 @@ TEST_F(CoachTest, TheLongestTaskLoadsWholeAndATopicPastItIsLeftOut) {
   EXPECT_EQ(program.coach.TopicCount(), 32767);
   EXPECT_EQ(program.coach.topics[32766].id, "T32766");
   EXPECT_EQ(program.coach.LastVisibleTopic, 32765);
-  EXPECT_EQ(C("MediaView").pane.topic, "T0");
+  EXPECT_EQ(C(kPane).pane.topic, "T0");
 }
 
 TEST_F(CoachTest, ATaskWithoutStepsOrTopicsOpensEmptyAndFinishes) {
   OpenCoach(IniText().Set("frmCoach Text", "FinishButton", "Finish"));
   EXPECT_EQ(program.coach.TopicCount(), 0);
   EXPECT_EQ(program.coach.StepCount(), 0);
-  EXPECT_EQ(C("MediaView").pane.topic, "");
-  EXPECT_EQ(C("btn_Next").text, "Finish");
-  Window().Click("btn_StepText", 1);
+  EXPECT_EQ(C(kPane).pane.topic, "");
+  EXPECT_EQ(C(kNext).text, "Finish");
+  Window().Click(kStepText[1]);
   Back();
   EXPECT_TRUE(Ends([&] { Next(); }));
 }
@@ -217,11 +219,11 @@ TEST_F(CoachTest, StepStartsAndFieldsOutsideTheTaskAreOrderly) {
                 .Set("coachStep2", "StartTopic", "40")
                 .Set("coachTopic1", "HideButton", "70000")
                 .Set("coachTopic1", "OptionButtonSet", "-9"));
-  Window().Click("btn_StepText", 2);
+  Window().Click(kStepText[2]);
   EXPECT_EQ(Topic(), 0);
   Next();
-  EXPECT_FALSE(C("chk_DontShow").visible);  // 70000 does not fit: no box
-  EXPECT_EQ(C("MediaView").pane.backgroundBitmap, "!mvback37.bmp");
+  EXPECT_FALSE(C(kDontShowBox).visible);  // 70000 does not fit: no box
+  EXPECT_EQ(C(kPane).pane.backgroundBitmap, "!mvback37.bmp");
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include "coach_fixture.h"
 
 namespace vantor::testing {
+
+using namespace coach_controls;
 namespace {
 
 TEST_F(CoachTest, LoadingShowsAHiddenHostWindowAndTheBusyPointerMeanwhile) {
@@ -15,12 +17,12 @@ TEST_F(CoachTest, LoadingShowsAHiddenHostWindowAndTheBusyPointerMeanwhile) {
                                                 Pointer::Default}));
   EXPECT_TRUE(Window().IsVisible());
   EXPECT_EQ(Window().Caption(), "Scan Coach");
-  EXPECT_EQ(C("MediaView").pane.title, sim.programFolder + "\\Vantor.m14");
+  EXPECT_EQ(C(kPane).pane.title, sim.programFolder + "\\Vantor.m14");
 }
 
 TEST_F(CoachTest, ClosingSavesThePositionOnlyAfterAMove) {
   OpenCoach();
-  EXPECT_TRUE(Ends([&] { Window().Click("btn_Cancel"); }));
+  EXPECT_TRUE(Ends([&] { Window().Click(kCancel); }));
   EXPECT_EQ(Ini("CoachPosition", "left"), "");
 
   sim::SimPlatform desktop;
@@ -89,15 +91,15 @@ TEST_F(CoachTest, FinishAfterAMoveSavesNothing) {
 TEST_F(CoachTest, AnOptionsCaptionChoosesItAsItsPictureDoes) {
   OpenCoach();
   NextTo(6);
-  Window().Click("lbl_Option", 3);
+  Window().Click(kOptionLabel[3]);
   EXPECT_EQ(MarkedOption(), 3);
   EXPECT_EQ(program.coach.SelectedOption, 3);
-  Window().Click("btn_Option", 1);
+  Window().Click(kOptionImage[1]);
   EXPECT_EQ(MarkedOption(), 1);
   EXPECT_EQ(program.coach.SelectedOption, 1);
   // The unused eighth row is hidden, and its picture is cleared all the same.
-  EXPECT_FALSE(C("btn_Option", 7).visible);
-  EXPECT_EQ(C("btn_Option", 7).picture, "ico_opt_off");
+  EXPECT_FALSE(C(kOptionImage[7]).visible);
+  EXPECT_EQ(C(kOptionImage[7]).picture, "ico_opt_off");
 }
 
 }  // namespace

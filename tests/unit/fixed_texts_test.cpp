@@ -9,6 +9,8 @@
 #include "video/frm_run_avi.h"
 #include "video/playback.h"
 #include "videosource/discovery.h"
+#include "videosource/frm_getpath.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor::testing {
 namespace {
@@ -42,7 +44,7 @@ class Bed : public SimTest {
     std::string seen;
     int prompts = 0;
     sim.OnModal("frmNoCD", [&](SimFormHost& prompt) {
-      prompt.Click(++prompts == 1 ? "btn_Browse" : "btn_Cancel");
+      prompt.Click(++prompts == 1 ? nocd_controls::kBrowse : nocd_controls::kCancel);
     });
     sim.OnModal("frmGetPath", [&](SimFormHost& picker) {
       seen = look(picker);
@@ -71,8 +73,8 @@ std::vector<Row> Rows() {
        [](Bed& t) {
          std::string seen;
          t.sim.OnModal("frmNoCD", [&](SimFormHost& prompt) {
-           seen = prompt.Control("btn_Browse").text;
-           prompt.Click("btn_Cancel");
+           seen = prompt.Control(nocd_controls::kBrowse).text;
+           prompt.Click(nocd_controls::kCancel);
          });
          FindVideoFolder(t.program);
          return seen;
@@ -81,17 +83,19 @@ std::vector<Row> Rows() {
        [](Bed& t) { return t.FromPicker([](SimFormHost& p) { return p.Caption(); }); }},
       {texts::kCurrentFolderLabel,
        [](Bed& t) {
-         return t.FromPicker([](SimFormHost& p) { return p.Control("Label2").text; });
+         return t.FromPicker(
+             [](SimFormHost& p) { return p.Control(getpath_controls::kCurrentFolderLabel).text; });
        }},
       {texts::kFilesLabel,
        [](Bed& t) {
-         return t.FromPicker([](SimFormHost& p) { return p.Control("Label1").text; });
+         return t.FromPicker(
+             [](SimFormHost& p) { return p.Control(getpath_controls::kFilesLabel).text; });
        }},
       {texts::kDriveNotAvailable,
        [](Bed& t) {
          t.sim.drives.AddDrive('e', DriveKind::CdRom, "", false);
          t.FromPicker([](SimFormHost& p) {
-           p.SelectItem("Drive1", 1);
+           p.SelectItem(getpath_controls::kDrives, 1);
            return std::string();
          });
          return t.LastMessage();
@@ -117,7 +121,7 @@ std::vector<Row> Rows() {
          video.Load();
          std::string seen;
          t.sim.OnModal("frmAbout", [&](SimFormHost& box) {
-           seen = box.Control("lbl_Copyright").text;
+           seen = box.Control(about_controls::kCopyright).text;
            box.PressEnter();
          });
          OpenAboutBox(t.program, video);

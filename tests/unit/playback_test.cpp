@@ -8,6 +8,7 @@
 #include <map>
 
 #include "sim_fixture.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor::testing {
 namespace {
@@ -395,7 +396,7 @@ TEST_F(PlaybackTest, AClipFileThatHasGoneIsLookedForBeforeAnyCommand) {
 
 TEST_F(PlaybackTest, GivingUpTheSearchForAMissingFileEndsTheProgramAtOnce) {
   sim.drives.RemoveDrive('d');
-  sim.OnModal("frmNoCD", [](sim::SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
+  sim.OnModal("frmNoCD", [](sim::SimFormHost& prompt) { prompt.Click(nocd_controls::kCancel); });
   SetPlayState(program, view, PlayState::Stop);
   EXPECT_TRUE(Ends([&] { SelectClip(program, view, 0); }));
   EXPECT_EQ(sim.formsCreated, std::vector<std::string>{"frmNoCD"});

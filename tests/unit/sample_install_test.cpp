@@ -11,6 +11,8 @@
 #include "topics/help_title.h"
 
 namespace vantor::testing {
+
+using namespace coach_controls;
 namespace {
 
 std::string SampleFile(const std::string& name) {
@@ -154,23 +156,23 @@ class SampleWalkThrough : public CoachTest {
   // is marked or the marked one is not shown.
   std::string MarkedCaption() {
     const int marked = MarkedOption();
-    if (marked < 0 || !C("lbl_Option", marked).visible) return "";
-    return C("lbl_Option", marked).text;
+    if (marked < 0 || !C(kOptionLabel[marked]).visible) return "";
+    return C(kOptionLabel[marked]).text;
   }
-  void GoToStep(int step) { Window().Click("btn_StepText", step); }
+  void GoToStep(int step) { Window().Click(kStepText[step]); }
 };
 
 TEST_F(SampleWalkThrough, NextShowsEveryPageInTurnAndEndsWithFinish) {
   OpenSample();
-  std::vector<std::string> shown = {C("MediaView").pane.topic};
+  std::vector<std::string> shown = {C(kPane).pane.topic};
   StepUntil([&] { return Topic() >= program.coach.LastVisibleTopic; },
             [&] {
               Next();
-              shown.push_back(C("MediaView").pane.topic);
+              shown.push_back(C(kPane).pane.topic);
             });
   EXPECT_EQ(shown, TopicIds());
   EXPECT_EQ(program.coach.CurrentStep, StepCount() - 1);
-  EXPECT_EQ(C("btn_Next").text, Read("frmCoach Text", "FinishButton"));
+  EXPECT_EQ(C(kNext).text, Read("frmCoach Text", "FinishButton"));
   EXPECT_TRUE(Ends([&] { Next(); }));
 }
 
@@ -189,9 +191,9 @@ TEST_F(SampleWalkThrough, EveryAnswerLeadsToACaptionedOutputType) {
   for (int kind = 0; kind < 7; ++kind) {
     for (int use = 0; use < 5; ++use) {
       GoToStep(chooseType);
-      Window().Click("lbl_Option", kind);
+      Window().Click(kOptionLabel[kind]);
       Next();
-      Window().Click("lbl_Option", use);
+      Window().Click(kOptionLabel[use]);
       Next();
       ASSERT_EQ(Topic(), 8);
       EXPECT_FALSE(MarkedCaption().empty()) << "kind " << kind << ", use " << use;

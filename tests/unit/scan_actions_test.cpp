@@ -9,6 +9,8 @@
 #include "dialogs/frm_scanning.h"
 
 namespace vantor::testing {
+
+using namespace coach_controls;
 namespace {
 
 using ::testing::ElementsAre;
@@ -22,19 +24,19 @@ class ScanActionsTest : public CoachTest {
     sim.OnModal("frmScanning", [this](sim::SimFormHost& window) {
       const long long opened = sim.nowMs();
       EXPECT_EQ(window.Caption(), "Scanning");
-      std::string shown = window.Control("Image1").picture;
+      std::string shown = window.Control(scanning_controls::kFrame).picture;
       while (!window.destroyed() && sim.nowMs() - opened < 60000) {
         sim.Advance(kScanTickMs);
-        const std::string now = window.Control("Image1").picture;
+        const std::string now = window.Control(scanning_controls::kFrame).picture;
         if (!window.destroyed() && now != shown) frames.push_back(now.back() - '0');
         shown = now;
       }
       progressMs = sim.nowMs() - opened;
-      lastPicture = window.Control("Image1").picture;
+      lastPicture = window.Control(scanning_controls::kFrame).picture;
     });
   }
-  void DoIt() { Window().Click("btn_DoIt"); }
-  void Choose(int option) { Window().Click("lbl_Option", option); }
+  void DoIt() { Window().Click(kDoIt); }
+  void Choose(int option) { Window().Click(kOptionLabel[option]); }
 
   std::vector<int> frames;
   long long progressMs = -1;
@@ -60,13 +62,13 @@ TEST_F(ScanActionsTest, OutputTypesGoRoundThroughTopicsSixAndEight) {
     frmCoach window(run);
     window.Load();
     sim::SimFormHost& host = *desktop.FindForm("frmCoach");
-    StepUntil([&] { return run.coach.CurrentTopic >= 6; }, [&] { host.Click("btn_Next"); });
+    StepUntil([&] { return run.coach.CurrentTopic >= 6; }, [&] { host.Click(kNext); });
     EXPECT_EQ(run.coach.SelectedOption, c.atTopic6);
-    host.Click("btn_Next");
-    host.Click("btn_Next");
+    host.Click(kNext);
+    host.Click(kNext);
     EXPECT_EQ(run.coach.SelectedOption, c.atTopic8);
     desktop.helpHost.calls.clear();
-    host.Click("btn_DoIt");
+    host.Click(kDoIt);
     EXPECT_THAT(desktop.helpHost.calls,
                 ElementsAre("put OutputType I4 " + std::to_string(c.outputType)));
   }
@@ -211,15 +213,15 @@ TEST_F(ScanActionsTest, AFinishedPreviewClosesTheProgressWindowAtTheFirstTick) {
 TEST_F(ScanActionsTest, TopicFourWaitsForASelectionThenZooms) {
   OpenCoach();
   NextTo(4);
-  EXPECT_FALSE(C("btn_DoIt").enabled);
-  EXPECT_TRUE(C("selectCheck").timerEnabled);
+  EXPECT_FALSE(C(kDoIt).enabled);
+  EXPECT_TRUE(C(kSelectionTimer).timerEnabled);
   sim.Advance(1000);
-  EXPECT_FALSE(C("btn_DoIt").enabled);
+  EXPECT_FALSE(C(kDoIt).enabled);
   sim.helpHost.selectionValid = true;
   sim.Advance(200);
-  EXPECT_TRUE(C("btn_DoIt").enabled);
-  EXPECT_TRUE(C("btn_Next").enabled);
-  EXPECT_FALSE(C("selectCheck").timerEnabled);
+  EXPECT_TRUE(C(kDoIt).enabled);
+  EXPECT_TRUE(C(kNext).enabled);
+  EXPECT_FALSE(C(kSelectionTimer).timerEnabled);
   sim.helpHost.calls.clear();
   DoIt();
   EXPECT_THAT(sim.helpHost.calls, ElementsAre("call ZoomScan"));
@@ -227,9 +229,9 @@ TEST_F(ScanActionsTest, TopicFourWaitsForASelectionThenZooms) {
   sim.helpHost.selectionValid = false;
   Back();
   Next();
-  EXPECT_TRUE(C("selectCheck").timerEnabled);
+  EXPECT_TRUE(C(kSelectionTimer).timerEnabled);
   Next();  // leaving topic 4 ends the wait
-  EXPECT_FALSE(C("selectCheck").timerEnabled);
+  EXPECT_FALSE(C(kSelectionTimer).timerEnabled);
 }
 
 TEST_F(ScanActionsTest, WithoutTheHelpObjectTheWalkGoesOnQuietly) {
@@ -240,13 +242,13 @@ TEST_F(ScanActionsTest, WithoutTheHelpObjectTheWalkGoesOnQuietly) {
   StepUntil([&] { return Topic() >= 9; },
             [&] {
               if (Topic() == 6) markedOnTopic6 = MarkedOption();
-              if (C("btn_DoIt").visible) DoIt();
+              if (C(kDoIt).visible) DoIt();
               Next();
             });
   EXPECT_EQ(progressMs, 200);     // Do It on topic 2: closed at the first tick
   EXPECT_EQ(markedOnTopic6, -1);  // no output type to go by
   EXPECT_TRUE(sim.helpHost.calls.empty());
-  EXPECT_FALSE(C("selectCheck").timerEnabled);
+  EXPECT_FALSE(C(kSelectionTimer).timerEnabled);
 }
 
 TEST_F(ScanActionsTest, AFailingPreviewAnswerClosesTheProgressWindow) {
@@ -262,13 +264,13 @@ TEST_F(ScanActionsTest, AFailingPreviewAnswerClosesTheProgressWindow) {
 
 TEST_F(ScanActionsTest, HelpOpensTopic82ForTheCoachWindow) {
   OpenCoach();
-  Window().Click("btn_Help");
+  Window().Click(kHelp);
   char expected[64];
   std::snprintf(expected, sizeof expected, "OpenTopic hwnd=0x%08llX window=yes topic=82",
                 static_cast<unsigned long long>(Window().Handle()));
   EXPECT_THAT(HostCalls("OpenTopic"), ElementsAre(expected));
   sim.helpHost.libraryPresent = false;
-  Window().Click("btn_Help");
+  Window().Click(kHelp);
   EXPECT_EQ(HostCalls("OpenTopic").size(), 1u);
 }
 

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/frm_choice.h"
 #include "platform/sim/sim_platform.h"
 #include "program.h"
 #include "startup/launch.h"
 #include "videosource/discovery.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor {
 namespace {
@@ -30,18 +32,18 @@ struct Row {
   const char* what;
   const char* first;  // command lines
   const char* second;
-  const char* choice;  // the option picked in the choice dialog
-  bool clipsMoved;     // the clips are no longer where they were found last
+  ControlDecl<OptionButton> choice;  // the option picked in the choice dialog
+  bool clipsMoved;                   // the clips are no longer where they were found last
 };
 
 const Row kRows[] = {
-    {"coach twice", "7", "7", "Option1", false},
-    {"video twice", "9", "9", "Option1", false},
-    {"clips twice", "1001", "1002", "Option1", false},
-    {"coach, then video", "7", "9", "Option1", false},
-    {"clips asked for, then video", "9", "9", "Option1", true},
-    {"choice of the coach, then coach", "", "7", "Option1", false},
-    {"choice of the video twice", "", "", "Option2", false},
+    {"coach twice", "7", "7", choice_controls::kCoach, false},
+    {"video twice", "9", "9", choice_controls::kCoach, false},
+    {"clips twice", "1001", "1002", choice_controls::kCoach, false},
+    {"coach, then video", "7", "9", choice_controls::kCoach, false},
+    {"clips asked for, then video", "9", "9", choice_controls::kCoach, true},
+    {"choice of the coach, then coach", "", "7", choice_controls::kCoach, false},
+    {"choice of the video twice", "", "", choice_controls::kVideo, false},
 };
 
 // The windows an instance loads stand on the shared desktop, where the
@@ -75,11 +77,11 @@ struct Instance {
     sim.drives.AddFile("d:\\clips\\movies\\vantor-clips.id");
     sim.OnModal("frmChoice", [choice = row.choice](sim::SimFormHost& dialog) {
       dialog.Click(choice);
-      dialog.Click("btn_OK");
+      dialog.Click(choice_controls::kOk);
     });
     sim.OnModal("frmNoCD", [](sim::SimFormHost& prompt) {
-      prompt.TypeText("cmb_CDLetter", "d:\\clips");
-      prompt.Click("btn_OK");
+      prompt.TypeText(nocd_controls::kDriveBox, "d:\\clips");
+      prompt.Click(nocd_controls::kOk);
     });
   }
   // Runs start-up: "running" (its window open), "ended", or "waits" for

@@ -4,6 +4,8 @@
 #include "startup/run.h"
 
 namespace vantor {
+
+using namespace choice_controls;
 namespace {
 
 using testing::SimTest;
@@ -85,18 +87,18 @@ class ChoiceStartTest : public StartupTest {
 TEST_F(ChoiceStartTest, TheDialogOpensCentredWithItsTextsAndOkPicksTheCoach) {
   sim.OnModal("frmChoice", [&](sim::SimFormHost& dialog) {
     EXPECT_EQ(dialog.Caption(), "Vantor");
-    EXPECT_EQ(dialog.Control("lbl_Question").text, "What would you like to open?");
-    EXPECT_EQ(dialog.Control("Option1").text, "Scan Coach");
-    EXPECT_EQ(dialog.Control("Option2").text, "How-To Videos");
-    EXPECT_EQ(dialog.Control("btn_OK").text, "OK");
-    EXPECT_EQ(dialog.Control("btn_Cancel").text, "Cancel");
-    EXPECT_TRUE(dialog.Control("Option1").value);
-    EXPECT_FALSE(dialog.Control("Option2").value);
+    EXPECT_EQ(dialog.Control(kQuestion).text, "What would you like to open?");
+    EXPECT_EQ(dialog.Control(kCoach).text, "Scan Coach");
+    EXPECT_EQ(dialog.Control(kVideo).text, "How-To Videos");
+    EXPECT_EQ(dialog.Control(kOk).text, "OK");
+    EXPECT_EQ(dialog.Control(kCancel).text, "Cancel");
+    EXPECT_TRUE(dialog.Control(kCoach).value);
+    EXPECT_FALSE(dialog.Control(kVideo).value);
     EXPECT_NEAR(dialog.Left(), 15360 / 2 - dialog.Width() / 2.0, 0.5);
     EXPECT_NEAR(dialog.Top(), 11520 / 2 - dialog.Height() / 2.0, 0.5);
     // The pointer is normal while the user chooses.
     EXPECT_EQ(sim.pointers.back(), Pointer::Default);
-    dialog.Click("btn_OK");
+    dialog.Click(kOk);
   });
   EXPECT_FALSE(Start(""));
   EXPECT_EQ(windows.loaded, "coach");
@@ -112,8 +114,8 @@ TEST_F(ChoiceStartTest, EnterPicksTheSelectedOption) {
 
 TEST_F(ChoiceStartTest, TheSecondOptionOpensTheVideoWindowWithoutAClip) {
   sim.OnModal("frmChoice", [](sim::SimFormHost& dialog) {
-    dialog.Click("Option2");
-    dialog.Click("btn_OK");
+    dialog.Click(kVideo);
+    dialog.Click(kOk);
   });
   EXPECT_FALSE(Start(""));
   EXPECT_EQ(windows.loaded, "video");
@@ -121,7 +123,7 @@ TEST_F(ChoiceStartTest, TheSecondOptionOpensTheVideoWindowWithoutAClip) {
 }
 
 TEST_F(ChoiceStartTest, CancelAndEscapeEndTheProgram) {
-  sim.OnModal("frmChoice", [](sim::SimFormHost& dialog) { dialog.Click("btn_Cancel"); });
+  sim.OnModal("frmChoice", [](sim::SimFormHost& dialog) { dialog.Click(kCancel); });
   EXPECT_TRUE(Start(""));
   EXPECT_EQ(windows.loaded, "");
 
@@ -132,7 +134,7 @@ TEST_F(ChoiceStartTest, CancelAndEscapeEndTheProgram) {
 
 TEST_F(ChoiceStartTest, TheCloseBoxKeepsTheCoach) {
   sim.OnModal("frmChoice", [](sim::SimFormHost& dialog) {
-    dialog.Click("Option2");
+    dialog.Click(kVideo);
     dialog.CloseBox();
   });
   EXPECT_FALSE(Start(""));

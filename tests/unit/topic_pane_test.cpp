@@ -6,6 +6,8 @@
 #include "coach_fixture.h"
 
 namespace vantor::testing {
+
+using namespace coach_controls;
 namespace {
 
 class TopicPaneTest : public CoachTest {
@@ -14,8 +16,8 @@ class TopicPaneTest : public CoachTest {
     OpenCoach(task);
     NextTo(6);
   }
-  int ButtonTop(int i) { return C("btn_Option", i).design.bounds.top; }
-  Bounds LabelBounds(int i) { return C("lbl_Option", i).design.bounds; }
+  int ButtonTop(int i) { return C(kOptionImage[i]).design.bounds.top; }
+  Bounds LabelBounds(int i) { return C(kOptionLabel[i]).design.bounds; }
 };
 
 TEST_F(TopicPaneTest, RowsStackUnderAShortenedPane) {
@@ -23,23 +25,23 @@ TEST_F(TopicPaneTest, RowsStackUnderAShortenedPane) {
   EXPECT_EQ(ButtonTop(0), 260);
   EXPECT_EQ(ButtonTop(1), 280);
   EXPECT_EQ(ButtonTop(2), 300);
-  EXPECT_EQ(C("btn_Option", 2).design.bounds.left, 131);
+  EXPECT_EQ(C(kOptionImage[2]).design.bounds.left, 131);
   const Bounds label = LabelBounds(0);
   EXPECT_EQ(label.left, 149);
   EXPECT_EQ(label.width, 266);
   EXPECT_EQ(label.top, 258);
   EXPECT_EQ(label.height, 16);
-  EXPECT_EQ(C("MediaView").design.bounds.height, 250);
-  EXPECT_EQ(C("MediaView").pane.backgroundBitmap, "!mvbackWH.bmp");
-  EXPECT_FALSE(C("btn_Option", 7).visible);  // set 0 has seven captions
+  EXPECT_EQ(C(kPane).design.bounds.height, 250);
+  EXPECT_EQ(C(kPane).pane.backgroundBitmap, "!mvbackWH.bmp");
+  EXPECT_FALSE(C(kOptionImage[7]).visible);  // set 0 has seven captions
 
   Next();
   Next();
   Next();  // topic 9: no set
-  for (int i = 0; i < 8; ++i) EXPECT_FALSE(C("lbl_Option", i).visible);
-  EXPECT_EQ(C("lbl_Option", 0).text, "");
-  EXPECT_EQ(C("MediaView").design.bounds.height, 370);
-  EXPECT_EQ(C("MediaView").pane.backgroundBitmap, "!mvback37.bmp");
+  for (int i = 0; i < 8; ++i) EXPECT_FALSE(C(kOptionLabel[i]).visible);
+  EXPECT_EQ(C(kOptionLabel[0]).text, "");
+  EXPECT_EQ(C(kPane).design.bounds.height, 370);
+  EXPECT_EQ(C(kPane).pane.backgroundBitmap, "!mvback37.bmp");
 }
 
 TEST_F(TopicPaneTest, ALongCaptionTakesTwoLinesAndPushesLaterRowsDown) {
@@ -66,11 +68,11 @@ TEST_F(TopicPaneTest, ACaptionAsWideAsItsLabelStaysOnOneLine) {
 
 TEST_F(TopicPaneTest, AnEmptyFirstOptionKeepsTheFullPaneAndTheOtherRowsInPlace) {
   ShowTopic6(ScanTask().Set("OptionButtons0", "OptionButtonText0", ""));
-  EXPECT_FALSE(C("btn_Option", 0).visible);
+  EXPECT_FALSE(C(kOptionImage[0]).visible);
   EXPECT_EQ(ButtonTop(1), 280);
   EXPECT_EQ(ButtonTop(2), 300);
-  EXPECT_EQ(C("MediaView").design.bounds.height, 370);
-  EXPECT_EQ(C("MediaView").pane.backgroundBitmap, "!mvback37.bmp");
+  EXPECT_EQ(C(kPane).design.bounds.height, 370);
+  EXPECT_EQ(C(kPane).pane.backgroundBitmap, "!mvback37.bmp");
 }
 
 }  // namespace

@@ -40,10 +40,14 @@ class VideoTest : public SimTest {
     video->Load();
   }
   sim::SimFormHost& Window() { return *sim.FindForm("frmRunAVI"); }
-  sim::SimControl& C(const std::string& name, int index = -1) {
-    return Window().Control(name, index);
+  template <class T>
+  sim::SimControl& C(const ControlDecl<T>& control) {
+    return Window().Control(control);
   }
-  Bounds At(const std::string& name, int index = -1) { return C(name, index).design.bounds; }
+  template <class T>
+  Bounds At(const ControlDecl<T>& control) {
+    return C(control).design.bounds;
+  }
   static std::vector<int> Numbers(const Bounds& b) { return {b.left, b.top, b.width, b.height}; }
 
   std::unique_ptr<frmRunAVI> video;

@@ -10,6 +10,8 @@
 #include "video_fixture.h"
 
 namespace vantor::testing {
+
+using namespace video_controls;
 namespace {
 
 class VideoLayoutTest : public VideoTest {};
@@ -35,7 +37,7 @@ TEST_F(VideoLayoutTest, TheListColumnFollowsTheWidestLabelUpTo220) {
     sim.textWidths = {{"Only", c.measured}};
     OpenVideo(ClipList({"Only"}));
     EXPECT_EQ(video->WidestClipLabel(), c.label);
-    EXPECT_EQ(At("lbl_RunAVI", 0).width, c.label);
+    EXPECT_EQ(At(kClip[0]).width, c.label);
     EXPECT_EQ(program.video.ListColumnWidth, c.column);
   }
   // A list of one blank entry has no visible label to measure.
@@ -48,18 +50,18 @@ TEST_F(VideoLayoutTest, RowsStandOnePitchApartAndTheInstructionsBeside) {
   OpenVideo();
   EXPECT_EQ(video->ListTextHeight(), 19);
   // Rows 22.8 -> 23 high, 28.5 -> 28 apart (halves to even).
-  EXPECT_EQ(Numbers(At("lbl_RunAVI", 0)), (std::vector<int>{10, 38, 94, 23}));
-  EXPECT_EQ(At("lbl_RunAVI", 1).top, 66);
-  EXPECT_EQ(Numbers(At("lbl_RunAVI", 2)), (std::vector<int>{10, 94, 71, 23}));
+  EXPECT_EQ(Numbers(At(kClip[0])), (std::vector<int>{10, 38, 94, 23}));
+  EXPECT_EQ(At(kClip[1]).top, 66);
+  EXPECT_EQ(Numbers(At(kClip[2])), (std::vector<int>{10, 94, 71, 23}));
   // "Pick a clip" (165 wide) is the wider caption: the block is 257.5 -> 258
   // wide, starts a quarter of the free 526 pixels right of the 104-pixel
   // column, and 7 rows down.
   EXPECT_EQ(program.video.ListColumnWidth, 104);
-  EXPECT_EQ(Numbers(At("lbl_Instruction1")), (std::vector<int>{171, 161, 248, 28}));
-  EXPECT_EQ(Numbers(At("lbl_Instruction2")), (std::vector<int>{171, 203, 248, 28}));
-  EXPECT_EQ(Numbers(At("Line1")), (std::vector<int>{233, 241, 196, 0}));
-  EXPECT_EQ(Numbers(At("Line2")), (std::vector<int>{429, 185, 0, 57}));
-  EXPECT_EQ(C("lbl_Instruction2").design.font.name, "Times New Roman");
+  EXPECT_EQ(Numbers(At(kInstruction1)), (std::vector<int>{171, 161, 248, 28}));
+  EXPECT_EQ(Numbers(At(kInstruction2)), (std::vector<int>{171, 203, 248, 28}));
+  EXPECT_EQ(Numbers(At(kLine1)), (std::vector<int>{233, 241, 196, 0}));
+  EXPECT_EQ(Numbers(At(kLine2)), (std::vector<int>{429, 185, 0, 57}));
+  EXPECT_EQ(C(kInstruction2).design.font.name, "Times New Roman");
 }
 
 TEST_F(VideoLayoutTest, TheInstructionBlockStaysInsideThePanel) {
@@ -86,10 +88,10 @@ TEST_F(VideoLayoutTest, TheClientAreaIs630By429WhateverTheFrame) {
     EXPECT_EQ(Window().ClientHeight(), 429);
     EXPECT_EQ(Window().Width(), (630 + 2 * border) * 15);
     EXPECT_EQ(Window().Height(), (429 + 2 * border + 30) * 15);
-    EXPECT_EQ(Numbers(At("Picture2")), (std::vector<int>{0, 385, 630, 44}));
+    EXPECT_EQ(Numbers(At(kBar)), (std::vector<int>{0, 385, 630, 44}));
     // Play and Stop touch, 5 pixels from the right edge.
-    EXPECT_EQ(Numbers(At("btn_Play")), (std::vector<int>{561, 6, 32, 32}));
-    EXPECT_EQ(Numbers(At("btn_Stop")), (std::vector<int>{593, 6, 32, 32}));
+    EXPECT_EQ(Numbers(At(kPlay)), (std::vector<int>{561, 6, 32, 32}));
+    EXPECT_EQ(Numbers(At(kStop)), (std::vector<int>{593, 6, 32, 32}));
   }
 }
 
@@ -98,18 +100,18 @@ TEST_F(VideoLayoutTest, TallCaptionBarsGetATenPointList) {
     SCOPED_TRACE(caption);
     sim.captionHeight = caption;
     OpenVideo();
-    EXPECT_EQ(C("lbl_RunAVI", 1).design.font.pointSize, caption > 20 ? 10 : 12);
+    EXPECT_EQ(C(kClip[1]).design.font.pointSize, caption > 20 ? 10 : 12);
     EXPECT_EQ(video->ListTextHeight(), caption > 20 ? 16 : 19);
   }
 }
 
 TEST_F(VideoLayoutTest, TheQuitButtonIsCentredInTheBarAndHeldTo32High) {
   OpenVideo();
-  EXPECT_EQ(Numbers(At("btn_quit")), (std::vector<int>{6, 10, 84, 25}));  // 9.5 -> 10
+  EXPECT_EQ(Numbers(At(kQuit)), (std::vector<int>{6, 10, 84, 25}));  // 9.5 -> 10
   // A desktop that makes the button 40 pixels high: 96 x 32.
-  C("btn_quit").design.bounds.height = 40;
+  C(kQuit).design.bounds.height = 40;
   video->LayOutVideoWindow();
-  EXPECT_EQ(Numbers(At("btn_quit")), (std::vector<int>{6, 6, 96, 32}));
+  EXPECT_EQ(Numbers(At(kQuit)), (std::vector<int>{6, 6, 96, 32}));
 }
 
 }  // namespace

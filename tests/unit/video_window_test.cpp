@@ -7,6 +7,8 @@
 #include "video_fixture.h"
 
 namespace vantor::testing {
+
+using namespace video_controls;
 namespace {
 
 constexpr Color kGreen = 0x008000;
@@ -24,13 +26,13 @@ class VideoWindowTest : public VideoTest {
     }
   }
   bool InstructionsShown() {
-    return C("lbl_Instruction1").visible && C("lbl_Instruction2").visible && C("Line1").visible &&
-           C("Line2").visible;
+    return C(kInstruction1).visible && C(kInstruction2).visible && C(kLine1).visible &&
+           C(kLine2).visible;
   }
   std::vector<Color> ClipColors() {
     std::vector<Color> colors;
     for (int i = 0; i < program.video.ClipCount; ++i)
-      colors.push_back(C("lbl_RunAVI", i).design.foreColor);
+      colors.push_back(C(kClip[i]).design.foreColor);
     return colors;
   }
 };
@@ -38,13 +40,13 @@ class VideoWindowTest : public VideoTest {
 TEST_F(VideoWindowTest, ABlankEntryKeepsItsPlaceButShowsNothing) {
   OpenVideo(ClipList({"Scanning", " ", "Saving"}));
   EXPECT_EQ(program.video.ClipCount, 3);
-  EXPECT_EQ((std::vector<bool>{C("lbl_RunAVI", 0).visible, C("lbl_RunAVI", 1).visible,
-                               C("lbl_RunAVI", 2).visible, C("lbl_RunAVI", 3).visible}),
+  EXPECT_EQ((std::vector<bool>{C(kClip[0]).visible, C(kClip[1]).visible, C(kClip[2]).visible,
+                               C(kClip[3]).visible}),
             (std::vector<bool>{true, false, true, false}));
-  EXPECT_EQ(C("lbl_RunAVI", 2).toolTip, "Tip 2");
-  EXPECT_EQ(At("lbl_RunAVI", 2).top, 94);  // the third row
+  EXPECT_EQ(C(kClip[2]).toolTip, "Tip 2");
+  EXPECT_EQ(At(kClip[2]).top, 94);  // the third row
   // The third label plays the third entry's clip.
-  Window().Click("lbl_RunAVI", 2);
+  Window().Click(kClip[2]);
   const std::vector<std::string> sent = sim.mci.Commands();
   EXPECT_NE(std::find(sent.begin(), sent.end(), "Open D:\\Clips\\clip2.avi alias VidClip"),
             sent.end());
@@ -55,7 +57,7 @@ TEST_F(VideoWindowTest, OnlyTenEntriesAreRead) {
   for (int i = 0; i < 11; ++i) eleven.push_back("Clip " + std::to_string(i));
   OpenVideo(ClipList(eleven));
   EXPECT_EQ(program.video.ClipCount, 10);
-  EXPECT_TRUE(C("lbl_RunAVI", 9).visible);
+  EXPECT_TRUE(C(kClip[9]).visible);
 }
 
 TEST_F(VideoWindowTest, WithoutAFirstEntryTheProgramSaysSoAndEnds) {
@@ -78,9 +80,9 @@ TEST_F(VideoWindowTest, WithoutAClipInTheListItOpensWithTheInstruction) {
     EXPECT_EQ(program.video.PlayState, PlayState::Disable);
     EXPECT_EQ(program.startup.SelectedClip, -1);
     EXPECT_TRUE(InstructionsShown());
-    EXPECT_FALSE(C("Picture3").visible);
-    EXPECT_FALSE(C("btn_Play").enabled);
-    EXPECT_FALSE(C("btn_Stop").enabled);
+    EXPECT_FALSE(C(kSurface).visible);
+    EXPECT_FALSE(C(kPlay).enabled);
+    EXPECT_FALSE(C(kStop).enabled);
     EXPECT_TRUE(sim.mci.Commands().empty());
   }
 }
@@ -90,11 +92,11 @@ TEST_F(VideoWindowTest, AChosenClipPlaysAtOnceCentredRightOfTheList) {
   OpenVideo();
   EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_FALSE(InstructionsShown());
-  EXPECT_EQ(C("btn_Play").design.disabledPicture, "video_pause_grey");
+  EXPECT_EQ(C(kPlay).design.disabledPicture, "video_pause_grey");
   // (630 - 320 - 104) / 2 right of the 104-pixel list column, 72.5 down.
-  EXPECT_EQ(Numbers(At("Picture3")), (std::vector<int>{207, 72, 320, 240}));
+  EXPECT_EQ(Numbers(At(kSurface)), (std::vector<int>{207, 72, 320, 240}));
   EXPECT_EQ(sim.mci.WindowOf("VidClip"), video->SurfaceHandle());
-  EXPECT_FALSE(C("Picture3").paintDue) << "the first frame would be painted over";
+  EXPECT_FALSE(C(kSurface).paintDue) << "the first frame would be painted over";
   // Marked while loading, greyed again by "stop" before the clip started.
   EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGrey, kGrey}));
 }
@@ -109,7 +111,7 @@ TEST_F(VideoWindowTest, AtStartTheClipPlaysOnceTheWindowIsShownAndPainted) {
   sim.mci.onCommand = [&](const std::string& command) {
     const bool play = command.rfind("Play ", 0) == 0;
     if (!play && command.rfind("Open ", 0) != 0) return;
-    const bool due = C("Picture3").paintDue || C("Picture1").paintDue;
+    const bool due = C(kSurface).paintDue || C(kPanel).paintDue;
     seen.push_back(command.substr(0, 4) + (Window().IsVisible() ? " shown" : " hidden") +
                    (play && due ? " due" : ""));
   };
@@ -120,19 +122,18 @@ TEST_F(VideoWindowTest, AtStartTheClipPlaysOnceTheWindowIsShownAndPainted) {
   EXPECT_EQ(program.startup.LoadedClip, 0);
   // A clip chosen later plays at once, the window being on the screen.
   seen.clear();
-  Window().Click("lbl_RunAVI", 1);
+  Window().Click(kClip[1]);
   EXPECT_EQ(seen, (std::vector<std::string>{"Open shown", "Play shown"}));
 }
 
 TEST_F(VideoWindowTest, ButtonTextsComeFromTheirOwnKeys) {
   OpenVideo();
-  EXPECT_EQ(C("btn_quit").text, "Quit");
+  EXPECT_EQ(C(kQuit).text, "Quit");
   const auto tips = [&] {
-    return std::vector<std::string>{C("btn_quit").toolTip, C("btn_Play").toolTip,
-                                    C("btn_Stop").toolTip};
+    return std::vector<std::string>{C(kQuit).toolTip, C(kPlay).toolTip, C(kStop).toolTip};
   };
   EXPECT_EQ(tips(), (std::vector<std::string>{"Close the videos", "Play it", "Stop it"}));
-  Window().Click("lbl_RunAVI", 0);
+  Window().Click(kClip[0]);
   EXPECT_EQ(tips(), (std::vector<std::string>{"Close the videos", "Hold it", "Stop it"}));
 }
 
@@ -144,19 +145,19 @@ TEST_F(VideoWindowTest, ThePollTimerShowsTheStopLookWhenTheClipHasEnded) {
   OpenVideo();
   sim.Advance(3499);
   EXPECT_EQ(program.video.PlayState, PlayState::Play);
-  EXPECT_TRUE(C("btn_Stop").enabled);
+  EXPECT_TRUE(C(kStop).enabled);
   sim.Advance(1);
   EXPECT_EQ(program.video.PlayState, PlayState::Stop);
-  EXPECT_FALSE(C("btn_Stop").enabled);
-  EXPECT_EQ(C("btn_Play").picture, "video_play");
-  EXPECT_FALSE(C("vidTimer").timerEnabled);
+  EXPECT_FALSE(C(kStop).enabled);
+  EXPECT_EQ(C(kPlay).picture, "video_play");
+  EXPECT_FALSE(C(kPollTimer).timerEnabled);
 }
 
 TEST_F(VideoWindowTest, TheHoverMarkLeavesWithThePointer) {
   OpenVideo();
-  for (const char* elsewhere : {"", "Image1", "Picture1", "Picture2", "Picture3"}) {
+  for (const char* elsewhere : {"", kBackground.name, kPanel.name, kBar.name, kSurface.name}) {
     SCOPED_TRACE(elsewhere);
-    Window().MouseMove("lbl_RunAVI", 1);
+    Window().MouseMove(kClip[1]);
     EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGreen, kGrey}));
     Window().MouseMove(elsewhere);
     EXPECT_EQ(ClipColors(), (std::vector<Color>{kGrey, kGrey, kGrey}));
@@ -167,7 +168,7 @@ TEST_F(VideoWindowTest, ADoubleClickOnTheBarShowsTheAboutBoxUnderTheWindowsTitle
   OpenVideo();
   std::string caption;
   sim.OnModal("frmAbout", [&](sim::SimFormHost& box) { caption = box.Caption(); });
-  Window().DblClick("Picture2");
+  Window().DblClick(kBar);
   EXPECT_EQ(caption, "How-to Videos");
 }
 
@@ -195,7 +196,7 @@ TEST_F(VideoWindowTest, QuittingClosesTheClipsAndSavesThePositionOnlyAfterAMove)
   OpenVideo();
   // A failing close is kept, not reported.
   sim.mci.FailCommand("close", sim::mci::kInternal);
-  EXPECT_TRUE(Ends([&] { Window().Click("btn_quit"); }));
+  EXPECT_TRUE(Ends([&] { Window().Click(kQuit); }));
   EXPECT_EQ(sim.mci.Commands().back(), "Close All");
   EXPECT_EQ(program.video.MciResult, static_cast<std::int16_t>(sim::mci::kInternal));
   EXPECT_TRUE(sim.messageBoxes.empty());

@@ -9,6 +9,8 @@
 #include "coach_fixture.h"
 
 namespace vantor::testing {
+
+using namespace coach_controls;
 namespace {
 
 // What each picture would show, read from the window when it is taken.
@@ -29,12 +31,12 @@ class RecordingCamera : public check::WindowCamera {
     Shot shot{name, form.Name(), form.Host().IsVisible()};
     if (form.Name() == "frmCoach") {
       FormHost& host = form.Host();
-      shot.topic = host.TopicPane(form.Find("MediaView")).topic;
-      shot.next = host.Text(form.Find("btn_Next"));
-      shot.doIt = host.Visible(form.Find("btn_DoIt"));
-      shot.dontShow = host.Visible(form.Find("chk_DontShow"));
+      shot.topic = host.TopicPane(form.Find(kPane)).topic;
+      shot.next = host.Text(form.Find(kNext));
+      shot.doIt = host.Visible(form.Find(kDoIt));
+      shot.dontShow = host.Visible(form.Find(kDontShowBox));
       for (int i = 0; i < kMaxOptionButtons; ++i)
-        shot.optionsShown += host.Visible(form.Find("btn_Option", i)) ? 1 : 0;
+        shot.optionsShown += host.Visible(form.Find(kOptionImage[i])) ? 1 : 0;
     }
     shots.push_back(shot);
     return !failing;

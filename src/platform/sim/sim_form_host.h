@@ -83,6 +83,14 @@ class SimFormHost : public FormHost {
   void CloseBox();
   // What a test reads back.
   SimControl& Control(const std::string& name, int index = -1);
+  // The same, for a control as its window declares it.
+  void Click(const ControlName& c) { Click(c.name, c.index); }
+  void DblClick(const ControlName& c) { DblClick(c.name, c.index); }
+  void MouseMove(const ControlName& c, int x = 0, int y = 0) { MouseMove(c.name, c.index, x, y); }
+  void SelectItem(const ControlName& c, int item) { SelectItem(c.name, item); }
+  void TypeText(const ControlName& c, const std::string& text) { TypeText(c.name, text); }
+  AccessibleFacts Accessible(const ControlName& c) const { return Accessible(c.name, c.index); }
+  SimControl& Control(const ControlName& c) { return Control(c.name, c.index); }
   bool destroyed() const { return destroyed_; }
   bool shownModal() const { return shownModal_; }
   int notTopmostCalls() const { return notTopmostCalls_; }
