@@ -12,10 +12,7 @@ constexpr Color kStepNumberColor = Rgb(255, 192, 128);
 // the 425 x 410 panel with a 35-pixel button bar overlapping its bottom 8
 // pixels. Earlier rows lie above later ones.
 FormSpec CoachDesign() {
-  FormSpec design{.name = "frmCoach",
-                  .clientWidthTwips = 6375,
-                  .clientHeightTwips = 6555,
-                  .border = BorderStyle::FixedSingle};
+  FormSpec design = FormDesign("frmCoach", 6375, 6555, BorderStyle::FixedSingle);
 
   auto& c = design.controls;
   c.push_back(kit::Bar(kBar, {0, kBarTop, kPanelWidth, 35}));

@@ -9,7 +9,7 @@ using namespace about_controls;
 
 // Client area 3750 x 1920 twips as designed (250 x 128 pixels).
 FormSpec AboutDesign() {
-  FormSpec design{.name = "frmAbout", .clientWidthTwips = 3750, .clientHeightTwips = 1920};
+  FormSpec design = FormDesign("frmAbout", 3750, 1920);
   ControlSpec picture = DesignRow(kPicture, ControlKind::Image, {12, 12, 32, 32});
   picture.picture = "about_picture";
   picture.labelledBy = kVersion.name;  // the program's picture, named as the program

@@ -9,7 +9,7 @@ using namespace choice_controls;
 
 // Client area 4065 x 1890 twips as designed; controls in pixels.
 FormSpec ChoiceDesign() {
-  FormSpec design{.name = "frmChoice", .clientWidthTwips = 4065, .clientHeightTwips = 1890};
+  FormSpec design = FormDesign("frmChoice", 4065, 1890);
   design.controls = {DesignRow(kQuestion, ControlKind::Label, {12, 10, 247, 30}),
                      DesignRow(kCoach, ControlKind::OptionButton, {24, 44, 235, 18}),
                      DesignRow(kVideo, ControlKind::OptionButton, {24, 64, 235, 18}),

@@ -7,7 +7,7 @@ using namespace scanning_controls;
 
 // Client area 4140 x 2175 twips as designed (276 x 145 pixels).
 FormSpec ScanningDesign() {
-  FormSpec design{.name = "frmScanning", .clientWidthTwips = 4140, .clientHeightTwips = 2175};
+  FormSpec design = FormDesign("frmScanning", 4140, 2175);
   const Bounds picture{24, 44, 32, 32};
   ControlSpec image = DesignRow(kFrame, ControlKind::Image, picture);
   // The animation shows the scan going on; its message names it.

@@ -171,6 +171,18 @@ struct FormSpec {
   std::vector<std::string> tabOrder;
 };
 
+// A design table before its controls: the window's name and its client
+// area as designed, in twips.
+inline FormSpec FormDesign(const char* name, int widthTwips, int heightTwips,
+                           BorderStyle border = BorderStyle::FixedDialog) {
+  FormSpec design;
+  design.name = name;
+  design.clientWidthTwips = widthTwips;
+  design.clientHeightTwips = heightTwips;
+  design.border = border;
+  return design;
+}
+
 // Whether a window is shown at its normal place, as a taskbar button or over
 // the whole work area.
 enum class WindowState { Normal, Minimised, Maximised };

@@ -23,10 +23,7 @@ ControlSpec PanelText(const ControlDecl<Label>& label, Bounds bounds) {
 // the 630 x 385 panel over the 44-pixel button bar. Earlier rows lie above
 // later ones.
 FormSpec RunAviDesign() {
-  FormSpec design{.name = "frmRunAVI",
-                  .clientWidthTwips = 9450,
-                  .clientHeightTwips = 6435,
-                  .border = BorderStyle::FixedSingle};
+  FormSpec design = FormDesign("frmRunAVI", 9450, 6435, BorderStyle::FixedSingle);
 
   auto& c = design.controls;
   ControlSpec bar = kit::Bar(kBar, {0, 385, 630, 44});

@@ -11,10 +11,8 @@ using namespace getpath_controls;
 
 // Client area 6180 x 3840 twips as designed; controls in pixels.
 FormSpec GetPathDesign() {
-  FormSpec design{.name = "frmGetPath",
-                  .caption = texts::kPickerTitle.text,
-                  .clientWidthTwips = 6180,
-                  .clientHeightTwips = 3840};
+  FormSpec design = FormDesign("frmGetPath", 6180, 3840);
+  design.caption = texts::kPickerTitle.text;
   ControlSpec currentFolder = DesignRow(kCurrentFolderLabel, ControlKind::Label, {206, 8, 198, 14});
   currentFolder.caption = texts::kCurrentFolderLabel.text;
   ControlSpec files = DesignRow(kFilesLabel, ControlKind::Label, {206, 58, 198, 14});

@@ -6,7 +6,7 @@ using namespace nocd_controls;
 
 // Client area 5400 x 2970 twips as designed; controls in pixels.
 FormSpec NoCDDesign() {
-  FormSpec design{.name = "frmNoCD", .clientWidthTwips = 5400, .clientHeightTwips = 2970};
+  FormSpec design = FormDesign("frmNoCD", 5400, 2970);
   ControlSpec browse = DesignRow(kBrowse, ControlKind::Button, {12, 164, 75, 25});
   browse.caption = texts::kBrowseButton.text;
   design.controls = {
