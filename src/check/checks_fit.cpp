@@ -143,16 +143,15 @@ void OneLine(CheckContext& c, TextMeasurer& m, const std::string& section, const
 }
 
 void CoachTexts(CheckContext& c, TextMeasurer& m) {
+  using namespace coach_controls;
   const FormSpec design = CoachDesign();
-  const ControlSpec& label = Design(design, coach_controls::kDontShowLabel);
+  const ControlSpec& label = Design(design, kDontShowLabel);
   OneLine(c, m, kCoachTexts, "DontShowLabel", label.font, label.bounds.width,
           "the text beside the check box");
-  using namespace coach_controls;
-  const std::pair<const char*, ControlDecl<Button>> buttons[] = {{"BackButton", kBack},
-                                                                 {"NextButton", kNext},
-                                                                 {"CancelButton", kCancel},
-                                                                 {"DoItButton", kDoIt}};
-  for (const auto& [key, declared] : buttons) {
+  for (const auto& [key, declared] : {std::pair{"BackButton", kBack},
+                                      {"NextButton", kNext},
+                                      {"CancelButton", kCancel},
+                                      {"DoItButton", kDoIt}}) {
     const ControlSpec& button = Design(design, declared);
     OneLine(c, m, kCoachTexts, key, button.font, button.bounds.width - 2 * kButtonEdge,
             "its button");

@@ -108,18 +108,6 @@ struct TopicPaneState {
   friend bool operator==(const TopicPaneState&, const TopicPaneState&) = default;
 };
 
-// A row of a design table: everything else keeps its default.
-inline ControlSpec DesignRow(const std::string& name, ControlKind kind, Bounds bounds,
-                             const std::string& container = "", int index = -1) {
-  ControlSpec row;
-  row.name = name;
-  row.index = index;
-  row.kind = kind;
-  row.container = container;
-  row.bounds = bounds;
-  return row;
-}
-
 // A control of a window, declared once in the window's design header with
 // its name in the design table and its fixed control ID (0: the backend
 // numbers it), so that tools driving a window by ID, and the end-to-end
@@ -148,10 +136,16 @@ struct ControlArray : ControlRange {
   }
 };
 
+// A row of a design table: everything else keeps its default.
 inline ControlSpec DesignRow(const ControlName& control, ControlKind kind, Bounds bounds,
-                             const char* container = "") {
-  ControlSpec row = DesignRow(control.name, kind, bounds, container, control.index);
+                             const std::string& container = "") {
+  ControlSpec row;
+  row.name = control.name;
+  row.index = control.index;
   row.id = control.id;
+  row.kind = kind;
+  row.container = container;
+  row.bounds = bounds;
   return row;
 }
 

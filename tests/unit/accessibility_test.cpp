@@ -273,7 +273,7 @@ TEST_F(VideoAccessTest, PictureButtonsAreNamedByTheirToolTipsElseByTheSettings) 
 // The rules themselves, on a small window: names, and Tab over hidden,
 // greyed and grouped controls.
 TEST(AccessibilityRules, TheNameComesFromTheLabelThenCaptionThenToolTipThenTheWindow) {
-  ControlSpec picture = DesignRow("pic", ControlKind::Image, {});
+  ControlSpec picture = DesignRow({"pic"}, ControlKind::Image, {});
   picture.role = AccessibleRole::CheckBox;
   struct Case {
     const char* label;
@@ -303,10 +303,12 @@ TEST(AccessibilityRules, TheNameComesFromTheLabelThenCaptionThenToolTipThenTheWi
 
 TEST(AccessibilityRules, TabSkipsWhatCannotTakeTheFocusAndEntersAGroupAtItsChoice) {
   FormSpec form;
-  form.controls = {
-      DesignRow("a", ControlKind::Button, {}),       DesignRow("o", ControlKind::OptionButton, {}),
-      DesignRow("p", ControlKind::OptionButton, {}), DesignRow("q", ControlKind::OptionButton, {}),
-      DesignRow("lbl", ControlKind::Label, {}),      DesignRow("b", ControlKind::Button, {})};
+  form.controls = {DesignRow({"a"}, ControlKind::Button, {}),
+                   DesignRow({"o"}, ControlKind::OptionButton, {}),
+                   DesignRow({"p"}, ControlKind::OptionButton, {}),
+                   DesignRow({"q"}, ControlKind::OptionButton, {}),
+                   DesignRow({"lbl"}, ControlKind::Label, {}),
+                   DesignRow({"b"}, ControlKind::Button, {})};
   std::vector<bool> usable(6, true);
   std::vector<bool> checked(6, false);
   const FocusScene scene{[&](ControlId id) { return static_cast<bool>(usable[id]); },

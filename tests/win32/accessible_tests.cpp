@@ -38,7 +38,7 @@ enum Row {
 };
 
 ControlSpec Picture(const std::string& name, AccessibleRole role, Bounds at, int index = -1) {
-  ControlSpec c = DesignRow(name, ControlKind::Image, at, "", index);
+  ControlSpec c = DesignRow({name.c_str(), 0, index}, ControlKind::Image, at);
   c.role = role;
   c.tabStop = true;
   return c;
@@ -46,7 +46,7 @@ ControlSpec Picture(const std::string& name, AccessibleRole role, Bounds at, int
 
 ControlSpec SeeThrough(const std::string& name, Bounds at, const std::string& caption,
                        int index = -1) {
-  ControlSpec c = DesignRow(name, ControlKind::Label, at, "", index);
+  ControlSpec c = DesignRow({name.c_str(), 0, index}, ControlKind::Label, at);
   c.caption = caption;
   c.transparent = true;
   return c;

@@ -41,7 +41,7 @@ int Recorder::Count(EventKind kind, ControlId id) const {
 
 ControlSpec Make(const std::string& name, ControlKind kind, Bounds bounds,
                  const std::string& caption, const std::string& container) {
-  ControlSpec design = DesignRow(name, kind, bounds, container);
+  ControlSpec design = DesignRow({name.c_str()}, kind, bounds, container);
   design.caption = caption;
   return design;
 }
