@@ -42,6 +42,17 @@ struct PlacementState {
 // scanning application, the settings file or the other windows.
 enum class WindowUse { User, Picture };
 
+// What the coach's logic touches: the task and the user's place in it, the
+// scan choices, the help object, the settings file, and the platform (the
+// program ends on Finish).
+struct CoachRecord {
+  CoachState& task;
+  ScanActionState& scan;
+  HelpHostObject& help;
+  Settings& settings;
+  Platform& platform;
+};
+
 class Program {
  public:
   explicit Program(Platform& platform) : platform(platform), settings(platform) {}
@@ -61,6 +72,8 @@ class Program {
   Form* AboutOpener = nullptr;
   // The window start-up opened; it lives as long as the program.
   std::unique_ptr<Form> mainWindow;
+
+  CoachRecord Coach() { return {coach, scan, HelpObject, settings, platform}; }
 };
 
 }  // namespace vantor

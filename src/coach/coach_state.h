@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/form_host.h"
+
 namespace vantor {
 
 struct CoachStep {
@@ -29,11 +31,21 @@ struct OptionSet {
   std::vector<std::string> texts;
 };
 
+// The option rows as measured once, at load: they do not change after it,
+// so each page arranges its rows from these alone.
+struct OptionRowMeasures {
+  int lineHeight = 0;            // "AAA" in the captions' font
+  std::vector<Bounds> pictures;  // each row's picture and caption as designed
+  std::vector<Bounds> labels;
+  std::vector<std::vector<int>> captionWidths;  // by set, then row
+};
+
 struct CoachState {
   std::vector<CoachStep> steps;
   std::vector<CoachTopic> topics;
   std::int16_t MaxOptionButtons = 0;
   std::vector<OptionSet> optionSets;
+  OptionRowMeasures optionRows;
 
   std::int32_t CurrentTopic = 0;
   std::int32_t PreviousTopic = -1;

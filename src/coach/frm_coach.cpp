@@ -4,6 +4,7 @@
 #include "coach/frm_coach_design.h"
 #include "coach/scan_actions.h"
 #include "coach/task_model.h"
+#include "coach/topic_pane.h"
 #include "common/phase_log.h"
 #include "common/text.h"
 #include "dialogs/frm_about.h"
@@ -19,33 +20,33 @@ constexpr std::int32_t kCoachHelpTopic = 82;
 
 frmCoach::frmCoach(Program& program, WindowUse use)
     : Form(program.platform, CoachDesign()), program_(program), use_(use) {
-  On("btn_Next", EventKind::Click, [this](int) { GoNext(program_, *this); });
-  On("btn_Back", EventKind::Click, [this](int) { GoBack(program_, *this); });
-  On("btn_DoIt", EventKind::Click, [this](int) { RunDoItAction(program_); });
+  On("btn_Next", EventKind::Click, [this](int) { GoNext(program_.Coach(), *this); });
+  On("btn_Back", EventKind::Click, [this](int) { GoBack(program_.Coach(), *this); });
+  On("btn_DoIt", EventKind::Click, [this](int) { RunDoItAction(program_.Coach(), *this); });
   On("btn_Cancel", EventKind::Click, [this](int) { Unload(); });
   On("btn_Help", EventKind::Click, [this](int) { btn_Help_Click(); });
   for (const char* step : {"btn_StepText", "btn_StepNum"}) {
-    On(step, EventKind::Click,
-       [this](int index) { SelectStep(program_, *this, static_cast<std::int16_t>(index)); });
+    On(step, EventKind::Click, [this](int index) {
+      SelectStep(program_.Coach(), *this, static_cast<std::int16_t>(index));
+    });
     OnMouse(step, EventKind::MouseMove,
-            [this](int index, int, int) { MarkStepLabels(program_, *this, index); });
+            [this](int index, int, int) { MarkStepLabels(program_.coach, *this, index); });
   }
   for (const char* box : {"chk_DontShow", "lbl_DontShow"})
-    On(box, EventKind::Click, [this](int) { SetDontShow(program_, *this); });
+    On(box, EventKind::Click, [this](int) { SetDontShow(program_.Coach(), *this); });
   for (const char* option : {"btn_Option", "lbl_Option"})
     On(option, EventKind::Click, [this](int index) { btn_Option_Click(index); });
   // Anywhere off the step labels takes the hover mark away.
   for (const char* elsewhere :
        {"btn_Option", "lbl_Option", "chk_DontShow", "lbl_DontShow", "img_ClearButtons", "Picture1"})
     OnMouse(elsewhere, EventKind::MouseMove,
-            [this](int, int, int) { MarkStepLabels(program_, *this, -1); });
+            [this](int, int, int) { MarkStepLabels(program_.coach, *this, -1); });
   On("selectCheck", EventKind::Timer, [this](int) { selectCheck_Timer(); });
   On("Picture2", EventKind::DblClick, [this](int) { OpenAboutBox(program_, *this); });
 }
 
 void frmCoach::Form_Load() {
   Platform& os = program_.platform;
-  CoachState& coach = program_.coach;
   if (use_ == WindowUse::Picture) {
     LoadLook();
     return;
@@ -54,9 +55,7 @@ void frmCoach::Form_Load() {
   Hide();
   LoadCoachTexts();
   phases::Mark("coach: texts");
-  LoadSteps(coach, program_.settings);
-  LoadTopics(coach, program_.settings);
-  LoadOptionButtonSets(coach, program_.settings);
+  LoadTask();
   ShowStepNames();
   phases::Mark("coach: task (steps, topics, option sets)");
   Pane().SetTitle(JoinPath(os.ProgramFolder(), "Vantor.m14"));
@@ -74,14 +73,10 @@ void frmCoach::Form_Load() {
                         kShowModeless, hostTitle);
   phases::Mark("coach: placement");
 
-  coach.CurrentStep = 0;
-  coach.PreviousTopic = -1;
-  coach.CurrentTopic = coach.FirstVisibleTopic;
-  ShowCurrentTopic(program_, *this);
+  OpenAtFirstTopic(program_.Coach(), *this);
   phases::Mark("coach: first topic");
   CoachStartLeft = Left();
   CoachStartTop = Top();
-  ResetScanChoices();
   Show();
   NextButton().SetFocus();
   os.SetPointer(Pointer::Default);
@@ -93,22 +88,22 @@ void frmCoach::Form_Load() {
 // scanning application's window and no placement: the window stays where
 // it was created, hidden, for the picture taker to place.
 void frmCoach::LoadLook() {
-  CoachState& coach = program_.coach;
   LoadCoachTexts();
-  LoadSteps(coach, program_.settings);
-  LoadTopics(coach, program_.settings);
-  LoadOptionButtonSets(coach, program_.settings);
+  LoadTask();
   ShowStepNames();
   Pane().SetTitle(JoinPath(program_.platform.ProgramFolder(), "Vantor.m14"));
   LayOutCoachWindow();
-  ResetScanChoices();
+  ResetScanChoices(program_.scan);
 }
 
-void frmCoach::ResetScanChoices() {
-  program_.scan.ChoiceAtTopic6 = -1;
-  program_.scan.ChoiceAtTopic7 = -1;
-  program_.scan.LastOutputType = -1;
-  program_.scan.LastPaletteType = -1;
+// The option rows' places and captions do not change after load: they are
+// measured here once, and every page arranges its rows from that.
+void frmCoach::LoadTask() {
+  CoachState& coach = program_.coach;
+  LoadSteps(coach, program_.settings);
+  LoadTopics(coach, program_.settings);
+  LoadOptionButtonSets(coach, program_.settings);
+  coach.optionRows = MeasureOptionRows(coach, *this);
 }
 
 // The page as a walk from the first page would leave it: the step that
@@ -120,7 +115,7 @@ void frmCoach::ShowPageForPicture(std::int16_t topic) {
   coach.CurrentStep = 0;
   for (int s = 0; s < coach.StepCount(); ++s)
     if (coach.steps[s].startTopic <= topic) coach.CurrentStep = static_cast<std::int16_t>(s);
-  ShowCurrentTopic(program_, *this);
+  ShowCurrentTopic(program_.Coach(), *this);
 }
 
 void frmCoach::Form_Unload() {
@@ -156,17 +151,14 @@ void frmCoach::ShowStepNames() {
   }
 }
 
-void frmCoach::btn_Option_Click(int index) { SelectOption(program_, *this, index); }
+void frmCoach::btn_Option_Click(int index) { SelectOption(program_.Coach(), *this, index); }
 
 void frmCoach::btn_Help_Click() {
   OpenHelpTopic(program_.platform, Host().Handle(), kCoachHelpTopic);
 }
 
 void frmCoach::selectCheck_Timer() {
-  if (!program_.HelpObject.SelectionValid()) return;
-  if (DoItButton().Visible()) DoItButton().SetEnabled(true);
-  NextButton().SetEnabled(true);
-  SelectionTimer().Stop();
+  if (const auto look = PollSelection(program_.HelpObject)) ShowTopicAction(*look);
 }
 
 }  // namespace vantor

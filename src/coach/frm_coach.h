@@ -14,7 +14,7 @@
 
 namespace vantor {
 
-class frmCoach : public Form, public CoachView {
+class frmCoach : public Form, public CoachView, public OptionRowSurface {
  public:
   explicit frmCoach(Program& program, WindowUse use = WindowUse::User);
 
@@ -26,14 +26,13 @@ class frmCoach : public Form, public CoachView {
   void ShowPageForPicture(std::int16_t topic);
 
   // What the task model and the actions show through the window.
-  void ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
-                     const std::string& nextToolTip) override;
+  void ShowCoachLook(const CoachLook& look) override;
   void ShowTopicAction(const TopicActionLook& look) override;
   void ShowDontShowTicked(bool ticked) override;
   void ShowOptionMarks(int marked, int rows) override;
   void ShowStepMarks(const std::vector<StepMark>& marks) override;
-  void ShowCurrentStep(int step) override;
-  void ShowPaneArrangement(const PaneArrangement& arrangement) override;
+  void WaitForPreview() override;
+  // Measured once while loading.
   TextSize MeasureOptionText(const std::string& text) override;
   Bounds OptionPictureBounds(int row) override;
   Bounds OptionLabelBounds(int row) override;
@@ -56,13 +55,18 @@ class frmCoach : public Form, public CoachView {
   Picture Bar() { return Get<Picture>("Picture2"); }
   Picture ClearStrip() { return Get<Picture>("img_ClearButtons"); }
 
+  void ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
+                     const std::string& nextToolTip);
+  void ShowCurrentStep(int step);
+  void ShowPaneArrangement(const PaneArrangement& arrangement);
+
   void Form_Load() override;
   void Form_Unload() override;
   void LoadCoachTexts();
   // Texts, task, help title and layout: everything the window shows.
   void LoadLook();
-  // What the pages of output type remember, as nothing has been chosen yet.
-  void ResetScanChoices();
+  // The task from the settings file, and its option rows measured.
+  void LoadTask();
   // The loaded steps' names on their labels; labels without a step hidden.
   void ShowStepNames();
   void LayOutStepList();

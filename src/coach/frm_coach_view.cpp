@@ -3,8 +3,22 @@
 #include "coach/coach_geometry.h"
 #include "coach/frm_coach.h"
 #include "coach/frm_coach_design.h"
+#include "dialogs/frm_scanning.h"
 
 namespace vantor {
+
+// In the order the page has always been built: the page's controls, what
+// the topic's action asks, the option marks, the step, the rows, the marks.
+void frmCoach::ShowCoachLook(const CoachLook& look) {
+  ShowTopicPage(look.page, look.nextCaption, look.nextToolTip);
+  ShowTopicAction(look.action);
+  if (look.markedOption) ShowOptionMarks(*look.markedOption, look.optionRows);
+  ShowCurrentStep(look.currentStep);
+  ShowPaneArrangement(look.pane);
+  ShowStepMarks(look.stepMarks);
+}
+
+void frmCoach::WaitForPreview() { ShowScanProgress(program_); }
 
 void frmCoach::ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
                              const std::string& nextToolTip) {
@@ -26,6 +40,7 @@ void frmCoach::ShowTopicPage(const TopicPage& page, const std::string& nextCapti
 
 void frmCoach::ShowTopicAction(const TopicActionLook& look) {
   if (look.doItEnabled) DoItButton().SetEnabled(*look.doItEnabled);
+  if (look.nextEnabled) NextButton().SetEnabled(*look.nextEnabled);
   if (look.selectionWait) {
     if (*look.selectionWait)
       SelectionTimer().Start(kSelectionPollMs);

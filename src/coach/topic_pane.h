@@ -9,9 +9,12 @@
 
 namespace vantor {
 
+// Measures the task's option rows and every loaded set's captions, once.
+OptionRowMeasures MeasureOptionRows(const CoachState& coach, OptionRowSurface& surface);
+
 // `set` is an option set number, or -1 for none; a set that was not loaded
 // counts as none. Gives one row for each of the task's option rows.
 PaneArrangement ArrangeTopicPane(const CoachState& coach, std::int16_t set,
-                                 OptionRowSurface& surface);
+                                 const OptionRowMeasures& measures);
 
 }  // namespace vantor

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "placement/placement.h"
+
 namespace vantor {
 namespace {
 
@@ -63,6 +65,12 @@ void frmScanning::CheckScanProgress_Timer() {
   if (frame < 0 || frame >= kScanFrames) frame = 0;
   Frame().SetPicture(DesignPicture(FrameHolder(frame)));
   frame = static_cast<std::int16_t>((frame + 1) % kScanFrames);
+}
+
+void ShowScanProgress(Program& program) {
+  frmScanning scanning(program);
+  scanning.Load();
+  CenterForm(program, scanning, kApplyZOrder, kShowModal);
 }
 
 }  // namespace vantor

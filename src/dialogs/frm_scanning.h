@@ -12,6 +12,10 @@ constexpr int kScanFrames = 8;
 constexpr int kScanningMessageId = 601;
 constexpr int kScanTickMs = 200;
 
+// Waits, modally and centred, until the scanning application reports the
+// preview done.
+void ShowScanProgress(Program& program);
+
 class frmScanning : public Form {
  public:
   explicit frmScanning(Program& program);
