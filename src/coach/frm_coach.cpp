@@ -18,6 +18,10 @@ constexpr std::int32_t kCoachHelpTopic = 82;
 
 }  // namespace
 
+std::unique_ptr<Form> MakeCoachWindow(Program& program) {
+  return std::make_unique<frmCoach>(program);
+}
+
 frmCoach::frmCoach(Program& program, WindowUse use)
     : Form(program.platform, CoachDesign()), program_(program), use_(use) {
   On("btn_Next", EventKind::Click, [this](int) { GoNext(program_.Coach(), *this); });

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@
 #include "program.h"
 
 namespace vantor {
+
+// The coach window as start-up opens it, not yet loaded.
+std::unique_ptr<Form> MakeCoachWindow(Program& program);
 
 class frmCoach : public Form, public CoachView, public OptionRowSurface {
  public:

@@ -12,6 +12,10 @@ constexpr int kChoiceQuestionId = 101;
 constexpr int kChoiceOption1Id = 102;
 constexpr int kChoiceOption2Id = 103;
 
+// Asks, modally and centred, which window to open; the answer goes to the
+// launch mode.
+void AskLaunchMode(Program& program);
+
 class frmChoice : public Form {
  public:
   explicit frmChoice(Program& program);

@@ -7,16 +7,18 @@
 #include "placement/placement.h"
 #include "settings/settings.h"
 #include "video/frm_run_avi_design.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor {
 namespace {
 
 constexpr const char* kTexts = "frmRUNAVI Text";
-constexpr const char* kBlankEntry = " ";  // keeps its place in the list, shows nothing
-
-std::string ClipSection(int index) { return "AVI" + std::to_string(index); }
 
 }  // namespace
+
+std::unique_ptr<Form> MakeVideoWindow(Program& program) {
+  return std::make_unique<frmRunAVI>(program);
+}
 
 frmRunAVI::frmRunAVI(Program& program, WindowUse use)
     : Form(program.platform, RunAviDesign()), program_(program), use_(use) {
@@ -68,28 +70,14 @@ void frmRunAVI::Form_Unload() {
 }
 
 void frmRunAVI::LoadClipList() {
-  Platform& os = program_.platform;
-  const Settings& ini = program_.settings;
-  VideoState& video = program_.video;
   LoadWindowTexts();
-
-  video.ClipCount = 0;
+  const std::vector<ClipEntry> clips = LoadClips(program_.settings, program_.platform);
+  program_.video.ClipCount = static_cast<std::int16_t>(clips.size());
   WidestClipLabel_ = 0;
-  ListFontSize_ = os.CurrentScreen().captionHeightPx <= 20 ? 12 : 10;
+  ListFontSize_ = program_.platform.CurrentScreen().captionHeightPx <= 20 ? 12 : 10;
   listFont_ = {"Arial", static_cast<double>(ListFontSize_), true, false};
-  std::string text = ini.ReadIniString(ClipSection(0), "BUTTON");
-  // No first entry is what a missing settings file looks like.
-  if (text.empty()) {
-    os.ShowMessage(ini.ReadIniText(texts::kSettingsNotFound), ini.ReadIniString(kTexts, "Title"));
-    os.EndNow();
-  }
-  ListTextHeight_ = Measure16(Host().MeasureText(listFont_, text).height);
-  // The window has ten labels; entries after the tenth are not read.
-  while (!text.empty() && video.ClipCount < kClipLabels) {
-    AddClipLabel(video.ClipCount, text, ClipSection(video.ClipCount));
-    ++video.ClipCount;
-    text = ini.ReadIniString(ClipSection(video.ClipCount), "BUTTON");
-  }
+  ListTextHeight_ = Measure16(Host().MeasureText(listFont_, clips.front().text).height);
+  for (std::size_t i = 0; i < clips.size(); ++i) AddClipLabel(static_cast<int>(i), clips[i]);
 }
 
 void frmRunAVI::LoadWindowTexts() {
@@ -110,15 +98,15 @@ void frmRunAVI::LoadWindowTexts() {
 
 // A blank entry's label keeps the list's font and colour but stays hidden
 // and unmeasured.
-void frmRunAVI::AddClipLabel(int index, const std::string& text, const std::string& section) {
+void frmRunAVI::AddClipLabel(int index, const ClipEntry& clip) {
   Label label = ClipLabel(index);
   label.SetFont(listFont_);
   label.SetForeColor(kClipPlain);
-  if (text == kBlankEntry) return;
-  label.SetCaption(text);
+  if (clip.Blank()) return;
+  label.SetCaption(clip.text);
   label.SetVisible(true);
-  label.SetToolTip(program_.settings.ReadIniString(section, "TOOLTIP"));
-  const int measured = Host().MeasureText(listFont_, text).width;
+  label.SetToolTip(clip.toolTip);
+  const int measured = Host().MeasureText(listFont_, clip.text).width;
   Bounds bounds = label.GetBounds();
   bounds.width = Measure16(measured * 7.0 / 100 + measured);
   label.SetBounds(bounds);
@@ -171,5 +159,10 @@ void frmRunAVI::SetPollTimer(bool running) {
   else
     PollTimer().Stop();
 }
+
+void frmRunAVI::AskForClipFolder(const std::string& folderPicked) {
+  ClipFolderDialogs(program_).AskForClipFolder(folderPicked);
+}
+void frmRunAVI::PickClipFolder() { ClipFolderDialogs(program_).PickClipFolder(); }
 
 }  // namespace vantor

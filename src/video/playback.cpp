@@ -107,7 +107,7 @@ void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
 }
 
 // The clip file of the selected entry, found again when it has gone.
-std::string SelectedClipPath(Program& program) {
+std::string SelectedClipPath(Program& program, ClipFolderQuestions& ask) {
   StartupState& startup = program.startup;
   const std::string file =
       program.settings.ReadIniString("AVI" + std::to_string(startup.SelectedClip), "File");
@@ -117,7 +117,7 @@ std::string SelectedClipPath(Program& program) {
   // The busy pointer is the whole program's: it must not stand over the
   // prompt that the search may show.
   program.platform.SetPointer(Pointer::Default);
-  startup.MoviesPath = FindVideoFolder(program);
+  startup.MoviesPath = FindVideoFolder(program, ask);
   if (startup.MoviesPath.empty()) program.platform.EndNow();
   program.platform.SetPointer(Pointer::Hourglass);
   return JoinPath(startup.MoviesPath, file);
@@ -133,6 +133,23 @@ std::optional<PlayLook> LookOfPlayState(PlayState state) {
   if (state == Play) return PlayLook{true, true, true, true, false, "PauseButtonToolTip"};
   if (state == Pause) return PlayLook{false, true, true, true, false, "StartButtonToolTip"};
   return std::nullopt;
+}
+
+std::vector<ClipEntry> LoadClips(const Settings& ini, Platform& os) {
+  std::vector<ClipEntry> clips;
+  const auto section = [](std::size_t index) { return "AVI" + std::to_string(index); };
+  // Entries after the window's last label are not read.
+  for (std::string text = ini.ReadIniString(section(0), "BUTTON");
+       !text.empty() && clips.size() < static_cast<std::size_t>(kClipLabels);
+       text = ini.ReadIniString(section(clips.size()), "BUTTON"))
+    clips.push_back(
+        {text, text == " " ? std::string() : ini.ReadIniString(section(clips.size()), "TOOLTIP")});
+  if (clips.empty()) {
+    os.ShowMessage(ini.ReadIniText(texts::kSettingsNotFound),
+                   ini.ReadIniString(kTextSection, "Title"));
+    os.EndNow();
+  }
+  return clips;
 }
 
 void SelectClip(Program& program, VideoView& view, std::int16_t index) {
@@ -155,7 +172,7 @@ void PlayHeldClip(Program& program, VideoView& view) {
 
 void TogglePlayback(Program& program, VideoView& view) {
   program.platform.SetPointer(Pointer::Hourglass);
-  const std::string path = SelectedClipPath(program);
+  const std::string path = SelectedClipPath(program, view);
   const PlayState state = program.video.PlayState;
   const StartupState& startup = program.startup;
   if (state == PlayState::Play) {

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/form_host.h"
 #include "program.h"
+#include "videosource/discovery.h"
 
 namespace vantor {
 
@@ -26,10 +28,10 @@ struct PlayLook {
 std::optional<PlayLook> LookOfPlayState(PlayState state);
 
 // What playback needs of the video window. The window implements it and is
-// the only code that writes to its controls.
-class VideoView {
+// the only code that writes to its controls; it also asks the clip search's
+// questions when a clip's file has gone.
+class VideoView : public ClipFolderQuestions {
  public:
-  virtual ~VideoView() = default;
   virtual void ApplyPlayLook(const PlayLook& look, const std::string& playToolTip) = 0;
   virtual void SetClipLabelColor(int index, Color color) = 0;
   // The clip that is playing or paused, for screen readers; -1: none.
@@ -42,6 +44,19 @@ class VideoView {
   virtual WindowHandle SurfaceHandle() const = 0;
   virtual void SetPollTimer(bool running) = 0;
 };
+
+// One entry of the clip list.
+struct ClipEntry {
+  std::string text;     // the label's caption
+  std::string toolTip;  // the label's tool tip
+  // A blank entry (" ") keeps its place in the list and shows nothing.
+  bool Blank() const { return text == " "; }
+};
+// The clip list of the settings file: the entries up to the first without
+// a caption, at most as many as the window has labels. A list without a
+// first entry is what a missing settings file looks like: that is said
+// under the video window's title, and the program ends.
+std::vector<ClipEntry> LoadClips(const Settings& ini, Platform& os);
 
 void SelectClip(Program& program, VideoView& view, std::int16_t index);
 // Plays the clip that was opened while VideoState::HoldPlay was set; does

@@ -1,9 +1,6 @@
 #include "videosource/discovery.h"
 
 #include "common/text.h"
-#include "placement/placement.h"
-#include "videosource/frm_getpath.h"
-#include "videosource/frm_nocd.h"
 #include "videosource/paths.h"
 
 namespace vantor {
@@ -40,42 +37,21 @@ std::string ClipFolderOnCD(Program& program, const std::string& root) {
   return FileExists(program, JoinPath(folder, where.keyFile)) == 1 ? folder : std::string();
 }
 
-// Shows a dialog centred and modal, then lets pending events run so that
-// the dialog's answer is complete before it is read.
-void ShowCentredModal(Program& program, Form& dialog) {
-  CenterForm(program, dialog, kApplyZOrder, kShowModal);
-  // A modal show ends when the dialog is gone; should it ever come back
-  // with the dialog still there, closing it gives the close box's answer.
-  if (dialog.IsLoaded()) dialog.Unload();
-  program.platform.DoEvents();
-}
-
-void ShowNoCDPrompt(Program& program, const std::string& folderPicked) {
-  frmNoCD prompt(program);
-  prompt.Load();
-  if (!folderPicked.empty()) prompt.SetAnswerText(folderPicked);
-  ShowCentredModal(program, prompt);
-}
-
 // The prompt, and the picker as often as the user browses from it. Leaves
 // the answer in NoCDAnswer.
-void AskForTheClips(Program& program) {
+void AskForTheClips(Program& program, ClipFolderQuestions& ask) {
   VideoSourceState& state = program.videosource;
-  ShowNoCDPrompt(program, "");
+  ask.AskForClipFolder("");
   while (state.BrowseRequested != 0) {
-    {
-      frmGetPath picker(program);
-      picker.Load();
-      ShowCentredModal(program, picker);
-    }
+    ask.PickClipFolder();
     state.BrowseRequested = 0;
-    ShowNoCDPrompt(program, state.PickedFolder);
+    ask.AskForClipFolder(state.PickedFolder);
   }
 }
 
 }  // namespace
 
-std::string FindVideoFolder(Program& program) {
+std::string FindVideoFolder(Program& program, ClipFolderQuestions& ask) {
   VideoSourceState& state = program.videosource;
   const std::string volumeString = program.settings.ReadIniString("AVI Setup", "volumeString");
   RebuildCDDrives(program);
@@ -91,7 +67,7 @@ std::string FindVideoFolder(Program& program) {
       found = ClipFolderOnCD(program, cd);
       if (!found.empty()) break;
     }
-    AskForTheClips(program);
+    AskForTheClips(program, ask);
     if (state.NoCDAnswer == kNoCDCancelled) return {};
     found = ValidateVideoFolder(program, state.NoCDAnswer);
   }

@@ -9,8 +9,21 @@
 
 namespace vantor {
 
+// What the clip search asks the user when the clips are neither where they
+// were found last nor on a labelled disc. The answers go back through
+// VideoSourceState.
+class ClipFolderQuestions {
+ public:
+  virtual ~ClipFolderQuestions() = default;
+  // The prompt for the clips, `folderPicked` in its answer box: the answer
+  // goes to NoCDAnswer, a wish to browse to BrowseRequested.
+  virtual void AskForClipFolder(const std::string& folderPicked) = 0;
+  // The folder picker: the folder picked goes to PickedFolder.
+  virtual void PickClipFolder() = 0;
+};
+
 // The clip folder, or "" when the user gave up (cancelled the prompt).
-std::string FindVideoFolder(Program& program);
+std::string FindVideoFolder(Program& program, ClipFolderQuestions& ask);
 
 // 1 when `path` names a normal file (a path that ends in a backslash: when
 // its folder holds any normal file), else 0.

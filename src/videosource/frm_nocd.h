@@ -8,6 +8,7 @@
 
 #include "platform/form.h"
 #include "program.h"
+#include "videosource/discovery.h"
 
 namespace vantor {
 
@@ -22,6 +23,17 @@ constexpr int kNoCDBrowseId = 307;
 
 // The prompt's design table; vantor-check measures its texts against it.
 FormSpec NoCDDesign();
+
+// The clip search's questions asked with the prompt and the folder picker.
+class ClipFolderDialogs final : public ClipFolderQuestions {
+ public:
+  explicit ClipFolderDialogs(Program& program) : program_(program) {}
+  void AskForClipFolder(const std::string& folderPicked) override;
+  void PickClipFolder() override;
+
+ private:
+  Program& program_;
+};
 
 class frmNoCD : public Form {
  public:

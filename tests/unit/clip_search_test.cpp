@@ -3,6 +3,7 @@
 #include "startup/run.h"
 #include "videosource/discovery.h"
 #include "videosource/frm_getpath.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor {
 namespace {
@@ -38,17 +39,18 @@ class ClipSearchTest : public SimTest {
     });
   }
   int prompts = 0;
+  ClipFolderDialogs dialogs{program};
 };
 
 TEST_F(ClipSearchTest, TheLastFoundFolderIsTriedWithAndWithoutTheRelativePath) {
   sim.drives.AddDrive('d', DriveKind::Fixed);
   sim.drives.AddFile("d:\\clips\\movies\\vantor-clips.id");
   LastFoundAt("d:\\clips");
-  EXPECT_EQ(FindVideoFolder(program), "d:\\clips\\movies");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "d:\\clips\\movies");
 
   sim.drives.AddFile("d:\\flat\\vantor-clips.id");
   LastFoundAt("d:\\flat");
-  EXPECT_EQ(FindVideoFolder(program), "d:\\flat");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "d:\\flat");
   EXPECT_EQ(prompts, 0);
   EXPECT_TRUE(sim.formsCreated.empty());
 }
@@ -106,7 +108,7 @@ TEST_F(ClipSearchTest, TheCDIsFoundByItsLabelWithoutRegardToCaseAsASubstring) {
   sim.drives.AddDrive('h', DriveKind::CdRom, "SCANCD02");
   sim.drives.AddDrive('k', DriveKind::Fixed, "SCANCD03");  // not a CD-ROM
   sim.drives.AddFile("g:\\movies\\vantor-clips.id");
-  EXPECT_EQ(FindVideoFolder(program), "g:\\movies");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "g:\\movies");
   EXPECT_EQ(program.videosource.CDDrives,
             (std::vector<std::string>{"d:\\", "f:\\", "g:\\", "h:\\"}));
   EXPECT_EQ(FindCDDriveByLabel(program, "SCAN"), "g:\\");
@@ -120,7 +122,7 @@ TEST_F(ClipSearchTest, TheCDIsFoundByItsLabelWithoutRegardToCaseAsASubstring) {
 TEST_F(ClipSearchTest, ALabelledCDWithoutTheKeyFileBringsThePromptInsteadOfLooping) {
   InsertProductCD(false);
   OnPrompt([](SimFormHost& prompt) { prompt.Click("btn_Cancel"); });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "");
   EXPECT_EQ(prompts, 1);
 
   // The user puts the right disc in and presses OK: the CD is looked at again.
@@ -129,7 +131,7 @@ TEST_F(ClipSearchTest, ALabelledCDWithoutTheKeyFileBringsThePromptInsteadOfLoopi
     sim.drives.AddFile("e:\\movies\\vantor-clips.id");
     prompt.Click("btn_OK");
   });
-  EXPECT_EQ(FindVideoFolder(program), "e:\\movies");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "e:\\movies");
   EXPECT_EQ(prompts, 1);
 }
 
@@ -149,7 +151,7 @@ TEST_F(ClipSearchTest, ThePromptListsTheCDDrivesAndStartsWithTheFirst) {
     EXPECT_EQ(prompt.Control("cmb_CDLetter").text, "e:\\");
     prompt.PressEscape();
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "");
   EXPECT_EQ(program.videosource.NoCDAnswer, kNoCDCancelled);
   EXPECT_EQ(prompts, 1);
   EXPECT_EQ(sim.formsCreated, std::vector<std::string>{"frmNoCD"});
@@ -161,7 +163,7 @@ TEST_F(ClipSearchTest, WithoutCDDrivesThePromptComesAtOnceWithAnEmptyBox) {
     EXPECT_EQ(prompt.Control("cmb_CDLetter").text, "");
     prompt.CloseBox();  // the close box declines like Cancel
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "");
   EXPECT_EQ(program.videosource.NoCDAnswer, kNoCDCancelled);
   EXPECT_EQ(prompts, 1);
 }
@@ -173,7 +175,7 @@ TEST_F(ClipSearchTest, ATypedAnswerThatFailsBringsThePromptBack) {
     prompt.TypeText("cmb_CDLetter", answers.at(static_cast<std::size_t>(prompts - 1)));
     prompt.PressEnter();
   });
-  EXPECT_EQ(FindVideoFolder(program), "C:\\Copied\\movies");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "C:\\Copied\\movies");
   EXPECT_EQ(prompts, 4);
   EXPECT_GE(sim.doEventsCalls, 4);  // the answer is read only after pending events ran
 }
@@ -227,7 +229,7 @@ TEST_F(FolderPickerTest, OkAtOnceAcceptsTheFolderThePickerOpenedAt) {
     picker.PressEnter();
   });
   LastFoundAt("e:\\movies");
-  EXPECT_EQ(FindVideoFolder(program), "");  // the folder picked holds no clips
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "");  // the folder picked holds no clips
   EXPECT_EQ(boxAfterPick, "c:\\program files\\vantor\\");
   EXPECT_EQ(prompts, 3);
 }
@@ -243,7 +245,7 @@ TEST_F(FolderPickerTest, AHighlightedFolderIsOpenedByTheFirstOkAndAcceptedByTheS
     picker.Click("btn_OK");
     EXPECT_TRUE(picker.destroyed());
   });
-  EXPECT_EQ(FindVideoFolder(program), "c:\\program files\\vantor\\clips\\movies");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "c:\\program files\\vantor\\clips\\movies");
   EXPECT_EQ(prompts, 2);
 }
 
@@ -261,7 +263,7 @@ TEST_F(FolderPickerTest, DoubleClickOpensAndCancelBringsThePromptBackWithTheFirs
     EXPECT_EQ(Items(picker, "Dir1"), (std::vector<std::string>{"c:\\", "  Program Files"}));
     picker.PressEscape();
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "");
   EXPECT_EQ(program.videosource.PickedFolder, "");
   EXPECT_EQ(boxAfterCancel, "e:\\");
 }
@@ -307,7 +309,7 @@ TEST_F(FolderPickerTest, AChosenDriveOpensAtTheFolderKeptForItElseAtItsRoot) {
     EXPECT_EQ(picker.Control("Drive1").listIndex, 0);
     picker.Click("btn_Cancel");
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "");
   EXPECT_EQ(sim.messageBoxes,
             std::vector<std::string>{"Vantor|This drive is not currently available"});
 }
@@ -328,7 +330,7 @@ TEST_F(FolderPickerTest, ADriveThatIsNotAvailableIsRefusedAndTheListGoesBack) {
     EXPECT_EQ(Items(picker, "Dir1"), (std::vector<std::string>{"d:\\", "  videos"}));
     picker.Click("btn_OK");
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program, dialogs), "");
   EXPECT_EQ(program.videosource.PickedFolder, "d:\\");
 }
 

@@ -9,6 +9,7 @@
 #include "video/frm_run_avi.h"
 #include "video/playback.h"
 #include "videosource/discovery.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor::testing {
 namespace {
@@ -48,7 +49,8 @@ class Bed : public SimTest {
       seen = look(picker);
       picker.PressEscape();
     });
-    FindVideoFolder(program);
+    ClipFolderDialogs dialogs(program);
+    FindVideoFolder(program, dialogs);
     return seen;
   }
   // The text of the last message box (recorded as "caption|text").
@@ -74,7 +76,8 @@ std::vector<Row> Rows() {
            seen = prompt.Control("btn_Browse").text;
            prompt.Click("btn_Cancel");
          });
-         FindVideoFolder(t.program);
+         ClipFolderDialogs dialogs(t.program);
+         FindVideoFolder(t.program, dialogs);
          return seen;
        }},
       {texts::kPickerTitle,

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "sim_fixture.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor::testing {
 namespace {
@@ -43,6 +44,17 @@ class RecordingView : public VideoView {
     timerRunning = running;
     log.push_back(running ? "timer on" : "timer off");
   }
+  // The clip search's questions go to `ask`: the prompt and picker, or a
+  // test's own answers.
+  void AskForClipFolder(const std::string& folderPicked) override {
+    log.push_back("ask " + folderPicked);
+    ask->AskForClipFolder(folderPicked);
+  }
+  void PickClipFolder() override {
+    log.push_back("pick");
+    ask->PickClipFolder();
+  }
+  ClipFolderQuestions* ask = nullptr;
 
   PlayLook look;
   std::string toolTip;
@@ -68,6 +80,7 @@ class PlaybackTest : public SimTest {
     program.startup.MoviesPath = "D:\\clips";
     program.video.ClipCount = 3;
     program.video.ListColumnWidth = 150;
+    view.ask = &dialogs;
     AddClip("scan.avi", 320, 240, 3000);
     AddClip("zoom.avi", 160, 120, 2000);
     AddClip("save as.avi", 320, 240, 2000);
@@ -94,6 +107,7 @@ class PlaybackTest : public SimTest {
   }
   std::vector<std::string> Commands() const { return sim.mci.Commands(); }
 
+  ClipFolderDialogs dialogs{program};
   RecordingView view;
 };
 
@@ -391,6 +405,28 @@ TEST_F(PlaybackTest, AClipFileThatHasGoneIsLookedForBeforeAnyCommand) {
   EXPECT_EQ(Commands()[2], "Open e:\\movies\\zoom.avi alias VidClip");
   EXPECT_EQ(sim.mci.ModeOf("VidClip"), "playing");
   EXPECT_TRUE(sim.messageBoxes.empty());
+}
+
+// Playback opens no window of its own: the search's questions go to the
+// view, here answered by browsing once and then giving up.
+TEST_F(PlaybackTest, TheSearchForAMissingFileAsksThroughTheView) {
+  struct BrowseThenCancel : ClipFolderQuestions {
+    explicit BrowseThenCancel(VideoSourceState& state) : state(state) {}
+    void AskForClipFolder(const std::string&) override {
+      state.BrowseRequested = ++asked == 1 ? 1 : 0;
+      state.NoCDAnswer = asked == 1 ? "" : kNoCDCancelled;
+    }
+    void PickClipFolder() override { state.PickedFolder = "C:\\Picked"; }
+    VideoSourceState& state;
+    int asked = 0;
+  } answers(program.videosource);
+  view.ask = &answers;
+  sim.drives.RemoveDrive('d');
+  SetPlayState(program, view, PlayState::Stop);
+  view.log.clear();
+  EXPECT_TRUE(Ends([&] { SelectClip(program, view, 0); }));
+  EXPECT_THAT(view.log, ElementsAre("ask ", "pick", "ask C:\\Picked"));
+  EXPECT_TRUE(sim.formsCreated.empty());
 }
 
 TEST_F(PlaybackTest, GivingUpTheSearchForAMissingFileEndsTheProgramAtOnce) {

@@ -14,6 +14,7 @@
 #include "program.h"
 #include "startup/launch.h"
 #include "videosource/discovery.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor {
 namespace {
@@ -50,7 +51,8 @@ class DesktopWindows : public StartupWindows {
  public:
   explicit DesktopWindows(sim::SimPlatform& sim) : sim_(sim) {}
   std::string FindVideoFolder(Program& program) override {
-    return vantor::FindVideoFolder(program);
+    ClipFolderDialogs dialogs(program);
+    return vantor::FindVideoFolder(program, dialogs);
   }
   void LoadVideoWindow(Program&) override { Open("How-To Videos"); }
   void LoadCoachWindow(Program&) override { Open("Scan Coach"); }
