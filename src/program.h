@@ -53,6 +53,14 @@ struct CoachRecord {
   Platform& platform;
 };
 
+// What the clip search touches: the settings file (where the clips were
+// found last and what marks them), the drives and folders, and its state.
+struct ClipSearchRecord {
+  const Settings& settings;
+  Drives& drives;
+  VideoSourceState& state;
+};
+
 class Program {
  public:
   explicit Program(Platform& platform) : platform(platform), settings(platform) {}
@@ -74,6 +82,7 @@ class Program {
   std::unique_ptr<Form> mainWindow;
 
   CoachRecord Coach() { return {coach, scan, HelpObject, settings, platform}; }
+  ClipSearchRecord ClipSearch() { return {settings, platform.DrivesAndFolders(), videosource}; }
 };
 
 }  // namespace vantor

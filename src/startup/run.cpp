@@ -18,7 +18,7 @@ class ProgramWindows : public StartupWindows {
  public:
   std::string FindVideoFolder(Program& program) override {
     ClipFolderDialogs dialogs(program);
-    return vantor::FindVideoFolder(program, dialogs);
+    return vantor::FindVideoFolder(program.ClipSearch(), dialogs);
   }
   void LoadVideoWindow(Program& program) override {
     phases::Mark("start-up: launch mode, instances, clip folder");

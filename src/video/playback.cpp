@@ -113,11 +113,11 @@ std::string SelectedClipPath(Program& program, ClipFolderQuestions& ask) {
       program.settings.ReadIniString("AVI" + std::to_string(startup.SelectedClip), "File");
   const std::string path = JoinPath(startup.MoviesPath, file);
   // A name that cannot be opened is not looked for elsewhere either.
-  if (!NamableClipPath(path) || FileExists(program, path)) return path;
+  if (!NamableClipPath(path) || FileExists(program.platform.DrivesAndFolders(), path)) return path;
   // The busy pointer is the whole program's: it must not stand over the
   // prompt that the search may show.
   program.platform.SetPointer(Pointer::Default);
-  startup.MoviesPath = FindVideoFolder(program, ask);
+  startup.MoviesPath = FindVideoFolder(program.ClipSearch(), ask);
   if (startup.MoviesPath.empty()) program.platform.EndNow();
   program.platform.SetPointer(Pointer::Hourglass);
   return JoinPath(startup.MoviesPath, file);

@@ -23,19 +23,19 @@ class ClipFolderQuestions {
 };
 
 // The clip folder, or "" when the user gave up (cancelled the prompt).
-std::string FindVideoFolder(Program& program, ClipFolderQuestions& ask);
+std::string FindVideoFolder(const ClipSearchRecord& search, ClipFolderQuestions& ask);
 
 // 1 when `path` names a normal file (a path that ends in a backslash: when
 // its folder holds any normal file), else 0.
-int FileExists(Program& program, const std::string& path);
+int FileExists(Drives& drives, const std::string& path);
 
 // The clip folder that `candidate` (a folder, a drive "e:" or a letter "e")
 // stands for, or "" when the key file is in none of the places tried.
-std::string ValidateVideoFolder(Program& program, const std::string& candidate);
+std::string ValidateVideoFolder(const ClipSearchRecord& search, const std::string& candidate);
 
 // Root of the first ready drive of CDDrives whose volume label contains
 // `volumeString` (case not regarded), or "".
-std::string FindCDDriveByLabel(Program& program, const std::string& volumeString);
+std::string FindCDDriveByLabel(const ClipSearchRecord& search, const std::string& volumeString);
 
 // Answers of DriveReady.
 constexpr std::int16_t kDriveReady = 1;
@@ -44,12 +44,12 @@ constexpr std::int16_t kDeviceUnavailable = -68;  // the letter names no drive
 constexpr std::int16_t kDiskNotReady = -71;       // no disc in the drive
 
 // Whether the drive named by the first character of `path` can be used.
-std::int16_t DriveReady(Program& program, const std::string& path);
+std::int16_t DriveReady(Drives& drives, const std::string& path);
 
 // 1 when `folder` can be entered, else 0.
-int DirExists(Program& program, const std::string& folder);
+int DirExists(Drives& drives, const std::string& folder);
 
 // NormalizeFolderPath on the process's current folder.
-std::string NormalizeFolderPath(Program& program, const std::string& path);
+std::string NormalizeFolderPath(Drives& drives, const std::string& path);
 
 }  // namespace vantor

@@ -50,7 +50,7 @@ class Bed : public SimTest {
       picker.PressEscape();
     });
     ClipFolderDialogs dialogs(program);
-    FindVideoFolder(program, dialogs);
+    FindVideoFolder(program.ClipSearch(), dialogs);
     return seen;
   }
   // The text of the last message box (recorded as "caption|text").
@@ -77,7 +77,7 @@ std::vector<Row> Rows() {
            prompt.Click("btn_Cancel");
          });
          ClipFolderDialogs dialogs(t.program);
-         FindVideoFolder(t.program, dialogs);
+         FindVideoFolder(t.program.ClipSearch(), dialogs);
          return seen;
        }},
       {texts::kPickerTitle,

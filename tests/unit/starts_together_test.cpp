@@ -52,7 +52,7 @@ class DesktopWindows : public StartupWindows {
   explicit DesktopWindows(sim::SimPlatform& sim) : sim_(sim) {}
   std::string FindVideoFolder(Program& program) override {
     ClipFolderDialogs dialogs(program);
-    return vantor::FindVideoFolder(program, dialogs);
+    return vantor::FindVideoFolder(program.ClipSearch(), dialogs);
   }
   void LoadVideoWindow(Program&) override { Open("How-To Videos"); }
   void LoadCoachWindow(Program&) override { Open("Scan Coach"); }
