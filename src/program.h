@@ -61,6 +61,19 @@ struct ClipSearchRecord {
   VideoSourceState& state;
 };
 
+// What playback touches: its own state, the clip chosen and where the
+// clips are (start-up's), the settings file, the platform (the multimedia
+// layer, the pointer, messages, ending) and, when a clip's file has gone,
+// the clip search.
+struct VideoRecord {
+  VideoState& state;
+  StartupState& startup;
+  const Settings& settings;
+  Platform& platform;
+  VideoSourceState& search;
+  ClipSearchRecord ClipSearch() const { return {settings, platform.DrivesAndFolders(), search}; }
+};
+
 class Program {
  public:
   explicit Program(Platform& platform) : platform(platform), settings(platform) {}
@@ -82,6 +95,7 @@ class Program {
   std::unique_ptr<Form> mainWindow;
 
   CoachRecord Coach() { return {coach, scan, HelpObject, settings, platform}; }
+  VideoRecord Video() { return {video, startup, settings, platform, videosource}; }
   ClipSearchRecord ClipSearch() { return {settings, platform.DrivesAndFolders(), videosource}; }
 };
 

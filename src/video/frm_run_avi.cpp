@@ -22,19 +22,19 @@ std::unique_ptr<Form> MakeVideoWindow(Program& program) {
 
 frmRunAVI::frmRunAVI(Program& program, WindowUse use)
     : Form(program.platform, RunAviDesign()), program_(program), use_(use) {
-  On("btn_Play", EventKind::Click, [this](int) { TogglePlayback(program_, *this); });
-  On("btn_Stop", EventKind::Click, [this](int) { StopClip(program_, *this); });
+  On("btn_Play", EventKind::Click, [this](int) { TogglePlayback(program_.Video(), *this); });
+  On("btn_Stop", EventKind::Click, [this](int) { StopClip(program_.Video(), *this); });
   On("btn_quit", EventKind::Click, [this](int) { Unload(); });
   On("lbl_RunAVI", EventKind::Click,
-     [this](int index) { SelectClip(program_, *this, static_cast<std::int16_t>(index)); });
+     [this](int index) { SelectClip(program_.Video(), *this, static_cast<std::int16_t>(index)); });
   OnMouse("lbl_RunAVI", EventKind::MouseMove, [this](int index, int, int) {
-    MarkClipLabels(program_, *this, static_cast<std::int16_t>(index));
+    MarkClipLabels(program_.Video(), *this, static_cast<std::int16_t>(index));
   });
   // Anywhere off the clip labels takes the hover mark away ("" is the window).
   for (const char* elsewhere : {"", "Image1", "Picture1", "Picture2", "Picture3"})
     OnMouse(elsewhere, EventKind::MouseMove, [this](int, int, int) { ClearHoverMark(); });
   On("Picture2", EventKind::DblClick, [this](int) { OpenAboutBox(program_, *this); });
-  On("vidTimer", EventKind::Timer, [this](int) { PollClipStatus(program_, *this); });
+  On("vidTimer", EventKind::Timer, [this](int) { PollClipStatus(program_.Video(), *this); });
 }
 
 void frmRunAVI::Form_Load() {
@@ -44,13 +44,13 @@ void frmRunAVI::Form_Load() {
   // A clip the list does not hold cannot be shown as chosen: the window
   // opens without one, with its instruction, as it does for a picture.
   if (selected >= program_.video.ClipCount || use_ == WindowUse::Picture) selected = -1;
-  MarkClipLabels(program_, *this, selected);
-  SetPlayState(program_, *this, PlayState::Stop);
+  MarkClipLabels(program_.Video(), *this, selected);
+  SetPlayState(program_.Video(), *this, PlayState::Stop);
   // The clip is opened and placed with the window still hidden, so that the
   // window appears as it will stay; it plays once the window is shown and
   // painted, or its first frames would go to a window not yet on the screen.
   program_.video.HoldPlay = true;
-  SelectClip(program_, *this, selected);
+  SelectClip(program_.Video(), *this, selected);
   program_.video.HoldPlay = false;
   // A window for a picture stays hidden where it was created, for the
   // picture taker to place.
@@ -59,12 +59,12 @@ void frmRunAVI::Form_Load() {
   StartLeft = Left();
   StartTop = Top();
   PaintNow();
-  PlayHeldClip(program_, *this);
+  PlayHeldClip(program_.Video(), *this);
 }
 
 void frmRunAVI::Form_Unload() {
   if (use_ == WindowUse::Picture) return;
-  CloseAllClips(program_);
+  CloseAllClips(program_.Video());
   SaveFormPositionIfMoved(program_, *this, "AVIPosition", StartLeft, StartTop);
   program_.platform.EndNow();
 }

@@ -66,7 +66,7 @@ class frmRunAVI : public Form, public VideoView {
   void AddClipLabel(int index, const ClipEntry& clip);
   void ShowInstructions(bool visible);
   void LayOutInstructions(std::int16_t rowHeight);
-  void ClearHoverMark() { MarkClipLabels(program_, *this, -1); }
+  void ClearHoverMark() { MarkClipLabels(program_.Video(), *this, -1); }
 
   Program& program_;
   WindowUse use_;

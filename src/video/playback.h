@@ -58,18 +58,18 @@ struct ClipEntry {
 // under the video window's title, and the program ends.
 std::vector<ClipEntry> LoadClips(const Settings& ini, Platform& os);
 
-void SelectClip(Program& program, VideoView& view, std::int16_t index);
+void SelectClip(const VideoRecord& video, VideoView& view, std::int16_t index);
 // Plays the clip that was opened while VideoState::HoldPlay was set; does
 // nothing when none was.
-void PlayHeldClip(Program& program, VideoView& view);
-void TogglePlayback(Program& program, VideoView& view);
-void StopClip(Program& program, VideoView& view);
+void PlayHeldClip(const VideoRecord& video, VideoView& view);
+void TogglePlayback(const VideoRecord& video, VideoView& view);
+void StopClip(const VideoRecord& video, VideoView& view);
 // Closes every clip the program opened, as the window does when it goes;
 // the result is kept with the command, and a failure is not reported.
-void CloseAllClips(Program& program);
-void PollClipStatus(Program& program, VideoView& view);
-void SetPlayState(Program& program, VideoView& view, PlayState state);
-void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered);
+void CloseAllClips(const VideoRecord& video);
+void PollClipStatus(const VideoRecord& video, VideoView& view);
+void SetPlayState(const VideoRecord& video, VideoView& view, PlayState state);
+void MarkClipLabels(const VideoRecord& video, VideoView& view, std::int16_t hovered);
 
 // The width and height a "Where ... destination" reply gives: its third and
 // fourth words, each read as the leading number of the word (0 when there

@@ -110,7 +110,7 @@ std::vector<Row> Rows() {
          frmRunAVI video(t.program);
          video.Load();
          t.sim.mci.FailCommand("stop", 0x4321);  // a code the layer has no words for
-         StopClip(t.program, video);
+         StopClip(t.program.Video(), video);
          return t.LastMessage();
        },
        true},
