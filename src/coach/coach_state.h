@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/form_host.h"
+#include "coach/coach_view.h"
 
 namespace vantor {
 
@@ -31,21 +31,14 @@ struct OptionSet {
   std::vector<std::string> texts;
 };
 
-// The option rows as measured once, at load: they do not change after it,
-// so each page arranges its rows from these alone.
-struct OptionRowMeasures {
-  int lineHeight = 0;            // "AAA" in the captions' font
-  std::vector<Bounds> pictures;  // each row's picture and caption as designed
-  std::vector<Bounds> labels;
-  std::vector<std::vector<int>> captionWidths;  // by set, then row
-};
-
 struct CoachState {
   std::vector<CoachStep> steps;
   std::vector<CoachTopic> topics;
   std::int16_t MaxOptionButtons = 0;
   std::vector<OptionSet> optionSets;
-  OptionRowMeasures optionRows;
+  // The option rows and pane under each loaded set, then under none: they
+  // do not change after load, so they are arranged once, then.
+  std::vector<PaneArrangement> panes;
 
   std::int32_t CurrentTopic = 0;
   std::int32_t PreviousTopic = -1;
@@ -61,6 +54,12 @@ struct CoachState {
   bool IsStep(std::int64_t s) const { return s >= 0 && s < StepCount(); }
   // Topic `t`, or one with every field at its default past the task's ends:
   // a task whose numbers point outside itself never reaches past it.
+  // The pane under set `set`; one that was not loaded (or -1) counts as none.
+  const PaneArrangement& PaneOf(std::int16_t set) const {
+    static const PaneArrangement kNoPane;
+    if (panes.empty()) return kNoPane;
+    return set >= 0 && set + 1 < static_cast<int>(panes.size()) ? panes[set] : panes.back();
+  }
   const CoachTopic& TopicAt(std::int64_t t) const {
     static const CoachTopic kNone;
     return IsTopic(t) ? topics[static_cast<std::size_t>(t)] : kNone;

@@ -86,7 +86,6 @@ class CoachView {
  public:
   virtual ~CoachView() = default;
   virtual void ShowCoachLook(const CoachLook& look) = 0;
-  virtual void ShowTopicAction(const TopicActionLook& look) = 0;
   virtual void ShowDontShowTicked(bool ticked) = 0;
   // Marks row `marked` as chosen among the first `rows` rows; any other
   // number leaves them all unmarked.

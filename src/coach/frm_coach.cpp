@@ -101,13 +101,13 @@ void frmCoach::LoadLook() {
 }
 
 // The option rows' places and captions do not change after load: they are
-// measured here once, and every page arranges its rows from that.
+// measured and arranged here once, for every page.
 void frmCoach::LoadTask() {
   CoachState& coach = program_.coach;
   LoadSteps(coach, program_.settings);
   LoadTopics(coach, program_.settings);
   LoadOptionButtonSets(coach, program_.settings);
-  coach.optionRows = MeasureOptionRows(coach, *this);
+  coach.panes = ArrangeEverySet(coach, *this);
 }
 
 // The page as a walk from the first page would leave it: the step that

@@ -31,7 +31,6 @@ class frmCoach : public Form, public CoachView, public OptionRowSurface {
 
   // What the task model and the actions show through the window.
   void ShowCoachLook(const CoachLook& look) override;
-  void ShowTopicAction(const TopicActionLook& look) override;
   void ShowDontShowTicked(bool ticked) override;
   void ShowOptionMarks(int marked, int rows) override;
   void ShowStepMarks(const std::vector<StepMark>& marks) override;
@@ -59,9 +58,7 @@ class frmCoach : public Form, public CoachView, public OptionRowSurface {
   Picture Bar() { return Get<Picture>("Picture2"); }
   Picture ClearStrip() { return Get<Picture>("img_ClearButtons"); }
 
-  void ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
-                     const std::string& nextToolTip);
-  void ShowCurrentStep(int step);
+  void ShowTopicAction(const TopicActionLook& look);
   void ShowPaneArrangement(const PaneArrangement& arrangement);
 
   void Form_Load() override;

@@ -5,7 +5,6 @@
 
 #include "coach/coach_geometry.h"
 #include "coach/scan_actions.h"
-#include "coach/topic_pane.h"
 #include "common/numbers.h"
 
 namespace vantor {
@@ -184,7 +183,7 @@ CoachLook LookOfTopic(const CoachRecord& coach, const TopicActionLook& action) {
   look.optionRows = task.MaxOptionButtons;
   task.CurrentStep = StepAfterMove(task);
   look.currentStep = task.CurrentStep;
-  look.pane = ArrangeTopicPane(task, task.TopicAt(task.CurrentTopic).optionSet, task.optionRows);
+  look.pane = task.PaneOf(task.TopicAt(task.CurrentTopic).optionSet);
   look.stepMarks = StepMarksOf(task, task.CurrentStep);
   return look;
 }

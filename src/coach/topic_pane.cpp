@@ -22,6 +22,15 @@ OptionRowMeasures MeasureOptionRows(const CoachState& coach, OptionRowSurface& s
   return measures;
 }
 
+std::vector<PaneArrangement> ArrangeEverySet(const CoachState& coach, OptionRowSurface& surface) {
+  const OptionRowMeasures measures = MeasureOptionRows(coach, surface);
+  std::vector<PaneArrangement> panes;
+  for (std::size_t s = 0; s <= coach.optionSets.size(); ++s)
+    panes.push_back(ArrangeTopicPane(
+        coach, s < coach.optionSets.size() ? static_cast<std::int16_t>(s) : -1, measures));
+  return panes;
+}
+
 PaneArrangement ArrangeTopicPane(const CoachState& coach, std::int16_t set,
                                  const OptionRowMeasures& measures) {
   PaneArrangement arrangement{kPaneBounds.height, kFullPaneBackground, {}};

@@ -158,7 +158,6 @@ TEST(OptionRows, RowsStackFromTheSetsHeightAndOnlyLoadedSetsCount) {
 class CountingView : public CoachView {
  public:
   void ShowCoachLook(const CoachLook& look) override { calls.push_back("look"), last = look; }
-  void ShowTopicAction(const TopicActionLook&) override { calls.push_back("action"); }
   void ShowDontShowTicked(bool) override { calls.push_back("ticked"); }
   void ShowOptionMarks(int, int) override { calls.push_back("marks"); }
   void ShowStepMarks(const std::vector<StepMark>&) override { calls.push_back("steps"); }
@@ -175,7 +174,7 @@ class CoachMoveTest : public SimTest {
     LoadTopics(program.coach, program.settings);
     LoadOptionButtonSets(program.coach, program.settings);
     FixedRows rows;
-    program.coach.optionRows = MeasureOptionRows(program.coach, rows);
+    program.coach.panes = ArrangeEverySet(program.coach, rows);
     program.HelpObject.Create(sim);
   }
   CountingView view;
@@ -221,6 +220,18 @@ TEST_F(CoachMoveTest, TheLookOfAnOptionTopicHoldsTheWholePage) {
   EXPECT_TRUE(look.pane.rows[6].shown);
   EXPECT_FALSE(look.pane.rows[7].shown);
   EXPECT_THAT(look.stepMarks, ElementsAre(StepMark::Keep, StepMark::Plain, StepMark::Marked));
+}
+
+// The panes are arranged once at load, one per loaded set and one for
+// none; a set past the last loaded one, or -1, gets the one for none.
+TEST_F(CoachMoveTest, EachLoadedSetHasItsPaneAndAnyOtherNumberTheFullOne) {
+  ASSERT_EQ(program.coach.panes.size(), 4u);
+  EXPECT_EQ(program.coach.PaneOf(2).paneHeight, 200);
+  EXPECT_TRUE(program.coach.PaneOf(2).rows[7].shown);  // set 2 has eight captions
+  for (std::int16_t none : {-1, 3}) {
+    EXPECT_EQ(program.coach.PaneOf(none).paneHeight, kPaneBounds.height);
+    EXPECT_FALSE(program.coach.PaneOf(none).rows[0].shown);
+  }
 }
 
 // The poll decides alone: nothing while there is no selection, and once
