@@ -67,7 +67,7 @@ struct CoachState {
 };
 
 // What the scanning actions remember between topics. All four choices and
-// types are 0 until the coach window's load sets them to -1.
+// types are 0 until the first page is shown (ResetScanChoices sets -1).
 struct ScanActionState {
   std::int32_t ChoiceAtTopic6 = 0;
   std::int32_t ChoiceAtTopic7 = 0;
