@@ -42,6 +42,38 @@ struct PlacementState {
 // scanning application, the settings file or the other windows.
 enum class WindowUse { User, Picture };
 
+// What the coach's logic touches: the task and the user's place in it, the
+// scan choices, the help object, the settings file, and the platform (the
+// program ends on Finish).
+struct CoachRecord {
+  CoachState& task;
+  ScanActionState& scan;
+  HelpHostObject& help;
+  Settings& settings;
+  Platform& platform;
+};
+
+// What the clip search touches: the settings file (where the clips were
+// found last and what marks them), the drives and folders, and its state.
+struct ClipSearchRecord {
+  const Settings& settings;
+  Drives& drives;
+  VideoSourceState& state;
+};
+
+// What playback touches: its own state, the clip chosen and where the
+// clips are (start-up's), the settings file, the platform (the multimedia
+// layer, the pointer, messages, ending) and, when a clip's file has gone,
+// the clip search.
+struct VideoRecord {
+  VideoState& state;
+  StartupState& startup;
+  const Settings& settings;
+  Platform& platform;
+  VideoSourceState& search;
+  ClipSearchRecord ClipSearch() const { return {settings, platform.DrivesAndFolders(), search}; }
+};
+
 class Program {
  public:
   explicit Program(Platform& platform) : platform(platform), settings(platform) {}
@@ -61,6 +93,10 @@ class Program {
   Form* AboutOpener = nullptr;
   // The window start-up opened; it lives as long as the program.
   std::unique_ptr<Form> mainWindow;
+
+  CoachRecord Coach() { return {coach, scan, HelpObject, settings, platform}; }
+  VideoRecord Video() { return {video, startup, settings, platform, videosource}; }
+  ClipSearchRecord ClipSearch() { return {settings, platform.DrivesAndFolders(), videosource}; }
 };
 
 }  // namespace vantor

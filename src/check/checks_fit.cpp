@@ -192,11 +192,12 @@ void OptionPages(CheckContext& c, TextMeasurer& m) {
     loaded.texts.resize(coach.MaxOptionButtons);
     coach.optionSets.push_back(loaded);
   }
+  const OptionRowMeasures measures = MeasureOptionRows(coach, rows);
   const MeasureFn width = [&](const std::string& t) { return rows.MeasureOptionText(t).width; };
   for (std::size_t s = 0; s < coach.optionSets.size(); ++s) {
     const std::string section = SetSection(static_cast<int>(s));
-    const PaneArrangement placed = ArrangeTopicPane(coach, static_cast<std::int16_t>(s), rows);
-    const int lineHeight = vantor::Px(rows.MeasureOptionText("AAA").height);
+    const PaneArrangement placed = ArrangeTopicPane(coach, static_cast<std::int16_t>(s), measures);
+    const int lineHeight = measures.lineHeight;
     for (std::size_t r = 0; r < placed.rows.size(); ++r) {
       const OptionRow& row = placed.rows[r];
       if (!row.shown) continue;
@@ -226,7 +227,7 @@ void OptionPages(CheckContext& c, TextMeasurer& m) {
     const TaskTopic& topic = task.topics[t];
     if (topic.optionSet < 0 || topic.optionSet >= static_cast<int>(coach.optionSets.size()))
       continue;
-    const PaneArrangement placed = ArrangeTopicPane(coach, topic.optionSet, rows);
+    const PaneArrangement placed = ArrangeTopicPane(coach, topic.optionSet, measures);
     const topics::Topic* shown = c.install.FindTopic(topic.id);
     if (!shown || placed.paneHeight >= kPaneBounds.height) continue;
     const int over =

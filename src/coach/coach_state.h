@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "coach/coach_view.h"
+
 namespace vantor {
 
 struct CoachStep {
@@ -34,6 +36,9 @@ struct CoachState {
   std::vector<CoachTopic> topics;
   std::int16_t MaxOptionButtons = 0;
   std::vector<OptionSet> optionSets;
+  // The option rows and pane under each loaded set, then under none: they
+  // do not change after load, so they are arranged once, then.
+  std::vector<PaneArrangement> panes;
 
   std::int32_t CurrentTopic = 0;
   std::int32_t PreviousTopic = -1;
@@ -49,6 +54,12 @@ struct CoachState {
   bool IsStep(std::int64_t s) const { return s >= 0 && s < StepCount(); }
   // Topic `t`, or one with every field at its default past the task's ends:
   // a task whose numbers point outside itself never reaches past it.
+  // The pane under set `set`; one that was not loaded (or -1) counts as none.
+  const PaneArrangement& PaneOf(std::int16_t set) const {
+    static const PaneArrangement kNoPane;
+    if (panes.empty()) return kNoPane;
+    return set >= 0 && set + 1 < static_cast<int>(panes.size()) ? panes[set] : panes.back();
+  }
   const CoachTopic& TopicAt(std::int64_t t) const {
     static const CoachTopic kNone;
     return IsTopic(t) ? topics[static_cast<std::size_t>(t)] : kNone;
@@ -56,7 +67,7 @@ struct CoachState {
 };
 
 // What the scanning actions remember between topics. All four choices and
-// types are 0 until the coach window's load sets them to -1.
+// types are 0 until the first page is shown (ResetScanChoices sets -1).
 struct ScanActionState {
   std::int32_t ChoiceAtTopic6 = 0;
   std::int32_t ChoiceAtTopic7 = 0;

@@ -1,7 +1,8 @@
 // What the coach's logic decides a page shows, and the window that shows
-// it. The task model, the scanning actions and the option rows' arrangement
-// compute these looks; the coach window applies them and is the only code
-// that writes to the coach's controls.
+// it. A move computes one look of the page from the task, the scanning
+// application's answers and the option rows measured at load; the coach
+// window applies it and is the only code that writes to the coach's
+// controls.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +35,7 @@ enum class StepMark { Keep, Marked, Plain };
 // What a fixed topic's action asks of the window; nullopt leaves it as is.
 struct TopicActionLook {
   std::optional<bool> doItEnabled;
+  std::optional<bool> nextEnabled;
   std::optional<bool> selectionWait;   // the selection poll runs
   std::optional<std::int32_t> option;  // the option to select
 };
@@ -51,8 +53,9 @@ struct PaneArrangement {
   std::vector<OptionRow> rows;
 };
 
-// What arranging the option rows needs of the window: text measured in the
-// option captions' font, and where each row's picture and caption stand.
+// What measuring the option rows needs of the window, once, at load: text
+// in the option captions' font, and where each row's picture and caption
+// stand in the design.
 class OptionRowSurface {
  public:
   virtual ~OptionRowSurface() = default;
@@ -61,21 +64,36 @@ class OptionRowSurface {
   virtual Bounds OptionLabelBounds(int row) = 0;
 };
 
-class CoachView : public OptionRowSurface {
+// A whole page: what a move of the coach shows, in one piece.
+struct CoachLook {
+  TopicPage page;
+  std::string nextCaption;
+  std::string nextToolTip;
+  TopicActionLook action;
+  // The option marked among the first `optionRows` rows; nullopt leaves
+  // the marks as they are.
+  std::optional<int> markedOption;
+  int optionRows = 0;
+  // The step the page belongs to, for screen readers; any other number
+  // marks none.
+  int currentStep = 0;
+  PaneArrangement pane;
+  // One mark per loaded step, by step number.
+  std::vector<StepMark> stepMarks;
+};
+
+class CoachView {
  public:
-  virtual void ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
-                             const std::string& nextToolTip) = 0;
-  virtual void ShowTopicAction(const TopicActionLook& look) = 0;
+  virtual ~CoachView() = default;
+  virtual void ShowCoachLook(const CoachLook& look) = 0;
   virtual void ShowDontShowTicked(bool ticked) = 0;
   // Marks row `marked` as chosen among the first `rows` rows; any other
   // number leaves them all unmarked.
   virtual void ShowOptionMarks(int marked, int rows) = 0;
-  // One mark per loaded step, by step number.
   virtual void ShowStepMarks(const std::vector<StepMark>& marks) = 0;
-  // The step the page belongs to, for screen readers; any other number
-  // marks none.
-  virtual void ShowCurrentStep(int step) = 0;
-  virtual void ShowPaneArrangement(const PaneArrangement& arrangement) = 0;
+  // Waits, modally, until the scanning application reports the preview
+  // done.
+  virtual void WaitForPreview() = 0;
 };
 
 }  // namespace vantor

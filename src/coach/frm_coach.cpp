@@ -4,6 +4,7 @@
 #include "coach/frm_coach_design.h"
 #include "coach/scan_actions.h"
 #include "coach/task_model.h"
+#include "coach/topic_pane.h"
 #include "common/phase_log.h"
 #include "common/text.h"
 #include "dialogs/frm_about.h"
@@ -20,25 +21,32 @@ constexpr std::int32_t kCoachHelpTopic = 82;
 
 }  // namespace
 
+std::unique_ptr<Form> MakeCoachWindow(Program& program) {
+  return std::make_unique<frmCoach>(program);
+}
+
 frmCoach::frmCoach(Program& program, WindowUse use)
     : Form(program.platform, CoachDesign()), program_(program), use_(use) {
-  On(kNext, EventKind::Click, [this](int) { GoNext(program_, *this); });
-  On(kBack, EventKind::Click, [this](int) { GoBack(program_, *this); });
-  On(kDoIt, EventKind::Click, [this](int) { RunDoItAction(program_); });
+  On(kNext, EventKind::Click, [this](int) { GoNext(program_.Coach(), *this); });
+  On(kBack, EventKind::Click, [this](int) { GoBack(program_.Coach(), *this); });
+  On(kDoIt, EventKind::Click, [this](int) { RunDoItAction(program_.Coach(), *this); });
   On(kCancel, EventKind::Click, [this](int) { Unload(); });
   On(kHelp, EventKind::Click, [this](int) { btn_Help_Click(); });
   for (const ControlArray<Label>& step : {kStepText, kStepNum}) {
-    On(step, EventKind::Click,
-       [this](int index) { SelectStep(program_, *this, static_cast<std::int16_t>(index)); });
+    On(step, EventKind::Click, [this](int index) {
+      SelectStep(program_.Coach(), *this, static_cast<std::int16_t>(index));
+    });
     OnMouse(step, EventKind::MouseMove,
-            [this](int index, int, int) { MarkStepLabels(program_, *this, index); });
+            [this](int index, int, int) { MarkStepLabels(program_.coach, *this, index); });
   }
-  On(kDontShowBox, EventKind::Click, [this](int) { SetDontShow(program_, *this); });
-  On(kDontShowLabel, EventKind::Click, [this](int) { SetDontShow(program_, *this); });
+  On(kDontShowBox, EventKind::Click, [this](int) { SetDontShow(program_.Coach(), *this); });
+  On(kDontShowLabel, EventKind::Click, [this](int) { SetDontShow(program_.Coach(), *this); });
   On(kOptionImage, EventKind::Click, [this](int index) { btn_Option_Click(index); });
   On(kOptionLabel, EventKind::Click, [this](int index) { btn_Option_Click(index); });
   // Anywhere off the step labels takes the hover mark away.
-  const MouseHandler clearMark = [this](int, int, int) { MarkStepLabels(program_, *this, -1); };
+  const MouseHandler clearMark = [this](int, int, int) {
+    MarkStepLabels(program_.coach, *this, -1);
+  };
   OnMouse(kOptionImage, EventKind::MouseMove, clearMark);
   OnMouse(kOptionLabel, EventKind::MouseMove, clearMark);
   for (const ControlDecl<Picture>& elsewhere : {kDontShowBox, kClearStrip, kPanel})
@@ -50,7 +58,6 @@ frmCoach::frmCoach(Program& program, WindowUse use)
 
 void frmCoach::Form_Load() {
   Platform& os = program_.platform;
-  CoachState& coach = program_.coach;
   if (use_ == WindowUse::Picture) {
     LoadLook();
     return;
@@ -59,9 +66,7 @@ void frmCoach::Form_Load() {
   Hide();
   LoadCoachTexts();
   phases::Mark("coach: texts");
-  LoadSteps(coach, program_.settings);
-  LoadTopics(coach, program_.settings);
-  LoadOptionButtonSets(coach, program_.settings);
+  LoadTask();
   ShowStepNames();
   phases::Mark("coach: task (steps, topics, option sets)");
   Pane().SetTitle(JoinPath(os.ProgramFolder(), "Vantor.m14"));
@@ -79,14 +84,10 @@ void frmCoach::Form_Load() {
                         kShowModeless, hostTitle);
   phases::Mark("coach: placement");
 
-  coach.CurrentStep = 0;
-  coach.PreviousTopic = -1;
-  coach.CurrentTopic = coach.FirstVisibleTopic;
-  ShowCurrentTopic(program_, *this);
+  OpenAtFirstTopic(program_.Coach(), *this);
   phases::Mark("coach: first topic");
   CoachStartLeft = Left();
   CoachStartTop = Top();
-  ResetScanChoices();
   Show();
   NextButton().SetFocus();
   os.SetPointer(Pointer::Default);
@@ -98,22 +99,22 @@ void frmCoach::Form_Load() {
 // scanning application's window and no placement: the window stays where
 // it was created, hidden, for the picture taker to place.
 void frmCoach::LoadLook() {
-  CoachState& coach = program_.coach;
   LoadCoachTexts();
-  LoadSteps(coach, program_.settings);
-  LoadTopics(coach, program_.settings);
-  LoadOptionButtonSets(coach, program_.settings);
+  LoadTask();
   ShowStepNames();
   Pane().SetTitle(JoinPath(program_.platform.ProgramFolder(), "Vantor.m14"));
   LayOutCoachWindow();
-  ResetScanChoices();
+  ResetScanChoices(program_.scan);
 }
 
-void frmCoach::ResetScanChoices() {
-  program_.scan.ChoiceAtTopic6 = -1;
-  program_.scan.ChoiceAtTopic7 = -1;
-  program_.scan.LastOutputType = -1;
-  program_.scan.LastPaletteType = -1;
+// The option rows' places and captions do not change after load: they are
+// measured and arranged here once, for every page.
+void frmCoach::LoadTask() {
+  CoachState& coach = program_.coach;
+  LoadSteps(coach, program_.settings);
+  LoadTopics(coach, program_.settings);
+  LoadOptionButtonSets(coach, program_.settings);
+  coach.panes = ArrangeEverySet(coach, *this);
 }
 
 // The page as a walk from the first page would leave it: the step that
@@ -125,7 +126,7 @@ void frmCoach::ShowPageForPicture(std::int16_t topic) {
   coach.CurrentStep = 0;
   for (int s = 0; s < coach.StepCount(); ++s)
     if (coach.steps[s].startTopic <= topic) coach.CurrentStep = static_cast<std::int16_t>(s);
-  ShowCurrentTopic(program_, *this);
+  ShowCurrentTopic(program_.Coach(), *this);
 }
 
 void frmCoach::Form_Unload() {
@@ -161,17 +162,14 @@ void frmCoach::ShowStepNames() {
   }
 }
 
-void frmCoach::btn_Option_Click(int index) { SelectOption(program_, *this, index); }
+void frmCoach::btn_Option_Click(int index) { SelectOption(program_.Coach(), *this, index); }
 
 void frmCoach::btn_Help_Click() {
   OpenHelpTopic(program_.platform, Host().Handle(), kCoachHelpTopic);
 }
 
 void frmCoach::selectCheck_Timer() {
-  if (!program_.HelpObject.SelectionValid()) return;
-  if (DoItButton().Visible()) DoItButton().SetEnabled(true);
-  NextButton().SetEnabled(true);
-  SelectionTimer().Stop();
+  if (const auto look = PollSelection(program_.HelpObject)) ShowTopicAction(*look);
 }
 
 }  // namespace vantor

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,10 @@
 
 namespace vantor {
 
-class frmCoach : public Form, public CoachView {
+// The coach window as start-up opens it, not yet loaded.
+std::unique_ptr<Form> MakeCoachWindow(Program& program);
+
+class frmCoach : public Form, public CoachView, public OptionRowSurface {
  public:
   explicit frmCoach(Program& program, WindowUse use = WindowUse::User);
 
@@ -27,14 +31,12 @@ class frmCoach : public Form, public CoachView {
   void ShowPageForPicture(std::int16_t topic);
 
   // What the task model and the actions show through the window.
-  void ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
-                     const std::string& nextToolTip) override;
-  void ShowTopicAction(const TopicActionLook& look) override;
+  void ShowCoachLook(const CoachLook& look) override;
   void ShowDontShowTicked(bool ticked) override;
   void ShowOptionMarks(int marked, int rows) override;
   void ShowStepMarks(const std::vector<StepMark>& marks) override;
-  void ShowCurrentStep(int step) override;
-  void ShowPaneArrangement(const PaneArrangement& arrangement) override;
+  void WaitForPreview() override;
+  // Measured once while loading.
   TextSize MeasureOptionText(const std::string& text) override;
   Bounds OptionPictureBounds(int row) override;
   Bounds OptionLabelBounds(int row) override;
@@ -57,13 +59,16 @@ class frmCoach : public Form, public CoachView {
   Picture Bar() { return Get(coach_controls::kBar); }
   Picture ClearStrip() { return Get(coach_controls::kClearStrip); }
 
+  void ShowTopicAction(const TopicActionLook& look);
+  void ShowPaneArrangement(const PaneArrangement& arrangement);
+
   void Form_Load() override;
   void Form_Unload() override;
   void LoadCoachTexts();
   // Texts, task, help title and layout: everything the window shows.
   void LoadLook();
-  // What the pages of output type remember, as nothing has been chosen yet.
-  void ResetScanChoices();
+  // The task from the settings file, and its option rows measured.
+  void LoadTask();
   // The loaded steps' names on their labels; labels without a step hidden.
   void ShowStepNames();
   void LayOutStepList();

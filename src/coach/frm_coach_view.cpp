@@ -3,13 +3,16 @@
 #include "coach/coach_geometry.h"
 #include "coach/frm_coach.h"
 #include "coach/frm_coach_design.h"
+#include "dialogs/frm_scanning.h"
 
 namespace vantor {
 
 using namespace coach_controls;
 
-void frmCoach::ShowTopicPage(const TopicPage& page, const std::string& nextCaption,
-                             const std::string& nextToolTip) {
+// In the order the page has always been built: the page's controls, what
+// the topic's action asks, the option marks, the step, the rows, the marks.
+void frmCoach::ShowCoachLook(const CoachLook& look) {
+  const TopicPage& page = look.page;
   DontShowBox().SetVisible(page.dontShowOffered);
   DontShowLabel().SetVisible(page.dontShowOffered);
   ShowDontShowTicked(false);
@@ -20,14 +23,23 @@ void frmCoach::ShowTopicPage(const TopicPage& page, const std::string& nextCapti
     doIt.SetEnabled(true);
     doIt.SetToolTip(page.doItToolTip);
   }
-  NextButton().SetCaption(nextCaption);
-  NextButton().SetToolTip(nextToolTip);
+  NextButton().SetCaption(look.nextCaption);
+  NextButton().SetToolTip(look.nextToolTip);
   BackButton().SetEnabled(page.backEnabled);
   Pane().SetTopic(page.topicId);
+  ShowTopicAction(look.action);
+  if (look.markedOption) ShowOptionMarks(*look.markedOption, look.optionRows);
+  for (int i = 0; i < program_.coach.StepCount() && i < kMaxSteps; ++i)
+    StepText(i).SetSelected(i == look.currentStep);
+  ShowPaneArrangement(look.pane);
+  ShowStepMarks(look.stepMarks);
 }
+
+void frmCoach::WaitForPreview() { ShowScanProgress(program_); }
 
 void frmCoach::ShowTopicAction(const TopicActionLook& look) {
   if (look.doItEnabled) DoItButton().SetEnabled(*look.doItEnabled);
+  if (look.nextEnabled) NextButton().SetEnabled(*look.nextEnabled);
   if (look.selectionWait) {
     if (*look.selectionWait)
       SelectionTimer().Start(kSelectionPollMs);
@@ -57,11 +69,6 @@ void frmCoach::ShowStepMarks(const std::vector<StepMark>& marks) {
       StepText(static_cast<int>(i))
           .SetForeColor(marks[i] == StepMark::Marked ? kStepMarked : kStepPlain);
   }
-}
-
-void frmCoach::ShowCurrentStep(int step) {
-  for (int i = 0; i < program_.coach.StepCount() && i < kMaxSteps; ++i)
-    StepText(i).SetSelected(i == step);
 }
 
 void frmCoach::ShowPaneArrangement(const PaneArrangement& arrangement) {

@@ -2,42 +2,24 @@
 
 #include <iterator>
 
-#include "dialogs/frm_scanning.h"
-#include "placement/placement.h"
-
 namespace vantor {
 namespace {
 
-// Option of topic 8 that topic 6's answer (and, for 3 and 4, topic 7's)
-// stands for; -1 when none does.
+// Option of topic 8 that topic 6's answer stands for, by answer; -2: topic
+// 7's answer decides (kOutputByColours), -1: none.
+constexpr int kOutputByKindOfPage[] = {2, 3, 1, -2, -2, 1, 7};
+// Option of topic 8 that topic 7's answer stands for, by answer.
+constexpr int kOutputByColours[] = {0, 1, 5, 4};
+
+// The entry `index` of `table`, or `none` past its ends.
+template <std::size_t N>
+int Entry(const int (&table)[N], std::int32_t index, int none) {
+  return index >= 0 && index < static_cast<std::int32_t>(N) ? table[index] : none;
+}
+
 int OutputOptionFor(std::int32_t kindOfPage, std::int32_t colours) {
-  switch (kindOfPage) {
-    case 0:
-      return 2;
-    case 1:
-      return 3;
-    case 2:
-    case 5:
-      return 1;
-    case 6:
-      return 7;
-    case 3:
-    case 4:
-      switch (colours) {
-        case 0:
-          return 0;
-        case 1:
-          return 1;
-        case 2:
-          return 5;
-        case 3:
-          return 4;
-        default:
-          return -1;
-      }
-    default:
-      return -1;
-  }
+  const int option = Entry(kOutputByKindOfPage, kindOfPage, -1);
+  return option == -2 ? Entry(kOutputByColours, colours, -1) : option;
 }
 
 // The scanning application's output type (and palette) for each option of
@@ -60,37 +42,59 @@ void WriteOutputType(HelpHostObject& help, std::int16_t option) {
   if (choice.palette != 0) help.SetPaletteType(AutomationValue::I4(0));
 }
 
-// Waits, modally, until the scanning application reports the preview done.
-void ShowScanProgress(Program& program) {
-  frmScanning scanning(program);
-  scanning.Load();
-  CenterForm(program, scanning, kApplyZOrder, kShowModal);
+// The option of topic 6 that an output type of the scanning application
+// stands for, by output type; any type past the table stands for option 4.
+constexpr int kKindOfPageByOutputType[] = {0, 4, 1, 6, 4, 5};
+std::int32_t OptionForOutputType(std::int32_t outputType) {
+  return Entry(kKindOfPageByOutputType, outputType, 4);
 }
 
-// The option of topic 6 that an output type of the scanning application
-// stands for.
-std::int32_t OptionForOutputType(std::int32_t outputType) {
-  switch (outputType) {
-    case 0:
-      return 0;
-    case 2:
-      return 1;
-    case 3:
-      return 6;
-    case 5:
-      return 5;
+// Next, before the move, on the topic being left.
+void RunNextAction(const CoachRecord& coach, CoachView& view, std::int32_t left) {
+  ScanActionState& scan = coach.scan;
+  switch (left) {
+    case kPreviewTopic:
+      // Without an answer there is nothing to wait for: go straight on.
+      if (coach.help.PreviewDone() == false) {
+        scan.ScanFrame = 0;
+        coach.help.PreviewScan();
+        view.WaitForPreview();
+      }
+      break;
+    case kKindOfPageTopic:
+      scan.ChoiceAtTopic6 = coach.task.SelectedOption;
+      break;
+    case kColoursTopic:
+      scan.ChoiceAtTopic7 = coach.task.SelectedOption;
+      break;
     default:
-      return 4;
+      break;
   }
 }
 
 }  // namespace
 
-TopicActionLook LeavePreviousTopic(Program& program) {
-  ScanActionState& scan = program.scan;
+void ResetScanChoices(ScanActionState& scan) {
+  scan.ChoiceAtTopic6 = -1;
+  scan.ChoiceAtTopic7 = -1;
+  scan.LastOutputType = -1;
+  scan.LastPaletteType = -1;
+}
+
+TopicActionLook ActionsOfMove(const CoachRecord& coach, CoachView& view, bool next) {
+  if (next) RunNextAction(coach, view, coach.task.PreviousTopic);
+  const TopicActionLook left = LeavePreviousTopic(coach);
+  TopicActionLook look = PrepareTopicAction(coach);
+  // Only the poll's running is asked by both; the new topic's word is last.
+  if (!look.selectionWait) look.selectionWait = left.selectionWait;
+  return look;
+}
+
+TopicActionLook LeavePreviousTopic(const CoachRecord& coach) {
+  ScanActionState& scan = coach.scan;
   TopicActionLook look;
-  const std::int16_t chosen = program.coach.SelectedOption;
-  switch (program.coach.PreviousTopic) {
+  const std::int16_t chosen = coach.task.SelectedOption;
+  switch (coach.task.PreviousTopic) {
     case kSelectionTopic:
       look.selectionWait = false;
       break;
@@ -112,11 +116,11 @@ TopicActionLook LeavePreviousTopic(Program& program) {
   return look;
 }
 
-TopicActionLook PrepareTopicAction(Program& program) {
-  ScanActionState& scan = program.scan;
-  HelpHostObject& help = program.HelpObject;
+TopicActionLook PrepareTopicAction(const CoachRecord& coach) {
+  ScanActionState& scan = coach.scan;
+  HelpHostObject& help = coach.help;
   TopicActionLook look;
-  switch (program.coach.CurrentTopic) {
+  switch (coach.task.CurrentTopic) {
     case kSelectionTopic: {
       // Without a usable selection Do It waits for the poll to find one.
       const bool valid = help.SelectionValid();
@@ -152,39 +156,26 @@ TopicActionLook PrepareTopicAction(Program& program) {
   return look;
 }
 
-void RunNextAction(Program& program) {
-  ScanActionState& scan = program.scan;
-  switch (program.coach.CurrentTopic) {
-    case kPreviewTopic:
-      // Without an answer there is nothing to wait for: go straight on.
-      if (program.HelpObject.PreviewDone() == false) {
-        scan.ScanFrame = 0;
-        program.HelpObject.PreviewScan();
-        ShowScanProgress(program);
-      }
-      break;
-    case kKindOfPageTopic:
-      scan.ChoiceAtTopic6 = program.coach.SelectedOption;
-      break;
-    case kColoursTopic:
-      scan.ChoiceAtTopic7 = program.coach.SelectedOption;
-      break;
-    default:
-      break;
-  }
+std::optional<TopicActionLook> PollSelection(HelpHostObject& help) {
+  if (!help.SelectionValid()) return std::nullopt;
+  TopicActionLook look;
+  look.doItEnabled = true;
+  look.nextEnabled = true;
+  look.selectionWait = false;
+  return look;
 }
 
-void RunDoItAction(Program& program) {
-  switch (program.coach.CurrentTopic) {
+void RunDoItAction(const CoachRecord& coach, CoachView& view) {
+  switch (coach.task.CurrentTopic) {
     case kPreviewTopic:
-      program.HelpObject.PreviewScan();
-      ShowScanProgress(program);
+      coach.help.PreviewScan();
+      view.WaitForPreview();
       break;
     case kSelectionTopic:
-      program.HelpObject.ZoomScan();
+      coach.help.ZoomScan();
       break;
     case kOutputTopic:
-      WriteOutputType(program.HelpObject, program.coach.SelectedOption);
+      WriteOutputType(coach.help, coach.task.SelectedOption);
       break;
     default:
       break;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "coach/coach_view.h"
 #include "program.h"
@@ -17,14 +18,23 @@ constexpr std::int32_t kKindOfPageTopic = 6;
 constexpr std::int32_t kColoursTopic = 7;
 constexpr std::int32_t kOutputTopic = 8;
 
-// First step of showing a topic: records what the topic just left chose.
-TopicActionLook LeavePreviousTopic(Program& program);
-// Last step of setting up a topic's controls: what the topic shows of the
-// scanning application's state.
-TopicActionLook PrepareTopicAction(Program& program);
-// Next, before the move, on the topic being left.
-void RunNextAction(Program& program);
+// What nothing chosen yet looks like to the pages of output type; set once
+// the first page is shown.
+void ResetScanChoices(ScanActionState& scan);
+// What a move from PreviousTopic to CurrentTopic does, in one piece: on
+// Next, first the action of the topic left (the preview waits through
+// the view), then what the topic left chose is kept, and last what the new
+// topic shows of the scanning application's state.
+TopicActionLook ActionsOfMove(const CoachRecord& coach, CoachView& view, bool next);
+// Parts of ActionsOfMove, each on its own: what the topic just left chose,
+// and what the current topic shows of the scanning application.
+TopicActionLook LeavePreviousTopic(const CoachRecord& coach);
+TopicActionLook PrepareTopicAction(const CoachRecord& coach);
+// The selection poll of topic 4: once the scanning application has a usable
+// selection, Do It and Next are enabled and the poll stops; nullopt while it
+// has none.
+std::optional<TopicActionLook> PollSelection(HelpHostObject& help);
 // The Do It button.
-void RunDoItAction(Program& program);
+void RunDoItAction(const CoachRecord& coach, CoachView& view);
 
 }  // namespace vantor

@@ -5,7 +5,6 @@
 
 #include "coach/coach_geometry.h"
 #include "coach/scan_actions.h"
-#include "coach/topic_pane.h"
 #include "common/numbers.h"
 
 namespace vantor {
@@ -24,20 +23,18 @@ std::int16_t ReadInt16(const Settings& ini, const std::string& section, const st
   return ToInt16(ini.ReadIniInt(section, key, fallback)).value_or(fallback);
 }
 
-void WriteHideTopic(Program& program, std::int32_t topic, bool hidden) {
-  program.settings.WriteIniString(TopicSection(topic), "HideTopic", hidden ? "1" : "0");
-  if (program.coach.IsTopic(topic)) program.coach.topics[topic].hidden = hidden;
+void WriteHideTopic(const CoachRecord& coach, std::int32_t topic, bool hidden) {
+  coach.settings.WriteIniString(TopicSection(topic), "HideTopic", hidden ? "1" : "0");
+  if (coach.task.IsTopic(topic)) coach.task.topics[topic].hidden = hidden;
 }
 
-void MoveTo(Program& program, CoachView& view, std::int32_t topic) {
-  program.coach.PreviousTopic = program.coach.CurrentTopic;
-  program.coach.CurrentTopic = topic;
-  ShowCurrentTopic(program, view);
+// The one place a move is made: the position changes, the scanning actions
+// say what the move does, and the window is shown the page once.
+void MoveTo(const CoachRecord& coach, CoachView& view, std::int32_t topic, bool next) {
+  coach.task.PreviousTopic = coach.task.CurrentTopic;
+  coach.task.CurrentTopic = topic;
+  view.ShowCoachLook(LookOfTopic(coach, ActionsOfMove(coach, view, next)));
 }
-
-// Parts of showing a topic and of Back, defined with them below.
-void SetUpTopicControls(Program& program, CoachView& view);
-void RecordHideOnBack(Program& program);
 
 }  // namespace
 
@@ -169,82 +166,80 @@ std::optional<std::int32_t> StepStart(const CoachState& coach, std::int16_t step
   return coach.steps[step].startTopic;
 }
 
-void ShowCurrentTopic(Program& program, CoachView& view) {
-  CoachState& coach = program.coach;
-  view.ShowTopicAction(LeavePreviousTopic(program));
-  SetUpTopicControls(program, view);
-  coach.CurrentStep = StepAfterMove(coach);
-  view.ShowCurrentStep(coach.CurrentStep);
-  view.ShowPaneArrangement(
-      ArrangeTopicPane(coach, coach.TopicAt(coach.CurrentTopic).optionSet, view));
-  MarkStepLabels(program, view, coach.CurrentStep);
+CoachLook LookOfTopic(const CoachRecord& coach, const TopicActionLook& action) {
+  CoachState& task = coach.task;
+  const Settings& ini = coach.settings;
+  task.DontShowChecked = 0;
+  CoachLook look;
+  look.page = PageOf(task, ini.ReadIniString(TopicSection(task.CurrentTopic), "DoItButton"));
+  look.nextCaption = ini.ReadIniString(kCoachTexts, look.page.nextCaptionKey);
+  look.nextToolTip = ini.ReadIniString(kCoachTexts, look.page.nextToolTipKey);
+  look.action = action;
+  if (action.option) {
+    // The choice takes effect when an action reads SelectedOption.
+    task.SelectedOption = static_cast<std::int16_t>(*action.option);
+    look.markedOption = *action.option;
+  }
+  look.optionRows = task.MaxOptionButtons;
+  task.CurrentStep = StepAfterMove(task);
+  look.currentStep = task.CurrentStep;
+  look.pane = task.PaneOf(task.TopicAt(task.CurrentTopic).optionSet);
+  look.stepMarks = StepMarksOf(task, task.CurrentStep);
+  return look;
 }
 
-namespace {
-
-void SetUpTopicControls(Program& program, CoachView& view) {
-  CoachState& coach = program.coach;
-  const Settings& ini = program.settings;
-  coach.DontShowChecked = 0;
-  const TopicPage page =
-      PageOf(coach, ini.ReadIniString(TopicSection(coach.CurrentTopic), "DoItButton"));
-  view.ShowTopicPage(page, ini.ReadIniString(kCoachTexts, page.nextCaptionKey),
-                     ini.ReadIniString(kCoachTexts, page.nextToolTipKey));
-  const TopicActionLook action = PrepareTopicAction(program);
-  view.ShowTopicAction(action);
-  if (action.option) SelectOption(program, view, *action.option);
+void ShowCurrentTopic(const CoachRecord& coach, CoachView& view) {
+  view.ShowCoachLook(LookOfTopic(coach, ActionsOfMove(coach, view, false)));
 }
 
-}  // namespace
+// What the pages of output type remember starts as nothing chosen only
+// after the first page is shown.
+void OpenAtFirstTopic(const CoachRecord& coach, CoachView& view) {
+  coach.task.CurrentStep = 0;
+  coach.task.PreviousTopic = -1;
+  coach.task.CurrentTopic = coach.task.FirstVisibleTopic;
+  ShowCurrentTopic(coach, view);
+  ResetScanChoices(coach.scan);
+}
 
-void GoNext(Program& program, CoachView& view) {
-  if (OnFinish(program.coach)) program.platform.EndNow();
-  const std::optional<std::int32_t> target = NextTopic(program.coach);
+void GoNext(const CoachRecord& coach, CoachView& view) {
+  if (OnFinish(coach.task)) coach.platform.EndNow();
+  const std::optional<std::int32_t> target = NextTopic(coach.task);
   if (!target) return;
-  RunNextAction(program);
-  MoveTo(program, view, *target);
+  MoveTo(coach, view, *target, true);
 }
 
-void GoBack(Program& program, CoachView& view) {
-  const std::optional<std::int32_t> target = BackTopic(program.coach);
+void GoBack(const CoachRecord& coach, CoachView& view) {
+  const std::optional<std::int32_t> target = BackTopic(coach.task);
   if (!target) return;
-  RecordHideOnBack(program);
-  MoveTo(program, view, *target);
+  if (coach.task.DontShowChecked != 0) WriteHideTopic(coach, coach.task.CurrentTopic, true);
+  FindVisibleTopicRange(coach.task);
+  MoveTo(coach, view, *target, false);
 }
 
-namespace {
-
-void RecordHideOnBack(Program& program) {
-  CoachState& coach = program.coach;
-  if (coach.DontShowChecked != 0) WriteHideTopic(program, coach.CurrentTopic, true);
-  FindVisibleTopicRange(coach);
+void SetDontShow(const CoachRecord& coach, CoachView& view) {
+  CoachState& task = coach.task;
+  task.DontShowChecked = task.DontShowChecked != 0 ? 0 : 1;
+  view.ShowDontShowTicked(task.DontShowChecked != 0);
+  WriteHideTopic(coach, task.CurrentTopic, task.DontShowChecked != 0);
+  FindVisibleTopicRange(task);
 }
 
-}  // namespace
-
-void SetDontShow(Program& program, CoachView& view) {
-  CoachState& coach = program.coach;
-  coach.DontShowChecked = coach.DontShowChecked != 0 ? 0 : 1;
-  view.ShowDontShowTicked(coach.DontShowChecked != 0);
-  WriteHideTopic(program, coach.CurrentTopic, coach.DontShowChecked != 0);
-  FindVisibleTopicRange(coach);
-}
-
-void SelectStep(Program& program, CoachView& view, std::int16_t step) {
-  const std::optional<std::int32_t> start = StepStart(program.coach, step);
+void SelectStep(const CoachRecord& coach, CoachView& view, std::int16_t step) {
+  const std::optional<std::int32_t> start = StepStart(coach.task, step);
   if (!start) return;
-  program.coach.CurrentStep = step;
-  MoveTo(program, view, *start);
+  coach.task.CurrentStep = step;
+  MoveTo(coach, view, *start, false);
 }
 
 // The choice takes effect when an action reads SelectedOption.
-void SelectOption(Program& program, CoachView& view, std::int32_t option) {
-  program.coach.SelectedOption = static_cast<std::int16_t>(option);
-  view.ShowOptionMarks(static_cast<int>(option), program.coach.MaxOptionButtons);
+void SelectOption(const CoachRecord& coach, CoachView& view, std::int32_t option) {
+  coach.task.SelectedOption = static_cast<std::int16_t>(option);
+  view.ShowOptionMarks(static_cast<int>(option), coach.task.MaxOptionButtons);
 }
 
-void MarkStepLabels(Program& program, CoachView& view, int hovered) {
-  view.ShowStepMarks(StepMarksOf(program.coach, hovered));
+void MarkStepLabels(const CoachState& coach, CoachView& view, int hovered) {
+  view.ShowStepMarks(StepMarksOf(coach, hovered));
 }
 
 }  // namespace vantor

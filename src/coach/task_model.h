@@ -36,16 +36,21 @@ std::optional<std::int32_t> NextTopic(const CoachState& coach);
 std::optional<std::int32_t> BackTopic(const CoachState& coach);
 std::optional<std::int32_t> StepStart(const CoachState& coach, std::int16_t step);
 
-// After every change of the current topic.
-void ShowCurrentTopic(Program& program, CoachView& view);
+// The whole page of the current topic, after the scanning actions of the
+// move gave `action`: keeps the option the action chose and the marked step.
+CoachLook LookOfTopic(const CoachRecord& coach, const TopicActionLook& action);
+// Shows the current topic as it stands, without a move's Next action.
+void ShowCurrentTopic(const CoachRecord& coach, CoachView& view);
+// The first visible topic, as the coach opens on it.
+void OpenAtFirstTopic(const CoachRecord& coach, CoachView& view);
 
 // The user's moves.
-void GoNext(Program& program, CoachView& view);
-void GoBack(Program& program, CoachView& view);
-void SetDontShow(Program& program, CoachView& view);
-void SelectStep(Program& program, CoachView& view, std::int16_t step);
-void SelectOption(Program& program, CoachView& view, std::int32_t option);
+void GoNext(const CoachRecord& coach, CoachView& view);
+void GoBack(const CoachRecord& coach, CoachView& view);
+void SetDontShow(const CoachRecord& coach, CoachView& view);
+void SelectStep(const CoachRecord& coach, CoachView& view, std::int16_t step);
+void SelectOption(const CoachRecord& coach, CoachView& view, std::int32_t option);
 // `hovered` is a step number, or -1 when the pointer is on no step label.
-void MarkStepLabels(Program& program, CoachView& view, int hovered);
+void MarkStepLabels(const CoachState& coach, CoachView& view, int hovered);
 
 }  // namespace vantor

@@ -1,5 +1,6 @@
 #include "dialogs/frm_choice.h"
 
+#include "placement/placement.h"
 #include "startup/launch.h"
 
 namespace vantor {
@@ -42,6 +43,12 @@ void frmChoice::btn_OK_Click() {
 void frmChoice::btn_Cancel_Click() {
   program_.startup.LaunchMode = kModeNone;
   Unload();
+}
+
+void AskLaunchMode(Program& program) {
+  frmChoice choice(program);
+  choice.Load();
+  CenterForm(program, choice, kApplyZOrder, kShowModal);
 }
 
 }  // namespace vantor

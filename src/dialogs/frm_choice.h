@@ -14,6 +14,10 @@ inline constexpr ControlDecl<Button> kOk{"btn_OK"};
 inline constexpr ControlDecl<Button> kCancel{"btn_Cancel"};
 }  // namespace choice_controls
 
+// Asks, modally and centred, which window to open; the answer goes to the
+// launch mode.
+void AskLaunchMode(Program& program);
+
 class frmChoice : public Dialog {
  public:
   explicit frmChoice(Program& program);

@@ -1,5 +1,9 @@
 #include "dialogs/frm_scanning.h"
 
+#include <string>
+
+#include "placement/placement.h"
+
 namespace vantor {
 namespace {
 
@@ -49,6 +53,12 @@ void frmScanning::CheckScanProgress_Timer() {
   if (frame < 0 || frame >= kScanFrames) frame = 0;
   Frame().SetPicture(Design(kFrameHolders[frame]).picture);
   frame = static_cast<std::int16_t>((frame + 1) % kScanFrames);
+}
+
+void ShowScanProgress(Program& program) {
+  frmScanning scanning(program);
+  scanning.Load();
+  CenterForm(program, scanning, kApplyZOrder, kShowModal);
 }
 
 }  // namespace vantor

@@ -20,6 +20,10 @@ inline constexpr ControlDecl<Picture> kFrameHolders[kScanFrames] = {
     {"ico_scan4"}, {"ico_scan5"}, {"ico_scan6"}, {"ico_scan7"}};
 }  // namespace scanning_controls
 
+// Waits, modally and centred, until the scanning application reports the
+// preview done.
+void ShowScanProgress(Program& program);
+
 class frmScanning : public Dialog {
  public:
   explicit frmScanning(Program& program);

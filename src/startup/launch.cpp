@@ -18,11 +18,7 @@ void ChooseLaunchMode(Program& program) {
   if (commandLine.empty() && askChoice == 1) {
     program.startup.LaunchMode = kModeCoach;
     os.SetPointer(Pointer::Default);
-    {
-      frmChoice choice(program);
-      choice.Load();
-      CenterForm(program, choice, kApplyZOrder, kShowModal);
-    }
+    AskLaunchMode(program);
     os.DoEvents();
     if (program.startup.LaunchMode == kModeNone) os.EndNow();
   } else if (!commandLine.empty()) {

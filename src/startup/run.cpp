@@ -7,6 +7,7 @@
 #include "startup/launch.h"
 #include "video/frm_run_avi.h"
 #include "videosource/discovery.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor {
 namespace {
@@ -16,18 +17,19 @@ namespace {
 class ProgramWindows : public StartupWindows {
  public:
   std::string FindVideoFolder(Program& program) override {
-    return vantor::FindVideoFolder(program);
+    ClipFolderDialogs dialogs(program);
+    return vantor::FindVideoFolder(program.ClipSearch(), dialogs);
   }
   void LoadVideoWindow(Program& program) override {
     phases::Mark("start-up: launch mode, instances, clip folder");
-    program.mainWindow = std::make_unique<frmRunAVI>(program);
+    program.mainWindow = MakeVideoWindow(program);
     phases::Mark("video: window and controls created");
     program.mainWindow->Load();
     phases::Mark("video: loaded and shown");
   }
   void LoadCoachWindow(Program& program) override {
     phases::Mark("start-up: launch mode, instances");
-    program.mainWindow = std::make_unique<frmCoach>(program);
+    program.mainWindow = MakeCoachWindow(program);
     phases::Mark("coach: window and controls created");
     program.mainWindow->Load();
   }

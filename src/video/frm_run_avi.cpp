@@ -7,6 +7,7 @@
 #include "placement/placement.h"
 #include "settings/settings.h"
 #include "video/frm_run_avi_design.h"
+#include "videosource/frm_nocd.h"
 
 namespace vantor {
 
@@ -15,21 +16,22 @@ using namespace video_controls;
 namespace {
 
 constexpr const char* kTexts = "frmRUNAVI Text";
-constexpr const char* kBlankEntry = " ";  // keeps its place in the list, shows nothing
-
-std::string ClipSection(int index) { return "AVI" + std::to_string(index); }
 
 }  // namespace
 
+std::unique_ptr<Form> MakeVideoWindow(Program& program) {
+  return std::make_unique<frmRunAVI>(program);
+}
+
 frmRunAVI::frmRunAVI(Program& program, WindowUse use)
     : Form(program.platform, RunAviDesign()), program_(program), use_(use) {
-  On(kPlay, EventKind::Click, [this](int) { TogglePlayback(program_, *this); });
-  On(kStop, EventKind::Click, [this](int) { StopClip(program_, *this); });
+  On(kPlay, EventKind::Click, [this](int) { TogglePlayback(program_.Video(), *this); });
+  On(kStop, EventKind::Click, [this](int) { StopClip(program_.Video(), *this); });
   On(kQuit, EventKind::Click, [this](int) { Unload(); });
   On(kClip, EventKind::Click,
-     [this](int index) { SelectClip(program_, *this, static_cast<std::int16_t>(index)); });
+     [this](int index) { SelectClip(program_.Video(), *this, static_cast<std::int16_t>(index)); });
   OnMouse(kClip, EventKind::MouseMove, [this](int index, int, int) {
-    MarkClipLabels(program_, *this, static_cast<std::int16_t>(index));
+    MarkClipLabels(program_.Video(), *this, static_cast<std::int16_t>(index));
   });
   // Anywhere off the clip labels takes the hover mark away.
   const MouseHandler clearMark = [this](int, int, int) { ClearHoverMark(); };
@@ -37,7 +39,7 @@ frmRunAVI::frmRunAVI(Program& program, WindowUse use)
   for (const ControlDecl<Picture>& elsewhere : {kBackground, kPanel, kBar, kSurface})
     OnMouse(elsewhere, EventKind::MouseMove, clearMark);
   On(kBar, EventKind::DblClick, [this](int) { OpenAboutBox(program_, *this); });
-  OnTimer(kPollTimer, [this] { PollClipStatus(program_, *this); });
+  OnTimer(kPollTimer, [this] { PollClipStatus(program_.Video(), *this); });
 }
 
 void frmRunAVI::Form_Load() {
@@ -47,13 +49,13 @@ void frmRunAVI::Form_Load() {
   // A clip the list does not hold cannot be shown as chosen: the window
   // opens without one, with its instruction, as it does for a picture.
   if (selected >= program_.video.ClipCount || use_ == WindowUse::Picture) selected = -1;
-  MarkClipLabels(program_, *this, selected);
-  SetPlayState(program_, *this, PlayState::Stop);
+  MarkClipLabels(program_.Video(), *this, selected);
+  SetPlayState(program_.Video(), *this, PlayState::Stop);
   // The clip is opened and placed with the window still hidden, so that the
   // window appears as it will stay; it plays once the window is shown and
   // painted, or its first frames would go to a window not yet on the screen.
   program_.video.HoldPlay = true;
-  SelectClip(program_, *this, selected);
+  SelectClip(program_.Video(), *this, selected);
   program_.video.HoldPlay = false;
   // A window for a picture stays hidden where it was created, for the
   // picture taker to place.
@@ -62,39 +64,25 @@ void frmRunAVI::Form_Load() {
   StartLeft = Left();
   StartTop = Top();
   PaintNow();
-  PlayHeldClip(program_, *this);
+  PlayHeldClip(program_.Video(), *this);
 }
 
 void frmRunAVI::Form_Unload() {
   if (use_ == WindowUse::Picture) return;
-  CloseAllClips(program_);
+  CloseAllClips(program_.Video());
   SaveFormPositionIfMoved(program_, *this, "AVIPosition", StartLeft, StartTop);
   program_.platform.EndNow();
 }
 
 void frmRunAVI::LoadClipList() {
-  Platform& os = program_.platform;
-  const Settings& ini = program_.settings;
-  VideoState& video = program_.video;
   LoadWindowTexts();
-
-  video.ClipCount = 0;
+  const std::vector<ClipEntry> clips = LoadClips(program_.settings, program_.platform);
+  program_.video.ClipCount = static_cast<std::int16_t>(clips.size());
   WidestClipLabel_ = 0;
-  ListFontSize_ = os.CurrentScreen().captionHeightPx <= 20 ? 12 : 10;
+  ListFontSize_ = program_.platform.CurrentScreen().captionHeightPx <= 20 ? 12 : 10;
   listFont_ = {"Arial", static_cast<double>(ListFontSize_), true, false};
-  std::string text = ini.ReadIniString(ClipSection(0), "BUTTON");
-  // No first entry is what a missing settings file looks like.
-  if (text.empty()) {
-    os.ShowMessage(ini.ReadIniText(texts::kSettingsNotFound), ini.ReadIniString(kTexts, "Title"));
-    os.EndNow();
-  }
-  ListTextHeight_ = Measure16(Host().MeasureText(listFont_, text).height);
-  // The window has ten labels; entries after the tenth are not read.
-  while (!text.empty() && video.ClipCount < kClipLabels) {
-    AddClipLabel(video.ClipCount, text, ClipSection(video.ClipCount));
-    ++video.ClipCount;
-    text = ini.ReadIniString(ClipSection(video.ClipCount), "BUTTON");
-  }
+  ListTextHeight_ = Measure16(Host().MeasureText(listFont_, clips.front().text).height);
+  for (std::size_t i = 0; i < clips.size(); ++i) AddClipLabel(static_cast<int>(i), clips[i]);
 }
 
 void frmRunAVI::LoadWindowTexts() {
@@ -115,15 +103,15 @@ void frmRunAVI::LoadWindowTexts() {
 
 // A blank entry's label keeps the list's font and colour but stays hidden
 // and unmeasured.
-void frmRunAVI::AddClipLabel(int index, const std::string& text, const std::string& section) {
+void frmRunAVI::AddClipLabel(int index, const ClipEntry& clip) {
   Label label = ClipLabel(index);
   label.SetFont(listFont_);
   label.SetForeColor(kClipPlain);
-  if (text == kBlankEntry) return;
-  label.SetCaption(text);
+  if (clip.Blank()) return;
+  label.SetCaption(clip.text);
   label.SetVisible(true);
-  label.SetToolTip(program_.settings.ReadIniString(section, "TOOLTIP"));
-  const int measured = Host().MeasureText(listFont_, text).width;
+  label.SetToolTip(clip.toolTip);
+  const int measured = Host().MeasureText(listFont_, clip.text).width;
   Bounds bounds = label.GetBounds();
   bounds.width = Measure16(measured * 7.0 / 100 + measured);
   label.SetBounds(bounds);
@@ -176,5 +164,10 @@ void frmRunAVI::SetPollTimer(bool running) {
   else
     PollTimer().Stop();
 }
+
+void frmRunAVI::AskForClipFolder(const std::string& folderPicked) {
+  ClipFolderDialogs(program_).AskForClipFolder(folderPicked);
+}
+void frmRunAVI::PickClipFolder() { ClipFolderDialogs(program_).PickClipFolder(); }
 
 }  // namespace vantor

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/form.h"
@@ -13,6 +14,9 @@
 #include "video/playback.h"
 
 namespace vantor {
+
+// The video window as start-up opens it, not yet loaded.
+std::unique_ptr<Form> MakeVideoWindow(Program& program);
 
 class frmRunAVI : public Form, public VideoView {
  public:
@@ -53,15 +57,17 @@ class frmRunAVI : public Form, public VideoView {
   Bounds PanelBounds() const override;
   WindowHandle SurfaceHandle() const override;
   void SetPollTimer(bool running) override;
+  void AskForClipFolder(const std::string& folderPicked) override;
+  void PickClipFolder() override;
 
  private:
   void Form_Load() override;
   void Form_Unload() override;
   void LoadWindowTexts();
-  void AddClipLabel(int index, const std::string& text, const std::string& section);
+  void AddClipLabel(int index, const ClipEntry& clip);
   void ShowInstructions(bool visible);
   void LayOutInstructions(std::int16_t rowHeight);
-  void ClearHoverMark() { MarkClipLabels(program_, *this, -1); }
+  void ClearHoverMark() { MarkClipLabels(program_.Video(), *this, -1); }
 
   Program& program_;
   WindowUse use_;

@@ -22,30 +22,30 @@ constexpr char kUnnamableClipText[] =
 
 // Sends one command and keeps it and its result for the report. The low word
 // of the layer's answer is the error; the high word only names the driver.
-bool Exchange(Program& program, const std::string& command, int replyLength,
+bool Exchange(const VideoRecord& video, const std::string& command, int replyLength,
               std::string* reply = nullptr) {
-  VideoState& video = program.video;
-  video.MciCommand = command;
-  MciAnswer answer = program.platform.MultimediaLayer().SendCommand(command, replyLength);
-  video.MciResult = static_cast<std::int16_t>(answer.code & 0xFFFFu);
+  VideoState& state = video.state;
+  state.MciCommand = command;
+  MciAnswer answer = video.platform.MultimediaLayer().SendCommand(command, replyLength);
+  state.MciResult = static_cast<std::int16_t>(answer.code & 0xFFFFu);
   if (reply) *reply = std::move(answer.reply);
-  return video.MciResult == 0;
+  return state.MciResult == 0;
 }
 
 // The layer's text for the error, with the video window's title; the
 // command that failed is not shown.
-void ReportMciError(Program& program, std::int16_t code) {
-  const auto text = program.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
-  const Settings& ini = program.settings;
-  program.platform.ShowMessage(text ? *text : ini.ReadIniText(texts::kUnknownMciError),
-                               ini.ReadIniString(kTextSection, "Title"));
+void ReportMciError(const VideoRecord& video, std::int16_t code) {
+  const auto text = video.platform.MultimediaLayer().ErrorText(static_cast<std::uint16_t>(code));
+  const Settings& ini = video.settings;
+  video.platform.ShowMessage(text ? *text : ini.ReadIniText(texts::kUnknownMciError),
+                             ini.ReadIniString(kTextSection, "Title"));
 }
 
 // Sends one command; a failure is reported and the caller carries on.
-bool Send(Program& program, const std::string& command, int replyLength = 0,
+bool Send(const VideoRecord& video, const std::string& command, int replyLength = 0,
           std::string* reply = nullptr) {
-  if (Exchange(program, command, replyLength, reply)) return true;
-  ReportMciError(program, program.video.MciResult);
+  if (Exchange(video, command, replyLength, reply)) return true;
+  ReportMciError(video, video.state.MciResult);
   return false;
 }
 
@@ -63,63 +63,63 @@ bool NamableClipPath(const std::string& path) { return path.find('"') == std::st
 
 // Says which clip cannot be opened, in the window's own words ("%1" is the
 // clip's file), under the video window's title.
-void ReportUnnamableClip(Program& program, const std::string& path) {
-  std::string text = program.settings.ReadIniString(kTextSection, kUnnamableClipKey);
+void ReportUnnamableClip(const VideoRecord& video, const std::string& path) {
+  std::string text = video.settings.ReadIniString(kTextSection, kUnnamableClipKey);
   if (text.empty()) text = kUnnamableClipText;
   if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, path);
-  program.platform.ShowMessage(text, program.settings.ReadIniString(kTextSection, "Title"));
+  video.platform.ShowMessage(text, video.settings.ReadIniString(kTextSection, "Title"));
 }
 
-void PlayOpenedClip(Program& program, VideoView& view) {
-  if (!Exchange(program, "Play VidClip", 0)) {
-    SetPlayState(program, view, PlayState::Stop);
-    ReportMciError(program, program.video.MciResult);
+void PlayOpenedClip(const VideoRecord& video, VideoView& view) {
+  if (!Exchange(video, "Play VidClip", 0)) {
+    SetPlayState(video, view, PlayState::Stop);
+    ReportMciError(video, video.state.MciResult);
     return;
   }
-  program.startup.LoadedClip = program.startup.SelectedClip;
+  video.startup.LoadedClip = video.startup.SelectedClip;
   view.SetPollTimer(true);
 }
 
-void OpenAndPlayClip(Program& program, VideoView& view, const std::string& path,
+void OpenAndPlayClip(const VideoRecord& video, VideoView& view, const std::string& path,
                      WindowHandle surface) {
   if (!NamableClipPath(path)) {
-    ReportUnnamableClip(program, path);
-    SetPlayState(program, view, PlayState::Stop);
+    ReportUnnamableClip(video, path);
+    SetPlayState(video, view, PlayState::Stop);
     return;
   }
   view.HideSurface();
-  Send(program, "Close All");
-  Send(program, "Open " + ClipPathWord(path) + " alias VidClip");
-  Send(program, "Window VidClip handle " + SignedText(static_cast<std::int32_t>(surface)));
+  Send(video, "Close All");
+  Send(video, "Open " + ClipPathWord(path) + " alias VidClip");
+  Send(video, "Window VidClip handle " + SignedText(static_cast<std::int32_t>(surface)));
 
   std::string rectangle;
-  Send(program, "Where VidClip destination", kRectangleReplyLength, &rectangle);
+  Send(video, "Where VidClip destination", kRectangleReplyLength, &rectangle);
   const SurfaceSize size = SurfaceSizeOfReply(std::move(rectangle));
   view.PlaceSurface(
-      CentreSurface(view.PanelBounds(), size.width, size.height, program.video.ListColumnWidth));
+      CentreSurface(view.PanelBounds(), size.width, size.height, video.state.ListColumnWidth));
 
-  SetPlayState(program, view, PlayState::Play);
-  if (program.video.HoldPlay) {
-    program.video.PlayHeld = true;
+  SetPlayState(video, view, PlayState::Play);
+  if (video.state.HoldPlay) {
+    video.state.PlayHeld = true;
     return;
   }
-  PlayOpenedClip(program, view);
+  PlayOpenedClip(video, view);
 }
 
 // The clip file of the selected entry, found again when it has gone.
-std::string SelectedClipPath(Program& program) {
-  StartupState& startup = program.startup;
+std::string SelectedClipPath(const VideoRecord& video, ClipFolderQuestions& ask) {
+  StartupState& startup = video.startup;
   const std::string file =
-      program.settings.ReadIniString("AVI" + std::to_string(startup.SelectedClip), "File");
+      video.settings.ReadIniString("AVI" + std::to_string(startup.SelectedClip), "File");
   const std::string path = JoinPath(startup.MoviesPath, file);
   // A name that cannot be opened is not looked for elsewhere either.
-  if (!NamableClipPath(path) || FileExists(program, path)) return path;
+  if (!NamableClipPath(path) || FileExists(video.platform.DrivesAndFolders(), path)) return path;
   // The busy pointer is the whole program's: it must not stand over the
   // prompt that the search may show.
-  program.platform.SetPointer(Pointer::Default);
-  startup.MoviesPath = FindVideoFolder(program);
-  if (startup.MoviesPath.empty()) program.platform.EndNow();
-  program.platform.SetPointer(Pointer::Hourglass);
+  video.platform.SetPointer(Pointer::Default);
+  startup.MoviesPath = FindVideoFolder(video.ClipSearch(), ask);
+  if (startup.MoviesPath.empty()) video.platform.EndNow();
+  video.platform.SetPointer(Pointer::Hourglass);
   return JoinPath(startup.MoviesPath, file);
 }
 
@@ -135,76 +135,93 @@ std::optional<PlayLook> LookOfPlayState(PlayState state) {
   return std::nullopt;
 }
 
-void SelectClip(Program& program, VideoView& view, std::int16_t index) {
-  program.startup.SelectedClip = index;
+std::vector<ClipEntry> LoadClips(const Settings& ini, Platform& os) {
+  std::vector<ClipEntry> clips;
+  const auto section = [](std::size_t index) { return "AVI" + std::to_string(index); };
+  // Entries after the window's last label are not read.
+  for (std::string text = ini.ReadIniString(section(0), "BUTTON");
+       !text.empty() && clips.size() < static_cast<std::size_t>(kClipLabels);
+       text = ini.ReadIniString(section(clips.size()), "BUTTON"))
+    clips.push_back(
+        {text, text == " " ? std::string() : ini.ReadIniString(section(clips.size()), "TOOLTIP")});
+  if (clips.empty()) {
+    os.ShowMessage(ini.ReadIniText(texts::kSettingsNotFound),
+                   ini.ReadIniString(kTextSection, "Title"));
+    os.EndNow();
+  }
+  return clips;
+}
+
+void SelectClip(const VideoRecord& video, VideoView& view, std::int16_t index) {
+  video.startup.SelectedClip = index;
   if (index < 0) {
-    SetPlayState(program, view, PlayState::Disable);
+    SetPlayState(video, view, PlayState::Disable);
     return;
   }
-  const PlayState state = program.video.PlayState;
-  if (state == PlayState::Play || state == PlayState::Pause) StopClip(program, view);
-  TogglePlayback(program, view);
+  const PlayState state = video.state.PlayState;
+  if (state == PlayState::Play || state == PlayState::Pause) StopClip(video, view);
+  TogglePlayback(video, view);
 }
 
-void PlayHeldClip(Program& program, VideoView& view) {
-  VideoState& video = program.video;
-  if (!video.PlayHeld) return;
-  video.PlayHeld = false;
-  PlayOpenedClip(program, view);
+void PlayHeldClip(const VideoRecord& video, VideoView& view) {
+  VideoState& state = video.state;
+  if (!state.PlayHeld) return;
+  state.PlayHeld = false;
+  PlayOpenedClip(video, view);
 }
 
-void TogglePlayback(Program& program, VideoView& view) {
-  program.platform.SetPointer(Pointer::Hourglass);
-  const std::string path = SelectedClipPath(program);
-  const PlayState state = program.video.PlayState;
-  const StartupState& startup = program.startup;
+void TogglePlayback(const VideoRecord& video, VideoView& view) {
+  video.platform.SetPointer(Pointer::Hourglass);
+  const std::string path = SelectedClipPath(video, view);
+  const PlayState state = video.state.PlayState;
+  const StartupState& startup = video.startup;
   if (state == PlayState::Play) {
-    if (Send(program, "Pause VidClip")) SetPlayState(program, view, PlayState::Pause);
+    if (Send(video, "Pause VidClip")) SetPlayState(video, view, PlayState::Pause);
   } else if (state == PlayState::Disable || state == PlayState::Stop) {
-    OpenAndPlayClip(program, view, path, view.SurfaceHandle());
+    OpenAndPlayClip(video, view, path, view.SurfaceHandle());
   } else if (state == PlayState::Pause && startup.LoadedClip == startup.SelectedClip) {
-    if (Send(program, "Resume VidClip")) SetPlayState(program, view, PlayState::Play);
+    if (Send(video, "Resume VidClip")) SetPlayState(video, view, PlayState::Play);
   } else if (state == PlayState::Pause) {
-    if (Send(program, "Stop VidClip")) OpenAndPlayClip(program, view, path, view.SurfaceHandle());
+    if (Send(video, "Stop VidClip")) OpenAndPlayClip(video, view, path, view.SurfaceHandle());
   }
-  program.platform.SetPointer(Pointer::Default);
+  video.platform.SetPointer(Pointer::Default);
 }
 
-void StopClip(Program& program, VideoView& view) {
-  if (!Send(program, "Stop VidClip")) return;
+void StopClip(const VideoRecord& video, VideoView& view) {
+  if (!Send(video, "Stop VidClip")) return;
   view.SetPollTimer(false);
-  SetPlayState(program, view, PlayState::Stop);
+  SetPlayState(video, view, PlayState::Stop);
 }
 
-void CloseAllClips(Program& program) { Exchange(program, "Close All", 0); }
+void CloseAllClips(const VideoRecord& video) { Exchange(video, "Close All", 0); }
 
-void PollClipStatus(Program& program, VideoView& view) {
+void PollClipStatus(const VideoRecord& video, VideoView& view) {
   std::string mode;
-  Send(program, "Status VidClip mode", kModeReplyLength, &mode);
+  Send(video, "Status VidClip mode", kModeReplyLength, &mode);
   if (!SameWithoutCase(std::string_view(mode).substr(0, 7), "stopped")) return;
   view.SetPollTimer(false);
-  SetPlayState(program, view, PlayState::Stop);
+  SetPlayState(video, view, PlayState::Stop);
 }
 
-void SetPlayState(Program& program, VideoView& view, PlayState state) {
+void SetPlayState(const VideoRecord& video, VideoView& view, PlayState state) {
   if (const auto look = LookOfPlayState(state)) {
-    view.ApplyPlayLook(*look, program.settings.ReadIniString(kTextSection, look->playToolTipKey));
+    view.ApplyPlayLook(*look, video.settings.ReadIniString(kTextSection, look->playToolTipKey));
     // A clip that has stopped is no longer marked, even if it was the last
     // one under the mouse. Only entries of the list have a label to grey.
-    const std::int16_t selected = program.startup.SelectedClip;
-    if (state == PlayState::Stop && selected >= 0 && selected < program.video.ClipCount)
+    const std::int16_t selected = video.startup.SelectedClip;
+    if (state == PlayState::Stop && selected >= 0 && selected < video.state.ClipCount)
       view.SetClipLabelColor(selected, kClipPlain);
     view.ShowPlayingClip(look->stopEnabled ? selected : -1);
   }
-  program.video.PlayState = state;
+  video.state.PlayState = state;
 }
 
-void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered) {
-  const bool stopped = program.video.PlayState == PlayState::Stop;
-  for (std::int16_t i = 0; i < program.video.ClipCount; ++i) {
+void MarkClipLabels(const VideoRecord& video, VideoView& view, std::int16_t hovered) {
+  const bool stopped = video.state.PlayState == PlayState::Stop;
+  for (std::int16_t i = 0; i < video.state.ClipCount; ++i) {
     if (i == hovered)
       view.SetClipLabelColor(i, kClipMarked);
-    else if (stopped || i != program.startup.SelectedClip)
+    else if (stopped || i != video.startup.SelectedClip)
       view.SetClipLabelColor(i, kClipPlain);
     // The chosen clip keeps the mark it had under the mouse while it is
     // playing or paused.

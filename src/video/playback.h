@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/form_host.h"
 #include "program.h"
+#include "videosource/discovery.h"
 
 namespace vantor {
 
@@ -26,10 +28,10 @@ struct PlayLook {
 std::optional<PlayLook> LookOfPlayState(PlayState state);
 
 // What playback needs of the video window. The window implements it and is
-// the only code that writes to its controls.
-class VideoView {
+// the only code that writes to its controls; it also asks the clip search's
+// questions when a clip's file has gone.
+class VideoView : public ClipFolderQuestions {
  public:
-  virtual ~VideoView() = default;
   virtual void ApplyPlayLook(const PlayLook& look, const std::string& playToolTip) = 0;
   virtual void SetClipLabelColor(int index, Color color) = 0;
   // The clip that is playing or paused, for screen readers; -1: none.
@@ -43,18 +45,31 @@ class VideoView {
   virtual void SetPollTimer(bool running) = 0;
 };
 
-void SelectClip(Program& program, VideoView& view, std::int16_t index);
+// One entry of the clip list.
+struct ClipEntry {
+  std::string text;     // the label's caption
+  std::string toolTip;  // the label's tool tip
+  // A blank entry (" ") keeps its place in the list and shows nothing.
+  bool Blank() const { return text == " "; }
+};
+// The clip list of the settings file: the entries up to the first without
+// a caption, at most as many as the window has labels. A list without a
+// first entry is what a missing settings file looks like: that is said
+// under the video window's title, and the program ends.
+std::vector<ClipEntry> LoadClips(const Settings& ini, Platform& os);
+
+void SelectClip(const VideoRecord& video, VideoView& view, std::int16_t index);
 // Plays the clip that was opened while VideoState::HoldPlay was set; does
 // nothing when none was.
-void PlayHeldClip(Program& program, VideoView& view);
-void TogglePlayback(Program& program, VideoView& view);
-void StopClip(Program& program, VideoView& view);
+void PlayHeldClip(const VideoRecord& video, VideoView& view);
+void TogglePlayback(const VideoRecord& video, VideoView& view);
+void StopClip(const VideoRecord& video, VideoView& view);
 // Closes every clip the program opened, as the window does when it goes;
 // the result is kept with the command, and a failure is not reported.
-void CloseAllClips(Program& program);
-void PollClipStatus(Program& program, VideoView& view);
-void SetPlayState(Program& program, VideoView& view, PlayState state);
-void MarkClipLabels(Program& program, VideoView& view, std::int16_t hovered);
+void CloseAllClips(const VideoRecord& video);
+void PollClipStatus(const VideoRecord& video, VideoView& view);
+void SetPlayState(const VideoRecord& video, VideoView& view, PlayState state);
+void MarkClipLabels(const VideoRecord& video, VideoView& view, std::int16_t hovered);
 
 // The width and height a "Where ... destination" reply gives: its third and
 // fourth words, each read as the leading number of the word (0 when there

@@ -84,13 +84,14 @@ std::string frmGetPath::StartFolder() {
       program_.platform.ProgramFolder(), drives.CurrentFolder()};
   candidates.insert(candidates.end(), driveRoots_.begin(), driveRoots_.end());
   for (const std::string& folder : candidates)
-    if (StartsWithDrive(folder) && DirExists(program_, folder) == 1) return folder;
+    if (StartsWithDrive(folder) && DirExists(program_.platform.DrivesAndFolders(), folder) == 1)
+      return folder;
   return {};
 }
 
 bool frmGetPath::OpenFolder(const std::string& folder) {
-  if (folder.empty() || DirExists(program_, folder) != 1) return false;
-  openFolder_ = NormalizeFolderPath(program_, folder);
+  if (folder.empty() || DirExists(program_.platform.DrivesAndFolders(), folder) != 1) return false;
+  openFolder_ = NormalizeFolderPath(program_.platform.DrivesAndFolders(), folder);
   Drives& drives = program_.platform.DrivesAndFolders();
   folders_ = FolderListEntries(openFolder_, drives.Folders(openFolder_));
   std::vector<std::string> texts;
@@ -153,8 +154,8 @@ void frmGetPath::btn_OK_Click() {
   // A highlighted folder is opened first; the next OK accepts it.
   if (!SameWithoutCase(HighlightedFolder(), openFolder_)) return OpenHighlightedFolder();
   const std::string shown = PathText().Caption();
-  program_.videosource.PickedFolder =
-      LowerCase(std::string(TrimBlanks(NormalizeFolderPath(program_, shown))));
+  program_.videosource.PickedFolder = LowerCase(
+      std::string(TrimBlanks(NormalizeFolderPath(program_.platform.DrivesAndFolders(), shown))));
   Unload();
 }
 

@@ -1,5 +1,8 @@
 #include "videosource/frm_nocd.h"
 
+#include "placement/placement.h"
+#include "videosource/frm_getpath.h"
+
 namespace vantor {
 
 using namespace nocd_controls;
@@ -70,6 +73,33 @@ void frmNoCD::btn_Browse_Click() {
 void frmNoCD::Form_Unload() {
   VideoSourceState& state = program_.videosource;
   if (OKPressed == 0 && state.BrowseRequested == 0) state.NoCDAnswer = kNoCDCancelled;
+}
+
+namespace {
+
+// Shows a dialog centred and modal, then lets pending events run so that
+// the dialog's answer is complete before it is read.
+void ShowCentredModal(Program& program, Form& dialog) {
+  CenterForm(program, dialog, kApplyZOrder, kShowModal);
+  // A modal show ends when the dialog is gone; should it ever come back
+  // with the dialog still there, closing it gives the close box's answer.
+  if (dialog.IsLoaded()) dialog.Unload();
+  program.platform.DoEvents();
+}
+
+}  // namespace
+
+void ClipFolderDialogs::AskForClipFolder(const std::string& folderPicked) {
+  frmNoCD prompt(program_);
+  prompt.Load();
+  if (!folderPicked.empty()) prompt.SetAnswerText(folderPicked);
+  ShowCentredModal(program_, prompt);
+}
+
+void ClipFolderDialogs::PickClipFolder() {
+  frmGetPath picker(program_);
+  picker.Load();
+  ShowCentredModal(program_, picker);
 }
 
 }  // namespace vantor

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialogs/dialog.h"
+#include "videosource/discovery.h"
 
 namespace vantor {
 
@@ -22,6 +23,17 @@ inline constexpr ControlDecl<Button> kBrowse{"btn_Browse", 307};
 
 // The prompt's design table; vantor-check measures its texts against it.
 FormSpec NoCDDesign();
+
+// The clip search's questions asked with the prompt and the folder picker.
+class ClipFolderDialogs final : public ClipFolderQuestions {
+ public:
+  explicit ClipFolderDialogs(Program& program) : program_(program) {}
+  void AskForClipFolder(const std::string& folderPicked) override;
+  void PickClipFolder() override;
+
+ private:
+  Program& program_;
+};
 
 class frmNoCD : public Dialog {
  public:

@@ -39,17 +39,18 @@ class ClipSearchTest : public SimTest {
     });
   }
   int prompts = 0;
+  ClipFolderDialogs dialogs{program};
 };
 
 TEST_F(ClipSearchTest, TheLastFoundFolderIsTriedWithAndWithoutTheRelativePath) {
   sim.drives.AddDrive('d', DriveKind::Fixed);
   sim.drives.AddFile("d:\\clips\\movies\\vantor-clips.id");
   LastFoundAt("d:\\clips");
-  EXPECT_EQ(FindVideoFolder(program), "d:\\clips\\movies");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "d:\\clips\\movies");
 
   sim.drives.AddFile("d:\\flat\\vantor-clips.id");
   LastFoundAt("d:\\flat");
-  EXPECT_EQ(FindVideoFolder(program), "d:\\flat");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "d:\\flat");
   EXPECT_EQ(prompts, 0);
   EXPECT_TRUE(sim.formsCreated.empty());
 }
@@ -57,47 +58,48 @@ TEST_F(ClipSearchTest, TheLastFoundFolderIsTriedWithAndWithoutTheRelativePath) {
 TEST_F(ClipSearchTest, ADriveAloneIsLookedAtOnlyInTheRelativePath) {
   InsertProductCD();
   sim.drives.AddFile("e:\\vantor-clips.id");
-  EXPECT_EQ(ValidateVideoFolder(program, "e"), "e:\\movies");
-  EXPECT_EQ(ValidateVideoFolder(program, "E:"), "E:\\movies");
-  EXPECT_EQ(ValidateVideoFolder(program, "e:\\"), "e:\\movies");
-  EXPECT_EQ(ValidateVideoFolder(program, ""), "");
-  EXPECT_EQ(ValidateVideoFolder(program, "q:\\movies"), "");
+  EXPECT_EQ(ValidateVideoFolder(program.ClipSearch(), "e"), "e:\\movies");
+  EXPECT_EQ(ValidateVideoFolder(program.ClipSearch(), "E:"), "E:\\movies");
+  EXPECT_EQ(ValidateVideoFolder(program.ClipSearch(), "e:\\"), "e:\\movies");
+  EXPECT_EQ(ValidateVideoFolder(program.ClipSearch(), ""), "");
+  EXPECT_EQ(ValidateVideoFolder(program.ClipSearch(), "q:\\movies"), "");
 
   WriteIni("[AVI Setup]\nrelativePath=movies\n");
-  EXPECT_EQ(ValidateVideoFolder(program, "e:"), "");  // no key file: a drive proves nothing
+  EXPECT_EQ(ValidateVideoFolder(program.ClipSearch(), "e:"),
+            "");  // no key file: a drive proves nothing
 
   // With the key file only in the root, two characters are a drive, three a folder.
   sim.drives.AddDrive('f', DriveKind::Fixed);
   sim.drives.AddFile("f:\\vantor-clips.id");
   WriteIni(kSetup);
-  EXPECT_EQ(ValidateVideoFolder(program, "f:"), "");
-  EXPECT_EQ(ValidateVideoFolder(program, "f:\\"), "f:\\");
+  EXPECT_EQ(ValidateVideoFolder(program.ClipSearch(), "f:"), "");
+  EXPECT_EQ(ValidateVideoFolder(program.ClipSearch(), "f:\\"), "f:\\");
 }
 
 TEST_F(ClipSearchTest, DriveReadyTellsAMissingDriveFromAnEmptyOne) {
   sim.drives.AddDrive('e', DriveKind::CdRom, "", false);
-  EXPECT_EQ(DriveReady(program, ""), kNoDriveNamed);
-  EXPECT_EQ(DriveReady(program, "q:\\clips"), kDeviceUnavailable);
-  EXPECT_EQ(DriveReady(program, "1"), kDeviceUnavailable);
-  EXPECT_EQ(DriveReady(program, "e:\\movies"), kDiskNotReady);
-  EXPECT_EQ(DriveReady(program, "c"), kDriveReady);
-  EXPECT_EQ(DriveReady(program, "c:\\no such folder"), kDriveReady);
+  EXPECT_EQ(DriveReady(sim.drives, ""), kNoDriveNamed);
+  EXPECT_EQ(DriveReady(sim.drives, "q:\\clips"), kDeviceUnavailable);
+  EXPECT_EQ(DriveReady(sim.drives, "1"), kDeviceUnavailable);
+  EXPECT_EQ(DriveReady(sim.drives, "e:\\movies"), kDiskNotReady);
+  EXPECT_EQ(DriveReady(sim.drives, "c"), kDriveReady);
+  EXPECT_EQ(DriveReady(sim.drives, "c:\\no such folder"), kDriveReady);
 }
 
 TEST_F(ClipSearchTest, FileExistsCountsNormalFilesOnly) {
   sim.drives.AddFile("c:\\clips\\intro.avi");
   sim.drives.AddFile("c:\\secret\\desktop.ini", false);
   sim.drives.AddFolder("c:\\empty\\sub");
-  EXPECT_EQ(FileExists(program, "C:\\Clips\\INTRO.AVI"), 1);
-  EXPECT_EQ(FileExists(program, "c:\\clips\\*.avi"), 1);
-  EXPECT_EQ(FileExists(program, "c:\\clips\\outro.avi"), 0);
-  EXPECT_EQ(FileExists(program, "c:\\clips\\"), 1);  // any normal file in the folder
-  EXPECT_EQ(FileExists(program, "c:\\secret\\"), 0);
-  EXPECT_EQ(FileExists(program, "c:\\secret\\desktop.ini"), 0);
-  EXPECT_EQ(FileExists(program, "c:\\empty\\"), 0);  // a sub-folder is no file
-  EXPECT_EQ(FileExists(program, "c:\\nowhere\\intro.avi"), 0);
-  EXPECT_EQ(FileExists(program, "intro.avi"), 0);
-  EXPECT_EQ(FileExists(program, ""), 0);
+  EXPECT_EQ(FileExists(sim.drives, "C:\\Clips\\INTRO.AVI"), 1);
+  EXPECT_EQ(FileExists(sim.drives, "c:\\clips\\*.avi"), 1);
+  EXPECT_EQ(FileExists(sim.drives, "c:\\clips\\outro.avi"), 0);
+  EXPECT_EQ(FileExists(sim.drives, "c:\\clips\\"), 1);  // any normal file in the folder
+  EXPECT_EQ(FileExists(sim.drives, "c:\\secret\\"), 0);
+  EXPECT_EQ(FileExists(sim.drives, "c:\\secret\\desktop.ini"), 0);
+  EXPECT_EQ(FileExists(sim.drives, "c:\\empty\\"), 0);  // a sub-folder is no file
+  EXPECT_EQ(FileExists(sim.drives, "c:\\nowhere\\intro.avi"), 0);
+  EXPECT_EQ(FileExists(sim.drives, "intro.avi"), 0);
+  EXPECT_EQ(FileExists(sim.drives, ""), 0);
 }
 
 TEST_F(ClipSearchTest, TheCDIsFoundByItsLabelWithoutRegardToCaseAsASubstring) {
@@ -107,21 +109,21 @@ TEST_F(ClipSearchTest, TheCDIsFoundByItsLabelWithoutRegardToCaseAsASubstring) {
   sim.drives.AddDrive('h', DriveKind::CdRom, "SCANCD02");
   sim.drives.AddDrive('k', DriveKind::Fixed, "SCANCD03");  // not a CD-ROM
   sim.drives.AddFile("g:\\movies\\vantor-clips.id");
-  EXPECT_EQ(FindVideoFolder(program), "g:\\movies");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "g:\\movies");
   EXPECT_EQ(program.videosource.CDDrives,
             (std::vector<std::string>{"d:\\", "f:\\", "g:\\", "h:\\"}));
-  EXPECT_EQ(FindCDDriveByLabel(program, "SCAN"), "g:\\");
-  EXPECT_EQ(FindCDDriveByLabel(program, "scancd02"), "h:\\");
-  EXPECT_EQ(FindCDDriveByLabel(program, "nothing"), "");
+  EXPECT_EQ(FindCDDriveByLabel(program.ClipSearch(), "SCAN"), "g:\\");
+  EXPECT_EQ(FindCDDriveByLabel(program.ClipSearch(), "scancd02"), "h:\\");
+  EXPECT_EQ(FindCDDriveByLabel(program.ClipSearch(), "nothing"), "");
   // An empty label text matches the first drive whose label can be read.
-  EXPECT_EQ(FindCDDriveByLabel(program, ""), "f:\\");
+  EXPECT_EQ(FindCDDriveByLabel(program.ClipSearch(), ""), "f:\\");
   EXPECT_EQ(prompts, 0);
 }
 
 TEST_F(ClipSearchTest, ALabelledCDWithoutTheKeyFileBringsThePromptInsteadOfLooping) {
   InsertProductCD(false);
   OnPrompt([](SimFormHost& prompt) { prompt.Click(nocd_controls::kCancel); });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "");
   EXPECT_EQ(prompts, 1);
 
   // The user puts the right disc in and presses OK: the CD is looked at again.
@@ -130,7 +132,7 @@ TEST_F(ClipSearchTest, ALabelledCDWithoutTheKeyFileBringsThePromptInsteadOfLoopi
     sim.drives.AddFile("e:\\movies\\vantor-clips.id");
     prompt.Click(nocd_controls::kOk);
   });
-  EXPECT_EQ(FindVideoFolder(program), "e:\\movies");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "e:\\movies");
   EXPECT_EQ(prompts, 1);
 }
 
@@ -151,7 +153,7 @@ TEST_F(ClipSearchTest, ThePromptListsTheCDDrivesAndStartsWithTheFirst) {
     EXPECT_EQ(prompt.Control(nocd_controls::kDriveBox).text, "e:\\");
     prompt.PressEscape();
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "");
   EXPECT_EQ(program.videosource.NoCDAnswer, kNoCDCancelled);
   EXPECT_EQ(prompts, 1);
   EXPECT_EQ(sim.formsCreated, std::vector<std::string>{"frmNoCD"});
@@ -163,7 +165,7 @@ TEST_F(ClipSearchTest, WithoutCDDrivesThePromptComesAtOnceWithAnEmptyBox) {
     EXPECT_EQ(prompt.Control(nocd_controls::kDriveBox).text, "");
     prompt.CloseBox();  // the close box declines like Cancel
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "");
   EXPECT_EQ(program.videosource.NoCDAnswer, kNoCDCancelled);
   EXPECT_EQ(prompts, 1);
 }
@@ -175,7 +177,7 @@ TEST_F(ClipSearchTest, ATypedAnswerThatFailsBringsThePromptBack) {
     prompt.TypeText(nocd_controls::kDriveBox, answers.at(static_cast<std::size_t>(prompts - 1)));
     prompt.PressEnter();
   });
-  EXPECT_EQ(FindVideoFolder(program), "C:\\Copied\\movies");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "C:\\Copied\\movies");
   EXPECT_EQ(prompts, 4);
   EXPECT_GE(sim.doEventsCalls, 4);  // the answer is read only after pending events ran
 }
@@ -230,7 +232,8 @@ TEST_F(FolderPickerTest, OkAtOnceAcceptsTheFolderThePickerOpenedAt) {
     picker.PressEnter();
   });
   LastFoundAt("e:\\movies");
-  EXPECT_EQ(FindVideoFolder(program), "");  // the folder picked holds no clips
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs),
+            "");  // the folder picked holds no clips
   EXPECT_EQ(boxAfterPick, "c:\\program files\\vantor\\");
   EXPECT_EQ(prompts, 3);
 }
@@ -246,7 +249,8 @@ TEST_F(FolderPickerTest, AHighlightedFolderIsOpenedByTheFirstOkAndAcceptedByTheS
     picker.Click(getpath_controls::kOk);
     EXPECT_TRUE(picker.destroyed());
   });
-  EXPECT_EQ(FindVideoFolder(program), "c:\\program files\\vantor\\clips\\movies");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs),
+            "c:\\program files\\vantor\\clips\\movies");
   EXPECT_EQ(prompts, 2);
 }
 
@@ -265,7 +269,7 @@ TEST_F(FolderPickerTest, DoubleClickOpensAndCancelBringsThePromptBackWithTheFirs
               (std::vector<std::string>{"c:\\", "  Program Files"}));
     picker.PressEscape();
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "");
   EXPECT_EQ(program.videosource.PickedFolder, "");
   EXPECT_EQ(boxAfterCancel, "e:\\");
 }
@@ -311,7 +315,7 @@ TEST_F(FolderPickerTest, AChosenDriveOpensAtTheFolderKeptForItElseAtItsRoot) {
     EXPECT_EQ(picker.Control(getpath_controls::kDrives).listIndex, 0);
     picker.Click(getpath_controls::kCancel);
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "");
   EXPECT_EQ(sim.messageBoxes,
             std::vector<std::string>{"Vantor|This drive is not currently available"});
 }
@@ -334,7 +338,7 @@ TEST_F(FolderPickerTest, ADriveThatIsNotAvailableIsRefusedAndTheListGoesBack) {
               (std::vector<std::string>{"d:\\", "  videos"}));
     picker.Click(getpath_controls::kOk);
   });
-  EXPECT_EQ(FindVideoFolder(program), "");
+  EXPECT_EQ(FindVideoFolder(program.ClipSearch(), dialogs), "");
   EXPECT_EQ(program.videosource.PickedFolder, "d:\\");
 }
 

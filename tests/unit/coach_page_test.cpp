@@ -7,6 +7,7 @@
 #include "coach/scan_actions.h"
 #include "coach/task_model.h"
 #include "coach/topic_pane.h"
+#include "coach_fixture.h"
 #include "sim_fixture.h"
 
 namespace vantor::testing {
@@ -130,7 +131,8 @@ TEST(OptionRows, RowsStackFromTheSetsHeightAndOnlyLoadedSetsCount) {
   coach.MaxOptionButtons = 4;
   coach.optionSets = {{250, {"Photo", "", std::string(34, 'w'), "Text"}}};
   FixedRows rows;
-  const PaneArrangement set = ArrangeTopicPane(coach, 0, rows);
+  const OptionRowMeasures measures = MeasureOptionRows(coach, rows);
+  const PaneArrangement set = ArrangeTopicPane(coach, 0, measures);
   EXPECT_EQ(set.paneHeight, 250);
   EXPECT_STREQ(set.background, kShortPaneBackground);
   ASSERT_EQ(set.rows.size(), 4u);
@@ -144,12 +146,105 @@ TEST(OptionRows, RowsStackFromTheSetsHeightAndOnlyLoadedSetsCount) {
   EXPECT_EQ(set.rows[3].label.left, 149);
 
   for (std::int16_t none : {-1, 1}) {
-    const PaneArrangement full = ArrangeTopicPane(coach, none, rows);
+    const PaneArrangement full = ArrangeTopicPane(coach, none, measures);
     EXPECT_EQ(full.paneHeight, kPaneBounds.height);
     EXPECT_STREQ(full.background, kFullPaneBackground);
     for (const OptionRow& row : full.rows) EXPECT_FALSE(row.shown);
     EXPECT_EQ(full.rows[3].label.top, 3);  // left where it stood
   }
+}
+
+// A window that only counts what the logic asks of it.
+class CountingView : public CoachView {
+ public:
+  void ShowCoachLook(const CoachLook& look) override { calls.push_back("look"), last = look; }
+  void ShowDontShowTicked(bool) override { calls.push_back("ticked"); }
+  void ShowOptionMarks(int, int) override { calls.push_back("marks"); }
+  void ShowStepMarks(const std::vector<StepMark>&) override { calls.push_back("steps"); }
+  void WaitForPreview() override { calls.push_back("wait"); }
+  std::vector<std::string> calls;
+  CoachLook last;
+};
+
+class CoachMoveTest : public SimTest {
+ protected:
+  void SetUp() override {
+    WriteIni(ScanTask().Text());
+    LoadSteps(program.coach, program.settings);
+    LoadTopics(program.coach, program.settings);
+    LoadOptionButtonSets(program.coach, program.settings);
+    FixedRows rows;
+    program.coach.panes = ArrangeEverySet(program.coach, rows);
+    program.HelpObject.Create(sim);
+  }
+  CountingView view;
+};
+
+// Each move shows its page in one piece; only the preview's wait is asked
+// besides, and the logic itself builds no window.
+TEST_F(CoachMoveTest, EachMoveShowsOneLookAndOpensNoWindow) {
+  const std::size_t windows = sim.formsCreated.size();
+  OpenAtFirstTopic(program.Coach(), view);
+  EXPECT_THAT(view.calls, ElementsAre("look"));
+  for (std::int32_t from = 0; from < 9; ++from) {
+    SCOPED_TRACE(from);
+    view.calls.clear();
+    GoNext(program.Coach(), view);
+    EXPECT_EQ(program.coach.CurrentTopic, from + 1);
+    if (from == kPreviewTopic)
+      EXPECT_THAT(view.calls, ElementsAre("wait", "look"));
+    else
+      EXPECT_THAT(view.calls, ElementsAre("look"));
+  }
+  view.calls.clear();
+  GoBack(program.Coach(), view);
+  SelectStep(program.Coach(), view, 1);
+  EXPECT_THAT(view.calls, ElementsAre("look", "look"));
+  EXPECT_EQ(sim.formsCreated.size(), windows);
+}
+
+// The look of topic 6 gathers what used to come in seven calls: the page,
+// the option topic 6 preselects, the step, the rows and the step marks.
+TEST_F(CoachMoveTest, TheLookOfAnOptionTopicHoldsTheWholePage) {
+  sim.helpHost.outputType = 3;  // stands for option 6 of topic 6
+  OpenAtFirstTopic(program.Coach(), view);
+  for (int i = 0; i < 6; ++i) GoNext(program.Coach(), view);
+  const CoachLook& look = view.last;
+  EXPECT_EQ(look.page.topicId, "T6");
+  EXPECT_EQ(look.markedOption, 6);
+  EXPECT_EQ(program.coach.SelectedOption, 6);
+  EXPECT_EQ(look.optionRows, 8);
+  EXPECT_EQ(look.currentStep, 2);
+  EXPECT_EQ(look.nextCaption, "Next >");
+  EXPECT_EQ(look.pane.paneHeight, 250);
+  EXPECT_TRUE(look.pane.rows[6].shown);
+  EXPECT_FALSE(look.pane.rows[7].shown);
+  EXPECT_THAT(look.stepMarks, ElementsAre(StepMark::Keep, StepMark::Plain, StepMark::Marked));
+}
+
+// The panes are arranged once at load, one per loaded set and one for
+// none; a set past the last loaded one, or -1, gets the one for none.
+TEST_F(CoachMoveTest, EachLoadedSetHasItsPaneAndAnyOtherNumberTheFullOne) {
+  ASSERT_EQ(program.coach.panes.size(), 4u);
+  EXPECT_EQ(program.coach.PaneOf(2).paneHeight, 200);
+  EXPECT_TRUE(program.coach.PaneOf(2).rows[7].shown);  // set 2 has eight captions
+  for (std::int16_t none : {-1, 3}) {
+    EXPECT_EQ(program.coach.PaneOf(none).paneHeight, kPaneBounds.height);
+    EXPECT_FALSE(program.coach.PaneOf(none).rows[0].shown);
+  }
+}
+
+// The poll decides alone: nothing while there is no selection, and once
+// there is one, Do It and Next enabled and the poll stopped.
+TEST_F(CoachMoveTest, TheSelectionPollEnablesBothButtonsOnceThereIsASelection) {
+  EXPECT_FALSE(PollSelection(program.HelpObject).has_value());
+  sim.helpHost.selectionValid = true;
+  const std::optional<TopicActionLook> look = PollSelection(program.HelpObject);
+  ASSERT_TRUE(look.has_value());
+  EXPECT_EQ(look->doItEnabled, true);
+  EXPECT_EQ(look->nextEnabled, true);
+  EXPECT_EQ(look->selectionWait, false);
+  EXPECT_FALSE(look->option.has_value());
 }
 
 class TopicActionTest : public SimTest {};
@@ -165,7 +260,7 @@ TEST_F(TopicActionTest, TopicEightPreselectsNothingForAnswersThatStandForNone) {
     SCOPED_TRACE(std::to_string(c.topic6) + "/" + std::to_string(c.topic7));
     program.scan.ChoiceAtTopic6 = c.topic6;
     program.scan.ChoiceAtTopic7 = c.topic7;
-    const TopicActionLook look = PrepareTopicAction(program);
+    const TopicActionLook look = PrepareTopicAction(program.Coach());
     EXPECT_EQ(look.option, c.option);
     EXPECT_FALSE(look.selectionWait.has_value());
   }
@@ -173,11 +268,11 @@ TEST_F(TopicActionTest, TopicEightPreselectsNothingForAnswersThatStandForNone) {
 
 TEST_F(TopicActionTest, LeavingTheSelectionTopicEndsTheWait) {
   program.coach.PreviousTopic = kSelectionTopic;
-  EXPECT_EQ(LeavePreviousTopic(program).selectionWait, false);
+  EXPECT_EQ(LeavePreviousTopic(program.Coach()).selectionWait, false);
   program.coach.PreviousTopic = kSelectionTopic + 1;
-  EXPECT_FALSE(LeavePreviousTopic(program).selectionWait.has_value());
+  EXPECT_FALSE(LeavePreviousTopic(program.Coach()).selectionWait.has_value());
   program.coach.CurrentTopic = kSelectionTopic;  // no help object: no selection
-  const TopicActionLook look = PrepareTopicAction(program);
+  const TopicActionLook look = PrepareTopicAction(program.Coach());
   EXPECT_EQ(look.doItEnabled, false);
   EXPECT_EQ(look.selectionWait, true);
 }

@@ -50,7 +50,8 @@ class Bed : public SimTest {
       seen = look(picker);
       picker.PressEscape();
     });
-    FindVideoFolder(program);
+    ClipFolderDialogs dialogs(program);
+    FindVideoFolder(program.ClipSearch(), dialogs);
     return seen;
   }
   // The text of the last message box (recorded as "caption|text").
@@ -76,7 +77,8 @@ std::vector<Row> Rows() {
            seen = prompt.Control(nocd_controls::kBrowse).text;
            prompt.Click(nocd_controls::kCancel);
          });
-         FindVideoFolder(t.program);
+         ClipFolderDialogs dialogs(t.program);
+         FindVideoFolder(t.program.ClipSearch(), dialogs);
          return seen;
        }},
       {texts::kPickerTitle,
@@ -111,7 +113,7 @@ std::vector<Row> Rows() {
          frmRunAVI video(t.program);
          video.Load();
          t.sim.mci.FailCommand("stop", 0x4321);  // a code the layer has no words for
-         StopClip(t.program, video);
+         StopClip(t.program.Video(), video);
          return t.LastMessage();
        },
        true},

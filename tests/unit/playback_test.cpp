@@ -44,6 +44,17 @@ class RecordingView : public VideoView {
     timerRunning = running;
     log.push_back(running ? "timer on" : "timer off");
   }
+  // The clip search's questions go to `ask`: the prompt and picker, or a
+  // test's own answers.
+  void AskForClipFolder(const std::string& folderPicked) override {
+    log.push_back("ask " + folderPicked);
+    ask->AskForClipFolder(folderPicked);
+  }
+  void PickClipFolder() override {
+    log.push_back("pick");
+    ask->PickClipFolder();
+  }
+  ClipFolderQuestions* ask = nullptr;
 
   PlayLook look;
   std::string toolTip;
@@ -69,6 +80,7 @@ class PlaybackTest : public SimTest {
     program.startup.MoviesPath = "D:\\clips";
     program.video.ClipCount = 3;
     program.video.ListColumnWidth = 150;
+    view.ask = &dialogs;
     AddClip("scan.avi", 320, 240, 3000);
     AddClip("zoom.avi", 160, 120, 2000);
     AddClip("save as.avi", 320, 240, 2000);
@@ -88,13 +100,14 @@ class PlaybackTest : public SimTest {
 
   // What the window's load does with the clip chosen at start.
   void Load(std::int16_t clip) {
-    SetPlayState(program, view, PlayState::Stop);
-    SelectClip(program, view, clip);
+    SetPlayState(program.Video(), view, PlayState::Stop);
+    SelectClip(program.Video(), view, clip);
     sim.mci.sent.clear();
     view.log.clear();
   }
   std::vector<std::string> Commands() const { return sim.mci.Commands(); }
 
+  ClipFolderDialogs dialogs{program};
   RecordingView view;
 };
 
@@ -106,8 +119,8 @@ std::vector<std::string> OpenSequence(const std::string& path) {
 }
 
 TEST_F(PlaybackTest, OpeningAClipSendsTheOpenSequenceAndCentresTheSurface) {
-  SetPlayState(program, view, PlayState::Stop);
-  SelectClip(program, view, 0);
+  SetPlayState(program.Video(), view, PlayState::Stop);
+  SelectClip(program.Video(), view, 0);
 
   EXPECT_EQ(Commands(), OpenSequence("D:\\clips\\scan.avi"));
   std::vector<int> replyLengths;
@@ -133,7 +146,7 @@ TEST_F(PlaybackTest, APathWithABlankIsQuotedSoThatTheClipOpens) {
   EXPECT_TRUE(sim.messageBoxes.empty());
 
   // The clip that plays, clicked again: stopped, then played from its start.
-  SelectClip(program, view, 2);
+  SelectClip(program.Video(), view, 2);
   EXPECT_EQ(Commands()[0], "Stop VidClip");
   EXPECT_EQ(Commands()[2], "Open \"D:\\clips\\save as.avi\" alias VidClip");
   EXPECT_EQ(Commands()[1], "Close All");
@@ -151,7 +164,7 @@ TEST_F(PlaybackTest, AFileNameWithADoubleQuoteIsReportedOnceAndNeverSent) {
     // From a playing clip and from the instruction alike.
     for (const PlayState from : {PlayState::Play, PlayState::Disable}) {
       program.video.PlayState = from;
-      SelectClip(program, view, 1);
+      SelectClip(program.Video(), view, 1);
     }
     EXPECT_THAT(Commands(), ElementsAre("Stop VidClip"));
     EXPECT_THAT(sim.messageBoxes, ElementsAre("How-to Videos|The clip D:\\clips\\" + file + rest,
@@ -162,12 +175,12 @@ TEST_F(PlaybackTest, AFileNameWithADoubleQuoteIsReportedOnceAndNeverSent) {
   }
   sim.WriteProfileString("frmRUNAVI Text", "BadClipFileMessage", "Kein Film: %1!", IniPath());
   sim.messageBoxes.clear();
-  TogglePlayback(program, view);
+  TogglePlayback(program.Video(), view);
   EXPECT_THAT(sim.messageBoxes, ElementsAre("How-to Videos|Kein Film: D:\\clips\\a\"b.avi!"));
 }
 
 TEST_F(PlaybackTest, NoClipChosenShowsTheInstructionAndOddStatesShowNothing) {
-  SelectClip(program, view, -1);
+  SelectClip(program.Video(), view, -1);
   EXPECT_EQ(program.video.PlayState, PlayState::Disable);
   EXPECT_TRUE(view.look.instructionsVisible);
   EXPECT_FALSE(view.look.playEnabled || view.look.stopEnabled || view.surfaceVisible);
@@ -178,30 +191,30 @@ TEST_F(PlaybackTest, NoClipChosenShowsTheInstructionAndOddStatesShowNothing) {
   // nothing on screen.
   EXPECT_FALSE(LookOfPlayState(PlayState::None).has_value());
   view.log.clear();
-  SetPlayState(program, view, PlayState::None);
+  SetPlayState(program.Video(), view, PlayState::None);
   EXPECT_TRUE(view.log.empty());
   EXPECT_EQ(program.video.PlayState, PlayState::None);
 }
 
 TEST_F(PlaybackTest, StopGreysTheSelectedClipOnlyWhenTheListHasIt) {
   program.startup.SelectedClip = 1;
-  SetPlayState(program, view, PlayState::Play);
+  SetPlayState(program.Video(), view, PlayState::Play);
   EXPECT_TRUE(view.colors.empty());
-  SetPlayState(program, view, PlayState::Stop);
+  SetPlayState(program.Video(), view, PlayState::Stop);
   EXPECT_EQ(view.colors, (std::map<int, Color>{{1, kGrey}}));
 
   // A clip number from the command line beyond the list has no label.
   view.colors.clear();
   program.startup.SelectedClip = 3;
-  SetPlayState(program, view, PlayState::Stop);
+  SetPlayState(program.Video(), view, PlayState::Stop);
   program.startup.SelectedClip = -1;
-  SetPlayState(program, view, PlayState::Stop);
+  SetPlayState(program.Video(), view, PlayState::Stop);
   EXPECT_TRUE(view.colors.empty());
 }
 
 TEST_F(PlaybackTest, PauseAndResumeTheSameClip) {
   Load(0);
-  TogglePlayback(program, view);
+  TogglePlayback(program.Video(), view);
   EXPECT_THAT(Commands(), ElementsAre("Pause VidClip"));
   EXPECT_EQ(program.video.PlayState, PlayState::Pause);
   EXPECT_EQ(view.toolTip, "Play");
@@ -211,7 +224,7 @@ TEST_F(PlaybackTest, PauseAndResumeTheSameClip) {
 
   // A paused clip does not run on.
   sim.Advance(5000);
-  TogglePlayback(program, view);
+  TogglePlayback(program.Video(), view);
   EXPECT_THAT(Commands(), ElementsAre("Pause VidClip", "Resume VidClip"));
   EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_EQ(view.toolTip, "Pause");
@@ -220,11 +233,11 @@ TEST_F(PlaybackTest, PauseAndResumeTheSameClip) {
 
 TEST_F(PlaybackTest, AnotherClipChosenWhilePausedIsStoppedThenOpened) {
   Load(0);
-  TogglePlayback(program, view);
+  TogglePlayback(program.Video(), view);
   sim.mci.sent.clear();
   view.colors.clear();
 
-  SelectClip(program, view, 1);
+  SelectClip(program.Video(), view, 1);
   std::vector<std::string> expected = {"Stop VidClip"};
   for (const auto& command : OpenSequence("D:\\clips\\zoom.avi")) expected.push_back(command);
   EXPECT_EQ(Commands(), expected);
@@ -239,7 +252,7 @@ TEST_F(PlaybackTest, AnotherClipChosenWhilePausedIsStoppedThenOpened) {
 TEST_F(PlaybackTest, PlayInStopOpensTheClipAgainFromItsStart) {
   Load(0);
   sim.Advance(1000);
-  StopClip(program, view);
+  StopClip(program.Video(), view);
   EXPECT_THAT(Commands(), ElementsAre("Stop VidClip"));
   EXPECT_EQ(program.video.PlayState, PlayState::Stop);
   EXPECT_FALSE(view.timerRunning);
@@ -247,7 +260,7 @@ TEST_F(PlaybackTest, PlayInStopOpensTheClipAgainFromItsStart) {
   EXPECT_EQ(view.colors[0], kGrey);
 
   sim.mci.sent.clear();
-  TogglePlayback(program, view);
+  TogglePlayback(program.Video(), view);
   EXPECT_EQ(Commands(), OpenSequence("D:\\clips\\scan.avi"));
   sim.Advance(2999);
   EXPECT_EQ(sim.mci.ModeOf("VidClip"), "playing");
@@ -256,12 +269,12 @@ TEST_F(PlaybackTest, PlayInStopOpensTheClipAgainFromItsStart) {
 TEST_F(PlaybackTest, ThePollNoticesTheEndOfTheClip) {
   Load(0);
   sim.Advance(2999);
-  PollClipStatus(program, view);
+  PollClipStatus(program.Video(), view);
   EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_TRUE(view.timerRunning);
 
   sim.Advance(1);
-  PollClipStatus(program, view);
+  PollClipStatus(program.Video(), view);
   EXPECT_THAT(Commands(), ElementsAre("Status VidClip mode", "Status VidClip mode"));
   EXPECT_EQ(sim.mci.sent[0].replyLength, 255);
   EXPECT_EQ(program.video.PlayState, PlayState::Stop);
@@ -284,7 +297,7 @@ TEST_F(PlaybackTest, ThePollEndsTheClipOnAnyWordThatStartsWithStopped) {
     SCOPED_TRACE(reply);
     Load(0);
     sim.mci.modeReply = reply;
-    PollClipStatus(program, view);
+    PollClipStatus(program.Video(), view);
     EXPECT_EQ(program.video.PlayState, ends ? PlayState::Stop : PlayState::Play);
     EXPECT_EQ(view.timerRunning, !ends);
   }
@@ -293,8 +306,8 @@ TEST_F(PlaybackTest, ThePollEndsTheClipOnAnyWordThatStartsWithStopped) {
 TEST_F(PlaybackTest, AFailingPollIsReportedOnEveryTickAndTheTimerStaysOn) {
   Load(0);
   sim.mci.FailCommand("status", sim::mci::kInternal);
-  PollClipStatus(program, view);
-  PollClipStatus(program, view);
+  PollClipStatus(program.Video(), view);
+  PollClipStatus(program.Video(), view);
   EXPECT_EQ(sim.messageBoxes.size(), 2u);
   EXPECT_TRUE(view.timerRunning);
 }
@@ -333,12 +346,12 @@ TEST_F(PlaybackTest, AnUnplayableFileIsReportedOncePerFailingCommand) {
 TEST_F(PlaybackTest, ReportsUseTheLayersWordsOrSayTheErrorIsUnknown) {
   Load(0);
   sim.mci.FailCommand("pause", 0x4321);
-  TogglePlayback(program, view);
+  TogglePlayback(program.Video(), view);
   EXPECT_EQ(program.video.PlayState, PlayState::Play);  // a failed pause changes nothing
 
   // A driver's error carries the driver in its high word; the error is the low word.
   sim.mci.FailCommand("stop", 0x00070000u | sim::mci::kFileNotFound);
-  StopClip(program, view);
+  StopClip(program.Video(), view);
   EXPECT_EQ(program.video.MciResult, 275);
   EXPECT_EQ(program.video.PlayState, PlayState::Play);
   EXPECT_TRUE(view.timerRunning);
@@ -350,24 +363,24 @@ TEST_F(PlaybackTest, ReportsUseTheLayersWordsOrSayTheErrorIsUnknown) {
 
 TEST_F(PlaybackTest, HoverMarksOneClipAndThePlayingClipKeepsItsMark) {
   Load(1);
-  MarkClipLabels(program, view, 1);
-  MarkClipLabels(program, view, 0);
+  MarkClipLabels(program.Video(), view, 1);
+  MarkClipLabels(program.Video(), view, 0);
   // Clip 1 plays: leaving it does not grey it.
   EXPECT_EQ(view.colors, (std::map<int, Color>{{0, kGreen}, {1, kGreen}, {2, kGrey}}));
-  MarkClipLabels(program, view, -1);
+  MarkClipLabels(program.Video(), view, -1);
   EXPECT_EQ(view.colors, (std::map<int, Color>{{0, kGrey}, {1, kGreen}, {2, kGrey}}));
 
-  StopClip(program, view);
-  MarkClipLabels(program, view, -1);
+  StopClip(program.Video(), view);
+  MarkClipLabels(program.Video(), view, -1);
   EXPECT_EQ(view.colors, (std::map<int, Color>{{0, kGrey}, {1, kGrey}, {2, kGrey}}));
 }
 
 TEST_F(PlaybackTest, ClosingEveryClipKeepsItsResultAndReportsNothing) {
   Load(0);
-  CloseAllClips(program);
+  CloseAllClips(program.Video());
   EXPECT_EQ(sim.mci.ModeOf("VidClip"), "");
   sim.mci.FailCommand("close", sim::mci::kInternal);
-  CloseAllClips(program);
+  CloseAllClips(program.Video());
   EXPECT_EQ(program.video.MciCommand, "Close All");
   EXPECT_EQ(program.video.MciResult, 277);
   EXPECT_TRUE(sim.messageBoxes.empty());
@@ -380,7 +393,7 @@ TEST_F(PlaybackTest, AClipFileThatHasGoneIsLookedForBeforeAnyCommand) {
   // finds the CD before the pause is sent, and later clips come from there.
   sim.drives.RemoveDrive('d');
   sim.pointers.clear();
-  TogglePlayback(program, view);
+  TogglePlayback(program.Video(), view);
   EXPECT_THAT(Commands(), ElementsAre("Pause VidClip"));
   EXPECT_EQ(program.startup.MoviesPath, "e:\\movies");
   // No busy pointer over the search's prompt.
@@ -388,17 +401,39 @@ TEST_F(PlaybackTest, AClipFileThatHasGoneIsLookedForBeforeAnyCommand) {
                                         Pointer::Default));
 
   sim.mci.sent.clear();
-  SelectClip(program, view, 1);
+  SelectClip(program.Video(), view, 1);
   EXPECT_EQ(Commands()[2], "Open e:\\movies\\zoom.avi alias VidClip");
   EXPECT_EQ(sim.mci.ModeOf("VidClip"), "playing");
   EXPECT_TRUE(sim.messageBoxes.empty());
 }
 
+// Playback opens no window of its own: the search's questions go to the
+// view, here answered by browsing once and then giving up.
+TEST_F(PlaybackTest, TheSearchForAMissingFileAsksThroughTheView) {
+  struct BrowseThenCancel : ClipFolderQuestions {
+    explicit BrowseThenCancel(VideoSourceState& state) : state(state) {}
+    void AskForClipFolder(const std::string&) override {
+      state.BrowseRequested = ++asked == 1 ? 1 : 0;
+      state.NoCDAnswer = asked == 1 ? "" : kNoCDCancelled;
+    }
+    void PickClipFolder() override { state.PickedFolder = "C:\\Picked"; }
+    VideoSourceState& state;
+    int asked = 0;
+  } answers(program.videosource);
+  view.ask = &answers;
+  sim.drives.RemoveDrive('d');
+  SetPlayState(program.Video(), view, PlayState::Stop);
+  view.log.clear();
+  EXPECT_TRUE(Ends([&] { SelectClip(program.Video(), view, 0); }));
+  EXPECT_THAT(view.log, ElementsAre("ask ", "pick", "ask C:\\Picked"));
+  EXPECT_TRUE(sim.formsCreated.empty());
+}
+
 TEST_F(PlaybackTest, GivingUpTheSearchForAMissingFileEndsTheProgramAtOnce) {
   sim.drives.RemoveDrive('d');
   sim.OnModal("frmNoCD", [](sim::SimFormHost& prompt) { prompt.Click(nocd_controls::kCancel); });
-  SetPlayState(program, view, PlayState::Stop);
-  EXPECT_TRUE(Ends([&] { SelectClip(program, view, 0); }));
+  SetPlayState(program.Video(), view, PlayState::Stop);
+  EXPECT_TRUE(Ends([&] { SelectClip(program.Video(), view, 0); }));
   EXPECT_EQ(sim.formsCreated, std::vector<std::string>{"frmNoCD"});
   EXPECT_TRUE(Commands().empty());
 }

@@ -52,7 +52,8 @@ class DesktopWindows : public StartupWindows {
  public:
   explicit DesktopWindows(sim::SimPlatform& sim) : sim_(sim) {}
   std::string FindVideoFolder(Program& program) override {
-    return vantor::FindVideoFolder(program);
+    ClipFolderDialogs dialogs(program);
+    return vantor::FindVideoFolder(program.ClipSearch(), dialogs);
   }
   void LoadVideoWindow(Program&) override { Open("How-To Videos"); }
   void LoadCoachWindow(Program&) override { Open("Scan Coach"); }

@@ -60,6 +60,29 @@ TEST_F(VideoWindowTest, OnlyTenEntriesAreRead) {
   EXPECT_TRUE(C(kClip[9]).visible);
 }
 
+// The list as a value, before any window: ten entries are all read, an
+// eleventh is not, a gap ends the list, and a blank entry has no tool tip.
+TEST_F(VideoWindowTest, TheClipListIsReadUpToTheTenthEntryOrTheFirstGap) {
+  for (int count : {10, 11}) {
+    SCOPED_TRACE(count);
+    std::vector<std::string> buttons;
+    for (int i = 0; i < count; ++i) buttons.push_back("Clip " + std::to_string(i));
+    buttons[1] = " ";
+    WriteIni(ClipList(buttons).Text());
+    const std::vector<ClipEntry> clips = LoadClips(program.settings, sim);
+    ASSERT_EQ(clips.size(), 10u);
+    EXPECT_EQ(clips[9].text, "Clip 9");
+    EXPECT_EQ(clips[0].toolTip, "Tip 0");
+    EXPECT_TRUE(clips[1].Blank());
+    EXPECT_EQ(clips[1].toolTip, "");
+  }
+  IniText gap = ClipList({"First", "Second"});
+  gap.Set("AVI3", "BUTTON", "After the gap");
+  WriteIni(gap.Text());
+  EXPECT_EQ(LoadClips(program.settings, sim).size(), 2u);
+  EXPECT_TRUE(sim.messageBoxes.empty());
+}
+
 TEST_F(VideoWindowTest, WithoutAFirstEntryTheProgramSaysSoAndEnds) {
   IniText ini = ClipList({});
   ini.Set("AVI1", "BUTTON", "Not reached");
