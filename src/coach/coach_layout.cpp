@@ -36,7 +36,7 @@ void frmCoach::LayOutCoachWindow() {
   const TwipsPerPixel twips = MeasureTwipsPerPixel(program_.platform);
   LayOutStepList();
 
-  Button next = NextButton();
+  Button next = Get(kNext);
   Bounds button = next.GetBounds();
   if (button.height > kLargestButtonHeight) {
     button.height = kLargestButtonHeight;
@@ -44,26 +44,27 @@ void frmCoach::LayOutCoachWindow() {
   }
   const int barHeight = button.height + 12;
 
-  Pane().SetBounds(kPaneBounds);
-  Panel().SetBounds({0, 0, kPanelWidth, kPanelHeight});
-  Bar().SetBounds({0, kBarTop, kPanelWidth, barHeight});
+  Get(kPane).SetBounds(kPaneBounds);
+  Get(kPanel).SetBounds({0, 0, kPanelWidth, kPanelHeight});
+  Get(kBar).SetBounds({0, kBarTop, kPanelWidth, barHeight});
   SetSize(OuterTwipsForClient(Width(), Host().ClientWidth(), kPanelWidth, twips.x),
           OuterTwipsForClient(Height(), Host().ClientHeight(), kBarTop + barHeight, twips.y));
 
-  DontShowBox().SetBounds({kBoxLeft, kBoxTop, kBoxSize, kBoxSize});
-  Bounds label = DontShowLabel().GetBounds();
-  DontShowLabel().SetBounds({Px(kBoxLeft + 1.5 * kBoxSize), kBoxTop, label.width, label.height});
+  Get(kDontShowBox).SetBounds({kBoxLeft, kBoxTop, kBoxSize, kBoxSize});
+  Bounds label = Get(kDontShowLabel).GetBounds();
+  Get(kDontShowLabel)
+      .SetBounds({Px(kBoxLeft + 1.5 * kBoxSize), kBoxTop, label.width, label.height});
 
   const int client = Host().ClientWidth();
   const int w = button.width;
   const int h = button.height;
-  DoItButton().SetBounds({client - w - 6, Px(kBandTop + (kBandHeight - h) / 2.0), w, h});
+  Get(kDoIt).SetBounds({client - w - 6, Px(kBandTop + (kBandHeight - h) / 2.0), w, h});
   next.SetBounds({client - 2 * w - 24, 6, w, h});
-  BackButton().SetBounds({client - 3 * w - 24, 6, w, h});
-  CancelButton().SetBounds({client - w - 6, 6, w, h});
-  HelpButton().SetBounds({6, Px((barHeight - 23) / 2.0), 22, 23});
+  Get(kBack).SetBounds({client - 3 * w - 24, 6, w, h});
+  Get(kCancel).SetBounds({client - w - 6, 6, w, h});
+  Get(kHelp).SetBounds({6, Px((barHeight - 23) / 2.0), 22, 23});
 
-  Picture strip = ClearStrip();
+  Picture strip = Get(kClearStrip);
   strip.SetBounds({kStripLeft, 0, kPaneBounds.left - kStripLeft, kPanelHeight});
   // The strip between the names and the pane takes the pointer first, so
   // that leaving a long step name there clears its hover mark.
@@ -82,12 +83,12 @@ void frmCoach::LayOutStepList() {
   const int nameHeight = Px(surface.MeasureText(measuring, "AA").height);
 
   for (int i = 0; i < stepCount && i < kMaxSteps; ++i) {
-    Bounds number = StepNum(i).GetBounds();
+    Bounds number = Get(kStepNum[i]).GetBounds();
     number.height = textHeight;
     number.top = (i - 1) * (textHeight + gap) + 2 * gap;
-    StepNum(i).SetBounds(number);
+    Get(kStepNum[i]).SetBounds(number);
 
-    Label name = StepText(i);
+    Label name = Get(kStepText[i]);
     name.SetFont(measuring);
     Bounds bounds = name.GetBounds();
     bounds.height = Px(2.5 * nameHeight);

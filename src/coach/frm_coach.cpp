@@ -69,7 +69,7 @@ void frmCoach::Form_Load() {
   LoadTask();
   ShowStepNames();
   phases::Mark("coach: task (steps, topics, option sets)");
-  Pane().SetTitle(JoinPath(os.ProgramFolder(), "Vantor.m14"));
+  Get(kPane).SetTitle(JoinPath(os.ProgramFolder(), "Vantor.m14"));
   phases::Mark("coach: help title");
   program_.HelpObject.Create(os);
   phases::Mark("coach: help object");
@@ -89,7 +89,7 @@ void frmCoach::Form_Load() {
   CoachStartLeft = Left();
   CoachStartTop = Top();
   Show();
-  NextButton().SetFocus();
+  Get(kNext).SetFocus();
   os.SetPointer(Pointer::Default);
   phases::Mark("coach: shown");
 }
@@ -102,7 +102,7 @@ void frmCoach::LoadLook() {
   LoadCoachTexts();
   LoadTask();
   ShowStepNames();
-  Pane().SetTitle(JoinPath(program_.platform.ProgramFolder(), "Vantor.m14"));
+  Get(kPane).SetTitle(JoinPath(program_.platform.ProgramFolder(), "Vantor.m14"));
   LayOutCoachWindow();
   ResetScanChoices(program_.scan);
 }
@@ -139,26 +139,26 @@ void frmCoach::LoadCoachTexts() {
   const Settings& ini = program_.settings;
   const auto text = [&](const char* key) { return ini.ReadIniString("frmCoach Text", key); };
   SetCaption(text("Title"));
-  DoItButton().SetCaption(text("DoItButton"));
-  NextButton().SetCaption(text("NextButton"));
-  BackButton().SetCaption(text("BackButton"));
-  BackButton().SetToolTip(text("BackButtonToolTip"));
-  CancelButton().SetCaption(text("CancelButton"));
-  CancelButton().SetToolTip(text("CancelButtonToolTip"));
-  DontShowLabel().SetCaption(text("DontShowLabel"));
+  Get(kDoIt).SetCaption(text("DoItButton"));
+  Get(kNext).SetCaption(text("NextButton"));
+  Get(kBack).SetCaption(text("BackButton"));
+  Get(kBack).SetToolTip(text("BackButtonToolTip"));
+  Get(kCancel).SetCaption(text("CancelButton"));
+  Get(kCancel).SetToolTip(text("CancelButtonToolTip"));
+  Get(kDontShowLabel).SetCaption(text("DontShowLabel"));
   // The picture button and the pane show no text of their own to name them.
-  HelpButton().SetAccessibleName(ini.ReadIniText(texts::kHelpButtonName));
-  Pane().SetAccessibleName(ini.ReadIniText(texts::kTopicPaneName));
+  Get(kHelp).SetAccessibleName(ini.ReadIniText(texts::kHelpButtonName));
+  Get(kPane).SetAccessibleName(ini.ReadIniText(texts::kTopicPaneName));
 }
 
 void frmCoach::ShowStepNames() {
   const std::vector<CoachStep>& steps = program_.coach.steps;
   for (std::size_t i = 0; i < steps.size(); ++i)
-    StepText(static_cast<int>(i)).SetCaption(steps[i].name);
+    Get(kStepText[static_cast<int>(i)]).SetCaption(steps[i].name);
   // Labels without a step would show a number that leads nowhere.
   for (int unused = program_.coach.StepCount(); unused < kMaxSteps; ++unused) {
-    StepText(unused).SetVisible(false);
-    StepNum(unused).SetVisible(false);
+    Get(kStepText[unused]).SetVisible(false);
+    Get(kStepNum[unused]).SetVisible(false);
   }
 }
 

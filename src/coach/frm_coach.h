@@ -42,23 +42,6 @@ class frmCoach : public Form, public CoachView, public OptionRowSurface {
   Bounds OptionLabelBounds(int row) override;
 
  private:
-  Label StepText(int i) { return Get(coach_controls::kStepText[i]); }
-  Label StepNum(int i) { return Get(coach_controls::kStepNum[i]); }
-  Picture DontShowBox() { return Get(coach_controls::kDontShowBox); }
-  Label DontShowLabel() { return Get(coach_controls::kDontShowLabel); }
-  Button DoItButton() { return Get(coach_controls::kDoIt); }
-  Button NextButton() { return Get(coach_controls::kNext); }
-  Button BackButton() { return Get(coach_controls::kBack); }
-  Button CancelButton() { return Get(coach_controls::kCancel); }
-  GraphicalButton HelpButton() { return Get(coach_controls::kHelp); }
-  TopicPane Pane() { return Get(coach_controls::kPane); }
-  Picture OptionImage(int i) { return Get(coach_controls::kOptionImage[i]); }
-  Label OptionLabel(int i) { return Get(coach_controls::kOptionLabel[i]); }
-  Timer SelectionTimer() { return Get(coach_controls::kSelectionTimer); }
-  Picture Panel() { return Get(coach_controls::kPanel); }
-  Picture Bar() { return Get(coach_controls::kBar); }
-  Picture ClearStrip() { return Get(coach_controls::kClearStrip); }
-
   void ShowTopicAction(const TopicActionLook& look);
   void ShowPaneArrangement(const PaneArrangement& arrangement);
 

@@ -13,24 +13,24 @@ using namespace coach_controls;
 // the topic's action asks, the option marks, the step, the rows, the marks.
 void frmCoach::ShowCoachLook(const CoachLook& look) {
   const TopicPage& page = look.page;
-  DontShowBox().SetVisible(page.dontShowOffered);
-  DontShowLabel().SetVisible(page.dontShowOffered);
+  Get(kDontShowBox).SetVisible(page.dontShowOffered);
+  Get(kDontShowLabel).SetVisible(page.dontShowOffered);
   ShowDontShowTicked(false);
-  Button doIt = DoItButton();
+  Button doIt = Get(kDoIt);
   doIt.SetVisible(page.doItShown);
   // Its caption stays the window's; the topic gives the tool tip.
   if (page.doItShown) {
     doIt.SetEnabled(true);
     doIt.SetToolTip(page.doItToolTip);
   }
-  NextButton().SetCaption(look.nextCaption);
-  NextButton().SetToolTip(look.nextToolTip);
-  BackButton().SetEnabled(page.backEnabled);
-  Pane().SetTopic(page.topicId);
+  Get(kNext).SetCaption(look.nextCaption);
+  Get(kNext).SetToolTip(look.nextToolTip);
+  Get(kBack).SetEnabled(page.backEnabled);
+  Get(kPane).SetTopic(page.topicId);
   ShowTopicAction(look.action);
   if (look.markedOption) ShowOptionMarks(*look.markedOption, look.optionRows);
   for (int i = 0; i < program_.coach.StepCount() && i < kMaxSteps; ++i)
-    StepText(i).SetSelected(i == look.currentStep);
+    Get(kStepText[i]).SetSelected(i == look.currentStep);
   ShowPaneArrangement(look.pane);
   ShowStepMarks(look.stepMarks);
 }
@@ -38,19 +38,19 @@ void frmCoach::ShowCoachLook(const CoachLook& look) {
 void frmCoach::WaitForPreview() { ShowScanProgress(program_); }
 
 void frmCoach::ShowTopicAction(const TopicActionLook& look) {
-  if (look.doItEnabled) DoItButton().SetEnabled(*look.doItEnabled);
-  if (look.nextEnabled) NextButton().SetEnabled(*look.nextEnabled);
+  if (look.doItEnabled) Get(kDoIt).SetEnabled(*look.doItEnabled);
+  if (look.nextEnabled) Get(kNext).SetEnabled(*look.nextEnabled);
   if (look.selectionWait) {
     if (*look.selectionWait)
-      SelectionTimer().Start(kSelectionPollMs);
+      Get(kSelectionTimer).Start(kSelectionPollMs);
     else
-      SelectionTimer().Stop();
+      Get(kSelectionTimer).Stop();
   }
 }
 
 void frmCoach::ShowDontShowTicked(bool ticked) {
-  DontShowBox().SetPicture(Design(ticked ? kBoxOn : kBoxOff).picture);
-  DontShowBox().SetValue(ticked);
+  Get(kDontShowBox).SetPicture(Design(ticked ? kBoxOn : kBoxOff).picture);
+  Get(kDontShowBox).SetValue(ticked);
 }
 
 // Hidden rows' pictures change too, so that a row shown later is right.
@@ -58,15 +58,15 @@ void frmCoach::ShowOptionMarks(int marked, int rows) {
   const std::string& on = Design(kOptionOn).picture;
   const std::string& off = Design(kOptionOff).picture;
   for (int i = 0; i < rows; ++i) {
-    OptionImage(i).SetPicture(i == marked ? on : off);
-    OptionImage(i).SetValue(i == marked);
+    Get(kOptionImage[i]).SetPicture(i == marked ? on : off);
+    Get(kOptionImage[i]).SetValue(i == marked);
   }
 }
 
 void frmCoach::ShowStepMarks(const std::vector<StepMark>& marks) {
   for (std::size_t i = 0; i < marks.size(); ++i) {
     if (marks[i] != StepMark::Keep)
-      StepText(static_cast<int>(i))
+      Get(kStepText[static_cast<int>(i)])
           .SetForeColor(marks[i] == StepMark::Marked ? kStepMarked : kStepPlain);
   }
 }
@@ -74,15 +74,15 @@ void frmCoach::ShowStepMarks(const std::vector<StepMark>& marks) {
 void frmCoach::ShowPaneArrangement(const PaneArrangement& arrangement) {
   for (std::size_t i = 0; i < arrangement.rows.size(); ++i) {
     const OptionRow& row = arrangement.rows[i];
-    Picture picture = OptionImage(static_cast<int>(i));
-    Label label = OptionLabel(static_cast<int>(i));
+    Picture picture = Get(kOptionImage[static_cast<int>(i)]);
+    Label label = Get(kOptionLabel[static_cast<int>(i)]);
     if (row.shown) picture.SetBounds(row.picture);
     picture.SetVisible(row.shown);
     label.SetCaption(row.caption);
     label.SetBounds(row.label);
     label.SetVisible(row.shown);
   }
-  TopicPane pane = Pane();
+  TopicPane pane = Get(kPane);
   Bounds bounds = pane.GetBounds();
   bounds.height = arrangement.paneHeight;
   pane.SetBounds(bounds);
@@ -96,8 +96,8 @@ TextSize frmCoach::MeasureOptionText(const std::string& text) {
   return Host().MeasureText(font, text);
 }
 
-Bounds frmCoach::OptionPictureBounds(int row) { return OptionImage(row).GetBounds(); }
+Bounds frmCoach::OptionPictureBounds(int row) { return Get(kOptionImage[row]).GetBounds(); }
 
-Bounds frmCoach::OptionLabelBounds(int row) { return OptionLabel(row).GetBounds(); }
+Bounds frmCoach::OptionLabelBounds(int row) { return Get(kOptionLabel[row]).GetBounds(); }
 
 }  // namespace vantor

@@ -39,8 +39,8 @@ frmAbout::frmAbout(Program& program) : Dialog(program, AboutDesign(), &kOk) {
 
 void frmAbout::Form_Load() {
   const Settings& ini = program_.settings;
-  VersionLabel().SetCaption(AboutVersionLine(program_.platform.ProgramVersion()));
-  CopyrightLabel().SetCaption(ini.ReadIniText(texts::kCopyrightLabel));
+  Get(kVersion).SetCaption(AboutVersionLine(program_.platform.ProgramVersion()));
+  Get(kCopyright).SetCaption(ini.ReadIniText(texts::kCopyrightLabel));
   const bool fromCoach = program_.AboutOpener && program_.AboutOpener->Name() == "frmCoach";
   SetCaption(ini.ReadIniString(fromCoach ? "frmCoach Text" : "frmRUNAVI Text", "Title"));
   ShowButtonCaptions();

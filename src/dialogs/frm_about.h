@@ -24,9 +24,6 @@ class frmAbout : public Dialog {
   explicit frmAbout(Program& program);
 
  private:
-  Label VersionLabel() { return Get(about_controls::kVersion); }
-  Label CopyrightLabel() { return Get(about_controls::kCopyright); }
-
   void Form_Load() override;
 };
 

@@ -28,15 +28,15 @@ frmChoice::frmChoice(Program& program) : Dialog(program, ChoiceDesign(), &kOk, &
 void frmChoice::Form_Load() {
   const Settings& ini = program_.settings;
   SetCaption(Text("Title"));
-  Question().SetCaption(Text("Question"));
-  CoachChoice().SetCaption(ini.ReadIniString("frmCoach Text", "Title"));
-  VideoChoice().SetCaption(ini.ReadIniString("frmRUNAVI Text", "Title"));
+  Get(kQuestion).SetCaption(Text("Question"));
+  Get(kCoach).SetCaption(ini.ReadIniString("frmCoach Text", "Title"));
+  Get(kVideo).SetCaption(ini.ReadIniString("frmRUNAVI Text", "Title"));
   ShowButtonCaptions();
-  CoachChoice().SetValue(true);
+  Get(kCoach).SetValue(true);
 }
 
 void frmChoice::btn_OK_Click() {
-  program_.startup.LaunchMode = CoachChoice().Value() ? kModeCoach : kModeVideo;
+  program_.startup.LaunchMode = Get(kCoach).Value() ? kModeCoach : kModeVideo;
   Unload();
 }
 

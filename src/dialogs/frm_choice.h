@@ -23,10 +23,6 @@ class frmChoice : public Dialog {
   explicit frmChoice(Program& program);
 
  private:
-  Label Question() { return Get(choice_controls::kQuestion); }
-  OptionButton CoachChoice() { return Get(choice_controls::kCoach); }
-  OptionButton VideoChoice() { return Get(choice_controls::kVideo); }
-
   void Form_Load() override;
   void btn_OK_Click();
   void btn_Cancel_Click();

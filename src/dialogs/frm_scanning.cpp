@@ -36,22 +36,22 @@ frmScanning::frmScanning(Program& program) : Dialog(program, ScanningDesign(), n
 
 void frmScanning::Form_Load() {
   SetCaption(Text("Title"));
-  Message().SetCaption(Text("PreviewScanMessage"));
-  ProgressTimer().Start(kScanTickMs);
+  Get(kMessage).SetCaption(Text("PreviewScanMessage"));
+  Get(kProgressTimer).Start(kScanTickMs);
 }
 
 void frmScanning::CheckScanProgress_Timer() {
   // A scan whose end cannot be read would keep the window up for ever:
   // an unreadable answer closes it like a finished scan.
   if (program_.HelpObject.PreviewDone().value_or(true)) {
-    ProgressTimer().Stop();
+    Get(kProgressTimer).Stop();
     Unload();
     return;
   }
   std::int16_t& frame = program_.scan.ScanFrame;
   // A frame number from outside the animation starts it afresh.
   if (frame < 0 || frame >= kScanFrames) frame = 0;
-  Frame().SetPicture(Design(kFrameHolders[frame]).picture);
+  Get(kFrame).SetPicture(Design(kFrameHolders[frame]).picture);
   frame = static_cast<std::int16_t>((frame + 1) % kScanFrames);
 }
 

@@ -29,10 +29,6 @@ class frmScanning : public Dialog {
   explicit frmScanning(Program& program);
 
  private:
-  Label Message() { return Get(scanning_controls::kMessage); }
-  Timer ProgressTimer() { return Get(scanning_controls::kProgressTimer); }
-  Picture Frame() { return Get(scanning_controls::kFrame); }
-
   void Form_Load() override;
   void CheckScanProgress_Timer();
 };

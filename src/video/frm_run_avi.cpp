@@ -89,22 +89,22 @@ void frmRunAVI::LoadWindowTexts() {
   const Settings& ini = program_.settings;
   const auto text = [&](const char* key) { return ini.ReadIniString(kTexts, key); };
   SetCaption(text("Title"));
-  QuitButton().SetCaption(text("QuitButton"));
-  QuitButton().SetToolTip(text("QuitButtonToolTip"));
-  StopButton().SetToolTip(text("StopButtonToolTip"));
+  Get(kQuit).SetCaption(text("QuitButton"));
+  Get(kQuit).SetToolTip(text("QuitButtonToolTip"));
+  Get(kStop).SetToolTip(text("StopButtonToolTip"));
   // Named by their tool tips; these name them where the tool tips are empty.
-  StopButton().SetAccessibleName(ini.ReadIniText(texts::kStopButtonName));
+  Get(kStop).SetAccessibleName(ini.ReadIniText(texts::kStopButtonName));
   instructionFont_ = {"Times New Roman", 18, true, true};
-  Instruction1().SetFont(instructionFont_);
-  Instruction1().SetCaption(text("Instruction1"));
-  Instruction2().SetFont(instructionFont_);
-  Instruction2().SetCaption(text("Instruction2"));
+  Get(kInstruction1).SetFont(instructionFont_);
+  Get(kInstruction1).SetCaption(text("Instruction1"));
+  Get(kInstruction2).SetFont(instructionFont_);
+  Get(kInstruction2).SetCaption(text("Instruction2"));
 }
 
 // A blank entry's label keeps the list's font and colour but stays hidden
 // and unmeasured.
 void frmRunAVI::AddClipLabel(int index, const ClipEntry& clip) {
-  Label label = ClipLabel(index);
+  Label label = Get(kClip[index]);
   label.SetFont(listFont_);
   label.SetForeColor(kClipPlain);
   if (clip.Blank()) return;
@@ -119,12 +119,12 @@ void frmRunAVI::AddClipLabel(int index, const ClipEntry& clip) {
 }
 
 void frmRunAVI::ApplyPlayLook(const PlayLook& look, const std::string& playToolTip) {
-  GraphicalButton play = PlayButton();
+  GraphicalButton play = Get(kPlay);
   play.SetPicture(Design(look.showsPause ? kPausePicture : kPlayPicture).picture);
   play.SetDisabledPicture(Design(look.showsPause ? kPauseGrey : kPlayGrey).picture);
   play.SetEnabled(look.playEnabled);
-  StopButton().SetEnabled(look.stopEnabled);
-  Surface().SetVisible(look.surfaceVisible);
+  Get(kStop).SetEnabled(look.stopEnabled);
+  Get(kSurface).SetVisible(look.surfaceVisible);
   ShowInstructions(look.instructionsVisible);
   play.SetToolTip(playToolTip);
   play.SetAccessibleName(program_.settings.ReadIniText(look.showsPause ? texts::kPauseButtonName
@@ -133,36 +133,36 @@ void frmRunAVI::ApplyPlayLook(const PlayLook& look, const std::string& playToolT
   // surface is painted before the clip's first frame is drawn into it:
   // painted later, it would wipe that frame until the next one, a tenth of
   // a second or more on.
-  if (look.surfaceVisible) Surface().PaintNow();
+  if (look.surfaceVisible) Get(kSurface).PaintNow();
 }
 
 void frmRunAVI::ShowInstructions(bool visible) {
-  Instruction1().SetVisible(visible);
-  Instruction2().SetVisible(visible);
-  Line1().SetVisible(visible);
-  Line2().SetVisible(visible);
+  Get(kInstruction1).SetVisible(visible);
+  Get(kInstruction2).SetVisible(visible);
+  Get(kLine1).SetVisible(visible);
+  Get(kLine2).SetVisible(visible);
 }
 
 // Playback may name any clip; only the window's own labels can be coloured.
 void frmRunAVI::SetClipLabelColor(int index, Color color) {
-  if (index >= 0 && index < kClipLabels) ClipLabel(index).SetForeColor(color);
+  if (index >= 0 && index < kClipLabels) Get(kClip[index]).SetForeColor(color);
 }
 
 void frmRunAVI::ShowPlayingClip(int index) {
   for (int i = 0; i < program_.video.ClipCount && i < kClipLabels; ++i)
-    ClipLabel(i).SetSelected(i == index);
+    Get(kClip[i]).SetSelected(i == index);
 }
 
-void frmRunAVI::HideSurface() { Surface().SetVisible(false); }
-void frmRunAVI::PlaceSurface(const Bounds& bounds) { Surface().SetBounds(bounds); }
+void frmRunAVI::HideSurface() { Get(kSurface).SetVisible(false); }
+void frmRunAVI::PlaceSurface(const Bounds& bounds) { Get(kSurface).SetBounds(bounds); }
 Bounds frmRunAVI::PanelBounds() const { return Host().GetBounds(Find(kPanel)); }
 WindowHandle frmRunAVI::SurfaceHandle() const { return Host().ControlHandle(Find(kSurface)); }
 
 void frmRunAVI::SetPollTimer(bool running) {
   if (running)
-    PollTimer().Start(Design(kPollTimer).interval);
+    Get(kPollTimer).Start(Design(kPollTimer).interval);
   else
-    PollTimer().Stop();
+    Get(kPollTimer).Stop();
 }
 
 void frmRunAVI::AskForClipFolder(const std::string& folderPicked) {

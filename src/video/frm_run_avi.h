@@ -22,21 +22,6 @@ class frmRunAVI : public Form, public VideoView {
  public:
   explicit frmRunAVI(Program& program, WindowUse use = WindowUse::User);
 
-  // The controls the logic and the layout set.
-  GraphicalButton PlayButton() { return Get(video_controls::kPlay); }
-  GraphicalButton StopButton() { return Get(video_controls::kStop); }
-  Button QuitButton() { return Get(video_controls::kQuit); }
-  Label ClipLabel(int i) { return Get(video_controls::kClip[i]); }
-  Label Instruction1() { return Get(video_controls::kInstruction1); }
-  Label Instruction2() { return Get(video_controls::kInstruction2); }
-  Control Line1() { return Get(video_controls::kLine1); }
-  Control Line2() { return Get(video_controls::kLine2); }
-  Picture Panel() { return Get(video_controls::kPanel); }
-  Picture Bar() { return Get(video_controls::kBar); }
-  Picture Surface() { return Get(video_controls::kSurface); }
-  Picture Background() { return Get(video_controls::kBackground); }
-  Timer PollTimer() { return Get(video_controls::kPollTimer); }
-
   // Reads the window's texts and the clip list, and measures the list.
   void LoadClipList();
   // Gives the window and every control its pixel geometry; run once while

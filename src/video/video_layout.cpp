@@ -12,6 +12,8 @@
 #include "video/frm_run_avi_design.h"
 
 namespace vantor {
+
+using namespace video_controls;
 namespace {
 
 constexpr int kPanelWidth = 630;
@@ -33,7 +35,7 @@ void frmRunAVI::LayOutVideoWindow() {
   const TwipsPerPixel twips = MeasureTwipsPerPixel(program_.platform);
   VideoState& video = program_.video;
 
-  Button quit = QuitButton();
+  Button quit = Get(kQuit);
   Bounds quitBounds = quit.GetBounds();
   if (quitBounds.height > kLargestButtonHeight) {
     quitBounds.height = kLargestButtonHeight;
@@ -46,22 +48,22 @@ void frmRunAVI::LayOutVideoWindow() {
       static_cast<std::int16_t>(std::min(WidestClipLabel_ + kListColumnGap, kWidestListColumn));
   // Blank entries keep their row, so the rows below them stay in place.
   for (int i = 0; i < video.ClipCount && i < kClipLabels; ++i) {
-    Label label = ClipLabel(i);
+    Label label = Get(kClip[i]);
     const Bounds at = label.GetBounds();
     label.SetBounds({kListLeft, kListLeft + (i + 1) * pitch, at.width, rowHeight});
   }
 
-  Panel().SetVisible(true);
-  Panel().SetBounds({0, 0, kPanelWidth, kPanelHeight});
-  Background().SetBounds({0, kStripHeight, kPanelWidth, kPanelHeight - kStripHeight});
-  Bar().SetBounds({0, kPanelHeight, kPanelWidth, kBarHeight});
+  Get(kPanel).SetVisible(true);
+  Get(kPanel).SetBounds({0, 0, kPanelWidth, kPanelHeight});
+  Get(kBackground).SetBounds({0, kStripHeight, kPanelWidth, kPanelHeight - kStripHeight});
+  Get(kBar).SetBounds({0, kPanelHeight, kPanelWidth, kBarHeight});
   SetSize(OuterTwipsForClient(Width(), Host().ClientWidth(), kPanelWidth, twips.x),
           OuterTwipsForClient(Height(), Host().ClientHeight(), kPanelHeight + kBarHeight, twips.y));
 
   const int client = Host().ClientWidth();
-  PlayButton().SetBounds(
+  Get(kPlay).SetBounds(
       {client - 2 * kPlayerButton - kRightMargin, kButtonMargin, kPlayerButton, kPlayerButton});
-  StopButton().SetBounds(
+  Get(kStop).SetBounds(
       {client - kPlayerButton - kRightMargin, kButtonMargin, kPlayerButton, kPlayerButton});
   // The pixel grid takes no half pixels: a half rounds to even.
   quitBounds.left = kButtonMargin;
@@ -101,19 +103,19 @@ void frmRunAVI::LayOutInstructions(std::int16_t rowHeight) {
   // The panel's font takes the instruction's face and size, and stays bold
   // and upright.
   const Font measuring{instructionFont_.name, instructionFont_.pointSize, true, false};
-  const TextSize first = surface.MeasureText(measuring, Instruction1().Caption());
-  const int secondWidth = surface.MeasureText(measuring, Instruction2().Caption()).width;
+  const TextSize first = surface.MeasureText(measuring, Get(kInstruction1).Caption());
+  const int secondWidth = surface.MeasureText(measuring, Get(kInstruction2).Caption()).width;
   std::int16_t widest = Measure16(first.width);
   if (secondWidth > widest) widest = Measure16(secondWidth);
 
   const InstructionBlock block =
       PlaceInstructions(Measure16(first.height), widest, program_.video.ListColumnWidth, rowHeight);
-  Instruction1().SetVisible(true);
-  Instruction1().SetBounds(block.first);
-  Instruction2().SetBounds(block.second);
-  Instruction2().SetVisible(true);
-  Line1().SetBounds(block.underLine);
-  Line2().SetBounds(block.riseLine);
+  Get(kInstruction1).SetVisible(true);
+  Get(kInstruction1).SetBounds(block.first);
+  Get(kInstruction2).SetBounds(block.second);
+  Get(kInstruction2).SetVisible(true);
+  Get(kLine1).SetBounds(block.underLine);
+  Get(kLine2).SetBounds(block.riseLine);
 }
 
 }  // namespace vantor

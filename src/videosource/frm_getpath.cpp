@@ -71,7 +71,7 @@ void frmGetPath::Form_Load() {
   driveRoots_ = drives.DriveRoots();
   std::vector<std::string> texts;
   for (const std::string& root : driveRoots_) texts.push_back(DriveText(drives, root));
-  DriveList().SetItems(texts);
+  Get(kDrives).SetItems(texts);
   OpenFolder(StartFolder());
 }
 
@@ -96,23 +96,23 @@ bool frmGetPath::OpenFolder(const std::string& folder) {
   folders_ = FolderListEntries(openFolder_, drives.Folders(openFolder_));
   std::vector<std::string> texts;
   for (const FolderListEntry& entry : folders_) texts.push_back(entry.text);
-  ListControl dirs = FolderList();
+  ListControl dirs = Get(kFolders);
   dirs.SetItems(texts);
   dirs.SetListIndex(OpenFolderIndex(openFolder_));
-  PathText().SetCaption(LowerCase(std::string(TrimBlanks(openFolder_))));
-  DriveList().SetListIndex(DriveIndexOf(openFolder_));
+  Get(kPath).SetCaption(LowerCase(std::string(TrimBlanks(openFolder_))));
+  Get(kDrives).SetListIndex(DriveIndexOf(openFolder_));
   ShowFilesIn(openFolder_);
   return true;
 }
 
 std::string frmGetPath::HighlightedFolder() {
-  const int index = FolderList().ListIndex();
+  const int index = Get(kFolders).ListIndex();
   if (index < 0 || index >= static_cast<int>(folders_.size())) return openFolder_;
   return folders_[static_cast<std::size_t>(index)].path;
 }
 
 void frmGetPath::ShowFilesIn(const std::string& folder) {
-  FileList().SetItems(program_.platform.DrivesAndFolders().NormalFiles(folder, "*"));
+  Get(kFiles).SetItems(program_.platform.DrivesAndFolders().NormalFiles(folder, "*"));
 }
 
 int frmGetPath::DriveIndexOf(const std::string& folder) const {
@@ -127,7 +127,7 @@ int frmGetPath::DriveIndexOf(const std::string& folder) const {
 // the list goes back to the drive of the open folder. Choosing the drive of
 // the open folder leaves that folder open.
 void frmGetPath::Drive1_Change() {
-  const int index = DriveList().ListIndex();
+  const int index = Get(kDrives).ListIndex();
   if (index < 0 || index >= static_cast<int>(driveRoots_.size())) return;
   const std::string& root = driveRoots_[static_cast<std::size_t>(index)];
   if (index == DriveIndexOf(openFolder_)) return;
@@ -136,7 +136,7 @@ void frmGetPath::Drive1_Change() {
   if (OpenFolder(root)) return;
   program_.platform.ShowMessage(program_.settings.ReadIniText(texts::kDriveNotAvailable),
                                 program_.platform.AppTitle());
-  DriveList().SetListIndex(DriveIndexOf(openFolder_));
+  Get(kDrives).SetListIndex(DriveIndexOf(openFolder_));
 }
 
 void frmGetPath::Dir1_Click() { ShowFilesIn(HighlightedFolder()); }
@@ -153,7 +153,7 @@ void frmGetPath::btn_OK_Click() {
   if (openFolder_.empty()) return Unload();
   // A highlighted folder is opened first; the next OK accepts it.
   if (!SameWithoutCase(HighlightedFolder(), openFolder_)) return OpenHighlightedFolder();
-  const std::string shown = PathText().Caption();
+  const std::string shown = Get(kPath).Caption();
   program_.videosource.PickedFolder = LowerCase(
       std::string(TrimBlanks(NormalizeFolderPath(program_.platform.DrivesAndFolders(), shown))));
   Unload();

@@ -27,11 +27,6 @@ class frmGetPath : public Dialog {
   explicit frmGetPath(Program& program);
 
  private:
-  ListControl DriveList() { return Get(getpath_controls::kDrives); }
-  ListControl FolderList() { return Get(getpath_controls::kFolders); }
-  ListControl FileList() { return Get(getpath_controls::kFiles); }
-  Label PathText() { return Get(getpath_controls::kPath); }
-
   void Form_Load() override;
   void Drive1_Change();
   void Dir1_Click();

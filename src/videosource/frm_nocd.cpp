@@ -36,7 +36,7 @@ void frmNoCD::Form_Load() {
   Get(kFilesOnCD).SetCaption(Text("FilesOnCDLabel"));
   Get(kInsertCD).SetCaption(Text("InsertCDLabel"));
   ShowButtonCaptions();
-  BrowseButton().SetCaption(program_.settings.ReadIniText(texts::kBrowseButton));
+  Get(kBrowse).SetCaption(program_.settings.ReadIniText(texts::kBrowseButton));
   OKPressed = 0;
 
   // Only drives that are still CD-ROM drives: one may have gone since the
@@ -45,16 +45,16 @@ void frmNoCD::Form_Load() {
   std::vector<std::string> cds;
   for (const std::string& root : program_.videosource.CDDrives)
     if (drives.KindOf(root) == DriveKind::CdRom) cds.push_back(root);
-  ListControl box = DriveBox();
+  ListControl box = Get(kDriveBox);
   box.SetItems(cds);
   const std::string& answer = program_.videosource.NoCDAnswer;
   box.SetCaption(!answer.empty() ? answer : cds.empty() ? std::string() : cds.front());
 }
 
-void frmNoCD::SetAnswerText(const std::string& text) { DriveBox().SetCaption(text); }
+void frmNoCD::SetAnswerText(const std::string& text) { Get(kDriveBox).SetCaption(text); }
 
 void frmNoCD::btn_OK_Click() {
-  program_.videosource.NoCDAnswer = DriveBox().Caption();
+  program_.videosource.NoCDAnswer = Get(kDriveBox).Caption();
   OKPressed = -1;
   Unload();
 }

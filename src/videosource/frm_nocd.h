@@ -42,9 +42,6 @@ class frmNoCD : public Dialog {
   void SetAnswerText(const std::string& text);
 
  private:
-  Button BrowseButton() { return Get(nocd_controls::kBrowse); }
-  ListControl DriveBox() { return Get(nocd_controls::kDriveBox); }
-
   void Form_Load() override;
   void Form_Unload() override;
   void btn_OK_Click();
