@@ -6,6 +6,8 @@
 # negative numbers and words where numbers belong. The coach opens for
 # each, Next and Back walk through it to the first page with option rows,
 # and the close box ends the program; the settings file is not touched.
+# Eight starts of the coach: 30-50 s on an idle machine, more beside a build.
+# e2e-timeout: 120
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
