@@ -22,6 +22,11 @@ class Album {
     else
       result_.missed.push_back(name + ": the picture could not be taken or written");
   }
+  // Loads a window the window's own file made, and takes its picture.
+  void Load(std::unique_ptr<Form> form, const std::string& name) {
+    form->Load();
+    Take(*form, name);
+  }
   void Miss(const std::string& name, const std::string& why) {
     result_.missed.push_back(name + ": " + why);
   }
@@ -54,13 +59,13 @@ PicturesTaken TakeWindowPictures(Program& program, WindowCamera& camera) {
   program.settings.LocateSettingsFile();
 
   album.Window("coach", [&] {
-    frmCoach coach(program, WindowUse::Picture);
-    coach.Load();
+    const auto coach = MakeCoachWindow(program, WindowUse::Picture);
+    coach->Load();
     const int topics = program.coach.TopicCount();
     if (topics == 0) album.Miss("coach", "the task has no topics");
     for (int t = 0; t < topics; ++t) {
-      coach.ShowPageForPicture(static_cast<std::int16_t>(t));
-      album.Take(coach, CoachPictureName(t));
+      coach->ShowPageForPicture(static_cast<std::int16_t>(t));
+      album.Take(*coach, CoachPictureName(t));
     }
   });
 
@@ -69,11 +74,8 @@ PicturesTaken TakeWindowPictures(Program& program, WindowCamera& camera) {
   if (program.settings.ReadIniString("AVI0", "BUTTON").empty()) {
     album.Miss("video", "there is no clip list ([AVI0] BUTTON)");
   } else {
-    album.Window("video", [&] {
-      frmRunAVI video(program, WindowUse::Picture);
-      video.Load();
-      album.Take(video, "video");
-    });
+    album.Window("video",
+                 [&] { album.Load(MakeVideoWindow(program, WindowUse::Picture), "video"); });
   }
 
   album.Window("nocd", [&] {
@@ -83,22 +85,11 @@ PicturesTaken TakeWindowPictures(Program& program, WindowCamera& camera) {
     for (const std::string& root : drives.DriveRoots())
       if (drives.KindOf(root) == DriveKind::CdRom) program.videosource.CDDrives.push_back(root);
     program.videosource.NoCDAnswer.clear();
-    frmNoCD prompt(program);
-    prompt.Load();
-    album.Take(prompt, "nocd");
+    album.Load(MakeNoCDPrompt(program), "nocd");
   });
 
-  album.Window("getpath", [&] {
-    frmGetPath picker(program);
-    picker.Load();
-    album.Take(picker, "getpath");
-  });
-
-  album.Window("choice", [&] {
-    frmChoice choice(program);
-    choice.Load();
-    album.Take(choice, "choice");
-  });
+  album.Window("getpath", [&] { album.Load(MakeFolderPicker(program), "getpath"); });
+  album.Window("choice", [&] { album.Load(MakeChoiceDialog(program), "choice"); });
   return result;
 }
 

@@ -21,8 +21,8 @@ constexpr std::int32_t kCoachHelpTopic = 82;
 
 }  // namespace
 
-std::unique_ptr<Form> MakeCoachWindow(Program& program) {
-  return std::make_unique<frmCoach>(program);
+std::unique_ptr<frmCoach> MakeCoachWindow(Program& program, WindowUse use) {
+  return std::make_unique<frmCoach>(program, use);
 }
 
 frmCoach::frmCoach(Program& program, WindowUse use)

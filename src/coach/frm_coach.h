@@ -16,8 +16,10 @@
 
 namespace vantor {
 
-// The coach window as start-up opens it, not yet loaded.
-std::unique_ptr<Form> MakeCoachWindow(Program& program);
+class frmCoach;
+// The coach window, not yet loaded: for the user, as start-up opens it, or
+// for the picture taker.
+std::unique_ptr<frmCoach> MakeCoachWindow(Program& program, WindowUse use = WindowUse::User);
 
 class frmCoach : public Form, public CoachView, public OptionRowSurface {
  public:

@@ -45,6 +45,10 @@ void frmChoice::btn_Cancel_Click() {
   Unload();
 }
 
+std::unique_ptr<Form> MakeChoiceDialog(Program& program) {
+  return std::make_unique<frmChoice>(program);
+}
+
 void AskLaunchMode(Program& program) {
   frmChoice choice(program);
   choice.Load();

@@ -17,6 +17,8 @@ inline constexpr ControlDecl<Button> kCancel{"btn_Cancel"};
 // Asks, modally and centred, which window to open; the answer goes to the
 // launch mode.
 void AskLaunchMode(Program& program);
+// The dialog, not yet loaded, for the picture taker.
+std::unique_ptr<Form> MakeChoiceDialog(Program& program);
 
 class frmChoice : public Dialog {
  public:

@@ -144,9 +144,6 @@ class Form : private FormEvents {
   int Width() const { return Host().Width(); }
   int Height() const { return Host().Height(); }
   void SetLeft(int twips) { Host().Move(twips, Top(), Width(), Height()); }
-  void SetTop(int twips) { Host().Move(Left(), twips, Width(), Height()); }
-  void SetWidth(int twips) { Host().Move(Left(), Top(), twips, Height()); }
-  void SetHeight(int twips) { Host().Move(Left(), Top(), Width(), twips); }
   // Both at once: one move of the window instead of two.
   void SetPosition(int left, int top) { Host().Move(left, top, Width(), Height()); }
   void SetSize(int width, int height) { Host().Move(Left(), Top(), width, height); }

@@ -19,8 +19,8 @@ constexpr const char* kTexts = "frmRUNAVI Text";
 
 }  // namespace
 
-std::unique_ptr<Form> MakeVideoWindow(Program& program) {
-  return std::make_unique<frmRunAVI>(program);
+std::unique_ptr<Form> MakeVideoWindow(Program& program, WindowUse use) {
+  return std::make_unique<frmRunAVI>(program, use);
 }
 
 frmRunAVI::frmRunAVI(Program& program, WindowUse use)

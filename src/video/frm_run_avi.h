@@ -15,8 +15,9 @@
 
 namespace vantor {
 
-// The video window as start-up opens it, not yet loaded.
-std::unique_ptr<Form> MakeVideoWindow(Program& program);
+// The video window, not yet loaded: for the user, as start-up opens it, or
+// for the picture taker.
+std::unique_ptr<Form> MakeVideoWindow(Program& program, WindowUse use = WindowUse::User);
 
 class frmRunAVI : public Form, public VideoView {
  public:

@@ -50,6 +50,10 @@ std::string DriveText(Drives& drives, const std::string& root) {
 
 }  // namespace
 
+std::unique_ptr<Form> MakeFolderPicker(Program& program) {
+  return std::make_unique<frmGetPath>(program);
+}
+
 frmGetPath::frmGetPath(Program& program) : Dialog(program, GetPathDesign(), &kOk, &kCancel) {
   On(kDrives, EventKind::Click, [this](int) { Drive1_Change(); });
   On(kFolders, EventKind::Click, [this](int) { Dir1_Click(); });

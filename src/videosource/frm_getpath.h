@@ -22,6 +22,9 @@ inline constexpr ControlDecl<Button> kOk{"btn_OK", 407};
 inline constexpr ControlDecl<Button> kCancel{"btn_Cancel", 408};
 }  // namespace getpath_controls
 
+// The picker, not yet loaded, for the picture taker.
+std::unique_ptr<Form> MakeFolderPicker(Program& program);
+
 class frmGetPath : public Dialog {
  public:
   explicit frmGetPath(Program& program);

@@ -89,6 +89,10 @@ void ShowCentredModal(Program& program, Form& dialog) {
 
 }  // namespace
 
+std::unique_ptr<Form> MakeNoCDPrompt(Program& program) {
+  return std::make_unique<frmNoCD>(program);
+}
+
 void ClipFolderDialogs::AskForClipFolder(const std::string& folderPicked) {
   frmNoCD prompt(program_);
   prompt.Load();

@@ -35,6 +35,9 @@ class ClipFolderDialogs final : public ClipFolderQuestions {
   Program& program_;
 };
 
+// The prompt, not yet loaded, for the picture taker.
+std::unique_ptr<Form> MakeNoCDPrompt(Program& program);
+
 class frmNoCD : public Dialog {
  public:
   explicit frmNoCD(Program& program);
