@@ -79,6 +79,15 @@ new_install() {
   write_ini
 }
 
+# checker_install: the sample installation as one being prepared keeps it,
+# with vantor-check.exe and the CD's clip folder beside zthelp.ini.
+checker_install() {
+  [[ -f "$VANTOR_WIN_BIN/vantor-check.exe" ]] || fail "vantor-check.exe is not built"
+  new_install <"$VANTOR_ROOT/sample/zthelp.ini"
+  cp "$VANTOR_WIN_BIN/vantor-check.exe" "$INSTALL/"
+  cp -r "$VANTOR_ROOT/sample/clips" "$INSTALL/"
+}
+
 # Replaces the install's zthelp.ini with stdin (CRLF line ends).
 write_ini() {
   install_ini "$INSTALL" /dev/stdin

@@ -9,12 +9,7 @@
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
-checker="$VANTOR_WIN_BIN/vantor-check.exe"
-[[ -f "$checker" ]] || fail "vantor-check.exe is not built"
-new_install <"$VANTOR_ROOT/sample/zthelp.ini"
-cp "$checker" "$INSTALL/"
-# The copy of the CD's clip folder that an installation being prepared keeps.
-cp -r "$VANTOR_ROOT/sample/clips" "$INSTALL/"
+checker_install
 
 # check [args]: vantor-check of the install (its own folder unless given);
 # its output in OUT, its exit status in STATUS.

@@ -9,11 +9,7 @@
 # shellcheck source=../lib.sh
 source "$E2E_LIB"
 
-checker="$VANTOR_WIN_BIN/vantor-check.exe"
-[[ -f "$checker" ]] || fail "vantor-check.exe is not built"
-new_install <"$VANTOR_ROOT/sample/zthelp.ini"
-cp "$checker" "$INSTALL/"
-cp -r "$VANTOR_ROOT/sample/clips" "$INSTALL/"
+checker_install
 # The scanning application's doubles: any call of its help object is logged.
 host_doubles SelectionValid=1 PreviewDone=0
 pictures="$CASE_TMP/pictures"
